@@ -1,0 +1,2 @@
+// Resource identifiers of QVCtrl.dll.
+#pragma once

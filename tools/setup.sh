@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Idempotent set-up of the platform: Debian packages, the Wine prefixes with the
+# Ming face mapping, and the PDF printer. Runs as root on a fresh machine.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+
+mkdir -p "$QV_ROOT/build" "$QV_OUT"
+# Several ./qv commands may start at once: one set-up at a time.
+exec 9>"$QV_ROOT/build/.setup.lock"
+flock 9
+
+PACKAGES=(
+  wine wine64 libwine                       # Windows USER/GDI/COM, 64-bit
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  libz-mingw-w64-dev                        # zip/deflate for .docx
+  cmake ninja-build googletest              # build and tests
+  xvfb xauth x11-utils                      # a display without a screen
+  fonts-arphic-uming                        # AR PL UMing TW, the Ming face
+  cups cups-client cups-bsd printer-driver-cups-pdf   # the PDF printer
+  poppler-utils                             # pdftotext, pdftoppm for printing tests
+  imagemagick                               # looking at screenshots
+)
+
+install_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  echo "setup: installing ${missing[*]}"
+  apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine's font replacements make a font asked for as "新細明體" or "PMingLiU" the Ming
+# face, reporting the asked-for name. regedit only reads this key right from a UTF-16LE
+# file with a byte-order mark.
+write_font_reg() {
+  local reg=$1
+  {
+    printf '\xff\xfe'
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+      '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+      '"新細明體"="AR PL UMing TW"' \
+      '"PMingLiU"="AR PL UMing TW"' '' \
+      '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
+      '"新細明體"="AR PL UMing TW"' \
+      '"PMingLiU"="AR PL UMing TW"' '' | iconv -f UTF-8 -t UTF-16LE
+  } >"$reg"
+}
+
+make_prefix() {   # make_prefix <prefix> <zone>
+  local prefix=$1 zone=$2
+  [ -f "$prefix/.qv-ready" ] && return
+  echo "setup: creating Wine prefix $prefix"
+  rm -rf "$prefix"
+  WINEPREFIX="$prefix" TZ="$zone" wineboot -i >/dev/null 2>&1 || true
+  write_font_reg "$QV_ROOT/build/fonts.reg"
+  WINEPREFIX="$prefix" TZ="$zone" wine regedit "Z:${QV_ROOT//\//\\}\\build\\fonts.reg" >/dev/null 2>&1
+  WINEPREFIX="$prefix" wineserver -w
+  touch "$prefix/.qv-ready"
+}
+
+setup_printer() {
+  if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+    echo "setup: starting cupsd"
+    cupsd
+    for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.2; done
+  fi
+  if ! lpstat -p PDF >/dev/null 2>&1; then
+    echo "setup: adding the PDF queue (output in $QV_PDF_DIR)"
+    lpadmin -p PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+    lpadmin -p PDF -o PageSize=A4 -o Resolution=300dpi >/dev/null 2>&1 || true
+  fi
+  # Printed jobs land in the user's PDF folder.
+  if ! grep -q '^Out \${HOME}/PDF' /etc/cups/cups-pdf.conf 2>/dev/null; then
+    sed -i 's|^#\{0,1\}Out .*|Out ${HOME}/PDF|' /etc/cups/cups-pdf.conf
+  fi
+  mkdir -p "$QV_PDF_DIR"
+}
+
+install_packages
+make_prefix "$WINEPREFIX" "$TZ"
+make_prefix "$QV_DST_PREFIX" America/New_York
+setup_printer
