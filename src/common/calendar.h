@@ -27,4 +27,22 @@ inline bool IsGoodDate(int year, int month, int day)
     return year > 0 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
+// Days since 1970-01-01 of a calendar date, counted without any clock, so a
+// change of clock never shortens a day. Month 13 is January of the next year
+// and day 0 the last day of the month before, as in mktime.
+inline long long DayNumber(long long year, long long month, long long day)
+{
+    long long m0 = month - 1;
+    long long carry = m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);  // floor(m0 / 12)
+    year += carry;
+    month = m0 - 12 * carry + 1;
+    // Count from March so that the leap day ends the year.
+    long long y = month <= 2 ? year - 1 : year;
+    long long era = (y >= 0 ? y : y - 399) / 400;
+    long long yoe = y - era * 400;
+    long long doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5;
+    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468 + (day - 1);
+}
+
 }  // namespace qvcal
