@@ -23,14 +23,8 @@
 #include <cstring>
 #include <cstdint>
 
-#if __has_include("afx.h")
-#include "afx.h"
-#endif
+#include "afxvalue_assert.h"
 #include "afxstr.h"
-
-#ifndef ASSERT
-#define ASSERT(f) ((void)0)
-#endif
 
 #ifndef BEFORE_START_POSITION
 struct __POSITION;

@@ -12,8 +12,8 @@
 // Daylight saving (nDST = -1, automatic): a local time that occurs twice
 // (autumn fall-back hour) is taken as the earlier instant (daylight time);
 // a local time that does not exist (spring-forward gap) is read with the
-// standard-time offset, so 02:30 on the change day becomes 03:30 daylight
-// time. nDST = 0 reads the parts as standard time, nDST > 0 as daylight time.
+// offset in force before the change (standard time), so 02:30 on the
+// change day becomes 03:30 daylight time. nDST = 0 reads the parts as standard time, nDST > 0 as daylight time.
 #pragma once
 
 #include <windows.h>

@@ -69,7 +69,7 @@ public:
     CRect() noexcept { SetRectEmpty(); }
     CRect(int l, int t, int r, int b) noexcept { SetRect(l, t, r, b); }
     CRect(const RECT& srcRect) noexcept { CopyRect(&srcRect); }
-    CRect(const RECT* lpSrcRect) noexcept { CopyRect(lpSrcRect); }
+    CRect(const RECT* lpSrcRect) noexcept { SetRectEmpty(); CopyRect(lpSrcRect); }
     CRect(POINT point, SIZE size) noexcept { SetRect(point.x, point.y, point.x + size.cx, point.y + size.cy); }
     CRect(POINT topLeft, POINT bottomRight) noexcept { SetRect(topLeft, bottomRight); }
 
