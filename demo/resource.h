@@ -1,0 +1,13 @@
+// Resource identifiers of QVDemo.exe.
+#pragma once
+
+#define IDR_MAINMENU        100
+#define IDI_DEMO            101
+
+#define ID_FILE_PRINT       1001
+#define ID_FILE_EXPORT      1002
+#define ID_FILE_EXIT        1003
+#define ID_VIEW_PATIENTS    1101
+#define ID_VIEW_WARDS       1102
+#define ID_VIEW_FORM        1103
+#define ID_HELP_ABOUT       1201

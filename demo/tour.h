@@ -1,0 +1,10 @@
+// The demo's unattended walk through its screens (used when there is no display).
+#pragma once
+
+#include <windows.h>
+
+// True when QV_DEMO_TOUR=1: the demo saves each screen and closes by itself.
+bool DemoTourRequested();
+
+// Writes the window's pixels to <QV_OUT>/screens/<name>.png.
+bool SaveDemoScreenshot(HWND hwnd, const wchar_t* name);
