@@ -5,3 +5,18 @@
 #include "afxall.h"
 #include "qvapi.h"
 #include "control/qvctrl_app.h"
+
+// Companion library: settings, folders, message boxes, trace reports.
+#include "qvpath.h"
+#include "qvmessage.h"
+#include "qvtrace.h"
+
+// Module frame and shared utilities.
+#include "common/myuni.h"
+#include "control/imagelist.h"
+#include "control/loadicon.h"
+#include "control/ownercheck.h"
+#include "control/wndutil.h"
+
+// Record fields.
+#include "common/field.h"

@@ -35,6 +35,7 @@ CPoint PopMenu(int nMenuID, CWnd* pWnd)
 CPoint PopMenu(CMenu* pMenu, CWnd* pWnd)
 {
     HMENU hMenu = pMenu != nullptr ? pMenu->GetSafeHmenu() : nullptr;
-    ASSERT(hMenu != nullptr && ::GetMenuItemCount(hMenu) > 0);
-    return TrackAtCursor(hMenu, pWnd);
+    bool bUsable = hMenu != nullptr && ::GetMenuItemCount(hMenu) > 0;
+    ASSERT(bUsable);
+    return TrackAtCursor(bUsable ? hMenu : nullptr, pWnd);
 }
