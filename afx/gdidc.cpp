@@ -73,10 +73,7 @@ HDC CDC::Detach()
 
 HDC CDC::GetSafeHdc() const
 {
-    // MFC code calls this through null pointers; hide the null test from the
-    // optimiser, which would otherwise assume 'this' is never null.
-    const CDC* self = this;
-    asm("" : "+r"(self));
+    const CDC* self = AfxOpaquePointer(this);
     return self != nullptr ? self->m_hDC : nullptr;
 }
 

@@ -101,10 +101,7 @@ BOOL CGdiObject::DeleteObject()
 
 HGDIOBJ CGdiObject::GetSafeHandle() const
 {
-    // MFC code calls this through null pointers; hide the null test from the
-    // optimiser, which would otherwise assume 'this' is never null.
-    const CGdiObject* self = this;
-    asm("" : "+r"(self));
+    const CGdiObject* self = AfxOpaquePointer(this);
     return self != nullptr ? self->m_hObject : nullptr;
 }
 

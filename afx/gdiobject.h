@@ -9,6 +9,16 @@
 #include "afx.h"
 #include "atltypes.h"
 
+// MFC code calls the GetSafe* members through null pointers. Passing 'this'
+// through here hides it from the optimiser, which would otherwise assume it
+// is never null and drop the test.
+template <class T>
+inline const T* AfxOpaquePointer(const T* pointer)
+{
+    asm("" : "+r"(pointer));
+    return pointer;
+}
+
 class CGdiObject : public CObject
 {
     DECLARE_DYNCREATE(CGdiObject)
