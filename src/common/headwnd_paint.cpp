@@ -1,0 +1,149 @@
+// CHeadWnd: painting of the items, their bevel and the area right of them.
+#include "common/headwnd.h"
+
+#include <cwchar>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kLightGrey = RGB(224, 224, 224);
+const COLORREF kDarkGrey = RGB(128, 128, 128);
+const COLORREF kAuthorBlue = RGB(0, 0, 255);
+const COLORREF kAuthorYellow = RGB(255, 255, 0);
+const int kCaptionBuffer = 100;   // characters, terminator included
+
+// One two-pixel-wide bevel step: the light pen up the left and along the top,
+// the dark pen along the bottom and up the right.
+void DrawBevelStep(CDC* pDC, const CRect& rect, CPen* pLight, CPen* pDark)
+{
+    pDC->SelectObject(pLight);
+    pDC->MoveTo(rect.left, rect.bottom - 1);
+    pDC->LineTo(rect.left, rect.top);
+    pDC->LineTo(rect.right - 1, rect.top);
+    pDC->SelectObject(pDark);
+    pDC->MoveTo(rect.left, rect.bottom - 1);
+    pDC->LineTo(rect.right - 1, rect.bottom - 1);
+    pDC->LineTo(rect.right - 1, rect.top);
+}
+
+}  // namespace
+
+void CHeadWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    OnDraw(&dc);
+}
+
+// A font for small rows (or when the grid asks for it) from the DC's current one.
+BOOL CHeadWnd::SelectHeaderFont(CDC* pDC, CFont& font)
+{
+    LOGFONTW logFont{};
+    CFont* pCurrent = pDC->GetCurrentFont();
+    if (!pCurrent || !pCurrent->GetLogFont(&logFont))
+    {
+        AfxMessageBox(L"不能讀字模參數");
+        return FALSE;
+    }
+    logFont.lfHeight = m_nRowHeight - 8;
+    logFont.lfWidth = 0;
+    logFont.lfWeight = FW_NORMAL;
+    wcscpy_s(logFont.lfFaceName, L"新細明體");
+    return font.CreateFontIndirect(&logFont);
+}
+
+void CHeadWnd::OnDraw(CDC* pDC)
+{
+    CRect rcClient(0, 0, GetWidth(), m_nTotalHeight);
+    if (GetSafeHwnd())
+        GetClientRect(&rcClient);
+    pDC->FillSolidRect(&rcClient, m_crBack);
+
+    CFont font;
+    CFont* pOldFont = nullptr;
+    if ((m_nRowHeight < 25 || m_nOwnFont) && SelectHeaderFont(pDC, font))
+        pOldFont = pDC->SelectObject(&font);
+
+    for (int nIndex = 0; nIndex < m_nCount; ++nIndex)
+        DrawItem(pDC, nIndex);
+    DrawAuthor(pDC);
+
+    if (pOldFont)
+        pDC->SelectObject(pOldFont);
+}
+
+// The rectangle of an item by its row placement.
+CRect CHeadWnd::ItemRect(const CxHeadItemIndex* pNode) const
+{
+    CRect rect(pNode->nLeft, 0, pNode->nLeft + pNode->nWidth, m_nTotalHeight);
+    if (pNode->nLevel == HEADLEVEL_LOWER)
+    {
+        rect.top = m_nRowHeight;
+        rect.bottom = 2 * m_nRowHeight;
+    }
+    else if (pNode->nLevel >= HEADLEVEL_GROUP)
+    {
+        rect.bottom = m_nRowHeight;
+        rect.right = rect.left + pNode->nLevel;
+    }
+    return rect;
+}
+
+void CHeadWnd::DrawItem(CDC* pDC, int nIndex)
+{
+    const CxHeadItemIndex* pNode = GetHeadParam(nIndex);
+    if (!pNode)
+    {
+        AfxMessageBox(L"System Error in HeadWnd");
+        return;
+    }
+    if (pNode->nLevel < 0)
+    {
+        AfxMessageBox(L"System error for HeadCtrl y");
+        return;
+    }
+    if (pNode->nWidth == 0 && pNode->nLevel == HEADLEVEL_FULL)
+        return;
+
+    CRect rect = ItemRect(pNode);
+    pDC->SetBkColor(m_crBack);
+    pDC->SetTextColor(m_crText);
+    pDC->FillSolidRect(&rect, m_crBack);
+    DrawShade(pDC, rect);
+
+    wchar_t szCaption[kCaptionBuffer] = L"";
+    if (pNode->pszText)
+        wcsncpy_s(szCaption, pNode->pszText, _TRUNCATE);
+    pDC->DrawText(szCaption, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void CHeadWnd::DrawShade(CDC* pDC, CRect& rect)
+{
+    CPen penWhite(PS_SOLID, 1, kWhite);
+    CPen penBlack(PS_SOLID, 1, kBlack);
+    CPen penLightGrey(PS_SOLID, 1, kLightGrey);
+    CPen penDarkGrey(PS_SOLID, 1, kDarkGrey);
+    CPen* pOldPen = pDC->SelectObject(&penWhite);
+    DrawBevelStep(pDC, rect, &penWhite, &penBlack);
+    rect.DeflateRect(1, 1);
+    DrawBevelStep(pDC, rect, &penLightGrey, &penDarkGrey);
+    rect.DeflateRect(1, 1);
+    pDC->SelectObject(pOldPen);
+}
+
+// The area right of the last item.
+void CHeadWnd::DrawAuthor(CDC* pDC)
+{
+    CRect rcClient(0, 0, GetWidth(), m_nTotalHeight);
+    if (GetSafeHwnd())
+        GetClientRect(&rcClient);
+    const int nRightOfItems = GetWidth();
+    if (rcClient.right > nRightOfItems)
+    {
+        CRect rcArea(nRightOfItems, rcClient.top, rcClient.right, rcClient.bottom);
+        pDC->FillSolidRect(&rcArea, kAuthorBlue);
+    }
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(kAuthorYellow);
+    pDC->TextOut(nRightOfItems, 2, CString());
+}
