@@ -1,0 +1,87 @@
+// CWnd and this module's map of window wrappers.
+#include "afxwin.h"
+
+namespace {
+
+CWnd* MakeTempWnd(HWND hWnd)
+{
+    CWnd* pWnd = new CWnd;
+    pWnd->m_hWnd = hWnd;
+    return pWnd;
+}
+
+void FreeTempWnd(CWnd* pWnd)
+{
+    pWnd->m_hWnd = nullptr;  // a temporary wrapper never destroys its window
+    delete pWnd;
+}
+
+CHandleMap<HWND, CWnd>& WndMap()
+{
+    static CHandleMap<HWND, CWnd> map(&MakeTempWnd, &FreeTempWnd);
+    return map;
+}
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
+CWnd::~CWnd()
+{
+    if (m_hWnd != nullptr && WndMap().LookupPermanent(m_hWnd) == this) {
+        TRACE(L"CWnd destroyed while its window %p still exists\n", m_hWnd);
+        DestroyWindow();
+    }
+}
+
+HWND CWnd::GetSafeHwnd() const
+{
+    const CWnd* self = AfxOpaquePointer(this);
+    return self != nullptr ? self->m_hWnd : nullptr;
+}
+
+CWnd::operator HWND() const
+{
+    return GetSafeHwnd();
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    return WndMap().FromHandle(hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd != nullptr ? WndMap().LookupPermanent(hWnd) : nullptr;
+}
+
+void CWnd::DeleteTempMap()
+{
+    WndMap().DeleteTemp();
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    ASSERT(m_hWnd == nullptr);
+    ASSERT(FromHandlePermanent(hWndNew) == nullptr);
+    if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr)
+        return FALSE;
+    m_hWnd = hWndNew;
+    WndMap().SetPermanent(hWndNew, this);
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd != nullptr && WndMap().LookupPermanent(hWnd) == this)
+        WndMap().RemoveHandle(hWnd);
+    m_hWnd = nullptr;
+    return hWnd;
+}
