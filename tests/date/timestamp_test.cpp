@@ -1,0 +1,156 @@
+// CTimeStamp: construction, conversions, calendar steps, age and order.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "control/timestamp.h"
+#include "localtime_check.h"
+
+using datetest::BuiltTime;
+using datetest::LocalToTime;
+
+namespace {
+
+TIMESTAMP_STRUCT Stamp(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, unsigned fraction = 0)
+{
+    return { SQLSMALLINT(y), SQLUSMALLINT(mo), SQLUSMALLINT(d), SQLUSMALLINT(h), SQLUSMALLINT(mi),
+             SQLUSMALLINT(s), fraction };
+}
+
+TIMESTAMP_STRUCT Out(const CTimeStamp& ts)
+{
+    TIMESTAMP_STRUCT s;
+    ts.GetTime(s);
+    return s;
+}
+
+bool SameStamp(const TIMESTAMP_STRUCT& a, const TIMESTAMP_STRUCT& b)
+{
+    return memcmp(&a, &b, sizeof a) == 0;
+}
+
+}  // namespace
+
+TEST(TimeStamp, ConstructionAndCopiesKeepAllSixteenBytes)
+{
+    static_assert(sizeof(TIMESTAMP_STRUCT) == 16);
+    EXPECT_TRUE(SameStamp(TIMESTAMP_STRUCT{}, Out(CTimeStamp())));
+    TIMESTAMP_STRUCT full = Stamp(2026, 3, 8, 1, 2, 3, 123456);
+    CTimeStamp ts(full);
+    EXPECT_TRUE(SameStamp(full, Out(ts)));
+    CTimeStamp copy(ts);
+    EXPECT_TRUE(SameStamp(full, Out(copy)));
+    CTimeStamp assigned;
+    assigned = ts;
+    EXPECT_TRUE(SameStamp(full, Out(assigned)));
+    CTimeStamp set;
+    set.SetTime(full);
+    EXPECT_TRUE(SameStamp(full, Out(set)));
+
+    EXPECT_TRUE(SameStamp(Stamp(2026, 11, 1, 1, 30, 15), Out(CTimeStamp(COleDateTime(2026, 11, 1, 1, 30, 15)))));
+    EXPECT_TRUE(SameStamp(Stamp(2026, 3, 8, 3, 30, 15), Out(CTimeStamp(CTime(LocalToTime(2026, 3, 8, 3, 30, 15))))));
+}
+
+TEST(TimeStamp, ConversionsToCTimeAndOle)
+{
+    const TIMESTAMP_STRUCT cases[] = { Stamp(2026, 3, 8, 12, 0, 0), Stamp(2026, 3, 8, 0, 0, 0),
+                                       Stamp(2026, 11, 1, 6, 15, 30), Stamp(2026, 11, 1, 23, 59, 59),
+                                       Stamp(2036, 12, 31, 4, 0, 0) };
+    for (const TIMESTAMP_STRUCT& s : cases) {
+        SCOPED_TRACE(testing::Message() << s.year << "-" << s.month << "-" << s.day << " " << s.hour);
+        CTimeStamp ts(s);
+        CTime t, day;
+        ts.GetTime(t);
+        ts.GetDate(day);
+        EXPECT_EQ(LocalToTime(s.year, s.month, s.day, s.hour, s.minute, s.second), t.GetTime());
+        EXPECT_EQ(LocalToTime(s.year, s.month, s.day, 0), day.GetTime());
+        COleDateTime ole;
+        EXPECT_EQ(1, ts.GetTime(ole));
+        EXPECT_EQ(COleDateTime(s.year, s.month, s.day, s.hour, s.minute, s.second), ole);
+    }
+    CTime none;
+    CTimeStamp().GetTime(none);
+    EXPECT_EQ(-1, none.GetTime());  // a null stamp is no time
+}
+
+TEST(TimeStamp, StepsWithinTheCalendar)
+{
+    CTimeStamp ts(Stamp(2026, 3, 8, 1, 2, 3, 99));
+    EXPECT_EQ(0, ts.IsNull());
+    EXPECT_EQ(1, CTimeStamp().IsNull());
+    ts.Noon();
+    EXPECT_TRUE(SameStamp(Stamp(2026, 3, 8, 12, 0, 0, 99), Out(ts)));
+    ts.MonthFirstDay();
+    EXPECT_TRUE(SameStamp(Stamp(2026, 3, 1, 12, 0, 0, 99), Out(ts)));
+    ts.NextYear(3);
+    EXPECT_EQ(2029, Out(ts).year);
+    ts.NextYear(-10);
+    EXPECT_EQ(2019, Out(ts).year);
+    CTimeStamp null;
+    null.NextYear(5);
+    EXPECT_EQ(1, null.IsNull());
+
+    struct Case {
+        TIMESTAMP_STRUCT from;
+        bool result;
+        TIMESTAMP_STRUCT to;
+    } cases[] = {
+        { Stamp(2020, 2, 28, 7), true, Stamp(2020, 2, 29, 7) },
+        { Stamp(2020, 2, 29), true, Stamp(2020, 3, 1) },
+        { Stamp(2021, 2, 28), true, Stamp(2021, 3, 1) },
+        { Stamp(2100, 2, 28), true, Stamp(2100, 2, 29) },  // every fourth year here
+        { Stamp(2021, 12, 31), true, Stamp(2022, 1, 1) },
+        { Stamp(2021, 4, 30), true, Stamp(2021, 5, 1) },
+        { Stamp(2021, 1, 30), true, Stamp(2021, 1, 31) },
+        { Stamp(0, 1, 1), false, Stamp(0, 1, 1) },
+        { Stamp(2021, 0, 1), false, Stamp(2021, 0, 1) },
+        { Stamp(2021, 1, 0), false, Stamp(2021, 1, 0) },
+        { Stamp(2021, 13, 5), false, Stamp(2021, 13, 5) },
+        { Stamp(2021, 1, 45), true, Stamp(2021, 2, 1) },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from.year << "-" << c.from.month << "-" << c.from.day);
+        CTimeStamp step(c.from);
+        EXPECT_EQ(c.result, step.NextDay());
+        EXPECT_TRUE(SameStamp(c.to, Out(step)));
+    }
+}
+
+TEST(TimeStamp, NowAndAgeFollowTheClock)
+{
+    SYSTEMTIME before;
+    GetLocalTime(&before);
+    CTimeStamp ts(Stamp(1, 1, 1, 0, 0, 0, 4242));
+    ts.Now();
+    TIMESTAMP_STRUCT now = Out(ts);
+    EXPECT_EQ(before.wYear, now.year);
+    EXPECT_EQ(before.wMonth, now.month);
+    EXPECT_EQ(4242u, now.fraction);  // kept
+
+    int year = before.wYear, month = before.wMonth;
+    EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month, 28)).GetAge());
+    EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month, 1)).GetAge());  // days do not count
+    if (month < 12) {
+        EXPECT_EQ(9, CTimeStamp(Stamp(year - 10, month + 1, 1)).GetAge());
+    }
+    if (month > 1) {
+        EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month - 1, 31)).GetAge());
+    }
+    EXPECT_EQ(0, CTimeStamp(Stamp(year + 5, 1, 1)).GetAge());
+    EXPECT_EQ(0, CTimeStamp(Stamp(year, 12, 31)).GetAge());
+}
+
+TEST(TimeStamp, LaterComparesPartByPart)
+{
+    const TIMESTAMP_STRUCT base = Stamp(2026, 3, 8, 12, 30, 30, 5);
+    const TIMESTAMP_STRUCT later[] = { Stamp(2027, 1, 1), Stamp(2026, 4, 1), Stamp(2026, 3, 9),
+                                       Stamp(2026, 3, 8, 13), Stamp(2026, 3, 8, 12, 31),
+                                       Stamp(2026, 3, 8, 12, 30, 31) };
+    for (const TIMESTAMP_STRUCT& l : later) {
+        EXPECT_EQ(1, CTimeStamp(l) > CTimeStamp(base));
+        EXPECT_EQ(0, CTimeStamp(base) > CTimeStamp(l));
+    }
+    EXPECT_EQ(0, CTimeStamp(base) > CTimeStamp(base));
+    EXPECT_EQ(0, CTimeStamp(base) > CTimeStamp(Stamp(2026, 3, 8, 12, 30, 30, 9)));  // fraction ignored
+    EXPECT_EQ(1, CTimeStamp(base) > CTimeStamp(Stamp(-5, 12, 31)));
+}
