@@ -20,3 +20,7 @@
 
 // Record fields.
 #include "common/field.h"
+
+// Dates, time stamps and ages.
+#include "common/cdate.h"
+#include "control/timestamp.h"
