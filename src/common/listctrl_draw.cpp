@@ -1,0 +1,285 @@
+// CNewListCtrl: painting the grid (back layer, rows, cells).
+#include "common/listctrl.h"
+
+#include <cstdlib>
+#include <cwchar>
+
+namespace {
+
+const int kBackPatternRows = 20;   // fewer rows than this show bitmap 129 behind them
+const UINT kBackPatternBitmap = 129;
+
+// Bitmaps behind the grid belong to the host program.
+HBITMAP LoadHostBitmap(UINT nBitmapID)
+{
+    return ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nBitmapID));
+}
+
+}  // namespace
+
+void CNewListCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    OnDraw(&dc);
+}
+
+BOOL CNewListCtrl::OnEraseBkgnd(CDC*)
+{
+    return TRUE;   // OnDraw paints every pixel of the update region
+}
+
+LRESULT CNewListCtrl::OnPrintClient(WPARAM wParam, LPARAM)
+{
+    CDC dc;
+    if (dc.Attach(reinterpret_cast<HDC>(wParam)))
+    {
+        OnDraw(&dc);
+        dc.Detach();
+    }
+    return 0;
+}
+
+BOOL CNewListCtrl::SelectCellFont(CDC* pDC, CFont& font)
+{
+    LOGFONTW logFont{};
+    CFont* pCurrent = pDC->GetCurrentFont();
+    if (!pCurrent || !pCurrent->GetLogFont(&logFont))
+    {
+        AfxMessageBox(L"不能讀字模參數");
+        return FALSE;
+    }
+    logFont.lfHeight = m_nFontHeight;
+    logFont.lfWidth = 0;
+    if (m_nEnlarged && m_nLinesPerRow > 1)
+    {
+        logFont.lfWeight = 100;
+        wcscpy_s(logFont.lfFaceName, L"新細明體");
+    }
+    return font.CreateFontIndirect(&logFont);
+}
+
+void CNewListCtrl::OnDraw(CDC* pDC)
+{
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    OnDrawBack(pDC);
+
+    const int nHorz = GetScrollPos(SB_HORZ);
+    const int nVert = GetScrollPos(SB_VERT);
+    if (m_pHeadWnd->GetSafeHwnd())
+    {
+        // The header scrolls sideways with the columns.
+        CRect rcHeader;
+        m_pHeadWnd->GetWindowRect(&rcHeader);
+        ScreenToClient(&rcHeader);
+        if (rcHeader.left != -nHorz || rcHeader.top != 0)
+            m_pHeadWnd->SetWindowPos(nullptr, -nHorz, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    CRect rcClip;
+    pDC->GetClipBox(&rcClip);
+    CRect rcRows = rcClip;
+    rcRows.OffsetRect(nHorz, nVert);
+    int nFirst = 0, nLast = 0;
+    RectLPtoRowRange(rcRows, nFirst, nLast, 1);
+
+    if (m_nRowCount < kBackPatternRows)
+    {
+        CBitmap pattern;
+        if (pattern.Attach(LoadHostBitmap(kBackPatternBitmap)))
+        {
+            CBrush brush(&pattern);
+            pDC->FillRect(&rcClip, &brush);
+        }
+    }
+
+    CFont font;
+    CFont* pOldFont = nullptr;
+    if (SelectCellFont(pDC, font))
+        pOldFont = pDC->SelectObject(&font);
+
+    const bool bOwnerDraw = (GetStyle() & LVS_OWNERDRAWFIXED) != 0;
+    for (int nRow = nFirst; nRow <= nLast && nRow < m_nRowCount; ++nRow)
+    {
+        if (bOwnerDraw)
+            SendOwnerDraw(pDC, nRow);
+        else
+            OnDrawRow(pDC, nRow);
+    }
+
+    if (pOldFont)
+        pDC->SelectObject(pOldFont);
+}
+
+void CNewListCtrl::SendOwnerDraw(CDC* pDC, int nRow)
+{
+    CWnd* pParent = GetParent();
+    if (!pParent)
+        return;
+    DRAWITEMSTRUCT drawItem{};
+    drawItem.CtlType = ODT_LISTVIEW;
+    drawItem.CtlID = UINT(GetDlgCtrlID());
+    drawItem.itemID = UINT(nRow);
+    drawItem.itemAction = ODA_DRAWENTIRE;
+    drawItem.hwndItem = m_hWnd;
+    drawItem.hDC = pDC->GetSafeHdc();
+    drawItem.rcItem = RowToWndRect(pDC, nRow);
+    pParent->SendMessage(WM_DRAWITEM, drawItem.CtlID, reinterpret_cast<LPARAM>(&drawItem));
+}
+
+void CNewListCtrl::OnDrawBack(CDC* pDC)
+{
+    CRect rcClip;
+    pDC->GetClipBox(&rcClip);
+    CBitmap back;
+    if (m_nBackBmp == 0 || !back.Attach(LoadHostBitmap(UINT(m_nBackBmp))))
+    {
+        pDC->FillSolidRect(&rcClip, m_crList);
+        return;
+    }
+    BITMAP info{};
+    back.GetBitmap(&info);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (info.bmWidth <= 0 || info.bmHeight <= 0)
+        return;
+    for (int x = 0; x < rcClient.right; x += info.bmWidth)
+        for (int y = 0; y < rcClient.bottom; y += info.bmHeight)
+            pDC->DrawState(CPoint(x, y), CSize(info.bmWidth, info.bmHeight), &back, DSS_NORMAL, nullptr);
+}
+
+void CNewListCtrl::OnDrawRow(CDC* pDC, int nRow)
+{
+    if (nRow < 0 || nRow >= m_nRowCount)
+        return;
+    CRect rcBand;
+    GetClientRect(&rcBand);
+    rcBand.top = RowToYPos(nRow) - GetScrollPos(SB_VERT);
+    rcBand.bottom = rcBand.top + m_nRowHeight + 1;
+    pDC->FillSolidRect(&rcBand, m_crList);
+    for (int nColumn = 0; nColumn < m_pHeadWnd->GetItemCount(); ++nColumn)
+        OnDrawItem(pDC, nColumn, nRow);
+}
+
+void CNewListCtrl::DrawRect(CDC* pDC, const CRect& rect)
+{
+    CPen pen(m_nGridStyle, 1, m_crGrid);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    pDC->MoveTo(rect.left, rect.top);
+    pDC->LineTo(rect.right, rect.top);
+    pDC->LineTo(rect.right, rect.bottom);
+    pDC->LineTo(rect.left, rect.bottom);
+    pDC->LineTo(rect.left, rect.top);
+    pDC->SelectObject(pOldPen);
+}
+
+// Only column 0 of the selected row shows the selection, and not while editing.
+BOOL CNewListCtrl::IsHighlighted(int nColumn, int nFirstRow, int nLastRow)
+{
+    if (nColumn != 0 || m_nSelectedRow < nFirstRow || m_nSelectedRow > nLastRow)
+        return FALSE;
+    return !(m_pEdit && m_pEdit->GetSafeHwnd() && m_pEdit->IsWindowVisible());
+}
+
+void CNewListCtrl::OnDrawItem(CDC* pDC, int nColumn, int nRow)
+{
+    if (nRow < 0 || nRow >= m_nRowCount)
+        return;
+    CxColumnIndex* pCell = GetColumnIndex(nColumn, nRow);
+    if (pCell && pCell->nCombine > COMBINE_NONE)
+    {
+        DrawCombine(pDC, nColumn, nRow);
+        return;
+    }
+    const int y = RowToYPos(nRow) - GetScrollPos(SB_VERT);
+    CRect rcHeader;
+    if (!GetHeaderRect(nColumn, rcHeader) || rcHeader.Width() == 0)
+        return;
+
+    CRect rcCell;
+    rcCell.left = rcHeader.left - GetScrollPos(SB_HORZ);
+    rcCell.right = rcCell.left + rcHeader.Width();
+    rcCell.top = y;
+    rcCell.bottom = y + m_nRowHeight;
+    DrawRect(pDC, rcCell);
+    CRect rcInner(rcCell.left + 1, rcCell.top + 1, rcCell.right, rcCell.bottom);
+
+    const COLORREF crOldText = pDC->GetTextColor();
+    const COLORREF crOldBack = pDC->GetBkColor();
+    COLORREF crBack = 0;
+    if (IsHighlighted(nColumn, nRow, nRow))
+    {
+        crBack = ::GetSysColor(COLOR_HIGHLIGHT);
+        pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    else
+    {
+        crBack = GetBkColor(nRow, nColumn);
+        if (pCell && pCell->crColor)
+            pDC->SetTextColor(pCell->crColor);
+    }
+    pDC->FillSolidRect(&rcInner, crBack);
+    pDC->SetBkColor(crBack);
+
+    const CxHeadItemIndex* pNode = m_pHeadWnd->GetHeadParam(nColumn);
+    const int nFormat = pNode ? pNode->nFormat : 0;
+    DrawImage(pDC, nColumn, nRow, rcInner);
+    const wchar_t* pszText = CellText(pCell);
+    if (pNode && (pNode->nMask & LVCF_IMAGE))
+        DrawBoolState(pDC, rcInner, _wtoi(pszText));
+    else
+        DrawCellText(pDC, rcInner, y, pszText, nFormat);
+
+    if (pCell)
+        DrawStateOverlay(pDC, pCell, rcCell);
+    DrawRect(pDC, rcCell);
+    pDC->SetTextColor(crOldText);
+    pDC->SetBkColor(crOldBack);
+}
+
+// The text of a cell: one line, or split over the lines of a row.
+void CNewListCtrl::DrawCellText(CDC* pDC, const CRect& rcInner, int y, LPCTSTR lpszText, int nFormat)
+{
+    const UINT nAlign = UINT(GetDTAlign(nFormat));
+    const UINT nFlags = nAlign | DT_VCENTER | DT_SINGLELINE;
+    CRect rcText = rcInner;
+    if (nAlign == DT_LEFT)
+        rcText.left += 2;
+    rcText.right -= 1;
+
+    if (m_nLinesPerRow <= 1 || m_nEnlarged)
+    {
+        pDC->DrawText(lpszText, -1, &rcText, nFlags);
+        return;
+    }
+    TEXTMETRICW metrics{};
+    pDC->GetTextMetrics(&metrics);
+    const int nPerLine = std::max<int>(1, rcText.Width() / (metrics.tmAveCharWidth + 1));
+    const int nLineHeight = m_nRowHeight / m_nLinesPerRow;
+    if (int(wcslen(lpszText)) < nPerLine)
+    {
+        pDC->DrawText(lpszText, -1, &rcText, nFlags);
+        return;
+    }
+    CString strRest = lpszText;
+    for (int nLine = 0; nLine < m_nLinesPerRow; ++nLine)
+    {
+        CString strLine, strAfter;
+        if (nLine + 1 < m_nLinesPerRow)
+            OneLineToTwo(strRest, strLine, strAfter, nPerLine);
+        else
+            strLine = strRest;
+        CRect rcLine(rcText.left, y + nLine * nLineHeight, rcText.right, y + (nLine + 1) * nLineHeight);
+        pDC->DrawText(strLine, &rcLine, nFlags);
+        strRest = strAfter;
+    }
+}
+
+// A cell with an image shows the state image of its image index, centred.
+void CNewListCtrl::DrawStateOverlay(CDC* pDC, const CxColumnIndex* pCell, const CRect& rcCell)
+{
+    if (!(pCell->nFlags & CELL_HASIMAGE) || !m_pStateImages || !m_pStateImages->GetSafeHandle() ||
+        rcCell.Width() <= 0)
+        return;
+    const CPoint ptCentre = rcCell.CenterPoint();
+    m_pStateImages->Draw(pDC, pCell->nImage, CPoint(ptCentre.x - 8, ptCentre.y - 8), ILD_TRANSPARENT);
+}

@@ -1,0 +1,137 @@
+// CNewListCtrl: construction, the window's life, its header, enlarged mode.
+#include "common/listctrl.h"
+
+IMPLEMENT_DYNAMIC(CNewListCtrl, CWnd)
+
+BEGIN_MESSAGE_MAP(CNewListCtrl, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_VSCROLL()
+    ON_WM_HSCROLL()
+    ON_WM_MOUSEWHEEL()
+    ON_MESSAGE(UM_ENLARGE, OnEnlarge)
+    ON_MESSAGE(UM_HEADSIZE, OnHeadSize)
+    ON_MESSAGE(LVM_SETIMAGELIST, OnSetImageList)
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+END_MESSAGE_MAP()
+
+CNewListCtrl::CNewListCtrl()
+    : m_pHeadWnd(new CHeadWnd), m_crList(::GetSysColor(COLOR_WINDOW))
+{
+    InitImageList();
+}
+
+CNewListCtrl::~CNewListCtrl()
+{
+    ReleaseImageList();
+    delete m_pOwnBoolImages;
+    if (m_pEdit)
+    {
+        m_pEdit->DestroyWindow();
+        delete m_pEdit;
+    }
+    Free();
+    delete m_pHeadWnd;
+}
+
+BOOL CNewListCtrl::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.dwExStyle |= WS_EX_CLIENTEDGE;
+    // Painting the rows must not paint over the header and the editor.
+    cs.style |= LVS_REPORT | WS_CLIPCHILDREN;
+    return CWnd::PreCreateWindow(cs);
+}
+
+BOOL CNewListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+{
+    return CWnd::Create(nullptr, L"", dwStyle, rect, pParentWnd, nID, pContext);
+}
+
+BOOL CNewListCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                            CCreateContext*)
+{
+    return CWnd::CreateEx(dwExStyle, nullptr, L"", dwStyle, rect, pParentWnd, nID);
+}
+
+int CNewListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_dwStyle = DWORD(lpCreateStruct->style);
+    if ((m_dwStyle & LVS_REPORT) && !m_pHeadWnd->GetSafeHwnd())
+    {
+        CRect rcHeader(0, 0, 600, 24);
+        if (m_nEnlarged && m_pHeadWnd->GetHeight() != 24)
+            rcHeader.bottom = m_pHeadWnd->GetHeight();
+        m_pHeadWnd->Create(WS_CHILD | WS_VISIBLE, rcHeader, this, LIST_HEADER_ID);
+    }
+    return 0;
+}
+
+void CNewListCtrl::OnDestroy()
+{
+    if (m_pHeadWnd->GetSafeHwnd())
+        m_pHeadWnd->DestroyWindow();
+    CWnd::OnDestroy();
+}
+
+void CNewListCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (m_pHeadWnd->GetSafeHwnd())
+        m_pHeadWnd->SetWindowPos(nullptr, 0, 0, cx, m_pHeadWnd->GetHeight(),
+                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!m_nInLayout)
+        UpdateScrollSizes();
+}
+
+LRESULT CNewListCtrl::OnHeadSize(WPARAM, LPARAM lParam)
+{
+    m_nRowWidth = LOWORD(lParam);
+    UpdateScrollSizes();
+    return 1;
+}
+
+LRESULT CNewListCtrl::OnEnlarge(WPARAM, LPARAM lParam)
+{
+    m_nFontHeight = int(lParam) * 16 / 10;
+    m_nEnlarged = 1;
+    m_nLinesPerRow = 2;
+    m_nEnlargedFont = 1;
+    SetHeadHeight(m_nFontHeight + 12);
+
+    // Columns and group spans grow with the font; lefts run on without group placement.
+    int nLeft = 0;
+    for (int nColumn = 0; nColumn < m_pHeadWnd->GetItemCount(); ++nColumn)
+    {
+        CxHeadItemIndex* pNode = m_pHeadWnd->GetHeadParam(nColumn);
+        if (!pNode)
+            continue;
+        if (pNode->nWidth > 0)
+            pNode->nWidth = pNode->nWidth * m_nFontHeight / 16;
+        if (pNode->nLevel >= HEADLEVEL_GROUP)
+            pNode->nLevel = pNode->nLevel * m_nFontHeight / 16;
+        pNode->nLeft = nLeft;
+        nLeft += pNode->nWidth;
+    }
+    if (m_pHeadWnd->GetSafeHwnd())
+        m_pHeadWnd->SetWindowPos(nullptr, 0, 0, m_pHeadWnd->GetWidth(), m_pHeadWnd->GetHeight(),
+                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateScrollSizes();
+    Invalidate();
+    return 1;
+}
+
+void CNewListCtrl::SetHeadHeight(int nHeight)
+{
+    if (!m_nEnlarged)
+        return;
+    // A two-row header keeps its two rows at the new row height.
+    const bool bTwoRows = m_pHeadWnd->GetHeight() > m_pHeadWnd->GetRowHeight();
+    m_pHeadWnd->SetHeight(nHeight);
+    m_pHeadWnd->SetTotalHeight(bTwoRows ? 2 * nHeight : nHeight);
+    m_pHeadWnd->SetOwnFont(1);
+}
