@@ -47,7 +47,8 @@ enum AfxSig : UINT
     AfxSig_b_pW_u_u,         // BOOL (CWnd*, UINT, UINT)
     AfxSig_v_u_u_u,          // void (UINT, UINT, UINT)
     AfxSig_u_v,              // UINT ()
-    AfxSig_v_pW,             // void (CWnd*)
+    AfxSig_v_pW,             // void (CWnd*) from wParam
+    AfxSig_v_pWl,            // void (CWnd*) from lParam
     AfxSig_v_up,             // void (UINT_PTR)
     AfxSig_hbr_pDC_pW_u,     // HBRUSH (CDC*, CWnd*, UINT)
     AfxSig_v_i_pDIS,         // void (int, LPDRAWITEMSTRUCT)
@@ -94,6 +95,7 @@ union AfxMessageMapFunctions
     void (CWnd::*pfn_v_u_u_u)(UINT, UINT, UINT);
     UINT (CWnd::*pfn_u_v)();
     void (CWnd::*pfn_v_pW)(CWnd*);
+    void (CWnd::*pfn_v_pWl)(CWnd*);
     void (CWnd::*pfn_v_up)(UINT_PTR);
     HBRUSH (CWnd::*pfn_hbr_pDC_pW_u)(CDC*, CWnd*, UINT);
     void (CWnd::*pfn_v_i_pDIS)(int, LPDRAWITEMSTRUCT);
@@ -217,7 +219,7 @@ protected: \
 #define ON_WM_ACTIVATE() AFX_MSG_ENTRY(WM_ACTIVATE, 0, 0, 0, _v_u_pW_b, &ThisClass::OnActivate)
 #define ON_WM_SYSCOLORCHANGE() AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, 0, 0, 0, _v_v, &ThisClass::OnSysColorChange)
 #define ON_WM_NCHITTEST() AFX_MSG_ENTRY(WM_NCHITTEST, 0, 0, 0, _l_pt, &ThisClass::OnNcHitTest)
-#define ON_WM_CAPTURECHANGED() AFX_MSG_ENTRY(WM_CAPTURECHANGED, 0, 0, 0, _v_pW, &ThisClass::OnCaptureChanged)
+#define ON_WM_CAPTURECHANGED() AFX_MSG_ENTRY(WM_CAPTURECHANGED, 0, 0, 0, _v_pWl, &ThisClass::OnCaptureChanged)
 #define ON_WM_SETTINGCHANGE() AFX_MSG_ENTRY(WM_SETTINGCHANGE, 0, 0, 0, _v_u_psz, &ThisClass::OnSettingChange)
 #define ON_WM_INITMENUPOPUP() AFX_MSG_ENTRY(WM_INITMENUPOPUP, 0, 0, 0, _v_pM_u_b, &ThisClass::OnInitMenuPopup)
 #define ON_WM_GETMINMAXINFO() AFX_MSG_ENTRY(WM_GETMINMAXINFO, 0, 0, 0, _v_pMMI, &ThisClass::OnGetMinMaxInfo)

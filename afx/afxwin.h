@@ -439,6 +439,7 @@ public:
     BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
 
 private:
+    LPCTSTR m_pszModuleName = nullptr;  // the module state's name before this object
     HKEY OpenSectionKey(LPCTSTR lpszSection, BOOL bCreate) const;
 };
 
