@@ -42,8 +42,14 @@ int CString::Find(const wchar_t* pszSub, int nStart) const
         return -1;
     if (nStart < 0)
         nStart = 0;
-    const wchar_t* pFound = wcsstr(m_pszData + nStart, pszSub);
-    return pFound != nullptr ? int(pFound - m_pszData) : -1;
+    // Our own loop: the runtime's wcsstr finds nothing for an empty text.
+    size_t nSubLength = wcslen(pszSub);
+    for (int i = nStart; size_t(GetLength() - i) >= nSubLength; i++)
+    {
+        if (wmemcmp(m_pszData + i, pszSub, nSubLength) == 0)
+            return i;
+    }
+    return -1;
 }
 
 int CString::ReverseFind(wchar_t ch) const

@@ -70,7 +70,7 @@ TEST(CArrayTest, StringElementsGrowInsertRemove)
     EXPECT_STREQ(L"病人42", names[42]);
 
     names.InsertAt(1, L"插入", 2);
-    EXPECT_STREQ(L"病人0;插入;插入;病人1;", Joined(names).Left(15));
+    EXPECT_STREQ(L"病人0;插入;插入;病人1;", Joined(names).Left(14));
     names.RemoveAt(1, 2);
     EXPECT_STREQ(L"病人1", names[1]);
     names.RemoveAt(98, 50);  // count clamped to the end
