@@ -32,9 +32,15 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
+// The stand-ins for SetWindowPos's special handles are never real windows.
+static bool IsInsertAfterMarker(HWND hWnd)
+{
+    return hWnd == HWND_BOTTOM || hWnd == HWND_TOPMOST || hWnd == HWND_NOTOPMOST;
+}
+
 CWnd::~CWnd()
 {
-    if (m_hWnd != nullptr && WndMap().LookupPermanent(m_hWnd) == this) {
+    if (m_hWnd != nullptr && !IsInsertAfterMarker(m_hWnd) && WndMap().LookupPermanent(m_hWnd) == this) {
         TRACE(L"CWnd destroyed while its window %p still exists\n", m_hWnd);
         DestroyWindow();
     }
