@@ -24,3 +24,6 @@
 // Dates, time stamps and ages.
 #include "common/cdate.h"
 #include "control/timestamp.h"
+
+// Tree list: the "TreeList" window.
+#include "control/treelist.h"

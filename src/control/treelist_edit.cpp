@@ -1,0 +1,254 @@
+// In-place editing of a TreeList item or cell: an edit box, an editable combo box
+// or a drop-list combo box laid over the text, with the begin and end notifications.
+#include <cstring>
+
+#include "treelist_data.h"
+
+namespace treelist {
+
+namespace {
+
+constexpr int kEditorId = TVLE_ID;
+constexpr DWORD kEditorStyles[] = {0x40800080, 0x40800082, 0x40800083};
+constexpr UINT kEditorTextMax = kTextBuffer + 1;  // characters read back, terminator included
+
+// Passes Return and Escape up to the parent as the editor's own command codes.
+void PassUp(HWND editor, WORD code)
+{
+    SendMessageW(GetParent(editor), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(editor), code), (LPARAM)editor);
+}
+
+LRESULT CALLBACK EditorProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    const WNDPROC old = (WNDPROC)GetWindowLongPtrW(hwnd, GWLP_USERDATA);
+    switch (msg) {
+    case WM_KEYDOWN:
+        if (wp == VK_RETURN || wp == VK_ESCAPE) {
+            PassUp(hwnd, wp == VK_RETURN ? TVLE_RETURN : TVLE_ESCAPE);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wp == VK_RETURN || wp == VK_ESCAPE) return 0;  // already handled on key down
+        break;
+    case WM_GETDLGCODE:
+        return DLGC_WANTALLKEYS;
+    case WM_COMMAND:
+        if ((HIWORD(wp) == TVLE_RETURN || HIWORD(wp) == TVLE_ESCAPE) && IsChild(hwnd, (HWND)lp)) {
+            PassUp(hwnd, HIWORD(wp));
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return old ? CallWindowProcW(old, hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void Subclass(HWND hwnd)
+{
+    const LONG_PTR old = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)EditorProc);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, old);
+}
+
+BOOL CALLBACK SubclassChild(HWND child, LPARAM)
+{
+    Subclass(child);
+    return TRUE;
+}
+
+void DestroyEditor(TreeListData* d)
+{
+    HWND editor = d->editor;
+    d->editor = nullptr;
+    Unlock(d);
+    DestroyWindow(editor);
+    Lock(d);
+}
+
+bool PrepareEditor(TreeListData* d, int kind)
+{
+    if (d->editor && d->editKind != kind) DestroyEditor(d);
+    if (!d->editor) {
+        HWND editor = CreateWindowExW(0, kind ? L"COMBOBOX" : L"EDIT", nullptr, kEditorStyles[kind], 0, 0, 0, 0,
+                                      d->hwnd, (HMENU)(INT_PTR)kEditorId,
+                                      (HINSTANCE)GetWindowLongPtrW(d->hwnd, GWLP_HINSTANCE), nullptr);
+        if (!editor) return false;
+        Subclass(editor);
+        EnumChildWindows(editor, SubclassChild, 0);
+        d->editor = editor;
+        d->editKind = kind;
+    }
+    if (kind) SendMessageW(d->editor, CB_RESETCONTENT, 0, 0);
+    return true;
+}
+
+void HideEditor(TreeListData* d)
+{
+    HWND editor = d->editor;
+    if (!editor || !IsWindowVisible(editor)) return;
+    const bool hadFocus = GetFocus() == editor || IsChild(editor, GetFocus());
+    Unlock(d);
+    ShowWindow(editor, SW_HIDE);
+    if (hadFocus && GetFocus() != d->hwnd) SetFocus(d->hwnd);
+    Lock(d);
+}
+
+// The text that the edit starts with, capped at the callback length.
+void StartingText(TreeListData* d, UINT h, int column, wchar_t* text, bool* fromParent)
+{
+    text[0] = 0;
+    *fromParent = false;
+    const TreeListItem* item = ItemOf(d, h);
+    const TreeListSubItem* cell = CellOf(d, h, column);
+    if (column > 0 && !cell) return;
+    const BYTE callbacks = column ? cell->callbacks : item->callbacks;
+    *fromParent = (callbacks & kCbText) != 0;
+    int length;
+    const wchar_t* source = DisplayText(d, h, column, 0, &length);
+    if (length > kTextBuffer) length = kTextBuffer;
+    memcpy(text, source, length * sizeof(wchar_t));
+    text[length] = 0;
+}
+
+struct EditPlace {
+    int left, top, width;
+};
+
+EditPlace PlaceEditor(TreeListData* d, UINT h, int column, int textWidth, int length, bool wide)
+{
+    const TreeListItem* item = d->items[h];
+    const int row = RowOf(d, h);
+    EditPlace place = {0, d->headerHeight + (row - (int)d->topRow) * d->rowHeight, 0};
+    const int left = ColumnLeft(d, column) - d->hPos;
+    int right = ColumnRight(d, column) - d->hPos;
+    if (right > d->clientWidth) right = d->clientWidth;
+    int textLeft;
+    if (column == 0) {
+        textLeft = left + LabelOffset(d, item);
+    } else {
+        const TreeListSubItem* cell = CellOf(d, h, column);
+        textLeft = left + (cell && (cell->flags & kFlHasImage) && d->normalImages ? d->imageWidth : 0);
+    }
+    if (wide) {
+        place.left = textLeft;
+        place.width = right - 2 - textLeft;
+        return place;
+    }
+    place.width = textWidth + 10 + length;
+    place.left = textLeft;
+    if (column > 0 && d->align[column] == 1) place.left = textLeft + (right - textLeft - place.width) / 2;
+    else if (column > 0 && d->align[column] == 2) place.left = right - place.width;
+    if (place.left < textLeft) place.left = textLeft;
+    return place;
+}
+
+void ShowEditor(TreeListData* d, const EditPlace& place, const wchar_t* text, HFONT font)
+{
+    HWND editor = d->editor;
+    const int length = (int)wcslen(text);
+    const bool combo = d->editKind != 0;
+    const int height = combo ? 160 : d->fontHeight + 4;
+    const int top = combo ? place.top : place.top + 1;
+    const int width = place.width < 32 ? 32 : place.width;
+    Unlock(d);
+    SetFocus(editor);
+    SetWindowTextW(editor, text);
+    SendMessageW(editor, WM_SETFONT, (WPARAM)font, FALSE);
+    if (combo) SendMessageW(editor, CB_SETEDITSEL, 0, MAKELPARAM(0, length));
+    else SendMessageW(editor, EM_SETSEL, 0, length);
+    SetWindowPos(editor, HWND_TOP, place.left + 2, top, width, height, SWP_SHOWWINDOW);
+    RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Lock(d);
+}
+
+}  // namespace
+
+LRESULT EditLabel(TreeListData* d, WPARAM wp, UINT h)
+{
+    if (!(d->style & TVS_EDITLABELS)) return 0;
+    const int column = (int)(wp & TVLE_COLUMNMASK);
+    const int kind = (int)((wp >> 29) & 3);
+    const bool wide = (wp & TVLE_WIDE) != 0;
+    if (kind > 2 || !ItemOf(d, h) || (column > 0 && column >= d->columnCount)) return 0;
+    if (d->editItem) EndEdit(d, false);
+    const int selectColumn = (d->exStyle & TLX_SUBSELECT) ? column : 0;
+    if (ItemOf(d, h) && (d->selItem != h || d->selColumn != selectColumn))
+        SelectItem(d, h, selectColumn, kReplaceSelection);
+    if (!ItemOf(d, h) || EnsureVisible(d, h, column) < 0 || !PrepareEditor(d, kind)) return 0;
+
+    wchar_t text[kTextBuffer + 1];
+    bool fromParent;
+    StartingText(d, h, column, text, &fromParent);
+    const TreeListItem* item = ItemOf(d, h);
+    if (!item || (column > 0 && column >= d->columnCount)) return 0;
+    const TreeListSubItem* cell = CellOf(d, h, column);
+    const UINT state = cell ? cell->state : item->state;
+    const int length = (int)wcslen(text);
+    const int textWidth = MeasureText(d, text, length, state);
+
+    NMTVDISPINFOW nm = {};
+    FillNotifyItem(d, h, column, kEditMask, &nm.item);
+    nm.item.pszText = text;
+    nm.item.cchTextMax = kTextBuffer;
+    if (NotifyParent(d, &nm.hdr, TVN_BEGINLABELEDITW)) {
+        HideEditor(d);
+        return 0;
+    }
+    if (!ItemOf(d, h) || !d->editor || (column > 0 && column >= d->columnCount) || RowOf(d, h) < 0) return 0;
+    const EditPlace place = PlaceEditor(d, h, column, textWidth, length, wide);
+    ShowEditor(d, place, text, ItemFont(d, state));
+    if (!ItemOf(d, h) || !d->editor) return 0;
+    d->editItem = h;
+    d->editColumn = column;
+    d->editTextFromParent = fromParent;
+    return (LRESULT)d->editor;
+}
+
+bool EndEdit(TreeListData* d, bool cancel)
+{
+    const UINT h = d->editItem;
+    const int column = d->editColumn;
+    const bool fromParent = d->editTextFromParent;
+    d->editItem = 0;
+    d->editColumn = 0;
+    d->editTextFromParent = false;
+    wchar_t text[kEditorTextMax] = {};
+    if (!cancel && d->editor) GetWindowTextW(d->editor, text, kEditorTextMax);
+    HideEditor(d);
+    if (!ItemOf(d, h) || (column > 0 && column >= d->columnCount)) return false;
+
+    NMTVDISPINFOW nm = {};
+    FillNotifyItem(d, h, column, kEditMask, &nm.item);
+    nm.item.pszText = cancel ? nullptr : text;
+    nm.item.cchTextMax = cancel ? 0 : kTextBuffer;
+    if (NotifyParent(d, &nm.hdr, TVN_ENDLABELEDITW) || cancel) return false;
+    if (!ItemOf(d, h) || (column > 0 && column >= d->columnCount)) return false;
+    if (fromParent) {
+        NMTVDISPINFOW set = {};
+        FillNotifyItem(d, h, column, kEditMask, &set.item);
+        set.item.stateMask = 0xFFFFFF1D;
+        set.item.pszText = text;
+        set.item.cchTextMax = kTextBuffer;
+        NotifyParent(d, &set.hdr, TVN_SETDISPINFOW);
+    } else {
+        TVITEMW change = {};
+        change.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_SUBITEM;
+        change.hItem = (HTREEITEM)(ULONG_PTR)h;
+        change.cChildren = column;
+        change.pszText = text;
+        SetItem(d, &change);
+    }
+    return true;
+}
+
+LRESULT OnEditorCommand(TreeListData* d, WORD code)
+{
+    if (!d->editItem) return 0;
+    const bool combo = d->editKind != 0;
+    EndEdit(d, code == TVLE_ESCAPE);
+    if (combo && code != EN_KILLFOCUS && GetFocus() != d->hwnd) SetFocusUnlocked(d, d->hwnd);
+    return 0;
+}
+
+}  // namespace treelist

@@ -1,0 +1,295 @@
+// Appearance of a TreeList window: row height, colour slots, styles, image lists,
+// fonts and the geometry of the first column.
+#include "treelist_data.h"
+
+namespace treelist {
+
+constexpr COLORREF kNoColour = 0xFFFFFFFF;
+
+void UpdatePageRows(TreeListData* d)
+{
+    int height = d->clientHeight - d->headerHeight;
+    if (height < 0) height = 0;
+    d->pageRows = (UINT)((height + d->rowHeight - 1) / d->rowHeight);
+    d->fullRows = (UINT)(height / d->rowHeight);
+}
+
+static void RowHeightChanged(TreeListData* d, int old)
+{
+    UpdatePageRows(d);
+    if (old == d->rowHeight) return;
+    InvalidateRect(d->hwnd, nullptr, FALSE);
+    UpdateScrollBars(d);
+}
+
+void ComputeRowHeight(TreeListData* d)
+{
+    if (d->fixedRowHeight) return;
+    const int old = d->rowHeight;
+    int height = 10;
+    if (d->stateImages && d->stateHeight + 2 > height) height = d->stateHeight + 2;
+    if (d->normalImages && d->imageWidth + 2 > height) height = d->imageWidth + 2;
+    if (d->fontHeight + 2 > height) height = d->fontHeight + 2;
+    if (d->exStyle & TLX_GRIDLINES) ++height;
+    if ((d->style & TVS_NONEVENHEIGHT) && (height & 1)) ++height;
+    d->rowHeight = height;
+    RowHeightChanged(d, old);
+}
+
+LRESULT SetItemHeight(TreeListData* d, int height)
+{
+    const int old = d->rowHeight;
+    if (height == -1) {
+        d->fixedRowHeight = false;
+        ComputeRowHeight(d);
+        return old;
+    }
+    if ((height & 1) && !(d->exStyle & TLX_ODDHEIGHT)) --height;
+    if (height <= 0) height = 1;
+    if (height > 256) height = 256;
+    d->rowHeight = height;
+    d->fixedRowHeight = true;
+    RowHeightChanged(d, old);
+    return old;
+}
+
+COLORREF BlendHighlight(COLORREF base)
+{
+    const COLORREF h = GetSysColor(COLOR_HIGHLIGHT);
+    return ((base >> 3) & 0x1F1F1F) * 7 + ((h >> 3) & 0x1F1F1F);
+}
+
+void LoadDefaultColours(TreeListData* d)
+{
+    const COLORREF defaults[] = {
+        GetSysColor(COLOR_WINDOW),        GetSysColor(COLOR_INFOBK),     GetSysColor(COLOR_WINDOW),
+        GetSysColor(COLOR_BTNFACE),       GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT),
+        GetSysColor(COLOR_BTNSHADOW),     GetSysColor(COLOR_WINDOWTEXT) ^ 0xFF0000,
+    };
+    for (int slot = 0; slot < 8; ++slot) {
+        if (!d->colourSet[slot]) d->colours[slot] = defaults[slot];
+    }
+    // The marked-row colours blend the row colours as they are now.
+    if (!d->colourSet[TLC_MARKODD]) d->colours[TLC_MARKODD] = BlendHighlight(d->colours[TLC_ODD]);
+    if (!d->colourSet[TLC_MARKEVEN]) d->colours[TLC_MARKEVEN] = BlendHighlight(d->colours[TLC_EVEN]);
+    if (!d->colourSet[TLC_INSERTMARK]) d->colours[TLC_INSERTMARK] = GetSysColor(COLOR_INFOBK);
+}
+
+LRESULT GetColour(const TreeListData* d, WPARAM slot)
+{
+    return slot < TLC_COUNT ? (LRESULT)d->colours[slot] : -1;
+}
+
+LRESULT SetColour(TreeListData* d, WPARAM slot, LPARAM value)
+{
+    if (slot >= TLC_COUNT) return -1;
+    const COLORREF old = d->colours[slot];
+    const COLORREF colour = (COLORREF)value;
+    d->colourSet[slot] = colour != kNoColour;
+    if (colour != kNoColour) d->colours[slot] = colour;
+    LoadDefaultColours(d);
+    if (old != d->colours[slot]) InvalidateRect(d->hwnd, nullptr, FALSE);
+    return (LRESULT)old;
+}
+
+LRESULT SetExtendedStyle(TreeListData* d, DWORD mask, DWORD bits)
+{
+    if (mask == 0) mask = 0xFFFFFFFF;
+    const DWORD old = d->exStyle;
+    d->exStyle = (bits & mask) | (old & ~mask);
+    const DWORD changed = old ^ d->exStyle;
+    if (changed & TLX_GRIDLINES) {
+        ComputeRowHeight(d);
+        UpdateScrollBars(d);
+    }
+    if (changed & (TLX_MULTISELECT | TLX_ALTERNATE | TLX_SUBSELECT | TLX_FULLROWMARK))
+        InvalidateRect(d->hwnd, nullptr, FALSE);
+    if (changed & TLX_NOHSCROLL) UpdateScrollBars(d);
+    // Addressing the cell-selection bit again brings the selection back to the item.
+    if ((old & TLX_SUBSELECT) && (mask & TLX_SUBSELECT) && d->selItem && d->selColumn != 0)
+        SelectItem(d, d->selItem, 0, kReplaceSelection);
+    return (LRESULT)d->exStyle;
+}
+
+static void MeasureStateImages(TreeListData* d)
+{
+    d->stateWidth = d->stateHeight = 0;
+    if (d->stateImages) ImageList_GetIconSize(d->stateImages, &d->stateWidth, &d->stateHeight);
+}
+
+static void MeasureNormalImages(TreeListData* d)
+{
+    d->imageWidth = d->imageHeight = 0;
+    if (!d->normalImages) return;
+    IMAGEINFO info = {};
+    if (ImageList_GetImageInfo(d->normalImages, 0, &info)) {
+        d->imageWidth = info.rcImage.right - info.rcImage.left;
+        d->imageHeight = info.rcImage.bottom - info.rcImage.top;
+    } else {
+        ImageList_GetIconSize(d->normalImages, &d->imageWidth, &d->imageHeight);
+    }
+}
+
+// The check boxes of TVS_CHECKBOXES: empty, unchecked and checked, 16 x 16 each.
+static HIMAGELIST MakeCheckBoxImages()
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 48, 16);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const COLORREF key = GetSysColor(COLOR_HIGHLIGHT);
+    RECT all = {0, 0, 48, 16};
+    SetBkColor(dc, key);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    RECT unchecked = {17, 2, 30, 15}, checked = {33, 2, 46, 15};
+    DrawFrameControl(dc, &unchecked, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT);
+    DrawFrameControl(dc, &checked, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | DFCS_CHECKED);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    HIMAGELIST list = ImageList_Create(16, 16, 0xFF, 3, 14);
+    if (list) ImageList_AddMasked(list, bitmap, key);
+    DeleteObject(bitmap);
+    return list;
+}
+
+void SetCheckBoxImages(TreeListData* d, bool on)
+{
+    if (on && !d->stateImages) {
+        d->stateImages = MakeCheckBoxImages();
+        d->ownStateImages = d->stateImages != nullptr;
+    } else if (!on && d->ownStateImages) {
+        ImageList_Destroy(d->stateImages);
+        d->stateImages = nullptr;
+        d->ownStateImages = false;
+    }
+    MeasureStateImages(d);
+}
+
+void OnStyleChanged(TreeListData* d, DWORD oldStyle, DWORD newStyle)
+{
+    d->style = newStyle;
+    const DWORD changed = oldStyle ^ newStyle;
+    if (changed & (TVS_CHECKBOXES | TVS_NONEVENHEIGHT)) {
+        SetCheckBoxImages(d, (newStyle & TVS_CHECKBOXES) != 0);
+        ComputeRowHeight(d);
+        UpdateScrollBars(d);
+    }
+    if (changed & 0x347) InvalidateRect(d->hwnd, nullptr, FALSE);
+    if (changed & TVS_NOSCROLL) UpdateScrollBars(d);
+    if (changed & TVS_NOTOOLTIPS) {
+        if (newStyle & TVS_NOTOOLTIPS) HideTooltip(d);
+        else CreateTooltip(d);
+    }
+}
+
+LRESULT SetImageList(TreeListData* d, WPARAM which, HIMAGELIST list)
+{
+    HIMAGELIST old;
+    if (which == TVSIL_NORMAL) {
+        old = d->normalImages;
+        d->normalImages = list;
+        MeasureNormalImages(d);
+        if (d->header) SendMessageW(d->header, HDM_SETIMAGELIST, 0, (LPARAM)list);
+    } else if (which == TVSIL_STATE) {
+        old = d->stateImages;
+        if (d->ownStateImages && old) {
+            ImageList_Destroy(old);
+            old = nullptr;
+        }
+        d->ownStateImages = false;
+        d->stateImages = list;
+        MeasureStateImages(d);
+    } else {
+        return 0;
+    }
+    if (d->fixedRowHeight) InvalidateRect(d->hwnd, nullptr, FALSE);
+    else ComputeRowHeight(d);
+    InvalidateRect(d->hwnd, nullptr, FALSE);
+    return (LRESULT)old;
+}
+
+void MeasureFont(TreeListData* d)
+{
+    HDC dc = GetDC(d->hwnd);
+    HGDIOBJ old = SelectObject(dc, d->font);
+    TEXTMETRICW tm = {};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(d->hwnd, dc);
+    d->fontHeight = tm.tmHeight;
+    d->fontAscent = tm.tmAscent + 1;
+    d->fontFixedPitch = !(tm.tmPitchAndFamily & TMPF_FIXED_PITCH);
+    d->measuredFont = d->font;
+}
+
+void SetFont(TreeListData* d, HFONT font, bool redraw)
+{
+    d->font = font ? font : SharedFont(false);
+    d->boldFont = font ? font : SharedFont(true);
+    MeasureFont(d);
+    ClearTextWidths(d);
+    if (redraw) InvalidateRect(d->hwnd, nullptr, FALSE);
+}
+
+HFONT ItemFont(const TreeListData* d, UINT state)
+{
+    return (state & TVIS_BOLD) ? d->boldFont : d->font;
+}
+
+LRESULT GetCellColour(TreeListData* d, UINT handle, int column, bool back)
+{
+    const BYTE bit = back ? kFlOwnBack : kFlOwnText;
+    if (column == 0) {
+        const TreeListItem* item = ItemOf(d, handle);
+        if (!item || !(item->flags & bit)) return (LRESULT)kNoColour;
+        return (LRESULT)(back ? item->backColour : item->textColour);
+    }
+    const TreeListSubItem* cell = CellOf(d, handle, column);
+    if (!cell || !(cell->flags & bit)) return (LRESULT)kNoColour;
+    return (LRESULT)(back ? cell->backColour : cell->textColour);
+}
+
+LRESULT SetCellColour(TreeListData* d, WPARAM target, COLORREF colour, bool back)
+{
+    const UINT handle = (UINT)(target & 0xFFFFFF);
+    const int column = (int)((target >> 24) & 0xFF);
+    if (!ItemOf(d, handle) || (column > 0 && column >= d->columnCount)) return (LRESULT)kNoColour;
+    const LRESULT old = GetCellColour(d, handle, column, back);
+    BYTE* flags;
+    COLORREF* slot;
+    if (column == 0) {
+        TreeListItem* item = d->items[handle];
+        flags = &item->flags;
+        slot = back ? &item->backColour : &item->textColour;
+    } else {
+        TreeListSubItem* cell = MakeCell(d, handle, column);
+        if (!cell) return (LRESULT)kNoColour;
+        flags = &cell->flags;
+        slot = back ? &cell->backColour : &cell->textColour;
+    }
+    const BYTE bit = back ? kFlOwnBack : kFlOwnText;
+    if (colour == kNoColour) *flags &= ~bit;
+    else {
+        *flags |= bit;
+        *slot = colour;
+    }
+    if ((COLORREF)old != colour) InvalidateItem(d, handle, column);
+    return old;
+}
+
+int ItemIndent(const TreeListData* d, const TreeListItem* item)
+{
+    return d->indent * ((int)item->level + ((d->style & TVS_LINESATROOT) ? 1 : 0));
+}
+
+int LabelOffset(const TreeListData* d, const TreeListItem* item)
+{
+    const int grid = (d->exStyle & TLX_GRIDLINES) ? 1 : 0;
+    int x = ItemIndent(d, item) + grid;
+    if (d->stateImages) x += d->stateWidth;
+    if ((item->flags & kFlHasImage) && d->normalImages) x += d->imageWidth + grid;
+    return x;
+}
+
+}  // namespace treelist

@@ -1,0 +1,76 @@
+// TVM_GETNEXTITEM: the platform's TVGN_* codes and this window's own.
+#include "treelist_data.h"
+
+namespace treelist {
+
+static LRESULT AsResult(UINT handle) { return (LRESULT)handle; }
+
+// The item after `h` in pre-order over the whole tree, staying inside `top`'s subtree.
+static UINT NextInPreorder(const TreeListData* d, UINT h, UINT top)
+{
+    if (d->items[h]->firstChild) return d->items[h]->firstChild;
+    for (; h && h != top; h = d->items[h]->parent) {
+        if (d->items[h]->nextSibling) return d->items[h]->nextSibling;
+    }
+    return 0;
+}
+
+static UINT NextSelected(const TreeListData* d, HTREEITEM start, bool subtreeOnly)
+{
+    UINT h;
+    UINT top = 0;
+    if (IsRootMarker(start)) {
+        h = d->firstRoot;
+    } else {
+        const UINT s = HandleOf(start);
+        if (!ItemOf(d, s)) return 0;
+        top = subtreeOnly ? s : 0;
+        h = NextInPreorder(d, s, top);
+    }
+    for (; h; h = NextInPreorder(d, h, top)) {
+        if (d->items[h]->state & TVIS_SELECTED) return h;
+    }
+    return 0;
+}
+
+// Neighbouring rows, only inside the shown page.
+static UINT VisibleNeighbour(TreeListData* d, UINT h, int step)
+{
+    const int row = RowOf(d, h);
+    if (row < 0) return 0;
+    const long next = (long)row + step;
+    const long first = (long)d->topRow, end = first + (long)d->pageRows;
+    if (next < first || next >= end) return 0;
+    return ItemAtRow(d, (UINT)next);
+}
+
+LRESULT GetNextItem(TreeListData* d, UINT code, HTREEITEM start)
+{
+    const UINT s = HandleOf(start);
+    const TreeListItem* item = ItemOf(d, s);
+    switch (code) {
+    case TVGN_ROOT: return AsResult(d->firstRoot);
+    case TVGN_NEXT: return AsResult(item ? item->nextSibling : 0);
+    case TVGN_PREVIOUS: return AsResult(item ? item->prevSibling : 0);
+    case TVGN_PARENT: return AsResult(item ? item->parent : 0);
+    case TVGN_CHILD: return AsResult(IsRootMarker(start) ? d->firstRoot : (item ? item->firstChild : 0));
+    case TVGN_FIRSTVISIBLE: return AsResult(ItemAtRow(d, d->topRow));
+    case TVGN_NEXTVISIBLE: return AsResult(item ? VisibleNeighbour(d, s, 1) : 0);
+    case TVGN_PREVIOUSVISIBLE: return AsResult(item ? VisibleNeighbour(d, s, -1) : 0);
+    case TVGN_DROPHILITE: return AsResult(d->dropItem);
+    case TVGN_CARET: return AsResult(d->selItem);
+    case TVGN_LASTVISIBLE: {
+        EnsureRows(d);
+        return AsResult(d->rowCount ? d->rows[d->rowCount - 1] : 0);
+    }
+    case TVGN_NEXTSELECTED: return AsResult(NextSelected(d, start, false));
+    case TVGN_DROPHILITESUB: return d->dropColumn;
+    case TVGN_CARETSUB: return d->selColumn;
+    case TVGN_FOCUS: return AsResult(d->focusItem ? d->focusItem : d->selItem);
+    case TVGN_FOCUSSUB: return d->focusItem ? d->focusColumn : d->selColumn;
+    case TVGN_NEXTSELCHILD: return AsResult(NextSelected(d, start, true));
+    default: return 0;
+    }
+}
+
+}  // namespace treelist

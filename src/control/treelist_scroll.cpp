@@ -1,0 +1,183 @@
+// Scrolling a TreeList window: vertically in rows, horizontally in pixels, the
+// wheel, the scroll bars and bringing an item into view.
+#include "treelist_data.h"
+
+namespace treelist {
+
+constexpr int kLinePixels = 16;
+
+UINT MaxTopRow(const TreeListData* d)
+{
+    if (d->rowCount <= d->fullRows) return 0;
+    return d->rowCount + 1 - d->fullRows;
+}
+
+static int MaxScrollPos(const TreeListData* d)
+{
+    const int bound = ContentWidth(d) - 2 * (d->clientWidth / 2);
+    return bound > 0 ? bound : 0;
+}
+
+static bool HorizontalRange(const TreeListData* d)
+{
+    return !(d->style & TVS_NOSCROLL) && !(d->exStyle & TLX_NOHSCROLL) && ContentWidth(d) > d->clientWidth;
+}
+
+void UpdateScrollBars(TreeListData* d)
+{
+    if (d->destroyed) return;
+    const bool vertical = !(d->style & TVS_NOSCROLL) && d->rowCount > d->fullRows;
+    const UINT vRange = vertical ? d->rowCount : 0, vPage = vertical ? d->fullRows : 0;
+    if (vRange != d->lastVRange || vPage != d->lastVPage || d->topRow != d->lastVPos) {
+        d->lastVRange = vRange;
+        d->lastVPage = vPage;
+        d->lastVPos = d->topRow;
+        SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, (int)vRange, vPage, (int)d->topRow, 0};
+        SetScrollInfoUnlocked(d, SB_VERT, &si);
+    }
+    const bool horizontal = HorizontalRange(d);
+    const int hRange = horizontal ? ContentWidth(d) - 1 : 0, hPage = horizontal ? d->clientWidth : 0;
+    if (hRange != d->lastHRange || hPage != d->lastHPage || d->hPos != d->lastHPos) {
+        d->lastHRange = hRange;
+        d->lastHPage = hPage;
+        d->lastHPos = d->hPos;
+        SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, hRange, (UINT)hPage, d->hPos, 0};
+        SetScrollInfoUnlocked(d, SB_HORZ, &si);
+    }
+}
+
+// Moves the painted rows or columns; an area still waiting for paint is repainted whole.
+static void ScrollContent(TreeListData* d, int dx, int dy)
+{
+    RECT area = {0, d->headerHeight, d->clientWidth, d->clientHeight};
+    RECT pending;
+    const bool distant = dy ? (UINT)(dy < 0 ? -dy : dy) >= (UINT)(d->clientHeight)
+                        : (dx < 0 ? -dx : dx) >= d->clientWidth;
+    if (distant || GetUpdateRect(d->hwnd, &pending, FALSE)) InvalidateRect(d->hwnd, &area, FALSE);
+    else ScrollWindowEx(d->hwnd, dx, dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+}
+
+void SetTopRow(TreeListData* d, long top)
+{
+    const long highest = (long)MaxTopRow(d);
+    if (top > highest) top = highest;
+    if (top < 0) top = 0;
+    if ((UINT)top == d->topRow) return;
+    const long rows = (long)d->topRow - top;
+    d->topRow = (UINT)top;
+    ScrollContent(d, 0, (int)(rows * d->rowHeight));
+    UpdateScrollBars(d);
+}
+
+void SetHorizontalPos(TreeListData* d, long pos)
+{
+    if (pos < 0) pos = 0;
+    if (pos == d->hPos) return;
+    const long dx = d->hPos - pos;
+    d->hPos = (int)pos;
+    ScrollContent(d, (int)dx, 0);
+    PlaceHeader(d);
+    UpdateScrollBars(d);
+}
+
+static int ThumbPosition(TreeListData* d, int bar, WPARAM wp)
+{
+    SCROLLINFO si = {sizeof(si), SIF_TRACKPOS, 0, 0, 0, 0, 0};
+    if (GetScrollInfo(d->hwnd, bar, &si)) return si.nTrackPos;
+    return HIWORD(wp);
+}
+
+LRESULT OnVScroll(TreeListData* d, WPARAM wp)
+{
+    const long page = d->fullRows > 1 ? (long)d->fullRows - 1 : 1;
+    long top = (long)d->topRow;
+    switch (LOWORD(wp)) {
+    case SB_LINEUP: --top; break;
+    case SB_LINEDOWN: ++top; break;
+    case SB_PAGEUP: top -= page; break;
+    case SB_PAGEDOWN: top += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: top = ThumbPosition(d, SB_VERT, wp); break;
+    case SB_TOP: top = 0; break;
+    case SB_BOTTOM: top = (long)MaxTopRow(d); break;
+    default: return 0;
+    }
+    SetTopRow(d, top);
+    return 0;
+}
+
+static void ScrollHorizontallyTo(TreeListData* d, long pos)
+{
+    const long highest = MaxScrollPos(d);
+    SetHorizontalPos(d, pos > highest ? highest : pos);
+}
+
+LRESULT OnHScroll(TreeListData* d, WPARAM wp)
+{
+    long pos = d->hPos;
+    switch (LOWORD(wp)) {
+    case SB_LINELEFT: pos -= kLinePixels; break;
+    case SB_LINERIGHT: pos += kLinePixels; break;
+    case SB_PAGELEFT: pos -= d->clientWidth; break;
+    case SB_PAGERIGHT: pos += d->clientWidth; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: pos = ThumbPosition(d, SB_HORZ, wp); break;
+    case SB_LEFT: pos = 0; break;
+    case SB_RIGHT: pos = MaxScrollPos(d); break;
+    default: return 0;
+    }
+    ScrollHorizontallyTo(d, pos);
+    return 0;
+}
+
+LRESULT OnMouseWheel(TreeListData* d, WPARAM wp)
+{
+    if (GET_KEYSTATE_WPARAM(wp)) return 0;
+    const int delta = GET_WHEEL_DELTA_WPARAM(wp);
+    SetTopRow(d, (long)d->topRow - delta / 60);
+    return 1;
+}
+
+void ScrollRowIntoView(TreeListData* d, int row)
+{
+    if (row < 0) return;
+    const long full = d->fullRows ? (long)d->fullRows : 1;
+    if ((UINT)row < d->topRow) SetTopRow(d, row);
+    else if ((long)row >= (long)d->topRow + full) SetTopRow(d, row - (full - 1));
+}
+
+void ScrollColumnIntoView(TreeListData* d, int column)
+{
+    if (column < 0 || column >= d->columnCount) return;
+    const int left = ColumnLeft(d, column), right = ColumnRight(d, column);
+    long pos = d->hPos;
+    if (right - pos > d->clientWidth) pos = right - d->clientWidth;
+    if (left < pos) pos = left;
+    const long highest = ContentWidth(d) - d->clientWidth / 2;
+    if (pos > highest) pos = highest;
+    SetHorizontalPos(d, pos);
+}
+
+LRESULT EnsureVisible(TreeListData* d, UINT h, int column)
+{
+    TreeListItem* item = ItemOf(d, h);
+    if (!item) return -1;
+    LRESULT result = 1;
+    if (!IsShown(d, h)) {
+        result = 0;
+        for (UINT p = item->parent; p; p = ItemOf(d, p) ? d->items[p]->parent : 0) {
+            if (!(d->items[p]->state & TVIS_EXPANDED) && ToggleExpand(d, p, false) != 1) return 0;
+        }
+    }
+    const int row = RowOf(d, h);
+    if (row < 0) return 0;
+    if (column == -2) {
+        SetTopRow(d, row);
+        return result;
+    }
+    ScrollRowIntoView(d, row);
+    if (column >= 0) ScrollColumnIntoView(d, column);
+    return result;
+}
+
+}  // namespace treelist
