@@ -8,8 +8,8 @@
 // Narrow text (const char*, %S in Format) is converted with the ANSI code
 // page (CP_ACP), as a Unicode MFC build does. Malformed bytes become U+FFFD.
 //
-// A CString passed through "..." is not its characters: pass (LPCTSTR)s or
-// s.GetString() to Format and friends.
+// Format and AppendFormat take CString arguments as their characters; other
+// functions with "..." (wsprintf, TRACE) need (LPCTSTR)s or s.GetString().
 #pragma once
 
 #include <windows.h>
@@ -129,15 +129,26 @@ public:
     BOOL LoadString(HINSTANCE hInstance, UINT nID);
 
     // Formatting with the MSVC meanings for wide strings (see afxstr_format.cpp).
-    void Format(const wchar_t* pszFormat, ...);
-    void Format(UINT nFormatID, ...);
-    void AppendFormat(const wchar_t* pszFormat, ...);
+    // A CString argument passes its characters, as it does with MSVC.
+    template<class... Args>
+    void Format(const wchar_t* pszFormat, const Args&... args) { FormatArgs(pszFormat, FormatArg(args)...); }
+    template<class... Args>
+    void Format(UINT nFormatID, const Args&... args) { FormatIdArgs(nFormatID, FormatArg(args)...); }
+    template<class... Args>
+    void AppendFormat(const wchar_t* pszFormat, const Args&... args) { AppendFormatArgs(pszFormat, FormatArg(args)...); }
     void FormatV(const wchar_t* pszFormat, va_list args);
     void AppendFormatV(const wchar_t* pszFormat, va_list args);
 
     BSTR AllocSysString() const;
 
 private:
+    static const wchar_t* FormatArg(const CString& str) { return str.m_pszData; }
+    template<class T>
+    static const T& FormatArg(const T& value) { return value; }
+    void FormatArgs(const wchar_t* pszFormat, ...);
+    void FormatIdArgs(UINT nFormatID, ...);
+    void AppendFormatArgs(const wchar_t* pszFormat, ...);
+
     CStringData* GetData() const { return reinterpret_cast<CStringData*>(m_pszData) - 1; }
     bool IsShared() const;
     // Makes room for nLength characters keeping the current ones; returns false

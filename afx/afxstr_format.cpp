@@ -380,7 +380,7 @@ void CString::AppendFormatV(const wchar_t* pszFormat, va_list args)
     *this += result;
 }
 
-void CString::Format(const wchar_t* pszFormat, ...)
+void CString::FormatArgs(const wchar_t* pszFormat, ...)
 {
     va_list args;
     va_start(args, pszFormat);
@@ -388,7 +388,7 @@ void CString::Format(const wchar_t* pszFormat, ...)
     va_end(args);
 }
 
-void CString::Format(UINT nFormatID, ...)
+void CString::FormatIdArgs(UINT nFormatID, ...)
 {
     CString format;
     format.LoadString(nFormatID);
@@ -398,7 +398,7 @@ void CString::Format(UINT nFormatID, ...)
     va_end(args);
 }
 
-void CString::AppendFormat(const wchar_t* pszFormat, ...)
+void CString::AppendFormatArgs(const wchar_t* pszFormat, ...)
 {
     va_list args;
     va_start(args, pszFormat);

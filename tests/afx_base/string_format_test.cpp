@@ -113,6 +113,19 @@ TEST(CStringFormat, AppendFormatAndSelfReference)
     EXPECT_STREQ(L"<9>", pattern);
 }
 
+TEST(CStringFormat, CStringArgumentsPassTheirCharacters)
+{
+    CString name(L"王小明");
+    CString id(L"A123456789");
+    CString text;
+    text.Format(L"%s (%s) %d", name, id, 3);
+    EXPECT_STREQ(L"王小明 (A123456789) 3", text);
+    text.AppendFormat(L" %-4s|", CString(L"x"));
+    EXPECT_STREQ(L"王小明 (A123456789) 3 x   |", text);
+    text.Format(L"%s%s", text, name);  // the target itself as an argument
+    EXPECT_STREQ(L"王小明 (A123456789) 3 x   |王小明", text);
+}
+
 TEST(CStringFormat, HugeResultsGrowWithoutTruncation)
 {
     std::wstring big(1000000, L'字');
