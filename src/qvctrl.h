@@ -27,3 +27,8 @@
 
 // Tree list: the "TreeList" window.
 #include "control/treelist.h"
+
+// List grid: the header window, the grid, and the owner-drawn system header.
+#include "common/headwnd.h"
+#include "common/listctrl.h"
+#include "control/newheaderctrl.h"
