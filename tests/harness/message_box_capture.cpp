@@ -153,6 +153,7 @@ int MessageBoxWatch::RecordCall(LPCWSTR text, LPCWSTR caption, UINT style, Show 
     capture->boxes_.push_back(box);
     const size_t index = capture->boxes_.size() - 1;
     instance_->calls_.push_back({capture, index, false});
+    capture->recorded(box);
 
     const int result = show();
 
@@ -199,6 +200,7 @@ void MessageBoxWatch::onActivate(HWND dialog) {
         box.caption = WindowText(dialog);
         box.style = MessageBoxStyleOf(dialog, lastFocus_);
         capture->boxes_.push_back(box);
+        capture->recorded(box);
     }
     CapturedMessageBox& box = call ? capture->boxes_[call->index] : capture->boxes_.back();
     if (call) {
@@ -223,9 +225,44 @@ MessageBoxCapture::MessageBoxCapture() {
     MessageBoxWatch::Push(this);
 }
 
+MessageBoxCapture::MessageBoxCapture(GuardTag) : guard_(true) {
+    MessageBoxWatch::Push(this);
+}
+
 MessageBoxCapture::~MessageBoxCapture() {
     MessageBoxWatch::Pop(this);
 }
+
+void MessageBoxCapture::recorded(const CapturedMessageBox& box) const {
+    if (guard_)
+        ADD_FAILURE() << "a message box was shown with no MessageBoxCapture alive: " << ::testing::PrintToString(box);
+}
+
+// Runs every test inside a guard capture, so that a box that no test expected is
+// answered (the test goes on) and reported instead of waiting for a click.
+class UnexpectedBoxGuard : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override {
+        guard_.reset(new MessageBoxCapture(MessageBoxCapture::GuardTag{}));
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override { guard_.reset(); }
+
+    std::unique_ptr<MessageBoxCapture> guard_;
+};
+
+namespace {
+const bool guardListening = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedBoxGuard);
+    return true;
+}();
+}  // namespace
+
+}  // namespace qvtest
+
+// Referenced from the link line of every suite, so that the guard above is linked in
+// even by suites that use nothing else of this file.
+extern "C" const bool qvtest_unexpected_box_guard = qvtest::guardListening;
+
+namespace qvtest {
 
 int MessageBoxCapture::chooseAnswer(const std::wstring& text, const std::vector<int>& buttons, int defaultButton) {
     for (const Rule& rule : rules_)

@@ -31,7 +31,8 @@ void PrintTo(const CapturedMessageBox& box, std::ostream* os);
 // answerWhen() whose text part the box's text contains, then the next queued answer
 // of answerNext(), then the default answer: setDefaultAnswer()'s, else OK when the box
 // has an OK button, else the box's default button (what Enter would press).
-// Captures nest: the innermost one records and answers.
+// Captures nest: the innermost one records and answers. Outside every capture of a
+// test, a guard capture answers boxes the same way and fails the test for each one.
 class MessageBoxCapture {
 public:
     MessageBoxCapture();
@@ -53,6 +54,11 @@ public:
 
 private:
     friend class MessageBoxWatch;
+    friend class UnexpectedBoxGuard;
+    struct GuardTag {};
+    explicit MessageBoxCapture(GuardTag);
+    // Called for each box as it is recorded.
+    void recorded(const CapturedMessageBox& box) const;
     struct Rule {
         std::wstring textPart;
         int button;
@@ -63,6 +69,7 @@ private:
     std::deque<int> queued_;
     std::vector<Rule> rules_;
     int defaultAnswer_ = 0;
+    bool guard_ = false;
 };
 
 // "The capture saw exactly these texts, in this order."

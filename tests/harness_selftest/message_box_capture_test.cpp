@@ -1,8 +1,10 @@
 // The message-box capture sees every box on the test thread and answers it.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "import_patch.h"
 #include "qvtest.h"
 
 namespace {
@@ -111,16 +113,27 @@ TEST(MessageBoxCapture, ANullCaptionIsRecordedAsShown) {
     EXPECT_FALSE(boxes.at(0).caption.empty());
 }
 
-TEST(MessageBoxCapture, PatchesTheImportTableOnlyWhileAlive) {
+TEST(MessageBoxCapture, RedirectsThisProgramsImportOfMessageBoxW) {
     void* real = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "MessageBoxW"));
+    MessageBoxCapture boxes;
     // Through dllimport, &MessageBoxW reads this program's import slot.
-    auto slot = [] { return reinterpret_cast<void*>(&MessageBoxW); };
-    EXPECT_EQ(slot(), real);
+    EXPECT_NE(reinterpret_cast<void*>(&MessageBoxW), real);
+}
+
+DWORD WINAPI FakeProcessId() {
+    return 4242;
+}
+
+TEST(ImportPatch, RedirectsImportsWhileAliveAndRestoresThem) {
+    void* real = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetCurrentProcessId"));
+    const DWORD id = GetCurrentProcessId();
     {
-        MessageBoxCapture boxes;
-        EXPECT_NE(slot(), real);
+        qvtest::ImportPatch patch(real, reinterpret_cast<void*>(FakeProcessId));
+        EXPECT_GE(patch.patchedSlots(), 1u);
+        EXPECT_EQ(GetCurrentProcessId(), 4242u);
     }
-    EXPECT_EQ(slot(), real);
+    EXPECT_EQ(GetCurrentProcessId(), id);
+    EXPECT_EQ(reinterpret_cast<void*>(&GetCurrentProcessId), real);
 }
 
 TEST(MessageBoxCapture, TheInnermostCaptureRecords) {
@@ -179,6 +192,13 @@ TEST(MessageBoxCapture, LeavesOrdinaryDialogsAlone) {
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_EQ(boxes.count(), 0u);
     DestroyWindow(dialog);
+}
+
+TEST(MessageBoxGuard, ABoxWithoutACaptureFailsTheTestButIsAnswered) {
+    static int result = 0;
+    EXPECT_NONFATAL_FAILURE(result = MessageBoxW(nullptr, L"沒有人在等的訊息", L"t", MB_OKCANCEL),
+                            "no MessageBoxCapture alive");
+    EXPECT_EQ(result, IDOK);
 }
 
 class MessageBoxFixture : public qvtest::MessageBoxTest {};
