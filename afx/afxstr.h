@@ -114,7 +114,7 @@ public:
 
     // Direct buffer access: write at most nMinBufLength characters (plus the
     // terminator), then call ReleaseBuffer. ReleaseBuffer(-1) measures up to
-    // the first zero character.
+    // the first zero character. Null only when the size cannot be allocated.
     wchar_t* GetBuffer();
     wchar_t* GetBuffer(int nMinBufLength);
     wchar_t* GetBufferSetLength(int nNewLength);

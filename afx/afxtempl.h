@@ -661,6 +661,8 @@ public:
     void GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const;
 
     // Only while the map is empty (it asserts otherwise and keeps its table).
+    // Sizes above kMaxHashTableSize assert and are cut to it.
+    static constexpr UINT kMaxHashTableSize = 1u << 20;
     void InitHashTable(UINT hashSize, BOOL bAllocNow = TRUE);
 
 private:
@@ -686,9 +688,11 @@ bool CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::AllocHashTable()
 template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAllocNow)
 {
-    ASSERT(m_nCount == 0 && hashSize > 0);
+    ASSERT(m_nCount == 0 && hashSize > 0 && hashSize <= kMaxHashTableSize);
     if (m_nCount != 0 || hashSize == 0)
         return;
+    if (hashSize > kMaxHashTableSize)
+        hashSize = kMaxHashTableSize;
     delete[] m_pHashTable;
     m_pHashTable = nullptr;
     m_nHashTableSize = hashSize;

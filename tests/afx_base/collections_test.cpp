@@ -2,6 +2,7 @@
 // and destructors, aliasing arguments, and indexes out of range.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 
 #include "afx.h"
@@ -168,6 +169,13 @@ TEST_F(AssertsSilenced, ArrayIndexesOutOfRange)
     huge.SetSize(INT_PTR(1) << 60);  // cannot be allocated: refused, not a crash
     EXPECT_EQ(0, huge.GetSize());
     EXPECT_EQ(11, Fired());
+
+    CMapWordToPtr map;
+    map.InitHashTable(UINT_MAX);  // too large: cut to the largest table
+    EXPECT_EQ(CMapWordToPtr::kMaxHashTableSize, map.GetHashTableSize());
+    map[1] = nullptr;
+    EXPECT_EQ(1, map.GetCount());
+    EXPECT_EQ(12, Fired());
 }
 
 TEST(CListTest, StringListInOrderAndPositions)

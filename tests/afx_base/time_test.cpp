@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <cwchar>
 
 #include "afxtime.h"
 #include "afxtime_parts.h"
@@ -21,6 +22,18 @@ Zone CurrentZone()
     if (zone.Bias == -480 && zone.DaylightDate.wMonth == 0)
         return Zone::Taipei;
     if (zone.Bias == 300 && zone.DaylightDate.wMonth == 3 && zone.StandardDate.wMonth == 11)
+        return Zone::NewYork;
+    return Zone::Other;
+}
+
+// The zone the run asked for through TZ (Wine hands it to the program).
+Zone ZoneAskedFor()
+{
+    wchar_t szTZ[64] = L"";
+    GetEnvironmentVariableW(L"TZ", szTZ, 64);
+    if (wcscmp(szTZ, L"Asia/Taipei") == 0)
+        return Zone::Taipei;
+    if (wcscmp(szTZ, L"America/New_York") == 0)
         return Zone::NewYork;
     return Zone::Other;
 }
@@ -177,6 +190,14 @@ TEST(CTimeTest, FormatCodes)
     EXPECT_STREQ(L"Tuesday, March 5, 2024", time.Format(L"%#x"));
     EXPECT_STREQ(L"2024年03月05日 %q", time.Format(L"%Y年%m月%d日 %q"));
     EXPECT_STREQ(L"12 AM", CTime(2024, 3, 5, 0, 0, 0).Format(L"%I %p"));
+}
+
+TEST(CTimeZone, RunsInTheZoneItAskedFor)
+{
+    // Otherwise the zone-specific cases below would quietly skip.
+    if (ZoneAskedFor() == Zone::Other)
+        GTEST_SKIP() << "TZ names no zone of ours";
+    EXPECT_EQ(ZoneAskedFor(), CurrentZone());
 }
 
 TEST(CTimeZone, TaipeiHasAFixedOffset)
