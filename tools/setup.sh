@@ -16,6 +16,7 @@ PACKAGES=(
   cmake ninja-build googletest              # build and tests
   xvfb xauth x11-utils                      # a display without a screen
   fonts-arphic-uming                        # AR PL UMing TW, the Ming face
+  fonts-wine                                # Tahoma and the other faces Windows programs expect
   cups cups-client cups-bsd printer-driver-cups-pdf   # the PDF printer
   poppler-utils                             # pdftotext, pdftoppm for printing tests
   imagemagick                               # looking at screenshots
@@ -69,6 +70,12 @@ unmanaged_windows() {   # unmanaged_windows <prefix> <zone>
   WINEPREFIX="$1" TZ="$2" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
+# Debian's Wine looks for its own fonts in a folder it cannot open, so without this
+# "Tahoma" (and "MS Shell Dlg") quietly falls back to the Ming face.
+wine_fonts() {   # wine_fonts <prefix>
+  cp -n /usr/share/wine/fonts/*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
 setup_printer() {
   if ! lpstat -r 2>/dev/null | grep -q "is running"; then
     echo "setup: starting cupsd"
@@ -92,4 +99,6 @@ make_prefix "$WINEPREFIX" "$TZ"
 make_prefix "$QV_DST_PREFIX" America/New_York
 unmanaged_windows "$WINEPREFIX" "$TZ"
 unmanaged_windows "$QV_DST_PREFIX" America/New_York
+wine_fonts "$WINEPREFIX"
+wine_fonts "$QV_DST_PREFIX"
 setup_printer
