@@ -141,11 +141,20 @@ void ReadSizePrefix(const wchar_t*& p, Conversion& conv)
         break;
     case L'I':
         if (p[1] == L'6' && p[2] == L'4')
-            conv.size = ArgSize::Long64, p += 3;
+        {
+            conv.size = ArgSize::Long64;
+            p += 3;
+        }
         else if (p[1] == L'3' && p[2] == L'2')
-            conv.size = ArgSize::Long32, p += 3;
+        {
+            conv.size = ArgSize::Long32;
+            p += 3;
+        }
         else
-            conv.size = ArgSize::Pointer, p++;
+        {
+            conv.size = ArgSize::Pointer;
+            p++;
+        }
         break;
     case L'z':
     case L't':
