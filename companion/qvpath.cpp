@@ -13,6 +13,19 @@ CString SettingsFile()
     return ProgramSiblingFile(L".ini");
 }
 
+// The profile functions keep a file in the encoding it has, and make a new one
+// in the ANSI code page, which loses Chinese text: start it as UTF-16 instead.
+void CreateUnicodeFileIfMissing(const CString& strFile)
+{
+    HANDLE hFile = ::CreateFileW(strFile, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return;   // it exists already (or cannot be made: the write reports that)
+    const BYTE byteOrderMark[] = {0xFF, 0xFE};
+    DWORD nWritten = 0;
+    ::WriteFile(hFile, byteOrderMark, sizeof byteOrderMark, &nWritten, nullptr);
+    ::CloseHandle(hFile);
+}
+
 bool IsFolder(const CString& strPath)
 {
     DWORD nAttributes = ::GetFileAttributesW(strPath);
@@ -64,7 +77,9 @@ long CPath::GetIniLong(const CString& strSection, const CString& strKey)
 
 BOOL CPath::SetIni(const CString& strSection, const CString& strKey, CString strValue)
 {
-    return ::WritePrivateProfileStringW(strSection, strKey, strValue, SettingsFile());
+    CString strFile = SettingsFile();
+    CreateUnicodeFileIfMissing(strFile);
+    return ::WritePrivateProfileStringW(strSection, strKey, strValue, strFile);
 }
 
 BOOL CPath::SetIniLong(const CString& strSection, const CString& strKey, long nValue)

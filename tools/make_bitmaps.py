@@ -7,6 +7,11 @@
                         triangle on light grey; black is kept out of the
                         images because the header's image list masks black
 
+  tests/module/icons/host201.bmp       a host program's own bitmap for the tests:
+                                      48 x 16, three images on green
+  tests/module_host/host200.bmp       a second host's bitmap 200: 48 x 16, three
+                                      images on green (the library's has two)
+
 Run from the repository root: python3 tools/make_bitmaps.py
 """
 import os
@@ -20,6 +25,7 @@ PALETTE = [
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
 BLACK, DARK_GREY, LIGHT_GREY, RED, WHITE = 0, 8, 7, 9, 15
+GREEN, BLUE, YELLOW = 10, 12, 11
 
 
 def write_bmp4(path, pixels):
@@ -80,8 +86,24 @@ def triangle(img, left, upward):
         img[row][cx + i * half // (height - 1)] = WHITE
 
 
+def host_bitmap():
+    # Three 16 x 16 images on green, each a filled square of its own colour.
+    img = canvas(48, 16, GREEN)
+    for i, colour in enumerate((BLUE, YELLOW, WHITE)):
+        for y in range(4, 12):
+            for x in range(16 * i + 4, 16 * i + 12):
+                img[y][x] = colour
+    return img
+
+
 def main():
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "res")
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+    for folder in ("tests/module/icons", "tests/module_host"):
+        os.makedirs(os.path.join(root, folder), exist_ok=True)
+    write_bmp4(os.path.join(root, "tests", "module", "icons", "host201.bmp"), host_bitmap())
+    write_bmp4(os.path.join(root, "tests", "module_host", "host200.bmp"), host_bitmap())
+
+    out = os.path.join(root, "src", "res")
     boxes = canvas(32, 16, RED)
     check_box(boxes, 0, ticked=False)
     check_box(boxes, 16, ticked=True)

@@ -13,6 +13,16 @@ void SetItemIcon(HWND hItem, HICON hIcon)
         ::SendMessageW(hItem, STM_SETICON, reinterpret_cast<WPARAM>(hIcon), 0);
 }
 
+// The host's icon: through its application object as a framework program
+// loads icons, or from the current resource module when it has none.
+HICON LoadHostIcon(UINT nIconID)
+{
+    if (CWinApp* pApp = AfxGetApp())
+        return pApp->LoadIcon(nIconID);
+    LPCWSTR pszName = MAKEINTRESOURCEW(nIconID);
+    return ::LoadIconW(AfxFindResourceHandle(pszName, RT_GROUP_ICON), pszName);
+}
+
 }  // namespace
 
 void CLoadIcon::SetIconMap(CdIconMap* pIconMap, int nCount)
@@ -27,14 +37,12 @@ void CLoadIcon::SetIcons(CWnd* pWnd)
     ASSERT(hWnd != nullptr);
     if (hWnd == nullptr || m_pIconMap == nullptr || m_nCount <= 0)
         return;
-    CWinApp* pApp = AfxGetApp();
     for (int i = 0; i < m_nCount; ++i) {
         const CdIconMap& entry = m_pIconMap[i];
         HWND hItem = ::GetDlgItem(hWnd, static_cast<int>(entry.nCtrlID));
         if (hItem == nullptr)
             continue;
-        // The application object loads from the host's resources.
-        HICON hIcon = pApp != nullptr ? pApp->LoadIcon(entry.nIconID) : nullptr;
+        HICON hIcon = LoadHostIcon(entry.nIconID);
         if (hIcon == nullptr) {
             CString strMessage;
             strMessage.Format(L"Can not load Icon (ID = %d)", static_cast<int>(entry.nIconID));

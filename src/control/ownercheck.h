@@ -7,6 +7,7 @@
 #pragma once
 
 #include "afxwin.h"
+#include "afxcmn.h"
 #include "qvapi.h"
 
 // Formats pszFormat ("... %s %d") with the source file and line and shows it.

@@ -1,0 +1,263 @@
+// CField: owned copies of descriptors and captions, column positions, lookups
+// and the record buffer.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "../module/assert_counter.h"
+#include "field_ids.h"
+#include "qvctrl.h"
+#include "../module/cstring_print.h"
+
+namespace {
+
+struct Patient
+{
+    wchar_t szName[10];   // 0
+    int nAge;             // 20
+    double dFee;          // 24
+};
+
+CfField kPatientFields[] = {
+    {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},
+    {8, L"備註", -1, FIELD_RIGHT, 0, 0, 6},
+    {6, L"年齡", 20, FIELD_INT, 0, 0, 0},
+};
+
+TEST(FieldSet, PositionsSkipFieldsNotStoredInTheRecord)
+{
+    CField fields;
+    fields.SetField(kPatientFields, 3);
+    int count = 0;
+    CfField* copy = fields.GetField(count);
+    ASSERT_EQ(3, count);
+    EXPECT_EQ(3, fields.GetFieldCount());
+    EXPECT_EQ(0, copy[0].nPos);
+    EXPECT_EQ(10, copy[1].nPos);
+    EXPECT_EQ(10, copy[2].nPos);
+    // The caller's array is not touched; the rest is copied as it stands.
+    EXPECT_EQ(0, kPatientFields[2].nPos);
+    EXPECT_EQ(6, copy[1].nHead);
+    EXPECT_EQ(FIELD_INT, copy[2].nType);
+
+    CfField* viaPointer = nullptr;
+    int viaCount = 0;
+    const CField& constFields = fields;
+    constFields.GetField(&viaPointer, &viaCount);
+    EXPECT_EQ(copy, viaPointer);
+    EXPECT_EQ(3, viaCount);
+}
+
+TEST(FieldSet, CaptionsAreOwnedCopies)
+{
+    wchar_t caption[] = L"姓名";
+    CfField source[] = {{10, caption, 0, FIELD_TEXT, 0, 0, 0}, {4, nullptr, 20, FIELD_INT, 0, 0, 0}};
+    CField fields;
+    fields.SetField(source, 2);
+    caption[0] = L'X';
+    EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(0));
+    int count = 0;
+    CfField* copy = fields.GetField(count);
+    EXPECT_NE(static_cast<const wchar_t*>(caption), copy[0].pszName);
+    EXPECT_EQ(nullptr, copy[1].pszName);   // a null caption stays null
+    EXPECT_TRUE(fields.GetFieldName(1).IsEmpty());
+}
+
+TEST(FieldSet, SettingAgainReplacesTheOldDescriptors)
+{
+    CField fields;
+    fields.SetField(kPatientFields, 3);
+    CfField other[] = {{5, L"費用", 24, FIELD_DOUBLE, 2, 0, 0}};
+    fields.SetField(other, 1);
+    EXPECT_EQ(1, fields.GetFieldCount());
+    EXPECT_EQ(CString(L"費用"), fields.GetFieldName(0));
+    // A set may be set from its own array.
+    fields.SetField(kPatientFields, 3);
+    int count = 0;
+    CfField* own = fields.GetField(count);
+    fields.SetField(own, count);
+    EXPECT_EQ(3, fields.GetFieldCount());
+    EXPECT_EQ(CString(L"年齡"), fields.GetFieldName(2));
+    EXPECT_EQ(10, fields.GetField(count)[2].nPos);
+    // Emptying.
+    fields.FreeField();
+    EXPECT_EQ(0, fields.GetFieldCount());
+    EXPECT_EQ(nullptr, fields.GetField(count));
+}
+
+TEST(FieldSet, OffsetsAndLineEnds)
+{
+    CfField shared[] = {
+        {4, L"甲", 8, FIELD_INT, 0, 0, 0},
+        {4, L"乙", 12, FIELD_INT, 0, 0, 0},
+        {4, L"丙", 8, FIELD_LONG, 0, 0, 0},
+    };
+    CField fields;
+    fields.SetField(shared, 3);
+    EXPECT_EQ(0, fields.OffsetToPos(8));
+    EXPECT_EQ(1, fields.OffsetToPos(12));
+    EXPECT_EQ(-1, fields.OffsetToPos(16));
+    EXPECT_EQ(1, fields.IsNeedNewLine(3));
+    EXPECT_EQ(0, fields.IsNeedNewLine(2));
+    EXPECT_EQ(0, fields.IsNeedNewLine(-1));
+    CField empty;
+    EXPECT_EQ(-1, empty.OffsetToPos(0));
+    EXPECT_EQ(1, empty.IsNeedNewLine(0));
+}
+
+TEST(FieldSet, AppendGrowsByOneAndNumbersAgain)
+{
+    CField fields;
+    fields.SetField(kPatientFields, 2);
+    wchar_t caption[] = L"掛號費";
+    CfField fee = {7, caption, 24, FIELD_DOUBLE, 2, 99, 0};
+    EXPECT_EQ(3, fields.AppendField(fee));
+    caption[0] = L'X';
+    EXPECT_EQ(CString(L"掛號費"), fields.GetFieldName(2));
+    int count = 0;
+    CfField* all = fields.GetField(count);
+    EXPECT_EQ(10, all[2].nPos);   // 10 + nothing for the unstored field
+    EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(0));
+
+    CField fromEmpty;
+    EXPECT_EQ(1, fromEmpty.AppendField(fee));
+    EXPECT_EQ(0, fromEmpty.GetField(count)[0].nPos);
+}
+
+TEST(FieldSet, ArrayOfPointersKeepsTheirPositions)
+{
+    CfField a = {10, L"甲", 0, FIELD_TEXT, 0, 33, 0};
+    CfField b = {6, L"乙", 20, FIELD_INT, 0, 77, 0};
+    CArray<void*, void*> pointers;
+    pointers.Add(&b);
+    pointers.Add(&a);
+    CField fields;
+    fields.SetField(&pointers);
+    int count = 0;
+    CfField* copy = fields.GetField(count);
+    ASSERT_EQ(2, count);
+    EXPECT_EQ(CString(L"乙"), fields.GetFieldName(0));
+    EXPECT_EQ(77, copy[0].nPos);
+    EXPECT_EQ(33, copy[1].nPos);
+
+    // Pointers into the set's own array: a subset of its fields.
+    CArray<void*, void*> subset;
+    subset.Add(&copy[1]);
+    fields.SetField(&subset);
+    EXPECT_EQ(1, fields.GetFieldCount());
+    EXPECT_EQ(CString(L"甲"), fields.GetFieldName(0));
+}
+
+TEST(FieldSet, CaptionsFromTheProgramsStringTable)
+{
+    CrField table[] = {
+        {10, IDS_NAME, 0, FIELD_TEXT, 0, 0, 0},
+        {8, IDS_BIRTHDAY, -1, FIELD_DATE, 0, 0, 0},
+        {6, IDS_MISSING, 24, FIELD_DOUBLE, 2, 0, 0},
+        {6, 0, 32, FIELD_INT, 0, 0, 0},
+    };
+    CField fields;
+    fields.SetField(table, 4);
+    ASSERT_EQ(4, fields.GetFieldCount());
+    EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(0));
+    EXPECT_EQ(CString(L"出生日期"), fields.GetFieldName(1));
+    int count = 0;
+    CfField* copy = fields.GetField(count);
+    // A string the program lacks gives an empty caption; identifier 0 none at all.
+    ASSERT_NE(nullptr, copy[2].pszName);
+    EXPECT_STREQ(L"", copy[2].pszName);
+    EXPECT_EQ(nullptr, copy[3].pszName);
+    EXPECT_EQ(0, copy[0].nPos);
+    EXPECT_EQ(10, copy[1].nPos);
+    EXPECT_EQ(10, copy[2].nPos);
+    EXPECT_EQ(16, copy[3].nPos);
+}
+
+TEST(FieldSet, RecordBuffer)
+{
+    CField fields;
+    EXPECT_EQ(0, fields.GetRecordLength());
+    char* record = fields.SetRecordLength(sizeof(Patient));
+    ASSERT_NE(nullptr, record);
+    EXPECT_EQ(static_cast<long>(sizeof(Patient)), fields.GetRecordLength());
+    std::memset(record, 0x5A, sizeof(Patient));
+    // Setting fields leaves the record alone.
+    fields.SetField(kPatientFields, 3);
+    EXPECT_EQ(static_cast<long>(sizeof(Patient)), fields.GetRecordLength());
+    char* bigger = fields.SetRecordLength(100000);
+    ASSERT_NE(nullptr, bigger);
+    EXPECT_EQ(100000, fields.GetRecordLength());
+    EXPECT_EQ(nullptr, fields.SetRecordLength(0));
+    EXPECT_EQ(0, fields.GetRecordLength());
+    EXPECT_EQ(nullptr, fields.SetRecordLength(-8));
+    EXPECT_EQ(0, fields.GetRecordLength());
+}
+
+TEST(FieldSet, GetStringConvertsTheFieldsValueInTheRecord)
+{
+    Patient patient = {L"王小明", 42, 150.5};
+    CfField layout[] = {
+        {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},
+        {8, L"備註", -1, FIELD_TEXT, 0, 0, 0},
+        {6, L"年齡", 20, FIELD_INT, 0, 0, 0},
+        {8, L"掛號費", 24, FIELD_DOUBLE, 1, 0, 0},
+    };
+    CField fields;
+    fields.SetField(layout, 4);
+    char* record = reinterpret_cast<char*>(&patient);
+    EXPECT_EQ(CString(L"王小明"), fields.GetString(record, 0));
+    EXPECT_EQ(CField::GetFieldString(record + 20, FIELD_INT, 0), fields.GetString(record, 2));
+    EXPECT_EQ(CField::GetFieldString(record + 24, FIELD_DOUBLE, 1), fields.GetString(record, 3));
+    EXPECT_EQ(CString(L"42"), fields.GetString(record, 2));
+    // A column without record data has no value.
+    EXPECT_TRUE(fields.GetString(record, 1).IsEmpty());
+}
+
+TEST(FieldSet, LongCaptions)
+{
+    std::wstring caption(5000, L'欄');
+    CfField field = {12, caption.c_str(), 0, FIELD_TEXT, 0, 0, 0};
+    CField fields;
+    fields.SetField(&field, 1);
+    fields.AppendField(field);
+    EXPECT_EQ(5000, fields.GetFieldName(0).GetLength());
+    EXPECT_TRUE(fields.GetFieldName(1) == caption.c_str());
+}
+
+TEST(FieldSet, CallerErrorsAreAssertedAndLeaveAnEmptySet)
+{
+    AssertCounter asserts;
+    CField fields;
+    fields.SetField(kPatientFields, 3);
+    fields.SetField(static_cast<CfField*>(nullptr), 3);
+    EXPECT_EQ(0, fields.GetFieldCount());
+    fields.SetField(kPatientFields, -2);
+    EXPECT_EQ(0, fields.GetFieldCount());
+    fields.SetField(static_cast<CrField*>(nullptr), 1);
+    fields.SetField(static_cast<CArray<void*, void*>*>(nullptr));
+    EXPECT_EQ(0, fields.GetFieldCount());
+    EXPECT_EQ(4, asserts.count());
+
+    // An empty table is no error.
+    fields.SetField(kPatientFields, 0);
+    EXPECT_EQ(0, fields.GetFieldCount());
+    EXPECT_EQ(4, asserts.count());
+
+    // Indexes outside the set, and null entries of a pointer array.
+    fields.SetField(kPatientFields, 3);
+    EXPECT_TRUE(fields.GetFieldName(3).IsEmpty());
+    EXPECT_TRUE(fields.GetFieldName(-1).IsEmpty());
+    char record[64] = {};
+    EXPECT_TRUE(fields.GetString(record, 7).IsEmpty());
+    EXPECT_TRUE(fields.GetString(nullptr, 0).IsEmpty());
+    CArray<void*, void*> withHole;
+    withHole.Add(&kPatientFields[0]);
+    withHole.Add(nullptr);
+    fields.SetField(&withHole);
+    EXPECT_EQ(1, fields.GetFieldCount());
+    EXPECT_EQ(9, asserts.count());
+}
+
+}  // namespace

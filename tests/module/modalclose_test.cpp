@@ -1,0 +1,121 @@
+// CancelModalDialogs asks the windows of the process, through three private
+// messages, to cancel their modal dialogs and close their frames.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "message_box_capture.h"
+#include "message_pump.h"
+#include "qvctrl.h"
+#include "test_window.h"
+
+namespace {
+
+using Received = std::vector<std::pair<UINT, WPARAM>>;
+
+bool Got(const TestWindow& window, UINT message, WPARAM wParam)
+{
+    for (const auto& entry : window.received())
+        if (entry.first == message && entry.second == wParam)
+            return true;
+    return false;
+}
+
+TEST(CancelModalDialogs, WindowsThatTakePartAreCancelledClosedOrStopTheWalk)
+{
+    qvtest::MessageBoxCapture boxes;
+    // Created bottom first: each new window goes on top of the z-order.
+    TestWindow beyond(L"QVTestDialog", L"停止之後", WS_POPUP);
+    beyond.Answer(0x0446, 1);
+    TestWindow stopper(L"QVTestDialog", L"停止", WS_POPUP);
+    stopper.Answer(0x0490, 1);
+    TestWindow frame(L"QVTestFrame", L"可關閉的框架", WS_POPUP | WS_VISIBLE);
+    frame.Answer(0x0447, 1);
+    TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP);
+    dialog.Answer(0x0446, 1);
+    TestWindow untitled(L"QVTestDialog", L"", WS_POPUP);
+    untitled.Answer(0x0446, 1);
+    TestWindow shownOverlapped(L"QVTestFrame", L"顯示中的主框架", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    shownOverlapped.Answer(0x0446, 1);
+
+    EXPECT_EQ(0, CancelModalDialogs(0));
+
+    // A modal dialog gets command 6 and is not asked further.
+    EXPECT_EQ((Received{{0x0446, 0}, {WM_COMMAND, 6}}), dialog.received());
+    // A closeable frame gets 0xE103 and then WM_CLOSE, which destroys it.
+    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {WM_COMMAND, 0xE103}, {WM_CLOSE, 0}}), frame.received());
+    EXPECT_TRUE(frame.destroyed());
+    // The stopper is asked all three questions; the walk ends with it.
+    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {0x0490, 0}}), stopper.received());
+    EXPECT_TRUE(beyond.received().empty());
+    // Untitled windows and shown windows that are not pop-ups do not take part.
+    EXPECT_TRUE(untitled.received().empty());
+    EXPECT_TRUE(shownOverlapped.received().empty());
+    EXPECT_MESSAGE_BOXES(boxes);
+}
+
+TEST(CancelModalDialogs, WithoutAStopperTheWalkEndsWithOne)
+{
+    TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP);
+    dialog.Answer(0x0446, 1);
+    TestWindow bystander(L"QVTestDialog", L"不參與", WS_POPUP);   // answers 0 to every question
+    TestWindow notStopping(L"QVTestDialog", L"回答二", WS_POPUP);
+    notStopping.Answer(0x0490, 2);   // only 1 stops the walk
+
+    EXPECT_EQ(1, CancelModalDialogs(0));
+    EXPECT_TRUE(Got(dialog, WM_COMMAND, 6));
+    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {0x0490, 0}}), bystander.received());
+    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {0x0490, 0}}), notStopping.received());
+    // Windows of another process are left alone.
+    TestWindow other(L"QVTestDialog", L"另一個", WS_POPUP);
+    other.Answer(0x0446, 1);
+    EXPECT_EQ(1, CancelModalDialogs(0xFFFFFFF0u));
+    EXPECT_TRUE(other.received().empty());
+}
+
+// A real modal dialog that answers 0x0446 and ends on command 6.
+INT_PTR CALLBACK CancellableDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        ::SetWindowTextW(dialog, L"等待取消的對話框");
+        ::SetTimer(dialog, 1, 50, nullptr);
+        return TRUE;
+    case WM_TIMER:
+        ::KillTimer(dialog, 1);
+        // Another part of the program closes all modal dialogs.
+        ::SetWindowLongPtrW(dialog, DWLP_USER, CancelModalDialogs(0));
+        return TRUE;
+    case 0x0446:
+        ::SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 1);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == 6)
+            ::EndDialog(dialog, 600 + static_cast<INT_PTR>(::GetWindowLongPtrW(dialog, DWLP_USER)));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST(CancelModalDialogs, EndsARunningModalDialog)
+{
+    // An in-memory template: a pop-up dialog with a caption and no controls.
+    struct alignas(4)
+    {
+        DLGTEMPLATE head;
+        WORD menu, windowClass, title;
+    } dialogTemplate{};
+    dialogTemplate.head.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+    dialogTemplate.head.cx = 120;
+    dialogTemplate.head.cy = 60;
+    INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialogTemplate.head, nullptr,
+                                               CancellableDialogProc, 0);
+    // The timer runs before CancelModalDialogs has returned, so DWLP_USER is still 0
+    // when command 6 arrives: 600 says the dialog ended through command 6.
+    EXPECT_EQ(600, result);
+}
+
+}  // namespace
