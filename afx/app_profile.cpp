@@ -4,6 +4,30 @@
 #include "afxwin.h"
 #include <vector>
 
+// The profile functions write a new .INI file in the ANSI code page, which
+// loses Chinese text; a file that starts with a UTF-16 byte-order mark is
+// kept in UTF-16. A bare file name lives in the Windows folder.
+static void EnsureUnicodeProfile(LPCTSTR lpszProfileName)
+{
+    if (lpszProfileName == nullptr || *lpszProfileName == 0)
+        return;
+    CString path = lpszProfileName;
+    if (path.FindOneOf(L"\\/") < 0) {
+        wchar_t folder[MAX_PATH];
+        UINT length = ::GetWindowsDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return;
+        path = CString(folder) + L"\\" + path;
+    }
+    HANDLE hFile = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return;  // it exists already (or cannot be made): leave it as it is
+    const wchar_t byteOrderMark = 0xFEFF;
+    DWORD written = 0;
+    ::WriteFile(hFile, &byteOrderMark, sizeof byteOrderMark, &written, nullptr);
+    ::CloseHandle(hFile);
+}
+
 HKEY CWinApp::OpenSectionKey(LPCTSTR lpszSection, BOOL bCreate) const
 {
     CString path;
@@ -51,8 +75,10 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
 {
     if (lpszSection == nullptr)
         return FALSE;
-    if (m_pszRegistryKey == nullptr)
+    if (m_pszRegistryKey == nullptr) {
+        EnsureUnicodeProfile(m_pszProfileName);
         return ::WritePrivateProfileStringW(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+    }
     HKEY hKey = OpenSectionKey(lpszSection, TRUE);
     if (hKey == nullptr)
         return FALSE;
@@ -92,7 +118,7 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
     if (m_pszRegistryKey == nullptr) {
         CString text;
         text.Format(L"%d", nValue);
-        return ::WritePrivateProfileStringW(lpszSection, lpszEntry, text, m_pszProfileName);
+        return WriteProfileString(lpszSection, lpszEntry, text);
     }
     HKEY hKey = OpenSectionKey(lpszSection, TRUE);
     if (hKey == nullptr)

@@ -148,7 +148,7 @@ TEST(File, FailuresReturnValuesInsteadOfThrowing)
 
 // ---- message boxes -------------------------------------------------------
 
-TEST(MessageBox, TextCaptionAndCountThroughTheOnePath)
+TEST(AfxMessageBoxPath, TextCaptionAndCountThroughTheOnePath)
 {
     qvtest::MessageBoxCapture boxes;
     boxes.answerNext(IDNO);
@@ -239,6 +239,31 @@ TEST(WinApp, ProfileInIniFileAndRegistry)
     EXPECT_STREQ(theTestApp.GetProfileString(L"Window", L"Title", L"gone"), L"gone");
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QVCtrlTests");
     theTestApp.SetRegistryKey(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WinApp, ProgramRunsThroughAfxWinMain)
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    CString program = path;
+    program = program.Left(program.ReverseFind(L'\\') + 1) + L"afx_win_program.exe";
+    CString commandLine = L"\"" + program + L"\" 42";
+    STARTUPINFOW startup = { sizeof startup };
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(::CreateProcessW(program, commandLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &process));
+    commandLine.ReleaseBuffer();
+    EXPECT_EQ(::WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD exitCode = 0;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 42u);  // InitInstance, Run until the main window closed, ExitInstance
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
 }
 
 }  // namespace
