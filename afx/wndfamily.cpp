@@ -76,28 +76,32 @@ CWnd* CWnd::SetParent(CWnd* pWndNewParent)
     return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
 }
 
-// The first window up the chain that is not a child window.
-static HWND ParentOwnerOf(HWND hWnd)
+// A child's parent, or a top-level window's owner.
+static HWND ParentOrOwner(HWND hWnd)
 {
-    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
-        hWnd = ::GetParent(hWnd);
-    return hWnd;
+    if (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD)
+        return ::GetParent(hWnd);
+    return ::GetWindow(hWnd, GW_OWNER);
 }
 
 CWnd* CWnd::GetParentOwner() const
 {
+    // The first window up the chain that is not a child (this one if it is not).
     HWND hWnd = m_hWnd;
-    if (hWnd == nullptr || !(::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
-        return nullptr;
-    return FromHandle(ParentOwnerOf(::GetParent(hWnd)));
+    HWND hParent;
+    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD) && (hParent = ::GetParent(hWnd)) != nullptr)
+        hWnd = hParent;
+    return FromHandle(hWnd);
 }
 
 CWnd* CWnd::GetTopLevelParent() const
 {
-    HWND hTop = nullptr;
-    for (HWND hWnd = ParentOwnerOf(m_hWnd); hWnd != nullptr; hWnd = ParentOwnerOf(::GetWindow(hWnd, GW_OWNER)))
-        hTop = hWnd;
-    return hTop == m_hWnd ? nullptr : FromHandle(hTop);
+    HWND hWnd = m_hWnd;
+    if (hWnd == nullptr)
+        return nullptr;
+    for (HWND hNext; (hNext = ParentOrOwner(hWnd)) != nullptr;)
+        hWnd = hNext;
+    return FromHandle(hWnd);
 }
 
 CWnd* CWnd::GetOwner() const
