@@ -106,7 +106,7 @@ BEGIN_MESSAGE_MAP(CHostParent, CWnd)
     ON_NOTIFY(NM_CLICK, 900, OnClick)
 END_MESSAGE_MAP()
 
-TEST(HandleMap, ReflectionReachesAControlWhoseWrapperLivesInADll)
+TEST(HandleMap, ReflectionAndPreTranslationReachAControlWhoseWrapperLivesInADll)
 {
     CHostParent parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr));
@@ -116,6 +116,13 @@ TEST(HandleMap, ReflectionReachesAControlWhoseWrapperLivesInADll)
     EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 900, reinterpret_cast<LPARAM>(&header)), 7);
     EXPECT_EQ(ProbeReflectedClicks(), 1);
     EXPECT_EQ(parent.parentClicks, 0);
+
+    // The host's message loop offers keys to the DLL control's PreTranslateMessage.
+    MSG f2 = { dllChild, WM_KEYDOWN, VK_F2, 0, 0, {} };
+    EXPECT_TRUE(CWnd::WalkPreTranslateTree(parent.m_hWnd, &f2));
+    MSG f3 = { dllChild, WM_KEYDOWN, VK_F3, 0, 0, {} };
+    EXPECT_FALSE(CWnd::WalkPreTranslateTree(parent.m_hWnd, &f3));
+    EXPECT_EQ(ProbePreTranslatedKeys(), 1);
     ProbeDestroyChild();
     parent.DestroyWindow();
 }

@@ -277,6 +277,7 @@ const UINT IDC_CHILD_EX = 602;
 class CReflectChild : public CWnd
 {
 public:
+    UINT measuredId = 0;
     int clicks = 0;
     int doubleClicks = 0;
     BOOL passOn = FALSE;
@@ -300,6 +301,11 @@ protected:
     void OnClickedReflect() { ++buttonClicks; }
     HBRUSH CtlColor(CDC*, UINT) { return brush; }
     void HScroll(UINT nSBCode, UINT) { hscrollCode = nSBCode; }
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
+    {
+        measuredId = lpMeasureItemStruct->CtlID;
+        lpMeasureItemStruct->itemHeight = 33;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -309,6 +315,7 @@ BEGIN_MESSAGE_MAP(CReflectChild, CWnd)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClickedReflect)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_HSCROLL_REFLECT()
+    ON_WM_MEASUREITEM_REFLECT()
 END_MESSAGE_MAP()
 
 class CNotifyParent : public CWnd
@@ -392,6 +399,14 @@ TEST(MessageMap, ReflectedNotificationsStopAtTheControlUnlessPassedOn)
 
     parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(child.m_hWnd));
     EXPECT_EQ(child.hscrollCode, static_cast<UINT>(SB_LINERIGHT));
+
+    // WM_MEASUREITEM names the control by id; the map entry of the control answers.
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_LISTBOX;
+    mis.CtlID = IDC_CHILD;
+    EXPECT_EQ(parent.SendMessage(WM_MEASUREITEM, IDC_CHILD, reinterpret_cast<LPARAM>(&mis)), TRUE);
+    EXPECT_EQ(child.measuredId, IDC_CHILD);
+    EXPECT_EQ(mis.itemHeight, 33u);
     parent.DestroyWindow();
 }
 

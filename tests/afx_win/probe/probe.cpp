@@ -14,6 +14,16 @@ class CReflectingChild : public CWnd
 {
 public:
     int m_nClicks = 0;
+    int m_nPreTranslated = 0;
+
+    // Takes F2 before it is dispatched.
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_F2)
+            return FALSE;
+        ++m_nPreTranslated;
+        return TRUE;
+    }
 
 protected:
     void OnReflectedClick(NMHDR*, LRESULT* pResult)
@@ -50,6 +60,11 @@ HWND ProbeCreateReflectingChild(HWND hWndParent, int nID)
 int ProbeReflectedClicks()
 {
     return g_pChild != nullptr ? g_pChild->m_nClicks : -1;
+}
+
+int ProbePreTranslatedKeys()
+{
+    return g_pChild != nullptr ? g_pChild->m_nPreTranslated : -1;
 }
 
 void ProbeDestroyChild()

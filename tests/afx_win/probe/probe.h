@@ -16,6 +16,8 @@ PROBE_API BOOL ProbeHasPermanentWnd(HWND hWnd);
 // reflects NM_CLICK to itself (counted by ProbeReflectedClicks).
 PROBE_API HWND ProbeCreateReflectingChild(HWND hWndParent, int nID);
 PROBE_API int ProbeReflectedClicks();
+// F2 key-downs the child took in PreTranslateMessage.
+PROBE_API int ProbePreTranslatedKeys();
 PROBE_API void ProbeDestroyChild();
 // Fires one ASSERT(false) inside the DLL.
 PROBE_API void ProbeFireAssert();
