@@ -44,7 +44,9 @@ BOOL CDateTimeCtrl::SetTime(LPSYSTEMTIME pTimeNew)
         // Only a picker with a check box can show "no date".
         if (!(::GetWindowLong(m_hWnd, GWL_STYLE) & DTS_SHOWNONE))
             return FALSE;
-        return static_cast<BOOL>(::SendMessage(m_hWnd, DTM_SETSYSTEMTIME, GDT_NONE, 0));
+        // GDT_NONE ignores the time, but Wine refuses a null pointer for it.
+        SYSTEMTIME ignored = {};
+        return static_cast<BOOL>(::SendMessage(m_hWnd, DTM_SETSYSTEMTIME, GDT_NONE, reinterpret_cast<LPARAM>(&ignored)));
     }
     return static_cast<BOOL>(::SendMessage(m_hWnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(pTimeNew)));
 }
