@@ -190,7 +190,7 @@ TEST(MessageBoxCapture, LeavesOrdinaryDialogsAlone) {
     ASSERT_TRUE(dialog);
     qvtest::PumpMessages(100);
     EXPECT_TRUE(IsWindow(dialog));
-    EXPECT_EQ(boxes.count(), 0u);
+    EXPECT_MESSAGE_BOXES(boxes);
     DestroyWindow(dialog);
 }
 
