@@ -75,4 +75,5 @@ while read -r suite args; do
   grep -a -E 'Unhandled exception|Assertion failed' "$logs/$suite.err" | head -3 | sed 's/^/    /'
 done <"$list"
 
+say "$([ $status -eq 0 ] && echo passed || echo FAILED) in ${SECONDS}s"
 exit $status

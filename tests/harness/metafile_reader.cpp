@@ -83,6 +83,14 @@ RECT DestinationRect(LONG x, LONG y, LONG cx, LONG cy) {
     return RECT{x, y, x + cx, y + cy};
 }
 
+// What Wine records, as seen with small drawings:
+//   FillRect, PatBlt, DrawEdge (one per side)  CREATEBRUSHINDIRECT, SELECTOBJECT, BITBLT with
+//                                              PATCOPY and no source bitmap
+//   ExtTextOut(ETO_OPAQUE) without text        SETBKCOLOR, EXTTEXTOUTW with 0 characters
+//   Rectangle                                  RECTANGLE with the selected pen and brush
+//   TextOut, DrawText                          EXTCREATEFONTINDIRECTW, SELECTOBJECT, EXTTEXTOUTW
+//   LineTo, Polyline, PolylineTo               MOVETOEX + LINETO, POLYLINE16, POLYLINETO16
+//   ImageList_Draw                             BITBLT with SRCAND, then with SRCPAINT
 class Reader {
 public:
     explicit Reader(MetafileContents& out) : out_(out) {

@@ -7,8 +7,8 @@ namespace qvtest {
 // Wine keeps each window's pixels in a surface of its own, so a BitBlt from the
 // window DC reads the window itself even when another window covers it, children
 // included. (PrintWindow under Wine paints only the client background.) The frame
-// and caption are there when Wine draws them itself, i.e. when the prefix says
-// Decorated=N for the X11 driver.
+// and caption are there when Wine draws them itself rather than leaving them to a
+// window manager: the prefix sets Managed=N for the X11 driver.
 PixelImage CaptureWindow(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
