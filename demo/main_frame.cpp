@@ -1,5 +1,8 @@
 // The demo's main window.
 #include "main_frame.h"
+
+#include "patient_form.h"
+#include "patient_list_page.h"
 #include "resource.h"
 #include "tour.h"
 
@@ -8,6 +11,8 @@ namespace {
 const wchar_t kFrameClass[] = L"QVDemoFrame";
 const wchar_t kFrameTitle[] = L"QVCtrl 病歷管理示範";
 const UINT_PTR kTourTimer = 1;
+const int kBannerHeight = 64;
+const UINT kPageId = 100;
 
 void RegisterFrameClass()
 {
@@ -21,16 +26,29 @@ void RegisterFrameClass()
     ::RegisterClassExW(&wc);   // a second registration fails harmlessly
 }
 
+// The pages of the View menu, in the order the unattended tour shows them.
+struct DemoPage
+{
+    UINT nID;
+    const wchar_t* screenshot;
+};
+const DemoPage kPages[] = {
+    {ID_VIEW_PATIENTS, L"demo-patients"},
+    {ID_VIEW_FORM, L"demo-patient-form"},
+};
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
     ON_WM_TIMER()
     ON_WM_CLOSE()
-    ON_COMMAND(ID_FILE_EXIT, &CMainFrame::OnFileExit)
-    ON_COMMAND(ID_HELP_ABOUT, &CMainFrame::OnHelpAbout)
+    ON_COMMAND(ID_FILE_EXIT, OnFileExit)
+    ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
+    ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_FORM, OnViewPage)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -56,6 +74,50 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
     return 0;
 }
 
+CRect CMainFrame::PageRect() const
+{
+    CRect rc;
+    ::GetClientRect(m_hWnd, &rc);
+    rc.top += kBannerHeight;
+    rc.DeflateRect(8, 8);
+    return rc;
+}
+
+void CMainFrame::ShowPage(UINT nID)
+{
+    if (m_hPage != nullptr && ::IsWindow(m_hPage))
+        ::DestroyWindow(m_hPage);
+    m_hPage = nullptr;
+    m_nPage = nID;
+
+    CWnd* pPage = nullptr;
+    switch (nID) {
+    case ID_VIEW_PATIENTS:
+        pPage = CreatePatientListPage(this, PageRect(), kPageId);
+        break;
+    case ID_VIEW_FORM:
+        pPage = CreatePatientForm(this, PageRect(), kPageId);
+        break;
+    }
+    if (pPage != nullptr)
+        m_hPage = pPage->GetSafeHwnd();
+    Invalidate();
+}
+
+void CMainFrame::OnViewPage(UINT nID)
+{
+    ShowPage(nID);
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (m_hPage != nullptr && ::IsWindow(m_hPage)) {
+        CRect rc = PageRect();
+        ::MoveWindow(m_hPage, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
+    }
+}
+
 BOOL CMainFrame::OnEraseBkgnd(CDC* pDC)
 {
     CRect rc;
@@ -70,24 +132,26 @@ void CMainFrame::OnPaint()
     CRect rc;
     GetClientRect(&rc);
 
-    CRect banner(rc.left, rc.top, rc.right, rc.top + 64);
+    CRect banner(rc.left, rc.top, rc.right, rc.top + kBannerHeight);
     dc.FillSolidRect(&banner, RGB(0, 70, 140));
     dc.SetBkMode(TRANSPARENT);
     CFont* pOld = dc.SelectObject(&m_titleFont);
     dc.SetTextColor(RGB(255, 255, 255));
     dc.TextOut(24, 16, CString(L"QVCtrl 病歷管理示範"));
 
-    dc.SelectObject(&m_textFont);
-    dc.SetTextColor(RGB(20, 20, 20));
-    static const wchar_t* const lines[] = {
-        L"診所、收費與掛號的記錄管理程式庫。",
-        L"病患清單、病房床位樹、日期檢查、列印與匯出，",
-        L"都從上方的選單開啟。",
-    };
-    int y = banner.bottom + 24;
-    for (const wchar_t* line : lines) {
-        dc.TextOut(24, y, CString(line));
-        y += 26;
+    if (m_hPage == nullptr) {
+        dc.SelectObject(&m_textFont);
+        dc.SetTextColor(RGB(20, 20, 20));
+        static const wchar_t* const lines[] = {
+            L"診所、收費與掛號的記錄管理程式庫。",
+            L"病患清單、病房床位樹、日期檢查、列印與匯出，",
+            L"都從上方的選單開啟。",
+        };
+        int y = banner.bottom + 24;
+        for (const wchar_t* line : lines) {
+            dc.TextOut(24, y, CString(line));
+            y += 26;
+        }
     }
     dc.SelectObject(pOld);
 }
@@ -99,16 +163,23 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 }
 
 // Without a display the demo walks its screens once, saving each, then closes.
+// Step 0 saves the start screen; each later step saves the page the step before showed.
 void CMainFrame::RunTourStep()
 {
-    switch (m_tourStep++) {
-    case 0:
+    const int nPages = static_cast<int>(sizeof(kPages) / sizeof(kPages[0]));
+    const int step = m_tourStep++;
+    if (step == 0)
         SaveDemoScreenshot(m_hWnd, L"demo-main");
-        break;
-    default:
+    else if (step <= nPages)
+        SaveDemoScreenshot(m_hWnd, kPages[step - 1].screenshot);
+
+    if (step < nPages) {
+        ShowPage(kPages[step].nID);
+        if (kPages[step].nID == ID_VIEW_FORM)
+            FillPatientFormSample(CWnd::FromHandle(m_hPage));
+    } else if (step > nPages) {
         KillTimer(kTourTimer);
         PostMessage(WM_CLOSE);
-        break;
     }
 }
 

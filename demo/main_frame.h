@@ -1,4 +1,5 @@
-// The demo's main window: a record-keeping program's frame with a menu.
+// The demo's main window: a record-keeping program's frame with a menu; the
+// View menu switches the page shown below the banner.
 #pragma once
 
 #include "afxall.h"
@@ -12,17 +13,23 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnClose();
     afx_msg void OnFileExit();
     afx_msg void OnHelpAbout();
+    afx_msg void OnViewPage(UINT nID);
     void PostNcDestroy() override;
 
 private:
+    CRect PageRect() const;
+    void ShowPage(UINT nID);
     void RunTourStep();
 
     CFont m_titleFont;
     CFont m_textFont;
+    HWND m_hPage = nullptr;
+    UINT m_nPage = 0;
     int m_tourStep = 0;
 
     DECLARE_MESSAGE_MAP()

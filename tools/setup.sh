@@ -76,6 +76,32 @@ wine_fonts() {   # wine_fonts <prefix>
   cp -n /usr/share/wine/fonts/*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 
+# A Traditional Chinese desktop shows captions, menus and message boxes in the Ming
+# face; Wine's own UI face (Tahoma) has no Chinese glyphs. The window metrics hold
+# those fonts as binary LOGFONTW records.
+ui_fonts() {   # ui_fonts <prefix> <zone>
+  [ -f "$1/.qv-uifonts" ] && return
+  local key='HKCU\Control Panel\Desktop\WindowMetrics'
+  local name weight
+  for name in CaptionFont SmCaptionFont MenuFont MessageFont StatusFont IconFont; do
+    weight=400
+    [ "$name" = CaptionFont ] && weight=700
+    WINEPREFIX="$1" TZ="$2" wine reg add "$key" /v "$name" /t REG_BINARY \
+      /d "$(logfont_hex -12 "$weight" 新細明體)" /f >/dev/null 2>&1
+  done
+  touch "$1/.qv-uifonts"
+}
+
+# logfont_hex <height> <weight> <face>: a LOGFONTW (default charset) as hex digits.
+logfont_hex() {
+  python3 - "$@" <<'PY'
+import struct, sys
+height, weight, face = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+name = face.encode('utf-16-le').ljust(64, b'\0')[:64]
+print((struct.pack('<5l8B', height, 0, 0, 0, weight, 0, 0, 0, 1, 0, 0, 0, 0) + name).hex())
+PY
+}
+
 setup_printer() {
   if ! lpstat -r 2>/dev/null | grep -q "is running"; then
     echo "setup: starting cupsd"
@@ -101,4 +127,6 @@ unmanaged_windows "$WINEPREFIX" "$TZ"
 unmanaged_windows "$QV_DST_PREFIX" America/New_York
 wine_fonts "$WINEPREFIX"
 wine_fonts "$QV_DST_PREFIX"
+ui_fonts "$WINEPREFIX" "$TZ"
+ui_fonts "$QV_DST_PREFIX" America/New_York
 setup_printer
