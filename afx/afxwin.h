@@ -110,6 +110,7 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd);
     static void DeleteTempMap();
     BOOL Attach(HWND hWndNew);
+    // Forgets the window; one this wrapper subclassed gets its procedure back.
     HWND Detach();
 
     // ---- creation and destruction ----

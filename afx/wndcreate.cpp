@@ -174,11 +174,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 
 HWND CWnd::UnsubclassWindow()
 {
-    if (m_hWnd == nullptr)
-        return nullptr;
-    if (m_pfnSuper != nullptr)
-        SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    m_pfnSuper = nullptr;
+    // Detach puts the original window procedure back.
     return Detach();
 }
 

@@ -86,8 +86,16 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != nullptr && WndMap().LookupPermanent(hWnd) == this)
+    if (hWnd != nullptr && WndMap().LookupPermanent(hWnd) == this) {
         WndMap().RemoveHandle(hWnd);
+        // A window this wrapper subclassed gets its own procedure back, so it
+        // keeps working without the wrapper (unless someone subclassed it
+        // after us: then the chain cannot be undone from here).
+        if (m_pfnSuper != nullptr &&
+            reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+            SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    }
+    m_pfnSuper = nullptr;
     m_hWnd = nullptr;
     return hWnd;
 }

@@ -34,13 +34,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return AfxCallWndProc(pWnd, hWnd, message, wParam, lParam);
 }
 
-// Detaches a wrapper whose window is gone and lets it clean up.
-static void FinishNcDestroy(CWnd* pWnd, HWND hWnd, WNDPROC pfnSuper)
+// Detaches a wrapper whose window is gone and lets it clean up. Detach gives
+// the window its own procedure back for the few messages that may follow.
+static void FinishNcDestroy(CWnd* pWnd)
 {
-    // Later messages (there can be some) go to the original procedure.
-    if (pfnSuper != nullptr &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
-        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnSuper));
     pWnd->Detach();
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == pWnd) {
@@ -58,7 +55,7 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARA
     LRESULT lResult = pWnd->WindowProc(message, wParam, lParam);
     // A derived OnNcDestroy that did not call the base one still detaches.
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
-        FinishNcDestroy(pWnd, hWnd, pWnd->m_pfnSuper);
+        FinishNcDestroy(pWnd);
     t_currentMessage = saved;
     return lResult;
 }
@@ -132,12 +129,9 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 void CWnd::OnNcDestroy()
 {
     HWND hWnd = m_hWnd;
-    WNDPROC pfnSuper = m_pfnSuper;
     Default();
-    if (FromHandlePermanent(hWnd) == this) {
-        m_pfnSuper = nullptr;
-        FinishNcDestroy(this, hWnd, pfnSuper);
-    }
+    if (FromHandlePermanent(hWnd) == this)
+        FinishNcDestroy(this);
 }
 
 void CWnd::PostNcDestroy()

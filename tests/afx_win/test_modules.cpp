@@ -71,6 +71,17 @@ TEST(HandleMap, WindowsKnownPermanentlyOnlyWhenAttached)
     EXPECT_TRUE(::IsWindow(raw));  // detaching leaves the window alone
     ::DestroyWindow(raw);
 
+    // A subclassed control keeps working once its wrapper lets go.
+    HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
+    CWnd editWrapper;
+    ASSERT_TRUE(editWrapper.SubclassWindow(edit));
+    EXPECT_EQ(editWrapper.Detach(), edit);
+    ::SendMessageW(edit, WM_CHAR, L'A', 1);
+    wchar_t typed[8] = {};
+    ::GetWindowTextW(edit, typed, 8);
+    EXPECT_STREQ(typed, L"A");
+    ::DestroyWindow(edit);
+
     // Null and stale handles are harmless.
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
     CWnd* noWindow = CWnd::FromHandlePermanent(nullptr);
