@@ -34,6 +34,16 @@ const LocalMoment kMoments[] = {
 
 }  // namespace
 
+TEST(DateZone, TheRunIsInTheZoneItWasStartedIn)
+{
+    // The second run sets TZ=America/New_York: it must really change clocks,
+    // or every expectation below would quietly be Taipei's again.
+    wchar_t zone[64] = L"";
+    GetEnvironmentVariableW(L"TZ", zone, 64);
+    bool bNewYork = std::wstring(zone).find(L"New_York") != std::wstring::npos;
+    EXPECT_EQ(bNewYork, datetest::ZoneHasDaylightSaving()) << "TZ=" << testing::PrintToString(std::wstring(zone));
+}
+
 TEST_F(DateMoves, FixedHoursLandOnTheWallClockHourOfTheSameDay)
 {
     for (const LocalMoment& m : kMoments) {

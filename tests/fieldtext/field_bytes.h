@@ -38,9 +38,9 @@ inline TIMESTAMP_STRUCT Stamp(int y, int mo, int d, int h = 0, int mi = 0, int s
 // unaligned offset, so that reads and writes must not assume alignment.
 struct GuardedRecord
 {
-    static const int kSize = 128;
-    static const int kOffset = 13;
-    static const unsigned char kFill = 0xAB;
+    static constexpr int kSize = 128;
+    static constexpr int kOffset = 13;
+    static constexpr unsigned char kFill = 0xAB;
     alignas(16) unsigned char bytes[kSize];
 
     GuardedRecord() { memset(bytes, kFill, sizeof bytes); }

@@ -78,9 +78,9 @@ TEST_F(FieldStore, EveryCodeWritesItsValueAndNothingBeyondItsWidth)
         { L"", 18, BytesOf(Stamp(0, 0, 0)) },
         { L"2021/03", 19, BytesOf(Stamp(2021, 3, 1)) },
         { L"", 19, BytesOf(Stamp(0, 0, 0)) },
-        { L"2021/03", 26, BytesOf<int32_t>(20210301) },
         { L"2021/03/05", 26, BytesOf<int32_t>(20210301) },
-        { L"2021/3", 26, BytesOf<int32_t>(0) },
+        { L"2021/03/", 26, BytesOf<int32_t>(20210301) },
+        { L"2021/03", 26, BytesOf<int32_t>(0) },  // not longer than 7 characters
         { L"00:00", 27, BytesOf<int32_t>(2400) },
         { L"07:05", 27, BytesOf<int32_t>(705) },
         { L"23:59", 27, BytesOf<int32_t>(2359) },
