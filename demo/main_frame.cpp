@@ -1,6 +1,7 @@
 // The demo's main window.
 #include "main_frame.h"
 
+#include "module_page.h"
 #include "patient_form.h"
 #include "patient_list_page.h"
 #include "resource.h"
@@ -35,6 +36,7 @@ struct DemoPage
 const DemoPage kPages[] = {
     {ID_VIEW_PATIENTS, L"demo-patients"},
     {ID_VIEW_FORM, L"demo-patient-form"},
+    {ID_VIEW_INFO, L"demo-library-info"},
 };
 
 } // namespace
@@ -48,7 +50,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_WM_CLOSE()
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
-    ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_FORM, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -97,6 +99,9 @@ void CMainFrame::ShowPage(UINT nID)
         break;
     case ID_VIEW_FORM:
         pPage = CreatePatientForm(this, PageRect(), kPageId);
+        break;
+    case ID_VIEW_INFO:
+        pPage = CreateModuleInfoPage(this, PageRect(), kPageId);
         break;
     }
     if (pPage != nullptr)
