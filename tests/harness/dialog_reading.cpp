@@ -93,18 +93,21 @@ std::wstring DialogItemText(HWND dialog, int id) {
 
 bool LooksLikeMessageBox(HWND dialog) {
     bool hasText = false;
+    bool hasIconHolder = false;
     bool hasButton = false;
     for (HWND child : Children(dialog)) {
         const int id = GetDlgCtrlID(child);
         if (IsStatic(child)) {
             hasText = hasText || id == kMessageBoxTextId;
+            // The platform's box always has its icon static, with or without an icon.
+            hasIconHolder = hasIconHolder || (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
         } else if (IsButton(child) && IsMessageBoxButtonId(id)) {
             hasButton = true;
         } else {
             return false;
         }
     }
-    return hasText && hasButton;
+    return hasText && hasIconHolder && hasButton;
 }
 
 std::vector<int> MessageBoxButtons(HWND dialog) {

@@ -14,8 +14,9 @@ bool IsDialogWindow(HWND window);  // class "#32770"
 std::wstring WindowText(HWND window);
 std::wstring DialogItemText(HWND dialog, int id);
 
-// A dialog made only of statics (one with the text id) and buttons with the ids of
-// IDOK..IDCONTINUE, as the platform builds message boxes.
+// A dialog made only of statics (the text, id 0xFFFF, and an SS_ICON holder) and
+// buttons with the ids IDOK..IDCONTINUE, as the platform builds message boxes. A
+// dialog template with a label (IDC_STATIC is 0xFFFF too) and OK/Cancel is not one.
 bool LooksLikeMessageBox(HWND dialog);
 
 // The ids of the box's buttons, left to right.

@@ -7,8 +7,10 @@
 //   MemoryCanvas, CaptureWindow,         pixels of memory bitmaps and windows;
 //   SaveWindowPng, SaveBitmapPng         PNG files under <QV_OUT>/screens
 //   MetafileRecorder                     what was drawn: texts, lines, fills, bitmaps
+//   WindowText, DialogItemText           reading dialogs
 #pragma once
 
+#include "dialog_reading.h"
 #include "host_window.h"
 #include "memory_canvas.h"
 #include "message_box_capture.h"

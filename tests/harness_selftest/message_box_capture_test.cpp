@@ -177,6 +177,43 @@ struct EditDialogTemplate {
     }
 };
 
+// A dialog template that resembles a message box: a label (IDC_STATIC, 0xFFFF) and
+// OK and Cancel buttons.
+struct LabelDialogTemplate {
+    alignas(4) BYTE bytes[512] = {};
+    WORD* at = nullptr;
+    void item(DWORD style, short x, short id, WORD atom, const wchar_t* text) {
+        at = reinterpret_cast<WORD*>((reinterpret_cast<UINT_PTR>(at) + 3) & ~UINT_PTR(3));
+        auto entry = reinterpret_cast<DLGITEMTEMPLATE*>(at);
+        entry->style = style | WS_CHILD | WS_VISIBLE;
+        entry->x = x;
+        entry->y = 5;
+        entry->cx = 40;
+        entry->cy = 12;
+        entry->id = WORD(id);
+        at = reinterpret_cast<WORD*>(entry + 1);
+        *at++ = 0xFFFF;
+        *at++ = atom;
+        for (const wchar_t* c = text; *c; ++c) *at++ = WORD(*c);
+        *at++ = 0;
+        *at++ = 0;  // no creation data
+    }
+    LabelDialogTemplate() {
+        auto dialog = reinterpret_cast<DLGTEMPLATE*>(bytes);
+        dialog->style = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME;
+        dialog->cdit = 3;
+        dialog->cx = 150;
+        dialog->cy = 40;
+        at = reinterpret_cast<WORD*>(dialog + 1);
+        *at++ = 0;
+        *at++ = 0;
+        *at++ = 0;
+        item(SS_LEFT, 5, -1, 0x0082, L"label");
+        item(BS_DEFPUSHBUTTON, 50, IDOK, 0x0080, L"OK");
+        item(BS_PUSHBUTTON, 95, IDCANCEL, 0x0080, L"Cancel");
+    }
+};
+
 INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
 }
@@ -199,6 +236,20 @@ TEST(MessageBoxGuard, ABoxWithoutACaptureFailsTheTestButIsAnswered) {
     EXPECT_NONFATAL_FAILURE(result = MessageBoxW(nullptr, L"沒有人在等的訊息", L"t", MB_OKCANCEL),
                             "no MessageBoxCapture alive");
     EXPECT_EQ(result, IDOK);
+}
+
+TEST(MessageBoxCapture, LeavesDialogsThatOnlyResembleABoxAlone) {
+    MessageBoxCapture boxes;
+    LabelDialogTemplate dialogTemplate;
+    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                             reinterpret_cast<DLGTEMPLATE*>(dialogTemplate.bytes), nullptr,
+                                             QuietDialogProc, 0);
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(qvtest::DialogItemText(dialog, 0xFFFF), L"label");
+    qvtest::PumpMessages(100);
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_MESSAGE_BOXES(boxes);
+    DestroyWindow(dialog);
 }
 
 class MessageBoxFixture : public qvtest::MessageBoxTest {};
