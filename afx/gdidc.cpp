@@ -28,6 +28,14 @@ CHandleMap<HDC, CDC>& DCMap()
     return map;
 }
 
+// Wine fills in its list of printers when winspool.drv loads; a program that
+// has not touched the spooler yet would otherwise find no printer by name.
+void LoadPrinterList()
+{
+    static const HMODULE hSpooler = ::LoadLibraryW(L"winspool.drv");
+    (void)hSpooler;
+}
+
 }  // namespace
 
 CDC::~CDC()
@@ -79,12 +87,16 @@ HDC CDC::GetSafeHdc() const
 
 BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
+    if (lpszDeviceName != nullptr)
+        LoadPrinterList();
     return AttachCreated(::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput,
                                     static_cast<const DEVMODE*>(lpInitData)));
 }
 
 BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
+    if (lpszDeviceName != nullptr)
+        LoadPrinterList();
     return AttachCreated(::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput,
                                     static_cast<const DEVMODE*>(lpInitData)));
 }
