@@ -86,12 +86,16 @@ static bool StateChangeShows(const TreeListData* d, UINT changed)
 }
 
 // TVIS_SELECTED and TVIS_EXPANDED changes run the selection and expansion steps.
+// Setting the bit adds to a multi-selection; clearing it unselects only this item.
 static void ApplyStateSteps(TreeListData* d, UINT h, int column, UINT changed, bool selected)
 {
     if (changed & TVIS_SELECTED) {
-        if (selected) SelectItem(d, h, column, kReplaceSelection);
-        else if (d->selItem == h) SelectItem(d, 0, 0, kReplaceSelection);
-        else if (ItemOf(d, h) && (d->items[h]->state & TVIS_SELECTED)) ToggleSelection(d, h, 0);
+        if (selected) SelectItem(d, h, column, 0);
+        else {
+            if (d->selItem == h) SelectItem(d, 0, 0, 0);
+            const TreeListItem* item = ItemOf(d, h);
+            if (item && (item->state & TVIS_SELECTED)) ToggleSelection(d, h, 0);
+        }
     }
     TreeListItem* item = ItemOf(d, h);
     if ((changed & TVIS_EXPANDED) && item && ItemHasChildren(d, item)) ToggleExpand(d, h, false);

@@ -470,10 +470,15 @@ extern "C" QVCTRL_API int TreeListRegister(void)
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = treelist::TreeListProc;
     wc.cbWndExtra = sizeof(treelist::TreeListData*);
-    wc.hInstance = treelist::ThisModule();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = TREELIST_CLASSNAME;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return 0;
+    // A class is found through the module that creates the window: the program's and this
+    // library's code may both create one, so the class is registered for both modules.
+    const HINSTANCE modules[] = {GetModuleHandleW(nullptr), treelist::ThisModule()};
+    for (HINSTANCE module : modules) {
+        wc.hInstance = module;
+        if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return 0;
+    }
     InterlockedExchange(&treelist::g_registered, 1);
     return 1;
 }
