@@ -110,15 +110,3 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect
 {
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }
-
-void CMenu::DrawItem(LPDRAWITEMSTRUCT)
-{
-    // A menu with owner-drawn items overrides this.
-    ASSERT(FALSE);
-}
-
-void CMenu::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-    // A menu with owner-drawn items overrides this.
-    ASSERT(FALSE);
-}

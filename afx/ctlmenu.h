@@ -117,10 +117,6 @@ public:
     // With TPM_RETURNCMD the result is the chosen command (0 for none).
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
 
-    // Owner-drawn items (MF_OWNERDRAW) of a permanent menu wrapper.
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-
 protected:
     // Attaches a menu that a Create or Load call just made; destroys it when
     // it cannot be attached so that nothing leaks.

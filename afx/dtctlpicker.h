@@ -51,7 +51,8 @@ public:
     {
         return static_cast<COLORREF>(::SendMessage(m_hWnd, DTM_SETMCCOLOR, iColor, ref));
     }
-    // The calendar exists only while it is dropped down; null otherwise.
+    // Windows makes the calendar only while it is dropped down (null
+    // otherwise); Wine keeps one all the time.
     CMonthCalCtrl* GetMonthCalCtrl() const;
     CFont* GetMonthCalFont() const
     {
