@@ -13,9 +13,12 @@
 
 namespace {
 
+// Its allocated size of -1 marks it: every module has its own copy of this
+// code and of the buffer, and strings cross modules (a DLL fills a caller's
+// CString), so "shared" must not depend on which module's buffer it is.
 struct NilString
 {
-    CStringData header{0, 0};
+    CStringData header{0, -1};
     wchar_t terminator = 0;
 };
 static_assert(offsetof(NilString, terminator) == sizeof(CStringData), "terminator must follow the header");
@@ -163,7 +166,7 @@ CString& CString::operator=(wchar_t ch)
 
 bool CString::IsShared() const
 {
-    return m_pszData == NilData();
+    return GetData()->nAllocLength < 0;
 }
 
 bool CString::Reserve(int nLength)
