@@ -236,6 +236,7 @@ private:
     void RedrawRow(int nRow);
 
     // Painting helpers
+    CRect PaintBox(CDC* pDC);
     BOOL SelectCellFont(CDC* pDC, CFont& font);
     BOOL IsHighlighted(int nColumn, int nFirstRow, int nLastRow);
     void DrawCellText(CDC* pDC, const CRect& rcInner, int y, LPCTSTR lpszText, int nFormat);
@@ -243,6 +244,7 @@ private:
     void SendOwnerDraw(CDC* pDC, int nRow);
 
     // Scrolling helpers
+    void ShowBar(int nBar, DWORD dwStyle, bool bShow);
     int VerticalPage();
     void ScrollVertically(int nDelta);
     void ScrollHorizontally(int nDelta);

@@ -39,6 +39,16 @@ LRESULT CNewListCtrl::OnPrintClient(WPARAM wParam, LPARAM)
     return 0;
 }
 
+// The clip box; a device context that reports none (a metafile being
+// recorded) is taken to cover the client area.
+CRect CNewListCtrl::PaintBox(CDC* pDC)
+{
+    CRect rcClip;
+    if (pDC->GetClipBox(&rcClip) <= NULLREGION || rcClip.IsRectEmpty())
+        GetClientRect(&rcClip);
+    return rcClip;
+}
+
 BOOL CNewListCtrl::SelectCellFont(CDC* pDC, CFont& font)
 {
     LOGFONTW logFont{};
@@ -75,8 +85,7 @@ void CNewListCtrl::OnDraw(CDC* pDC)
             m_pHeadWnd->SetWindowPos(nullptr, -nHorz, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    CRect rcClip;
-    pDC->GetClipBox(&rcClip);
+    const CRect rcClip = PaintBox(pDC);
     CRect rcRows = rcClip;
     rcRows.OffsetRect(nHorz, nVert);
     int nFirst = 0, nLast = 0;
@@ -128,8 +137,7 @@ void CNewListCtrl::SendOwnerDraw(CDC* pDC, int nRow)
 
 void CNewListCtrl::OnDrawBack(CDC* pDC)
 {
-    CRect rcClip;
-    pDC->GetClipBox(&rcClip);
+    const CRect rcClip = PaintBox(pDC);
     CBitmap back;
     if (m_nBackBmp == 0 || !back.Attach(LoadHostBitmap(UINT(m_nBackBmp))))
     {

@@ -99,6 +99,11 @@ void CNewListCtrl::CreateBoolImage(CDC* pDC)
 {
     if (m_pBoolImages)
         return;
+    if (m_pOwnBoolImages)
+    {
+        m_pBoolImages = m_pOwnBoolImages;
+        return;
+    }
     CImageList* pImages = new CImageList;
     // Red is the mask colour: the box's corners show the cell behind them.
     if (!pImages->Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 2))

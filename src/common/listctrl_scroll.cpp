@@ -44,6 +44,13 @@ int CNewListCtrl::LastViewableRow()
     return m_nVertScale * 32767 / std::max(m_nRowHeight, 1) - 1;
 }
 
+// Showing a bar that shows already would lay the frame out again for nothing.
+void CNewListCtrl::ShowBar(int nBar, DWORD dwStyle, bool bShow)
+{
+    if (((GetStyle() & dwStyle) != 0) != bShow)
+        ShowScrollBar(UINT(nBar), bShow);
+}
+
 void CNewListCtrl::UpdateScrollSizes()
 {
     if (!GetSafeHwnd())
@@ -58,19 +65,19 @@ void CNewListCtrl::UpdateScrollSizes()
     const bool bVertical = rcClient.Height() < nExtent;
     if (bVertical)
     {
-        ShowScrollBar(SB_VERT, TRUE);
+        ShowBar(SB_VERT, WS_VSCROLL, true);
         SetScrollRange(SB_VERT, 0, nExtent - rcClient.Height());
     }
     else
     {
         SetScrollPos(SB_VERT, 0);
-        ShowScrollBar(SB_VERT, FALSE);
+        ShowBar(SB_VERT, WS_VSCROLL, false);
     }
 
     GetClientRect(&rcClient);
     if (rcClient.Width() < m_nRowWidth)
     {
-        ShowScrollBar(SB_HORZ, TRUE);
+        ShowBar(SB_HORZ, WS_HSCROLL, true);
         SetScrollRange(SB_HORZ, 0, m_nRowWidth - rcClient.Width());
         if (bVertical)
         {
@@ -82,7 +89,7 @@ void CNewListCtrl::UpdateScrollSizes()
     else
     {
         SetScrollPos(SB_HORZ, 0);
-        ShowScrollBar(SB_HORZ, FALSE);
+        ShowBar(SB_HORZ, WS_HSCROLL, false);
     }
     m_nInLayout = 0;
     // A shorter range may have pulled a position back: what shows must follow.

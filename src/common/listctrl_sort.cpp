@@ -41,15 +41,21 @@ int CompareTexts(const wchar_t* a, const wchar_t* b, bool bDescending, bool bDig
 
 }  // namespace
 
+// Both rows' cells are walked side by side, one step per column.
 void CNewListCtrl::ExchangeRowTexts(int nRow1, int nRow2)
 {
+    CxRowIndex* pRow1 = RowAt(nRow1);
+    CxRowIndex* pRow2 = RowAt(nRow2);
+    if (!pRow1 || !pRow2)
+        return;
     const int nFields = std::min(m_pHeadWnd->GetItemCount(), m_nColumnCount);
+    CxColumnIndex* pCell1 = nullptr;
+    CxColumnIndex* pCell2 = nullptr;
     for (int nColumn = 0; nColumn < nFields; ++nColumn)
     {
-        CxColumnIndex* pFirst = GetColumnIndex(nColumn, nRow1);
-        CxColumnIndex* pSecond = GetColumnIndex(nColumn, nRow2);
-        if (pFirst && pSecond)
-            ExchangeCellTexts(pFirst, pSecond);
+        pCell1 = CellAfter(pRow1, pCell1, nColumn);
+        pCell2 = CellAfter(pRow2, pCell2, nColumn);
+        ExchangeCellTexts(pCell1, pCell2);
     }
 }
 

@@ -152,7 +152,20 @@ CxColumnIndex* CListRowManager::FindOrCreateCell(CxRowIndex* pRow, int nColumn)
     }
     if (pCell && pCell->nColumn == nColumn)
         return pCell;
+    return LinkNewCell(pRow, pBefore, pCell, nColumn);
+}
 
+CxColumnIndex* CListRowManager::CellAfter(CxRowIndex* pRow, CxColumnIndex* pPrevious, int nColumn)
+{
+    CxColumnIndex* pNext = pPrevious ? pPrevious->pNext : pRow->pCells;
+    if (pNext && pNext->nColumn == nColumn)
+        return pNext;
+    return LinkNewCell(pRow, pPrevious, pNext, nColumn);
+}
+
+CxColumnIndex* CListRowManager::LinkNewCell(CxRowIndex* pRow, CxColumnIndex* pBefore, CxColumnIndex* pCell,
+                                            int nColumn)
+{
     CxColumnIndex* pNew = new CxColumnIndex{};
     pNew->nColumn = nColumn;
     pNew->pPrevious = pBefore;

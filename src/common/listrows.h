@@ -82,6 +82,10 @@ struct QVCTRL_API CListRowManager
     static CxColumnIndex* FindCell(const CxRowIndex* pRow, int nColumn);
     // The cell of a row for a column, created in its ordered place when missing.
     static CxColumnIndex* FindOrCreateCell(CxRowIndex* pRow, int nColumn);
+    // For walking a row's columns in order: the cell of nColumn right after
+    // pPrevious (the row's first cell when null), created there when missing.
+    // pPrevious must be the cell of a lower column of the same row.
+    static CxColumnIndex* CellAfter(CxRowIndex* pRow, CxColumnIndex* pPrevious, int nColumn);
     // Replaces the cell's text with a copy of pszText (null stores an empty text).
     static void StoreCellText(CxColumnIndex* pCell, const wchar_t* pszText);
     // Exchanges the texts of two cells; both count as written.
@@ -91,6 +95,8 @@ struct QVCTRL_API CListRowManager
 
 private:
     static void FreeCells(CxRowIndex* pRow);
+    // A new empty cell linked between pBefore and pCell (either may be null).
+    static CxColumnIndex* LinkNewCell(CxRowIndex* pRow, CxColumnIndex* pBefore, CxColumnIndex* pCell, int nColumn);
 
     std::deque<CxRowIndex*> m_rowTable;
 };

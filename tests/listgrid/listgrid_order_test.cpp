@@ -1,0 +1,179 @@
+// CNewListCtrl: combined cells, exchanging rows, Sort and QuickSort.
+#include "listgrid_fixture.h"
+
+#include <algorithm>
+
+using gridtest::CombineOf;
+using gridtest::GridTest;
+
+namespace {
+
+std::vector<int> CombineColumn(CNewListCtrl& grid, int column)
+{
+    std::vector<int> states;
+    for (int row = 0; row < grid.GetItemCount(); ++row)
+        states.push_back(CombineOf(grid, row, column));
+    return states;
+}
+
+}  // namespace
+
+TEST_F(GridTest, CombineMarksRunsOfEqualRows)
+{
+    addColumns(3);
+    addRows({{L"A", L"x"}, {L"A", L"x"}, {L"B", L"y"}, {L"B", L"y"}});
+    grid.SetCombine(0, 1);
+    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{0, 0, 0, 0})) << "the switch is off";
+
+    grid.SetCombineSwitch(1);
+    grid.SetCombine(0, 1);
+    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{1, 3, 1, 3}));
+    EXPECT_EQ(CombineColumn(grid, 1), (std::vector<int>{1, 3, 1, 3}));
+    EXPECT_EQ(CombineColumn(grid, 2), (std::vector<int>{0, 0, 0, 0}));
+
+    int first = -1, last = -1;
+    EXPECT_TRUE(grid.GetRowRange(0, 1, first, last));
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last, 1);
+    EXPECT_TRUE(grid.GetRowRange(0, 2, first, last));
+    EXPECT_EQ(first, 2);
+    EXPECT_EQ(last, 3);
+    EXPECT_TRUE(grid.GetRowRange(2, 2, first, last));
+    EXPECT_EQ(first, 2);
+    EXPECT_EQ(last, 2);
+    EXPECT_FALSE(grid.GetRowRange(0, 4, first, last));
+    EXPECT_MESSAGE_BOXES(boxes);
+}
+
+TEST_F(GridTest, CombineStopsAtTheFirstDifferenceOutsideARun)
+{
+    addColumns(1);
+    grid.SetCombineSwitch(1);
+    addRows({{L"A"}, {L"B"}, {L"B"}});
+    grid.SetCombine(0, 0);
+    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{0, 0, 0}));
+
+    grid.DeleteAllItems();
+    addRows({{L"A"}, {L"A"}, {L"A"}, {L"C"}, {L"D"}, {L"D"}});
+    grid.SetCombine(0, 0);
+    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{1, 2, 3, 0, 0, 0}));
+    int first = -1, last = -1;
+    grid.GetRowRange(0, 1, first, last);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last, 2);
+}
+
+TEST_F(GridTest, CombineRefusesTenColumnsOrMoreAndSurvivesBadColumns)
+{
+    addColumns(12);
+    grid.SetCombineSwitch(1);
+    addRows({{L"A"}, {L"A"}});
+    grid.SetCombine(0, 9);
+    EXPECT_MESSAGE_BOXES(boxes, L"組合過多列!");
+    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{0, 0}));
+
+    boxes.clear();
+    grid.SetCombine(0, 8);   // nine columns: allowed
+    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{1, 3}));
+    grid.SetCombine(-5, 2);
+    grid.SetCombine(10, 40);
+    grid.SetCombine(5, 1);
+    EXPECT_MESSAGE_BOXES(boxes, L"組合過多列!");   // 40 - 10 is 30 columns
+    grid.DeleteAllItems();
+    grid.SetCombine(0, 1);
+}
+
+TEST_F(GridTest, SwapMovesOnlyTheTexts)
+{
+    addColumns(3);
+    addRows({{L"a0", L"a1"}, {L"b0", L"b1", L"b2"}});
+    grid.SetColor(0, RGB(10, 10, 10), 0);
+    grid.SetItemColor(1, 2, RGB(20, 20, 20));
+    grid.SetItemState(0, 0x1000, LVIS_STATEIMAGEMASK);
+    grid.Swap(0, 1);
+    EXPECT_EQ(grid.GetItemText(0, 0), CString(L"b0"));
+    EXPECT_EQ(grid.GetItemText(0, 2), CString(L"b2"));
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"a1"));
+    EXPECT_EQ(grid.GetItemText(1, 2), CString(L""));
+    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(10, 10, 10));
+    EXPECT_EQ(grid.GetItemColor(1, 2), RGB(20, 20, 20));
+    EXPECT_EQ(grid.GetItemState(0, LVIS_STATEIMAGEMASK), 0x1000u);
+    grid.Swap(1, 1);
+    EXPECT_EQ(grid.GetItemText(1, 0), CString(L"a0"));
+}
+
+TEST_F(GridTest, SortOrdersTextsAndLeavesRowAttributesInPlace)
+{
+    addColumns(2);
+    addRows({{L"delta", L"4"}, {L"alpha", L"1"}, {L"charlie", L"3"}, {L"bravo", L"2"}, {L"echo", L"5"}});
+    grid.SetColor(0, RGB(9, 9, 9), 0);
+    EXPECT_GE(grid.Sort(0, false), 0);
+    EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"alpha", L"bravo", L"charlie", L"delta", L"echo"}));
+    EXPECT_EQ(columnTexts(1), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5"}));
+    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(9, 9, 9)) << "colours stay with the positions";
+
+    grid.Sort(1, true);
+    EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"echo", L"delta", L"charlie", L"bravo", L"alpha"}));
+}
+
+TEST_F(GridTest, SortOfAnEmptyGridAndOfEqualKeys)
+{
+    addColumns(2);
+    EXPECT_GE(grid.Sort(0, false), 0);
+    EXPECT_GE(grid.Sort(0, true), 0);
+    grid.QuickSort(0, -1, 0, false);
+
+    // Every key equal: the rows stay a permutation of what they were.
+    const int count = 3000;
+    for (int i = 0; i < count; ++i)
+        addRows({{L"same", std::to_wstring(i)}});
+    grid.Sort(0, false);
+    grid.QuickSort(0, count - 1, 0, true);
+    std::vector<std::wstring> ids = columnTexts(1);
+    std::vector<int> numbers;
+    for (const auto& id : ids)
+        numbers.push_back(std::stoi(id));
+    std::sort(numbers.begin(), numbers.end());
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(numbers[size_t(i)], i);
+    EXPECT_EQ(columnTexts(0), std::vector<std::wstring>(size_t(count), L"same"));
+}
+
+TEST_F(GridTest, SortOfTwoKeysAndOfManyRows)
+{
+    addColumns(2);
+    const int count = 5000;
+    for (int i = 0; i < count; ++i)
+        addRows({{i % 2 ? L"odd" : L"even", std::to_wstring((i * 7919) % count)}});
+    grid.Sort(0, false);
+    const auto keys = columnTexts(0);
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), L"odd"), count / 2);
+
+    grid.Sort(1, false);
+    const auto ids = columnTexts(1);
+    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end())) << "texts sort in ordinal order";
+}
+
+TEST_F(GridTest, QuickSortComparesNumbersInNumericColumns)
+{
+    LVCOLUMN text = gridtest::Column(L"text", 60);
+    LVCOLUMN number = gridtest::Column(L"number", 60, LVCFMT_RIGHT | HEADFMT_DIGIT);
+    grid.InsertColumn(0, &text);
+    grid.InsertColumn(1, &number);
+    addRows({{L"10", L"10"}, {L"9", L"9"}, {L"100", L"100"}, {L"-3", L"-3"}, {L"9", L"9"}});
+
+    grid.QuickSort(0, grid.GetItemCount() - 1, 1, false);
+    EXPECT_EQ(columnTexts(1), (std::vector<std::wstring>{L"-3", L"9", L"9", L"10", L"100"}));
+    grid.QuickSort(0, grid.GetItemCount() - 1, 0, false);
+    EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"-3", L"10", L"100", L"9", L"9"}));
+    grid.QuickSort(-20, 99, 1, true);
+    EXPECT_EQ(columnTexts(1), (std::vector<std::wstring>{L"100", L"10", L"9", L"9", L"-3"}));
+    grid.QuickSort(1, 2, 1, false);   // only rows 1 and 2
+    EXPECT_EQ(columnTexts(1), (std::vector<std::wstring>{L"100", L"9", L"10", L"9", L"-3"}));
+
+    EXPECT_LT(grid.CompDigit(1, 2, 1, false), 0);
+    EXPECT_GT(grid.CompDigit(1, 2, 1, true), 0);
+    EXPECT_GT(grid.Comp(1, 2, 1, false), 0) << "\"9\" after \"10\" as text";
+    EXPECT_EQ(grid.CompDigit(1, 3, 1, false), 0);
+}

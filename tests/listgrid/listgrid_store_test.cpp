@@ -1,0 +1,395 @@
+// CNewListCtrl: columns, rows, cells, states and colours of the store.
+#include "listgrid_fixture.h"
+
+using gridtest::CellColumns;
+using gridtest::Column;
+using gridtest::GridTest;
+
+TEST_F(GridTest, ColumnsAreHeaderItemsWithLevelFormatAndMask)
+{
+    LVCOLUMN name = Column(L"姓名", 90);
+    LVCOLUMN address = Column(L"住址", 0, LVCFMT_LEFT, 150);   // a group caption
+    LVCOLUMN city = Column(L"縣市", 70, LVCFMT_CENTER, HEADLEVEL_LOWER);
+    LVCOLUMN street = Column(L"街道", 80, LVCFMT_RIGHT | HEADFMT_DIGIT, HEADLEVEL_LOWER);
+    LVCOLUMN check = Column(L"到", 30, 0x7000, 0, LVCF_TEXT | LVCF_WIDTH | LVCF_IMAGE);
+    EXPECT_EQ(grid.InsertColumn(-5, &name), 0);
+    EXPECT_EQ(grid.InsertColumn(9, &address), 1);
+    EXPECT_EQ(grid.InsertColumn(2, &city), 2);
+    EXPECT_EQ(grid.InsertColumn(3, &street), 3);
+    EXPECT_EQ(grid.InsertColumn(4, &check), 4);
+    EXPECT_EQ(grid.InsertColumn(5, static_cast<const LVCOLUMN*>(nullptr)), -1);
+
+    CHeadWnd* head = grid.GetHeadWnd();
+    ASSERT_EQ(grid.GetFieldCount(), 5);
+    EXPECT_EQ(head->GetHeadParam(1)->nLevel, 150);
+    EXPECT_EQ(head->GetHeadParam(2)->nLeft, 90) << "under the group caption";
+    EXPECT_EQ(head->GetHeadParam(0)->nFormat, DT_LEFT);
+    EXPECT_EQ(head->GetHeadParam(2)->nFormat, DT_CENTER);
+    EXPECT_EQ(head->GetHeadParam(3)->nFormat, DT_RIGHT | HEADFMT_DIGIT);
+    EXPECT_EQ(head->GetHeadParam(4)->nFormat, 0x7000) << "unknown formats pass unchanged";
+    EXPECT_EQ(head->GetHeadParam(4)->nMask, LVCF_TEXT | LVCF_WIDTH | LVCF_IMAGE);
+    EXPECT_EQ(head->GetHeight(), 48);
+    EXPECT_EQ(grid.FindColumn(CString(L"縣市")), 2);
+    EXPECT_EQ(grid.FindColumn(CString(L"縣市"), 2), -1) << "the search starts after the start column";
+    EXPECT_EQ(grid.FindColumn(CString(L"縣")), -1);
+    EXPECT_EQ(grid.FindColumn(CString(L"姓名"), -9), 0);
+
+    EXPECT_EQ(grid.InsertColumn(1, L"電話", LVCFMT_RIGHT, 60, 3), 1);
+    EXPECT_EQ(head->GetHeadParam(1)->nFormat, DT_RIGHT);
+    EXPECT_EQ(head->GetHeadParam(1)->nMask, LVCF_FMT | LVCF_WIDTH | LVCF_TEXT);
+    EXPECT_STREQ(head->GetHeadParam(2)->pszText, L"住址");
+    EXPECT_MESSAGE_BOXES(boxes);
+}
+
+TEST_F(GridTest, GetColumnCopiesTheCaptionAsFarAsTheBufferReaches)
+{
+    addColumns(2);
+    wchar_t buffer[3] = {L'x', L'x', L'x'};
+    LVCOLUMN column{};
+    column.pszText = buffer;
+    column.cchTextMax = 2;
+    ASSERT_TRUE(grid.GetColumn(1, &column));
+    EXPECT_STREQ(buffer, L"C");
+    EXPECT_EQ(buffer[2], L'x') << "nothing written past the buffer";
+    EXPECT_FALSE(grid.GetColumn(2, &column));
+    EXPECT_FALSE(grid.GetColumn(-1, &column));
+    EXPECT_FALSE(grid.GetColumn(0, nullptr));
+}
+
+TEST_F(GridTest, DeleteColumnLeavesCellsUnderTheirOldNumbers)
+{
+    addColumns(3);
+    addRows({{L"a", L"b", L"c"}});
+    EXPECT_FALSE(grid.DeleteColumn(3));
+    EXPECT_FALSE(grid.DeleteColumn(-1));
+    EXPECT_TRUE(grid.DeleteColumn(0));
+    EXPECT_EQ(grid.GetFieldCount(), 2);
+    EXPECT_EQ(grid.GetItemText(0, 1), CString(L"b"));
+    EXPECT_EQ(grid.GetItemText(0, 2), CString(L"c"));
+
+    EXPECT_TRUE(grid.DeleteAllColumns());
+    EXPECT_EQ(grid.GetFieldCount(), 0);
+    EXPECT_EQ(grid.GetItemCount(), 0);
+}
+
+TEST_F(GridTest, SetColumnWidthMovesTheFollowingColumns)
+{
+    addColumns(3, 50);
+    EXPECT_TRUE(grid.SetColumnWidth(0, 120));
+    CRect rc;
+    ASSERT_TRUE(grid.GetHeaderRect(2, rc));
+    EXPECT_EQ(rc.left, 170);
+    EXPECT_EQ(rc.right, 220);
+    EXPECT_FALSE(grid.SetColumnWidth(3, 10));
+    EXPECT_FALSE(grid.GetHeaderRect(3, rc));
+}
+
+TEST_F(GridTest, AppendBlankNeedsColumnsAndACount)
+{
+    EXPECT_EQ(grid.AppendBlank(2), 0);
+    EXPECT_MESSAGE_BOXES(boxes, L"未設置列表框的欄位");
+    EXPECT_EQ(grid.GetItemCount(), 0);
+
+    addColumns(2);
+    EXPECT_EQ(grid.AppendBlank(0), -1);
+    EXPECT_EQ(grid.AppendBlank(-3), -1);
+    EXPECT_EQ(grid.GetItemCount(), 0);
+    EXPECT_EQ(grid.AppendBlank(3), 2);
+    EXPECT_EQ(grid.AppendBlank(1), 3);
+    EXPECT_EQ(grid.GetItemCount(), 4);
+    EXPECT_EQ(grid.FindRowIndex(3)->nOrdinal, 3);
+    EXPECT_EQ(grid.FindRowIndex(1)->crSecond, RGB(255, 255, 255));
+    EXPECT_EQ(boxes.count(), 1u);
+}
+
+TEST_F(GridTest, InsertBlankRowMovesLaterRowsAndForgetsTheCachedRow)
+{
+    addColumns(1);
+    addRows({{L"r0"}, {L"r1"}, {L"r2"}});
+    // Reading row 2 leaves it in the row cache; the insertion below moves it.
+    EXPECT_EQ(grid.GetItemText(2, 0), CString(L"r2"));
+    grid.SetItemColor(2, 0, RGB(1, 2, 3));
+
+    EXPECT_EQ(grid.InsertBlankRow(1), 1);
+    EXPECT_EQ(grid.GetItemCount(), 4);
+    EXPECT_EQ(grid.GetItemText(1, 0), CString(L""));
+    EXPECT_EQ(grid.GetItemText(2, 0), CString(L"r1"));
+    EXPECT_EQ(grid.GetItemText(3, 0), CString(L"r2"));
+    grid.SetItemText(2, 0, L"second");
+    EXPECT_EQ(grid.GetItemText(2, 0), CString(L"second"));
+    EXPECT_EQ(grid.GetItemText(3, 0), CString(L"r2"));
+    EXPECT_EQ(grid.GetItemColor(3, 0), RGB(1, 2, 3));
+
+    EXPECT_EQ(grid.InsertBlankRow(0), 0);
+    EXPECT_EQ(grid.GetItemText(1, 0), CString(L"r0"));
+    EXPECT_EQ(grid.InsertBlankRow(99), 5) << "beyond the count: appended";
+    EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"", L"r0", L"", L"second", L"r2", L""}));
+
+    CNewListCtrl windowless;
+    EXPECT_EQ(windowless.InsertBlankRow(0), -1);
+}
+
+TEST_F(GridTest, InsertItemReadsTheStoresOwnMaskBits)
+{
+    addColumns(3);
+    LVITEM item{};
+    item.mask = LISTMASK_TEXT | LISTMASK_STATE;
+    item.iItem = 0;
+    item.iSubItem = 1;
+    item.pszText = const_cast<LPWSTR>(L"王小明");
+    item.state = 0x2000;
+    item.iImage = 7;
+    EXPECT_EQ(grid.InsertItem(&item), 0);
+    EXPECT_EQ(grid.GetItemText(0, 1), CString(L"王小明"));
+    EXPECT_EQ(grid.GetItemState(0, LVIS_STATEIMAGEMASK), 0x2000u);
+    EXPECT_EQ(grid.FindRowIndex(0)->nImage, 7);
+
+    item.mask = LVIF_TEXT;   // 1: not a bit the store reads
+    item.iItem = 0;
+    item.pszText = const_cast<LPWSTR>(L"ignored");
+    EXPECT_EQ(grid.InsertItem(&item), 0);
+    EXPECT_EQ(grid.GetItemText(0, 1), CString(L""));
+    EXPECT_EQ(grid.GetItemState(0, 0xFFFF), 0u);
+    EXPECT_EQ(grid.InsertItem(nullptr), -1);
+
+    // The second form appends a row but writes the row it was given.
+    EXPECT_EQ(grid.InsertItem(0, L"first"), 2);
+    EXPECT_EQ(grid.GetItemText(0, 0), CString(L"first"));
+    EXPECT_EQ(grid.GetItemText(2, 0), CString(L""));
+}
+
+TEST_F(GridTest, CellsAreMadeOnFirstWriteInColumnOrder)
+{
+    addColumns(5);
+    grid.AppendBlank(1);
+    EXPECT_EQ(grid.GetItemText(0, 3), CString(L""));
+    EXPECT_TRUE(CellColumns(grid, 0).empty()) << "reading does not create cells";
+
+    EXPECT_TRUE(grid.SetItemText(0, 3, L"d"));
+    EXPECT_TRUE(grid.SetItemText(0, 1, L"b"));
+    EXPECT_TRUE(grid.SetItemText(0, 4, L"e"));
+    EXPECT_TRUE(grid.SetItemText(0, 2, L"c"));
+    EXPECT_TRUE(grid.SetItemText(0, 3, L"D"));
+    EXPECT_TRUE(grid.SetItemText(0, 0, nullptr));
+    EXPECT_EQ(CellColumns(grid, 0), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(grid.GetItemText(0, 3), CString(L"D"));
+    EXPECT_EQ(grid.GetItemText(0, 0), CString(L""));
+
+    const CxRowIndex* row = grid.FindRowIndex(0);
+    for (const CxColumnIndex* cell = row->pCells; cell; cell = cell->pNext)
+    {
+        EXPECT_TRUE(cell->nFlags & CELL_HASTEXT);
+        if (cell->pNext)
+        {
+            EXPECT_EQ(cell->pNext->pPrevious, cell);
+        }
+    }
+}
+
+TEST_F(GridTest, SetItemWritesTextAndImageOnlyInRange)
+{
+    addColumns(2);
+    grid.AppendBlank(2);
+    LVITEM item{};
+    item.mask = LISTMASK_TEXT | LISTMASK_IMAGE;
+    item.iItem = 1;
+    item.iSubItem = 1;
+    item.pszText = const_cast<LPWSTR>(L"12");
+    item.iImage = 3;
+    EXPECT_TRUE(grid.SetItem(&item));
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"12"));
+    EXPECT_EQ(grid.GetItemInt(1, 1), 12);
+    const CxColumnIndex* cell = grid.FindRowIndex(1)->pCells;
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->nImage, 3);
+    EXPECT_EQ(cell->nFlags, CELL_HASTEXT | CELL_HASIMAGE);
+
+    item.iItem = 2;
+    EXPECT_FALSE(grid.SetItem(&item));
+    item.iItem = -1;
+    EXPECT_FALSE(grid.SetItem(&item));
+    item.iItem = 0;
+    item.iSubItem = 2;
+    EXPECT_FALSE(grid.SetItem(&item));
+    EXPECT_FALSE(grid.SetItem(nullptr));
+}
+
+TEST_F(GridTest, DeletingKeepsTheSelectionInRange)
+{
+    addColumns(1);
+    addRows({{L"a"}, {L"b"}, {L"c"}});
+    EXPECT_FALSE(grid.DeleteItem(3));
+    EXPECT_FALSE(grid.DeleteItem(-1));
+
+    grid.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_TRUE(grid.DeleteItem(2));
+    EXPECT_EQ(grid.GetSelectedItem(), 1) << "the selected last row moves to the new last row";
+    EXPECT_TRUE(grid.DeleteItem(0));
+    EXPECT_EQ(grid.GetSelectedItem(), 0);
+    EXPECT_EQ(grid.GetItemText(0, 0), CString(L"b"));
+    EXPECT_TRUE(grid.DeleteItem(0));
+    EXPECT_EQ(grid.GetSelectedItem(), -1);
+    EXPECT_EQ(grid.GetItemCount(), 0);
+    EXPECT_EQ(grid.FindRowIndex(0), nullptr);
+    EXPECT_MESSAGE_BOXES(boxes);
+}
+
+TEST_F(GridTest, DeletingInsideALoopOverRows)
+{
+    addColumns(2);
+    for (int i = 0; i < 200; ++i)
+        addRows({{std::to_wstring(i), i % 3 == 0 ? L"x" : L""}});
+    // Delete every row marked "x" while walking the rows.
+    for (int row = 0; row < grid.GetItemCount();)
+    {
+        if (grid.GetItemText(row, 1) == L"x")
+            grid.DeleteItem(row);
+        else
+            ++row;
+    }
+    EXPECT_EQ(grid.GetItemCount(), 133);
+    EXPECT_EQ(grid.GetItemText(0, 0), CString(L"1"));
+    EXPECT_EQ(grid.GetItemText(132, 0), CString(L"199"));
+    EXPECT_EQ(grid.FindBlankItem(1), 0);
+    EXPECT_EQ(grid.FindEmpty(0), -1);
+
+    // Deleting from the end while counting down.
+    for (int row = grid.GetItemCount() - 1; row >= 0; --row)
+        EXPECT_TRUE(grid.DeleteItem(row));
+    EXPECT_EQ(grid.GetItemCount(), 0);
+    EXPECT_FALSE(grid.DeleteItem(0));
+    EXPECT_MESSAGE_BOXES(boxes);
+}
+
+TEST_F(GridTest, SelectionIsAnsweredFromTheSelectedRow)
+{
+    addColumns(1);
+    grid.AppendBlank(3);
+    EXPECT_TRUE(grid.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_EQ(grid.GetSelectedItem(), 1);
+    EXPECT_TRUE(grid.SetItemState(2, 0, LVIS_SELECTED));
+    EXPECT_EQ(grid.GetSelectedItem(), 1) << "clearing the bit does not move the selection";
+    EXPECT_EQ(grid.GetItemState(1, LVIS_SELECTED), UINT(LVIS_SELECTED));
+    EXPECT_EQ(grid.GetItemState(0, LVIS_SELECTED), 0u);
+
+    EXPECT_TRUE(grid.SetItemState(0, 0x3000 | LVIS_FOCUSED, LVIS_STATEIMAGEMASK));
+    EXPECT_EQ(grid.GetItemState(0, 0xFFFF), 0x3000u) << "only the masked bits are stored";
+    EXPECT_TRUE(grid.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED));
+    EXPECT_EQ(grid.GetItemState(0, 0xFFFF), UINT(0x3000 | LVIS_FOCUSED));
+
+    EXPECT_FALSE(grid.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_EQ(grid.GetSelectedItem(), 1);
+    EXPECT_EQ(grid.GetItemState(3, 0xFFFF), 0u);
+    EXPECT_EQ(grid.GetItemState(-1, 0xFFFF), 0u);
+    EXPECT_FALSE(grid.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_EQ(grid.GetSelectedItem(), -1);
+
+    grid.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    grid.ClearSelected();
+    EXPECT_EQ(grid.GetSelectedItem(), -1);
+    EXPECT_EQ(grid.GetActiveRow(), -1);
+    grid.SetActiveColumnNo(4);
+    EXPECT_EQ(grid.GetSelectedSubItem(), 4);
+}
+
+TEST_F(GridTest, BackgroundFallsBackFromRowToColumnToList)
+{
+    addColumns(2);
+    grid.AppendBlank(2);
+    grid.SetListColor(RGB(250, 250, 240));
+    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(250, 250, 240));
+    grid.SetColumnColor(1, RGB(200, 255, 200));
+    EXPECT_EQ(grid.GetBkColor(0, 1), RGB(200, 255, 200));
+    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(250, 250, 240));
+    grid.SetColor(0, RGB(255, 220, 220), 0);
+    EXPECT_EQ(grid.GetBkColor(0, 1), RGB(255, 220, 220));
+    grid.SetColor(0, 0, 0);   // black means none
+    EXPECT_EQ(grid.GetBkColor(0, 1), RGB(200, 255, 200));
+    EXPECT_EQ(grid.GetBkColor(9, 1), RGB(200, 255, 200)) << "a missing row has no colour";
+    EXPECT_EQ(grid.GetBkColor(9, 9), RGB(250, 250, 240));
+
+    grid.SetColor(1, RGB(1, 1, 1), 0);
+    grid.SetColor(1, RGB(2, 2, 2), 1);
+    EXPECT_EQ(grid.GetOldColor(), RGB(1, 1, 1)) << "save 1 keeps the row's previous colour";
+    grid.SetColor(7, RGB(3, 3, 3), 1);
+    EXPECT_EQ(grid.GetOldColor(), RGB(1, 1, 1));
+    grid.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    grid.RecoverEditColor();
+    EXPECT_EQ(grid.GetBkColor(1, 0), RGB(255, 255, 255));
+
+    EXPECT_TRUE(grid.SetItemColor(1, 1, RGB(0, 0, 200)));
+    EXPECT_EQ(grid.GetItemColor(1, 1), RGB(0, 0, 200));
+    EXPECT_EQ(grid.GetItemColor(1, 0), 0u);
+    EXPECT_FALSE(grid.SetItemColor(2, 0, RGB(0, 0, 200)));
+    EXPECT_EQ(grid.GetItemColor(2, 0), 0u);
+    EXPECT_EQ(grid.GetItemColor(0, 2), 0u);
+    EXPECT_EQ(grid.GetItemColor(-1, -1), 0u);
+}
+
+TEST_F(GridTest, DisabledRowsAndMissingRows)
+{
+    addColumns(1);
+    grid.AppendBlank(2);
+    EXPECT_FALSE(grid.IsDisabled(0));
+    grid.DisableEdit(0, 1);
+    EXPECT_TRUE(grid.IsDisabled(0));
+    EXPECT_FALSE(grid.IsDisabled(1));
+    EXPECT_TRUE(grid.IsDisabled(2));
+    EXPECT_TRUE(grid.IsDisabled(-1));
+    grid.DisableEdit(5, 1);   // nothing
+}
+
+TEST_F(GridTest, OutOfRangeIndexesNeverReachMemory)
+{
+    EXPECT_EQ(grid.GetItemText(0, 0), CString());
+    EXPECT_FALSE(grid.SetItemText(0, 0, L"x"));
+    addColumns(2);
+    grid.AppendBlank(2);
+    const int bad[] = {-1, 2, 3, INT_MAX, INT_MIN};
+    for (int i : bad)
+    {
+        EXPECT_FALSE(grid.SetItemText(i, 0, L"x"));
+        EXPECT_FALSE(grid.SetItemText(0, i, L"x"));
+        EXPECT_EQ(grid.GetItemText(i, 0), CString());
+        EXPECT_EQ(grid.GetItemText(0, i), CString());
+        EXPECT_EQ(grid.GetItemInt(i, i), 0);
+        EXPECT_FALSE(grid.DeleteItem(i));
+        EXPECT_EQ(grid.FindRowIndex(i), nullptr);
+        EXPECT_EQ(grid.GetItemState(i, 0xFFFF), 0u);
+        EXPECT_FALSE(grid.SetItemColor(i, 0, 1));
+        EXPECT_EQ(grid.GetItemColor(0, i), 0u);
+        grid.SetColor(i, RGB(1, 2, 3), 1);
+        grid.SetColumnColor(i, RGB(1, 2, 3));
+        grid.DisableEdit(i, 1);
+        grid.Swap(i, 0);
+        grid.Swap(0, i);
+        int first = -7, last = -7;
+        EXPECT_FALSE(grid.GetRowRange(0, i, first, last));
+        EXPECT_TRUE(grid.GetRowRange(i, 0, first, last)) << "an unknown column is never combined";
+        EXPECT_EQ(first, 0);
+        EXPECT_EQ(last, 0);
+        EXPECT_EQ(grid.FindBlankItem(i), 0);
+        EXPECT_FALSE(grid.SetFormat(i, 1));
+        EXPECT_FALSE(grid.EnsureVisible(i > 2 || i < 0 ? i : 3, FALSE));
+        grid.QuickSort(i, INT_MAX, i, true);
+        grid.Sort(i, false);
+    }
+    EXPECT_EQ(grid.GetItemCount(), 2);
+    EXPECT_MESSAGE_BOXES(boxes);
+}
+
+TEST_F(GridTest, HundredThousandCharacterTextsAreStoredWhole)
+{
+    addColumns(2);
+    grid.AppendBlank(2);
+    const std::wstring huge(100000, L'病');
+    ASSERT_TRUE(grid.SetItemText(1, 1, huge.c_str()));
+    EXPECT_EQ(grid.GetItemText(1, 1).GetLength(), 100000);
+    grid.SetItemText(0, 1, L"short");
+    grid.Swap(0, 1);
+    EXPECT_EQ(grid.GetItemText(0, 1).GetLength(), 100000);
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"short"));
+    EXPECT_EQ(grid.Sort(1, true) >= 0, true);
+    EXPECT_EQ(grid.GetItemText(0, 1).GetLength(), 100000) << "病 sorts after latin letters, descending first";
+    grid.UpdateWindow();
+}
