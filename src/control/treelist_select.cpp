@@ -81,7 +81,7 @@ int SelectItem(TreeListData* d, UINT h, int column, UINT flags)
             old = 0;
         } else {
             d->anchor = h;
-            if (d->selectedCount > 1) ClearOtherSelections(d);
+            if (d->selectedCount > (ItemOf(d, d->selItem) ? 1u : 0u)) ClearOtherSelections(d);
             old = ItemOf(d, d->selItem) ? d->selItem : 0;
             oldColumn = d->selColumn;
         }

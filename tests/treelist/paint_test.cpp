@@ -36,7 +36,7 @@ TEST_F(PaintTest, AlternatingRowsGridLinesAndButtons)
     EXPECT_EQ(kGrid, canvas.pixel(250, height - 1));
     EXPECT_EQ(kGrid, canvas.pixel(19, 3));  // the grid line after the indent step
     // A collapsed item shows a plus: the box, the horizontal and the vertical bar.
-    const int middle = height / 2;
+    const int middle = (height - 1) / 2;  // the bottom pixel line belongs to the grid
     EXPECT_EQ(kBox, canvas.pixel(7 - 4, middle - 4));
     EXPECT_EQ(kLine, canvas.pixel(7 - 2, middle));
     EXPECT_EQ(kLine, canvas.pixel(7, middle - 2));

@@ -27,6 +27,7 @@ TEST_F(ReentryTest, DeletingDuringSelectionChangeStopsTheStep)
     ASSERT_TRUE(Make(TVS_HASBUTTONS));
     HTREEITEM a = Insert(TVI_ROOT, L"a"), b = Insert(TVI_ROOT, L"b");
     Select(a);
+    host->clear();
     DeleteOn(TVN_SELCHANGINGW, b);
     EXPECT_FALSE(Select(b));
     EXPECT_EQ(a, Selected());
