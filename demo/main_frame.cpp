@@ -5,6 +5,7 @@
 #include "patient_form.h"
 #include "patient_list_page.h"
 #include "resource.h"
+#include "treelist_page.h"
 #include "tour.h"
 
 namespace {
@@ -35,6 +36,7 @@ struct DemoPage
 };
 const DemoPage kPages[] = {
     {ID_VIEW_PATIENTS, L"demo-patients"},
+    {ID_VIEW_WARDS, L"demo-wards"},
     {ID_VIEW_FORM, L"demo-patient-form"},
     {ID_VIEW_INFO, L"demo-library-info"},
 };
@@ -104,6 +106,8 @@ void CMainFrame::ShowPage(UINT nID)
         pPage = CreateModuleInfoPage(this, PageRect(), kPageId);
         break;
     }
+    if (nID == ID_VIEW_WARDS)
+        m_hPage = CreateWardTreePage(m_hWnd, PageRect());
     if (pPage != nullptr)
         m_hPage = pPage->GetSafeHwnd();
     Invalidate();
