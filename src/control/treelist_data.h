@@ -64,6 +64,7 @@ struct TreeListItem {
 struct TreeListData {
     HWND hwnd;
     HANDLE lock;
+    LONG lockUsers;        // threads holding or waiting for the lock
     HIMAGELIST stateImages, normalImages;
     HFONT font, boldFont, measuredFont;
     HWND tooltip, editor, header;

@@ -244,7 +244,7 @@ UINT InsertItem(TreeListData* d, const TVINSERTSTRUCTW* insert)
 
     TreeListItem* p = ItemOf(d, parent);
     if (p && (p->flags & kFlByChildren)) p->flags |= kFlButton;
-    if (p) InvalidateItem(d, parent, 0);
+    if (p && p->firstChild == h && p->lastChild == h) InvalidateItem(d, parent, 0);  // its button appears
     if (IsShown(d, h)) {
         ++d->rowCount;
         RowsChangedAt(d, item->prevSibling ? item->prevSibling : parent);

@@ -6,9 +6,17 @@
 
 namespace treelist {
 
-void Lock(TreeListData* d) { WaitForSingleObject(d->lock, INFINITE); }
+// The semaphore is only waited on when another thread holds the lock: the counter
+// settles the common case without a call to the kernel.
+void Lock(TreeListData* d)
+{
+    if (InterlockedIncrement(&d->lockUsers) > 1) WaitForSingleObject(d->lock, INFINITE);
+}
 
-void Unlock(TreeListData* d) { ReleaseSemaphore(d->lock, 1, nullptr); }
+void Unlock(TreeListData* d)
+{
+    if (InterlockedDecrement(&d->lockUsers) > 0) ReleaseSemaphore(d->lock, 1, nullptr);
+}
 
 LRESULT NotifyParent(TreeListData* d, NMHDR* header, UINT code)
 {
@@ -42,11 +50,14 @@ void SetFocusUnlocked(TreeListData* d, HWND target)
     Lock(d);
 }
 
+// The bar is drawn with the next frame paint: drawing it at every change made long
+// runs of insertions wait on the display.
 void SetScrollInfoUnlocked(TreeListData* d, int bar, SCROLLINFO* info)
 {
     HWND hwnd = d->hwnd;
     Unlock(d);
-    SetScrollInfo(hwnd, bar, info, TRUE);
+    SetScrollInfo(hwnd, bar, info, FALSE);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
     Lock(d);
 }
 

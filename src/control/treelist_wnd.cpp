@@ -51,6 +51,8 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* cs)
     d->items = (TreeListItem**)calloc(1, sizeof(TreeListItem*));
     d->rows = (UINT*)calloc(1, sizeof(UINT));
     d->lock = CreateSemaphoreW(nullptr, 1, 0x70000000, nullptr);
+    // The counter stands for the initial count: waiting starts from an empty semaphore.
+    if (d->lock) WaitForSingleObject(d->lock, 0);
     if (!d->items || !d->rows || !d->lock) {
         FreeInstance(d);
         return -1;
