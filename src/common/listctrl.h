@@ -245,6 +245,7 @@ private:
 
     // Scrolling helpers
     void ShowBar(int nBar, DWORD dwStyle, bool bShow);
+    void InvalidateBars();
     int VerticalPage();
     void ScrollVertically(int nDelta);
     void ScrollHorizontally(int nDelta);

@@ -60,11 +60,11 @@ BOOL CNewListCtrl::SelectCellFont(CDC* pDC, CFont& font)
     }
     logFont.lfHeight = m_nFontHeight;
     logFont.lfWidth = 0;
+    // The library draws with the Ming face: the device's own face (often the
+    // System font) need not have the Chinese characters of the records.
+    wcscpy_s(logFont.lfFaceName, L"新細明體");
     if (m_nEnlarged && m_nLinesPerRow > 1)
-    {
         logFont.lfWeight = 100;
-        wcscpy_s(logFont.lfFaceName, L"新細明體");
-    }
     return font.CreateFontIndirect(&logFont);
 }
 

@@ -51,6 +51,22 @@ void CNewListCtrl::ShowBar(int nBar, DWORD dwStyle, bool bShow)
         ShowScrollBar(UINT(nBar), bShow);
 }
 
+// Bars are given their new range and position without drawing and repaint
+// with the next WM_PAINT: drawing them at once takes Wine a round trip to
+// the X server each time, which row-by-row filling would pay for every row.
+void CNewListCtrl::InvalidateBars()
+{
+    CRect rcWindow, rcClient;
+    GetWindowRect(&rcWindow);
+    ScreenToClient(&rcWindow);
+    GetClientRect(&rcClient);
+    CRgn frame, client;
+    frame.CreateRectRgnIndirect(&rcWindow);
+    client.CreateRectRgnIndirect(&rcClient);
+    frame.CombineRgn(&frame, &client, RGN_DIFF);
+    RedrawWindow(nullptr, &frame, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
 void CNewListCtrl::UpdateScrollSizes()
 {
     if (!GetSafeHwnd())
@@ -66,11 +82,11 @@ void CNewListCtrl::UpdateScrollSizes()
     if (bVertical)
     {
         ShowBar(SB_VERT, WS_VSCROLL, true);
-        SetScrollRange(SB_VERT, 0, nExtent - rcClient.Height());
+        SetScrollRange(SB_VERT, 0, nExtent - rcClient.Height(), FALSE);
     }
     else
     {
-        SetScrollPos(SB_VERT, 0);
+        SetScrollPos(SB_VERT, 0, FALSE);
         ShowBar(SB_VERT, WS_VSCROLL, false);
     }
 
@@ -78,20 +94,21 @@ void CNewListCtrl::UpdateScrollSizes()
     if (rcClient.Width() < m_nRowWidth)
     {
         ShowBar(SB_HORZ, WS_HSCROLL, true);
-        SetScrollRange(SB_HORZ, 0, m_nRowWidth - rcClient.Width());
+        SetScrollRange(SB_HORZ, 0, m_nRowWidth - rcClient.Width(), FALSE);
         if (bVertical)
         {
             // The horizontal bar took some of the height.
             GetClientRect(&rcClient);
-            SetScrollRange(SB_VERT, 0, nExtent - rcClient.Height());
+            SetScrollRange(SB_VERT, 0, nExtent - rcClient.Height(), FALSE);
         }
     }
     else
     {
-        SetScrollPos(SB_HORZ, 0);
+        SetScrollPos(SB_HORZ, 0, FALSE);
         ShowBar(SB_HORZ, WS_HSCROLL, false);
     }
     m_nInLayout = 0;
+    InvalidateBars();
     // A shorter range may have pulled a position back: what shows must follow.
     if (GetScrollPos(SB_HORZ) != nOldHorz || GetScrollPos(SB_VERT) != nOldVert)
         Invalidate();
@@ -100,8 +117,9 @@ void CNewListCtrl::UpdateScrollSizes()
 void CNewListCtrl::ScrollToDevicePosition(POINT ptDevice)
 {
     const int nOldHorz = GetScrollPos(SB_HORZ), nOldVert = GetScrollPos(SB_VERT);
-    SetScrollPos(SB_HORZ, ptDevice.x);
-    SetScrollPos(SB_VERT, ptDevice.y);
+    SetScrollPos(SB_HORZ, ptDevice.x, FALSE);
+    SetScrollPos(SB_VERT, ptDevice.y, FALSE);
+    InvalidateBars();
     const int nNewHorz = GetScrollPos(SB_HORZ), nNewVert = GetScrollPos(SB_VERT);
     if (nNewHorz != nOldHorz)
         ScrollWindow(nOldHorz - nNewHorz, 0);
@@ -191,7 +209,8 @@ void CNewListCtrl::ScrollVertically(int nDelta)
     GetClientRect(&rcRows);
     rcRows.top += GetHeadHeight();
     ScrollWindow(0, -nDelta, &rcRows, &rcRows);
-    SetScrollPos(SB_VERT, nCurrent + nDelta);
+    SetScrollPos(SB_VERT, nCurrent + nDelta, FALSE);
+    InvalidateBars();
     UpdateWindow();
 }
 
@@ -205,7 +224,8 @@ void CNewListCtrl::ScrollHorizontally(int nDelta)
     if (nDelta == 0)
         return;
     ScrollWindow(-nDelta, 0);
-    SetScrollPos(SB_HORZ, nCurrent + nDelta);
+    SetScrollPos(SB_HORZ, nCurrent + nDelta, FALSE);
+    InvalidateBars();
 }
 
 void CNewListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)

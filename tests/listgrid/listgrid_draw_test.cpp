@@ -231,6 +231,16 @@ TEST_F(GridDrawTest, ImageListSlotsCheckTheirLists)
     EXPECT_EQ(grid.GetImageList(LISTIMAGE_SMALL), nullptr);
 }
 
+TEST_F(GridDrawTest, StateImagesNeedTheHostsBitmap200)
+{
+    // This program has no bitmap 200; the library's own is not looked at.
+    EXPECT_EQ(grid.SetImageList(LISTIMAGE_STATE), nullptr);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.at(0).text.rfind(L"不能創建狀態ICON ", 0), 0u) << qvtest::Utf8(boxes.at(0).text);
+    EXPECT_NE(boxes.at(0).text.find(L"listctrl_images.cpp "), std::wstring::npos);
+    EXPECT_EQ(grid.GetImageList(LISTIMAGE_STATE), nullptr);
+}
+
 TEST_F(GridDrawTest, StateListWithoutHandleIsReportedWhilePainting)
 {
     addColumns(1, 100);

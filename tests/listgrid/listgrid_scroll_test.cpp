@@ -130,6 +130,11 @@ TEST_F(GridScrollTest, ScrolledPaintingShowsTheRowsUnderThePosition)
     EXPECT_GE(shownRow, 38);
     EXPECT_LE(shownRow, 41);
     EXPECT_EQ(recorder.findText(L"row0"), nullptr);
+
+    ::ShowWindow(host, SW_SHOW);
+    ::UpdateWindow(host);
+    qvtest::PumpMessages(30);
+    EXPECT_FALSE(qvtest::SaveWindowPng(host, L"listgrid_scrolled").empty());
 }
 
 TEST_F(GridScrollTest, EnsureVisibleBringsRowsIntoView)
