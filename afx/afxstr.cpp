@@ -166,7 +166,9 @@ CString& CString::operator=(wchar_t ch)
 
 bool CString::IsShared() const
 {
-    return GetData()->nAllocLength < 0;
+    // This module's buffer by address (which also tells the compiler that
+    // free never sees it), any module's by its size.
+    return m_pszData == NilData() || GetData()->nAllocLength < 0;
 }
 
 bool CString::Reserve(int nLength)
