@@ -206,3 +206,22 @@ TEST_F(GridScrollTest, DeletingRowsShrinksTheRange)
     EXPECT_EQ(vpos(), 0);
     EXPECT_EQ(grid.GetItemCount(), 10);
 }
+
+TEST_F(GridScrollTest, DraggingAHeaderBorderResizesTheRows)
+{
+    fill(10, 3, 80);
+    EXPECT_FALSE(grid.GetStyle() & WS_HSCROLL);
+    HWND header = grid.GetHeadWnd()->GetSafeHwnd();
+    ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(79, 5));
+    ::SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(480, 5));
+    ::SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(480, 5));
+
+    EXPECT_EQ(grid.GetRowWidth(), 640);
+    EXPECT_TRUE(grid.GetStyle() & WS_HSCROLL);
+    int low = 0, high = 0;
+    grid.GetScrollRange(SB_HORZ, &low, &high);
+    EXPECT_EQ(high, 640 - clientRect().Width());
+    CRect cell;
+    ASSERT_TRUE(grid.GetHeaderRect(1, cell));
+    EXPECT_EQ(cell.left, 480);
+}
