@@ -35,6 +35,17 @@ void CHeadWnd::OnPaint()
     OnDraw(&dc);
 }
 
+LRESULT CHeadWnd::OnPrintClient(WPARAM wParam, LPARAM)
+{
+    CDC dc;
+    if (dc.Attach(reinterpret_cast<HDC>(wParam)))
+    {
+        OnDraw(&dc);
+        dc.Detach();
+    }
+    return 0;
+}
+
 // A font for small rows (or when the grid asks for it) from the DC's current one.
 BOOL CHeadWnd::SelectHeaderFont(CDC* pDC, CFont& font)
 {

@@ -114,6 +114,15 @@ TEST_F(HeadWndTest, CaptionsShowAtMost99CharactersCentred)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
+TEST_F(HeadWndTest, PrintClientPaintsLikeThePaintMessage)
+{
+    head.InsertItem(-1, Item(L"姓名", 100));
+    qvtest::MetafileRecorder recorder;
+    ASSERT_TRUE(recorder.recordPrintClient(head.GetSafeHwnd(), PRF_CLIENT));
+    EXPECT_EQ(VisibleTexts(recorder), std::vector<std::wstring>{L"姓名"});
+    EXPECT_FALSE(recorder.fillsWithColor(kBlue).empty());
+}
+
 TEST_F(HeadWndTest, TallRowsKeepTheDeviceContextsFontUnlessAskedOtherwise)
 {
     head.SetHeight(30);
