@@ -468,3 +468,24 @@ TEST_F(GridDrawTest, ScreenshotOfAGridWithEverything)
     EXPECT_FALSE(qvtest::SaveWindowPng(host, L"listgrid_window").empty());
     EXPECT_MESSAGE_BOXES(boxes);
 }
+
+TEST_F(GridDrawTest, HundredThousandCharacterTextsPaintInOneAndTwoLineRows)
+{
+    addColumns(2, 120);
+    const std::wstring huge(100000, L'病');
+    addRows({{huge, L"x"}});
+    qvtest::MemoryCanvas canvas(clientRect().Width(), clientRect().Height());
+    paintInto(canvas);
+    EXPECT_GT(canvas.countColor(inner(0, 0), RGB(0, 0, 0)), 0) << "the text shows";
+
+    grid.SetLinesPerRow(2);
+    grid.UpdateScrollSizes();
+    qvtest::MetafileRecorder recorder;
+    ASSERT_TRUE(recordPaint(recorder));
+    const auto texts = NonEmpty(recorder.texts());
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_LT(texts[0].size(), 100u) << "a line of what fits the cell";
+    EXPECT_EQ(texts[1].size(), 199u) << "the rest, cut to its 200-character buffer";
+    EXPECT_EQ(texts[0], huge.substr(0, texts[0].size()));
+    EXPECT_MESSAGE_BOXES(boxes);
+}
