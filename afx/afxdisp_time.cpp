@@ -292,15 +292,7 @@ bool COleDateTime::GetAsSystemTime(SYSTEMTIME& st) const noexcept
 {
     if (m_status != valid)
         return false;
-    Parts parts = PartsFromDate(m_dt);
-    st.wYear = WORD(parts.nYear);
-    st.wMonth = WORD(parts.nMonth);
-    st.wDayOfWeek = WORD(parts.nDayOfWeek);
-    st.wDay = WORD(parts.nDay);
-    st.wHour = WORD(parts.nHour);
-    st.wMinute = WORD(parts.nMinute);
-    st.wSecond = WORD(parts.nSecond);
-    st.wMilliseconds = 0;
+    PartsToSystemTime(PartsFromDate(m_dt), st);
     return true;
 }
 

@@ -170,9 +170,7 @@ TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition)
 template<class TYPE, class ARG_TYPE>
 const TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition) const
 {
-    CNode* pNode = ToNode(rPosition);
-    rPosition = pNode ? ToPosition(pNode->pNext) : nullptr;
-    return NodeData(pNode);
+    return const_cast<CList*>(this)->GetNext(rPosition);
 }
 
 template<class TYPE, class ARG_TYPE>
@@ -186,9 +184,7 @@ TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition)
 template<class TYPE, class ARG_TYPE>
 const TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition) const
 {
-    CNode* pNode = ToNode(rPosition);
-    rPosition = pNode ? ToPosition(pNode->pPrev) : nullptr;
-    return NodeData(pNode);
+    return const_cast<CList*>(this)->GetPrev(rPosition);
 }
 
 template<class TYPE, class ARG_TYPE>

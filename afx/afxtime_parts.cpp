@@ -3,6 +3,18 @@
 
 namespace AfxTimeParts {
 
+void PartsToSystemTime(const Parts& parts, SYSTEMTIME& st)
+{
+    st.wYear = WORD(parts.nYear);
+    st.wMonth = WORD(parts.nMonth);
+    st.wDayOfWeek = WORD(parts.nDayOfWeek);
+    st.wDay = WORD(parts.nDay);
+    st.wHour = WORD(parts.nHour);
+    st.wMinute = WORD(parts.nMinute);
+    st.wSecond = WORD(parts.nSecond);
+    st.wMilliseconds = 0;
+}
+
 namespace {
 
 constexpr long long kFirstSystemTimeYear = 1601;
@@ -13,14 +25,7 @@ bool ToSystemTime(long long nWall, SYSTEMTIME& st)
     Parts parts = PartsFromWallSeconds(nWall);
     if (parts.nYear < kFirstSystemTimeYear || parts.nYear > kLastSystemTimeYear)
         return false;
-    st.wYear = WORD(parts.nYear);
-    st.wMonth = WORD(parts.nMonth);
-    st.wDayOfWeek = WORD(parts.nDayOfWeek);
-    st.wDay = WORD(parts.nDay);
-    st.wHour = WORD(parts.nHour);
-    st.wMinute = WORD(parts.nMinute);
-    st.wSecond = WORD(parts.nSecond);
-    st.wMilliseconds = 0;
+    PartsToSystemTime(parts, st);
     return true;
 }
 

@@ -30,6 +30,8 @@ long long DaysFromCivil(long long nYear, int nMonth, int nDay);
 int DaysInMonth(long long nYear, int nMonth);
 // Breaks wall seconds into parts (bDST false).
 Parts PartsFromWallSeconds(long long nWall);
+// Copies parts into a SYSTEMTIME (milliseconds 0); the year must fit a WORD.
+void PartsToSystemTime(const Parts& parts, SYSTEMTIME& st);
 // Normalises out-of-range parts as mktime does (month 13, day 32, ...).
 long long WallSecondsFromParts(long long nYear, long long nMonth, long long nDay, long long nHour,
                                long long nMinute, long long nSecond);
