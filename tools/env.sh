@@ -40,10 +40,18 @@ qv_start_servers() {
     done
     export QV_STARTED_XVFB=1
   fi
-  wineserver -p </dev/null >/dev/null 2>&1 || true
+  qv_boot_prefix "$WINEPREFIX" "$TZ"
   if [ -d "$QV_DST_PREFIX" ]; then
-    TZ=America/New_York WINEPREFIX="$QV_DST_PREFIX" wineserver -p </dev/null >/dev/null 2>&1 || true
+    qv_boot_prefix "$QV_DST_PREFIX" America/New_York
   fi
+}
+
+# The first Wine program in a prefix starts its session processes (services.exe,
+# plugplay, rpcss...), which outlive it and keep its output pipe open: under ctest
+# that test would then wait for its time-out. Start them here, detached from any pipe.
+qv_boot_prefix() {   # qv_boot_prefix <prefix> <zone>
+  TZ=$2 WINEPREFIX=$1 wineserver -p </dev/null >/dev/null 2>&1 || true
+  TZ=$2 WINEPREFIX=$1 setsid wine wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 # CI ends with nothing left running; developers keep the servers between runs.
