@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "qvctrl.h"
@@ -10,6 +11,10 @@
 #include "qvtest.h"
 
 namespace headtest {
+
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
 
 inline CxHeadItem Item(const wchar_t* text, int width, int level = HEADLEVEL_FULL, int format = 0)
 {
@@ -33,14 +38,42 @@ protected:
         host.clear();
     }
 
+    void append(std::initializer_list<CxHeadItem> items)
+    {
+        for (const CxHeadItem& item : items)
+            head.InsertItem(-1, item);
+    }
+
+    // 病歷號 | the group 住址 (groupSpan wide) over 縣市 and 街道 | 電話.
+    void appendGroupHeader(int groupSpan = 150)
+    {
+        append({Item(L"病歷號", 100), Item(L"住址", 0, groupSpan), Item(L"縣市", 70, HEADLEVEL_LOWER),
+                Item(L"街道", 80, HEADLEVEL_LOWER), Item(L"電話", 50)});
+    }
+
     LRESULT send(UINT message, int x, int y, WPARAM keys = 0)
     {
         return ::SendMessageW(head.GetSafeHwnd(), message, keys, MAKELPARAM(x, y));
     }
 
+    // Both paint through WM_PRINTCLIENT, as the grid's own printing does.
+    void paintInto(qvtest::MemoryCanvas& canvas)
+    {
+        ::SendMessageW(head.GetSafeHwnd(), WM_PRINTCLIENT, WPARAM(canvas.dc()), PRF_CLIENT);
+    }
+    void record(qvtest::MetafileRecorder& recorder)
+    {
+        ASSERT_TRUE(recorder.recordPrintClient(head.GetSafeHwnd(), PRF_CLIENT));
+    }
+
     int lefts(int index) { return head.GetHeadParam(index)->nLeft; }
     int widths(int index) { return head.GetHeadParam(index)->nWidth; }
-
+    CRect client()
+    {
+        CRect rc;
+        head.GetClientRect(&rc);
+        return rc;
+    }
     int hostClientWidth()
     {
         RECT rc{};
@@ -52,14 +85,5 @@ protected:
     qvtest::HostWindow host;
     CHeadWnd head;
 };
-
-// Paints a header into a memory canvas the size of its client area.
-inline void PaintInto(CHeadWnd& head, qvtest::MemoryCanvas& canvas)
-{
-    CDC dc;
-    dc.Attach(canvas.dc());
-    head.OnDraw(&dc);
-    dc.Detach();
-}
 
 }  // namespace headtest

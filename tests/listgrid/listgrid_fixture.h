@@ -1,5 +1,5 @@
 // A CNewListCtrl created as a child of a recording host window, with helpers
-// to build columns and rows and to paint the grid into a memory bitmap.
+// to build columns and rows and to paint the grid.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,22 +28,13 @@ inline LVCOLUMN Column(const wchar_t* caption, int width, int fmt = LVCFMT_LEFT,
 }
 
 // The cells of a row, in the order they are linked.
-inline std::vector<int> CellColumns(CNewListCtrl& grid, int row)
+inline std::vector<const CxColumnIndex*> Cells(CNewListCtrl& grid, int row)
 {
-    std::vector<int> columns;
+    std::vector<const CxColumnIndex*> cells;
     const CxRowIndex* pRow = grid.FindRowIndex(row);
     for (const CxColumnIndex* pCell = pRow ? pRow->pCells : nullptr; pCell; pCell = pCell->pNext)
-        columns.push_back(pCell->nColumn);
-    return columns;
-}
-
-inline int CombineOf(CNewListCtrl& grid, int row, int column)
-{
-    const CxRowIndex* pRow = grid.FindRowIndex(row);
-    for (const CxColumnIndex* pCell = pRow ? pRow->pCells : nullptr; pCell; pCell = pCell->pNext)
-        if (pCell->nColumn == column)
-            return pCell->nCombine;
-    return 0;
+        cells.push_back(pCell);
+    return cells;
 }
 
 // The grid with the members that the editing code will drive made reachable.
@@ -55,12 +46,12 @@ public:
 
 class GridTest : public ::testing::Test {
 protected:
-    static constexpr int kGridId = 100;
+    static constexpr int kWidth = 500;
+    static constexpr int kHeight = 300;
 
     void SetUp() override
     {
-        ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), CWnd::FromHandle(host),
-                                kGridId));
+        ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), CWnd::FromHandle(host), 100));
         host.clear();
     }
 
@@ -69,8 +60,7 @@ protected:
     {
         for (int i = 0; i < count; ++i)
         {
-            const std::wstring caption = L"C" + std::to_wstring(i);
-            LVCOLUMN column = Column(caption.c_str(), width);
+            LVCOLUMN column = Column((L"C" + std::to_wstring(i)).c_str(), width);
             grid.InsertColumn(i, &column);
         }
     }
@@ -94,15 +84,15 @@ protected:
         return texts;
     }
 
-    // Paints the client area as WM_PRINTCLIENT asks for it.
+    // Both paint the client area as WM_PRINTCLIENT asks for it.
     void paintInto(qvtest::MemoryCanvas& canvas)
     {
+        canvas.fill(kWhite);
         ::SendMessageW(grid.GetSafeHwnd(), WM_PRINTCLIENT, WPARAM(canvas.dc()), PRF_CLIENT);
     }
-
-    bool recordPaint(qvtest::MetafileRecorder& recorder)
+    void record(qvtest::MetafileRecorder& recorder)
     {
-        return recorder.recordPrintClient(grid.GetSafeHwnd(), PRF_CLIENT);
+        ASSERT_TRUE(recorder.recordPrintClient(grid.GetSafeHwnd(), PRF_CLIENT));
     }
 
     CRect clientRect()
@@ -112,8 +102,6 @@ protected:
         return rc;
     }
 
-    static constexpr int kWidth = 500;
-    static constexpr int kHeight = 300;
     qvtest::MessageBoxCapture boxes;
     qvtest::HostWindow host{L"list grid", 700, 500};
     TestGrid grid;

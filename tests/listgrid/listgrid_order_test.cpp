@@ -3,16 +3,19 @@
 
 #include <algorithm>
 
-using gridtest::CombineOf;
+using gridtest::Cells;
 using gridtest::GridTest;
 
 namespace {
 
+// The combine state of each row's cell in a column; 0 for a row without that cell.
 std::vector<int> CombineColumn(CNewListCtrl& grid, int column)
 {
-    std::vector<int> states;
+    std::vector<int> states(size_t(grid.GetItemCount()), 0);
     for (int row = 0; row < grid.GetItemCount(); ++row)
-        states.push_back(CombineOf(grid, row, column));
+        for (const CxColumnIndex* cell : Cells(grid, row))
+            if (cell->nColumn == column)
+                states[size_t(row)] = cell->nCombine;
     return states;
 }
 
@@ -30,37 +33,26 @@ TEST_F(GridTest, CombineMarksRunsOfEqualRows)
     EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{1, 3, 1, 3}));
     EXPECT_EQ(CombineColumn(grid, 1), (std::vector<int>{1, 3, 1, 3}));
     EXPECT_EQ(CombineColumn(grid, 2), (std::vector<int>{0, 0, 0, 0}));
+    const struct { int column, row, first, last; } ranges[] = {{0, 1, 0, 1}, {0, 2, 2, 3}, {2, 2, 2, 2}};
+    for (const auto& r : ranges)
+    {
+        int first = -1, last = -1;
+        EXPECT_TRUE(grid.GetRowRange(r.column, r.row, first, last));
+        EXPECT_EQ(std::make_pair(first, last), std::make_pair(r.first, r.last)) << r.column << "," << r.row;
+    }
 
-    int first = -1, last = -1;
-    EXPECT_TRUE(grid.GetRowRange(0, 1, first, last));
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(last, 1);
-    EXPECT_TRUE(grid.GetRowRange(0, 2, first, last));
-    EXPECT_EQ(first, 2);
-    EXPECT_EQ(last, 3);
-    EXPECT_TRUE(grid.GetRowRange(2, 2, first, last));
-    EXPECT_EQ(first, 2);
-    EXPECT_EQ(last, 2);
-    EXPECT_FALSE(grid.GetRowRange(0, 4, first, last));
+    // A run is only looked for from the first row on: it ends at the first difference.
+    const struct { std::vector<std::wstring> keys; std::vector<int> states; } runs[] = {
+        {{L"A", L"B", L"B"}, {0, 0, 0}}, {{L"A", L"A", L"A", L"C", L"D", L"D"}, {1, 2, 3, 0, 0, 0}}};
+    for (const auto& run : runs)
+    {
+        grid.DeleteAllItems();
+        for (const auto& key : run.keys)
+            addRows({{key}});
+        grid.SetCombine(0, 0);
+        EXPECT_EQ(CombineColumn(grid, 0), run.states) << run.keys.size();
+    }
     EXPECT_MESSAGE_BOXES(boxes);
-}
-
-TEST_F(GridTest, CombineStopsAtTheFirstDifferenceOutsideARun)
-{
-    addColumns(1);
-    grid.SetCombineSwitch(1);
-    addRows({{L"A"}, {L"B"}, {L"B"}});
-    grid.SetCombine(0, 0);
-    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{0, 0, 0}));
-
-    grid.DeleteAllItems();
-    addRows({{L"A"}, {L"A"}, {L"A"}, {L"C"}, {L"D"}, {L"D"}});
-    grid.SetCombine(0, 0);
-    EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{1, 2, 3, 0, 0, 0}));
-    int first = -1, last = -1;
-    grid.GetRowRange(0, 1, first, last);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(last, 2);
 }
 
 TEST_F(GridTest, CombineRefusesTenColumnsOrMoreAndSurvivesBadColumns)
@@ -105,54 +97,46 @@ TEST_F(GridTest, SwapMovesOnlyTheTexts)
 TEST_F(GridTest, SortOrdersTextsAndLeavesRowAttributesInPlace)
 {
     addColumns(2);
+    EXPECT_GE(grid.Sort(0, false), 0) << "an empty grid";
+    grid.QuickSort(0, -1, 0, false);
     addRows({{L"delta", L"4"}, {L"alpha", L"1"}, {L"charlie", L"3"}, {L"bravo", L"2"}, {L"echo", L"5"}});
     grid.SetColor(0, RGB(9, 9, 9), 0);
     EXPECT_GE(grid.Sort(0, false), 0);
     EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"alpha", L"bravo", L"charlie", L"delta", L"echo"}));
     EXPECT_EQ(columnTexts(1), (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5"}));
     EXPECT_EQ(grid.GetBkColor(0, 0), RGB(9, 9, 9)) << "colours stay with the positions";
-
     grid.Sort(1, true);
     EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"echo", L"delta", L"charlie", L"bravo", L"alpha"}));
 }
 
-TEST_F(GridTest, SortOfAnEmptyGridAndOfEqualKeys)
+TEST_F(GridTest, SortOfManyRowsWithFewDistinctKeys)
 {
     addColumns(2);
-    EXPECT_GE(grid.Sort(0, false), 0);
-    EXPECT_GE(grid.Sort(0, true), 0);
-    grid.QuickSort(0, -1, 0, false);
-
-    // Every key equal: the rows stay a permutation of what they were.
     const int count = 3000;
-    for (int i = 0; i < count; ++i)
-        addRows({{L"same", std::to_wstring(i)}});
-    grid.Sort(0, false);
-    grid.QuickSort(0, count - 1, 0, true);
-    std::vector<std::wstring> ids = columnTexts(1);
-    std::vector<int> numbers;
-    for (const auto& id : ids)
-        numbers.push_back(std::stoi(id));
-    std::sort(numbers.begin(), numbers.end());
-    for (int i = 0; i < count; ++i)
-        ASSERT_EQ(numbers[size_t(i)], i);
-    EXPECT_EQ(columnTexts(0), std::vector<std::wstring>(size_t(count), L"same"));
-}
+    const struct { const char* name; const wchar_t* even; const wchar_t* odd; } keySets[] = {
+        {"every key equal", L"same", L"same"}, {"two keys", L"even", L"odd"}};
+    for (const auto& keys : keySets)
+    {
+        SCOPED_TRACE(keys.name);
+        grid.DeleteAllItems();
+        for (int i = 0; i < count; ++i)
+            addRows({{i % 2 ? keys.odd : keys.even, std::to_wstring((i * 7919) % count)}});
+        grid.Sort(0, false);
+        grid.QuickSort(0, count - 1, 0, true);
+        const auto sortedKeys = columnTexts(0);
+        EXPECT_TRUE(std::is_sorted(sortedKeys.rbegin(), sortedKeys.rend()));
+        EXPECT_EQ(std::count(sortedKeys.begin(), sortedKeys.end(), keys.odd), keys.odd == keys.even ? count : count / 2);
 
-TEST_F(GridTest, SortOfTwoKeysAndOfManyRows)
-{
-    addColumns(2);
-    const int count = 5000;
-    for (int i = 0; i < count; ++i)
-        addRows({{i % 2 ? L"odd" : L"even", std::to_wstring((i * 7919) % count)}});
-    grid.Sort(0, false);
-    const auto keys = columnTexts(0);
-    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
-    EXPECT_EQ(std::count(keys.begin(), keys.end(), L"odd"), count / 2);
-
-    grid.Sort(1, false);
-    const auto ids = columnTexts(1);
-    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end())) << "texts sort in ordinal order";
+        grid.Sort(1, false);
+        const auto ids = columnTexts(1);
+        EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end())) << "texts sort in ordinal order";
+        std::vector<int> numbers;
+        for (const auto& id : ids)
+            numbers.push_back(std::stoi(id));
+        std::sort(numbers.begin(), numbers.end());
+        for (int i = 0; i < count; ++i)
+            ASSERT_EQ(numbers[size_t(i)], i) << "the rows stay a permutation of what they were";
+    }
 }
 
 TEST_F(GridTest, QuickSortComparesNumbersInNumericColumns)

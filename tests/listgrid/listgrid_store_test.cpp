@@ -1,9 +1,25 @@
 // CNewListCtrl: columns, rows, cells, states and colours of the store.
 #include "listgrid_fixture.h"
 
-using gridtest::CellColumns;
+using gridtest::Cells;
 using gridtest::Column;
 using gridtest::GridTest;
+
+namespace {
+
+LVITEM Item(UINT mask, int row, int column, const wchar_t* text, UINT state = 0, int image = 0)
+{
+    LVITEM item{};
+    item.mask = mask;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = const_cast<LPWSTR>(text);
+    item.state = state;
+    item.iImage = image;
+    return item;
+}
+
+}  // namespace
 
 TEST_F(GridTest, ColumnsAreHeaderItemsWithLevelFormatAndMask)
 {
@@ -41,9 +57,10 @@ TEST_F(GridTest, ColumnsAreHeaderItemsWithLevelFormatAndMask)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-TEST_F(GridTest, GetColumnCopiesTheCaptionAsFarAsTheBufferReaches)
+TEST_F(GridTest, ColumnEditsStayInRangeAndInTheirBuffers)
 {
-    addColumns(2);
+    addColumns(3, 50);
+    addRows({{L"a", L"b", L"c"}});
     wchar_t buffer[3] = {L'x', L'x', L'x'};
     LVCOLUMN column{};
     column.pszText = buffer;
@@ -51,37 +68,28 @@ TEST_F(GridTest, GetColumnCopiesTheCaptionAsFarAsTheBufferReaches)
     ASSERT_TRUE(grid.GetColumn(1, &column));
     EXPECT_STREQ(buffer, L"C");
     EXPECT_EQ(buffer[2], L'x') << "nothing written past the buffer";
-    EXPECT_FALSE(grid.GetColumn(2, &column));
-    EXPECT_FALSE(grid.GetColumn(-1, &column));
     EXPECT_FALSE(grid.GetColumn(0, nullptr));
-}
 
-TEST_F(GridTest, DeleteColumnLeavesCellsUnderTheirOldNumbers)
-{
-    addColumns(3);
-    addRows({{L"a", L"b", L"c"}});
-    EXPECT_FALSE(grid.DeleteColumn(3));
-    EXPECT_FALSE(grid.DeleteColumn(-1));
-    EXPECT_TRUE(grid.DeleteColumn(0));
-    EXPECT_EQ(grid.GetFieldCount(), 2);
-    EXPECT_EQ(grid.GetItemText(0, 1), CString(L"b"));
-    EXPECT_EQ(grid.GetItemText(0, 2), CString(L"c"));
-
-    EXPECT_TRUE(grid.DeleteAllColumns());
-    EXPECT_EQ(grid.GetFieldCount(), 0);
-    EXPECT_EQ(grid.GetItemCount(), 0);
-}
-
-TEST_F(GridTest, SetColumnWidthMovesTheFollowingColumns)
-{
-    addColumns(3, 50);
     EXPECT_TRUE(grid.SetColumnWidth(0, 120));
     CRect rc;
     ASSERT_TRUE(grid.GetHeaderRect(2, rc));
     EXPECT_EQ(rc.left, 170);
     EXPECT_EQ(rc.right, 220);
-    EXPECT_FALSE(grid.SetColumnWidth(3, 10));
-    EXPECT_FALSE(grid.GetHeaderRect(3, rc));
+    for (int bad : {-1, 3, INT_MAX})
+    {
+        EXPECT_FALSE(grid.GetColumn(bad, &column)) << bad;
+        EXPECT_FALSE(grid.SetColumnWidth(bad, 10)) << bad;
+        EXPECT_FALSE(grid.GetHeaderRect(bad, rc)) << bad;
+        EXPECT_FALSE(grid.DeleteColumn(bad)) << bad;
+    }
+
+    EXPECT_TRUE(grid.DeleteColumn(0));
+    EXPECT_EQ(grid.GetFieldCount(), 2);
+    EXPECT_EQ(grid.GetItemText(0, 1), CString(L"b")) << "cells keep their old column numbers";
+    EXPECT_EQ(grid.GetItemText(0, 2), CString(L"c"));
+    EXPECT_TRUE(grid.DeleteAllColumns());
+    EXPECT_EQ(grid.GetFieldCount(), 0);
+    EXPECT_EQ(grid.GetItemCount(), 0);
 }
 
 TEST_F(GridTest, AppendBlankNeedsColumnsAndACount)
@@ -111,17 +119,13 @@ TEST_F(GridTest, InsertBlankRowMovesLaterRowsAndForgetsTheCachedRow)
     grid.SetItemColor(2, 0, RGB(1, 2, 3));
 
     EXPECT_EQ(grid.InsertBlankRow(1), 1);
-    EXPECT_EQ(grid.GetItemCount(), 4);
-    EXPECT_EQ(grid.GetItemText(1, 0), CString(L""));
-    EXPECT_EQ(grid.GetItemText(2, 0), CString(L"r1"));
-    EXPECT_EQ(grid.GetItemText(3, 0), CString(L"r2"));
+    EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"r0", L"", L"r1", L"r2"}));
     grid.SetItemText(2, 0, L"second");
     EXPECT_EQ(grid.GetItemText(2, 0), CString(L"second"));
     EXPECT_EQ(grid.GetItemText(3, 0), CString(L"r2"));
     EXPECT_EQ(grid.GetItemColor(3, 0), RGB(1, 2, 3));
 
     EXPECT_EQ(grid.InsertBlankRow(0), 0);
-    EXPECT_EQ(grid.GetItemText(1, 0), CString(L"r0"));
     EXPECT_EQ(grid.InsertBlankRow(99), 5) << "beyond the count: appended";
     EXPECT_EQ(columnTexts(0), (std::vector<std::wstring>{L"", L"r0", L"", L"second", L"r2", L""}));
 
@@ -129,33 +133,31 @@ TEST_F(GridTest, InsertBlankRowMovesLaterRowsAndForgetsTheCachedRow)
     EXPECT_EQ(windowless.InsertBlankRow(0), -1);
 }
 
-TEST_F(GridTest, InsertItemReadsTheStoresOwnMaskBits)
+TEST_F(GridTest, ItemStructuresWriteOnlyTheBitsTheStoreReads)
 {
     addColumns(3);
-    LVITEM item{};
-    item.mask = LISTMASK_TEXT | LISTMASK_STATE;
-    item.iItem = 0;
-    item.iSubItem = 1;
-    item.pszText = const_cast<LPWSTR>(L"王小明");
-    item.state = 0x2000;
-    item.iImage = 7;
+    LVITEM item = Item(LISTMASK_TEXT | LISTMASK_STATE, 0, 1, L"王小明", 0x2000, 7);
     EXPECT_EQ(grid.InsertItem(&item), 0);
     EXPECT_EQ(grid.GetItemText(0, 1), CString(L"王小明"));
     EXPECT_EQ(grid.GetItemState(0, LVIS_STATEIMAGEMASK), 0x2000u);
     EXPECT_EQ(grid.FindRowIndex(0)->nImage, 7);
 
-    item.mask = LVIF_TEXT;   // 1: not a bit the store reads
-    item.iItem = 0;
-    item.pszText = const_cast<LPWSTR>(L"ignored");
+    item = Item(LVIF_TEXT, 0, 1, L"ignored");   // LVIF_TEXT is not a bit the store reads
     EXPECT_EQ(grid.InsertItem(&item), 0);
     EXPECT_EQ(grid.GetItemText(0, 1), CString(L""));
     EXPECT_EQ(grid.GetItemState(0, 0xFFFF), 0u);
     EXPECT_EQ(grid.InsertItem(nullptr), -1);
-
-    // The second form appends a row but writes the row it was given.
-    EXPECT_EQ(grid.InsertItem(0, L"first"), 2);
+    EXPECT_EQ(grid.InsertItem(0, L"first"), 2) << "appends a row but writes the row it was given";
     EXPECT_EQ(grid.GetItemText(0, 0), CString(L"first"));
     EXPECT_EQ(grid.GetItemText(2, 0), CString(L""));
+
+    item = Item(LISTMASK_TEXT | LISTMASK_IMAGE, 2, 1, L"12", 0, 3);
+    EXPECT_TRUE(grid.SetItem(&item));
+    EXPECT_EQ(grid.GetItemInt(2, 1), 12);
+    ASSERT_EQ(Cells(grid, 2).size(), 1u);
+    EXPECT_EQ(Cells(grid, 2)[0]->nImage, 3);
+    EXPECT_EQ(Cells(grid, 2)[0]->nFlags, CELL_HASTEXT | CELL_HASIMAGE);
+    EXPECT_FALSE(grid.SetItem(nullptr));
 }
 
 TEST_F(GridTest, CellsAreMadeOnFirstWriteInColumnOrder)
@@ -163,64 +165,28 @@ TEST_F(GridTest, CellsAreMadeOnFirstWriteInColumnOrder)
     addColumns(5);
     grid.AppendBlank(1);
     EXPECT_EQ(grid.GetItemText(0, 3), CString(L""));
-    EXPECT_TRUE(CellColumns(grid, 0).empty()) << "reading does not create cells";
+    EXPECT_TRUE(Cells(grid, 0).empty()) << "reading does not create cells";
 
-    EXPECT_TRUE(grid.SetItemText(0, 3, L"d"));
-    EXPECT_TRUE(grid.SetItemText(0, 1, L"b"));
-    EXPECT_TRUE(grid.SetItemText(0, 4, L"e"));
-    EXPECT_TRUE(grid.SetItemText(0, 2, L"c"));
-    EXPECT_TRUE(grid.SetItemText(0, 3, L"D"));
-    EXPECT_TRUE(grid.SetItemText(0, 0, nullptr));
-    EXPECT_EQ(CellColumns(grid, 0), (std::vector<int>{0, 1, 2, 3, 4}));
+    const struct { int column; const wchar_t* text; } writes[] = {{3, L"d"}, {1, L"b"}, {4, L"e"},
+                                                                 {2, L"c"}, {3, L"D"}, {0, nullptr}};
+    for (const auto& write : writes)
+        EXPECT_TRUE(grid.SetItemText(0, write.column, write.text)) << write.column;
     EXPECT_EQ(grid.GetItemText(0, 3), CString(L"D"));
     EXPECT_EQ(grid.GetItemText(0, 0), CString(L""));
-
-    const CxRowIndex* row = grid.FindRowIndex(0);
-    for (const CxColumnIndex* cell = row->pCells; cell; cell = cell->pNext)
+    const auto cells = Cells(grid, 0);
+    ASSERT_EQ(cells.size(), 5u);
+    for (size_t i = 0; i < cells.size(); ++i)
     {
-        EXPECT_TRUE(cell->nFlags & CELL_HASTEXT);
-        if (cell->pNext)
-        {
-            EXPECT_EQ(cell->pNext->pPrevious, cell);
-        }
+        EXPECT_EQ(cells[i]->nColumn, int(i));
+        EXPECT_TRUE(cells[i]->nFlags & CELL_HASTEXT);
+        EXPECT_EQ(cells[i]->pPrevious, i ? cells[i - 1] : nullptr);
     }
 }
 
-TEST_F(GridTest, SetItemWritesTextAndImageOnlyInRange)
+TEST_F(GridTest, DeletingKeepsTheSelectionInRangeEvenInsideALoopOverRows)
 {
     addColumns(2);
-    grid.AppendBlank(2);
-    LVITEM item{};
-    item.mask = LISTMASK_TEXT | LISTMASK_IMAGE;
-    item.iItem = 1;
-    item.iSubItem = 1;
-    item.pszText = const_cast<LPWSTR>(L"12");
-    item.iImage = 3;
-    EXPECT_TRUE(grid.SetItem(&item));
-    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"12"));
-    EXPECT_EQ(grid.GetItemInt(1, 1), 12);
-    const CxColumnIndex* cell = grid.FindRowIndex(1)->pCells;
-    ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->nImage, 3);
-    EXPECT_EQ(cell->nFlags, CELL_HASTEXT | CELL_HASIMAGE);
-
-    item.iItem = 2;
-    EXPECT_FALSE(grid.SetItem(&item));
-    item.iItem = -1;
-    EXPECT_FALSE(grid.SetItem(&item));
-    item.iItem = 0;
-    item.iSubItem = 2;
-    EXPECT_FALSE(grid.SetItem(&item));
-    EXPECT_FALSE(grid.SetItem(nullptr));
-}
-
-TEST_F(GridTest, DeletingKeepsTheSelectionInRange)
-{
-    addColumns(1);
     addRows({{L"a"}, {L"b"}, {L"c"}});
-    EXPECT_FALSE(grid.DeleteItem(3));
-    EXPECT_FALSE(grid.DeleteItem(-1));
-
     grid.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_TRUE(grid.DeleteItem(2));
     EXPECT_EQ(grid.GetSelectedItem(), 1) << "the selected last row moves to the new last row";
@@ -229,44 +195,31 @@ TEST_F(GridTest, DeletingKeepsTheSelectionInRange)
     EXPECT_EQ(grid.GetItemText(0, 0), CString(L"b"));
     EXPECT_TRUE(grid.DeleteItem(0));
     EXPECT_EQ(grid.GetSelectedItem(), -1);
-    EXPECT_EQ(grid.GetItemCount(), 0);
     EXPECT_EQ(grid.FindRowIndex(0), nullptr);
-    EXPECT_MESSAGE_BOXES(boxes);
-}
 
-TEST_F(GridTest, DeletingInsideALoopOverRows)
-{
-    addColumns(2);
     for (int i = 0; i < 200; ++i)
         addRows({{std::to_wstring(i), i % 3 == 0 ? L"x" : L""}});
-    // Delete every row marked "x" while walking the rows.
-    for (int row = 0; row < grid.GetItemCount();)
-    {
+    for (int row = 0; row < grid.GetItemCount();)   // delete every row marked "x" while walking them
         if (grid.GetItemText(row, 1) == L"x")
             grid.DeleteItem(row);
         else
             ++row;
-    }
     EXPECT_EQ(grid.GetItemCount(), 133);
     EXPECT_EQ(grid.GetItemText(0, 0), CString(L"1"));
     EXPECT_EQ(grid.GetItemText(132, 0), CString(L"199"));
     EXPECT_EQ(grid.FindBlankItem(1), 0);
     EXPECT_EQ(grid.FindEmpty(0), -1);
-
-    // Deleting from the end while counting down.
     for (int row = grid.GetItemCount() - 1; row >= 0; --row)
         EXPECT_TRUE(grid.DeleteItem(row));
     EXPECT_EQ(grid.GetItemCount(), 0);
-    EXPECT_FALSE(grid.DeleteItem(0));
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-TEST_F(GridTest, SelectionIsAnsweredFromTheSelectedRow)
+TEST_F(GridTest, SelectionStatesAndDisabledRows)
 {
     addColumns(1);
     grid.AppendBlank(3);
     EXPECT_TRUE(grid.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED));
-    EXPECT_EQ(grid.GetSelectedItem(), 1);
     EXPECT_TRUE(grid.SetItemState(2, 0, LVIS_SELECTED));
     EXPECT_EQ(grid.GetSelectedItem(), 1) << "clearing the bit does not move the selection";
     EXPECT_EQ(grid.GetItemState(1, LVIS_SELECTED), UINT(LVIS_SELECTED));
@@ -279,17 +232,19 @@ TEST_F(GridTest, SelectionIsAnsweredFromTheSelectedRow)
 
     EXPECT_FALSE(grid.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED));
     EXPECT_EQ(grid.GetSelectedItem(), 1);
-    EXPECT_EQ(grid.GetItemState(3, 0xFFFF), 0u);
-    EXPECT_EQ(grid.GetItemState(-1, 0xFFFF), 0u);
     EXPECT_FALSE(grid.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED));
-    EXPECT_EQ(grid.GetSelectedItem(), -1);
-
+    EXPECT_EQ(grid.GetSelectedItem(), -1) << "row -1 clears the selection";
     grid.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     grid.ClearSelected();
     EXPECT_EQ(grid.GetSelectedItem(), -1);
     EXPECT_EQ(grid.GetActiveRow(), -1);
     grid.SetActiveColumnNo(4);
     EXPECT_EQ(grid.GetSelectedSubItem(), 4);
+
+    grid.DisableEdit(0, 1);
+    EXPECT_TRUE(grid.IsDisabled(0));
+    EXPECT_FALSE(grid.IsDisabled(1));
+    EXPECT_TRUE(grid.IsDisabled(3)) << "a missing row cannot be edited";
 }
 
 TEST_F(GridTest, BackgroundFallsBackFromRowToColumnToList)
@@ -297,7 +252,6 @@ TEST_F(GridTest, BackgroundFallsBackFromRowToColumnToList)
     addColumns(2);
     grid.AppendBlank(2);
     grid.SetListColor(RGB(250, 250, 240));
-    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(250, 250, 240));
     grid.SetColumnColor(1, RGB(200, 255, 200));
     EXPECT_EQ(grid.GetBkColor(0, 1), RGB(200, 255, 200));
     EXPECT_EQ(grid.GetBkColor(0, 0), RGB(250, 250, 240));
@@ -320,23 +274,6 @@ TEST_F(GridTest, BackgroundFallsBackFromRowToColumnToList)
     EXPECT_TRUE(grid.SetItemColor(1, 1, RGB(0, 0, 200)));
     EXPECT_EQ(grid.GetItemColor(1, 1), RGB(0, 0, 200));
     EXPECT_EQ(grid.GetItemColor(1, 0), 0u);
-    EXPECT_FALSE(grid.SetItemColor(2, 0, RGB(0, 0, 200)));
-    EXPECT_EQ(grid.GetItemColor(2, 0), 0u);
-    EXPECT_EQ(grid.GetItemColor(0, 2), 0u);
-    EXPECT_EQ(grid.GetItemColor(-1, -1), 0u);
-}
-
-TEST_F(GridTest, DisabledRowsAndMissingRows)
-{
-    addColumns(1);
-    grid.AppendBlank(2);
-    EXPECT_FALSE(grid.IsDisabled(0));
-    grid.DisableEdit(0, 1);
-    EXPECT_TRUE(grid.IsDisabled(0));
-    EXPECT_FALSE(grid.IsDisabled(1));
-    EXPECT_TRUE(grid.IsDisabled(2));
-    EXPECT_TRUE(grid.IsDisabled(-1));
-    grid.DisableEdit(5, 1);   // nothing
 }
 
 TEST_F(GridTest, OutOfRangeIndexesNeverReachMemory)
@@ -345,19 +282,25 @@ TEST_F(GridTest, OutOfRangeIndexesNeverReachMemory)
     EXPECT_FALSE(grid.SetItemText(0, 0, L"x"));
     addColumns(2);
     grid.AppendBlank(2);
-    const int bad[] = {-1, 2, 3, INT_MAX, INT_MIN};
-    for (int i : bad)
+    for (int i : {-1, 2, 3, INT_MAX, INT_MIN})
     {
+        SCOPED_TRACE(i);
         EXPECT_FALSE(grid.SetItemText(i, 0, L"x"));
         EXPECT_FALSE(grid.SetItemText(0, i, L"x"));
         EXPECT_EQ(grid.GetItemText(i, 0), CString());
         EXPECT_EQ(grid.GetItemText(0, i), CString());
         EXPECT_EQ(grid.GetItemInt(i, i), 0);
+        LVITEM item = Item(LISTMASK_TEXT | LISTMASK_IMAGE, i, 0, L"x");
+        EXPECT_FALSE(grid.SetItem(&item));
+        item = Item(LISTMASK_TEXT | LISTMASK_IMAGE, 0, i, L"x");
+        EXPECT_FALSE(grid.SetItem(&item));
         EXPECT_FALSE(grid.DeleteItem(i));
         EXPECT_EQ(grid.FindRowIndex(i), nullptr);
         EXPECT_EQ(grid.GetItemState(i, 0xFFFF), 0u);
         EXPECT_FALSE(grid.SetItemColor(i, 0, 1));
+        EXPECT_EQ(grid.GetItemColor(i, 0), 0u);
         EXPECT_EQ(grid.GetItemColor(0, i), 0u);
+        EXPECT_TRUE(grid.IsDisabled(i));
         grid.SetColor(i, RGB(1, 2, 3), 1);
         grid.SetColumnColor(i, RGB(1, 2, 3));
         grid.DisableEdit(i, 1);
@@ -375,6 +318,8 @@ TEST_F(GridTest, OutOfRangeIndexesNeverReachMemory)
         grid.Sort(i, false);
     }
     EXPECT_EQ(grid.GetItemCount(), 2);
+    EXPECT_FALSE(grid.IsDisabled(0));
+    EXPECT_EQ(grid.GetBkColor(0, 0), grid.GetListColor());
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
@@ -389,7 +334,7 @@ TEST_F(GridTest, HundredThousandCharacterTextsAreStoredWhole)
     grid.Swap(0, 1);
     EXPECT_EQ(grid.GetItemText(0, 1).GetLength(), 100000);
     EXPECT_EQ(grid.GetItemText(1, 1), CString(L"short"));
-    EXPECT_EQ(grid.Sort(1, true) >= 0, true);
+    EXPECT_GE(grid.Sort(1, true), 0);
     EXPECT_EQ(grid.GetItemText(0, 1).GetLength(), 100000) << "病 sorts after latin letters, descending first";
     grid.UpdateWindow();
 }
