@@ -7,49 +7,43 @@
 
 namespace {
 
-const UINT_PTR TIMER_END = 1;
-
+// Once running, a timer ends it with 42, or types a name and presses OK.
 class CTimedDialog : public CDialog
 {
 public:
-    explicit CTimedDialog(CWnd* pParent = nullptr) : CDialog(IDD_AFXTEST, pParent) {}
-
-    int initCalls = 0;
-    int exchanges = 0;
-    BOOL lastExchangeSaved = -1;
-    int endWith = 42;
-    BOOL ownerEnabledDuringRun = TRUE;
-    HWND owner = nullptr;
-    CString nameOnInit = L"initial name";
-    CString nameRead;
+    explicit CTimedDialog(UINT nIDTemplate, CWnd* pParent = nullptr) : CDialog(nIDTemplate, pParent) {}
     bool pressOk = false;
+    int initCalls = 0;
+    std::vector<BOOL> exchanges;  // m_bSaveAndValidate of each DoDataExchange
+    CString name = L"initial name";
+    BOOL ownerEnabledDuringRun = TRUE;
 
 protected:
     BOOL OnInitDialog() override
     {
         ++initCalls;
         CDialog::OnInitDialog();
-        SetTimer(TIMER_END, 20);
+        SetTimer(1, 20);
         return TRUE;
     }
     void DoDataExchange(CDataExchange* pDX) override
     {
-        ++exchanges;
-        lastExchangeSaved = pDX->m_bSaveAndValidate;
+        exchanges.push_back(pDX->m_bSaveAndValidate);
         if (pDX->m_bSaveAndValidate)
-            GetDlgItemText(IDC_NAME_EDIT, nameRead);
+            GetDlgItemText(IDC_NAME_EDIT, name);
         else
-            SetDlgItemText(IDC_NAME_EDIT, nameOnInit);
+            SetDlgItemText(IDC_NAME_EDIT, name);
     }
     void OnTimer(UINT_PTR nIDEvent)
     {
         KillTimer(nIDEvent);
-        if (owner != nullptr)
-            ownerEnabledDuringRun = ::IsWindowEnabled(owner);
-        if (pressOk)
-            PostMessage(WM_COMMAND, IDOK);
-        else
-            EndDialog(endWith);
+        ownerEnabledDuringRun = GetOwner() != nullptr && GetOwner()->IsWindowEnabled();
+        if (!pressOk) {
+            EndDialog(42);
+            return;
+        }
+        SetDlgItemText(IDC_NAME_EDIT, L"王小明");
+        PostMessage(WM_COMMAND, IDOK);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -58,122 +52,52 @@ BEGIN_MESSAGE_MAP(CTimedDialog, CDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-TEST(Dialog, ModalFromTemplateEndsFromATimerAndFreesItsOwner)
+TEST(Dialog, ModalRunsDisableTheOwnerAndExchangeDataOnInitAndOk)
 {
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
                                nullptr));
-    CTimedDialog dialog(&owner);
-    dialog.owner = owner.m_hWnd;
+    CTimedDialog dialog(IDD_AFXTEST, &owner);
     EXPECT_EQ(dialog.DoModal(), 42);
     EXPECT_EQ(dialog.initCalls, 1);
+    EXPECT_EQ(dialog.exchanges, std::vector<BOOL>{FALSE}) << "OnInitDialog fills the controls";
     EXPECT_FALSE(dialog.ownerEnabledDuringRun);
     EXPECT_TRUE(owner.IsWindowEnabled());
     EXPECT_EQ(dialog.m_hWnd, nullptr);
-    // OnInitDialog filled the controls: UpdateData(FALSE).
-    EXPECT_EQ(dialog.exchanges, 1);
-    EXPECT_FALSE(dialog.lastExchangeSaved);
-
-    // IDOK runs OnOK: UpdateData(TRUE) reads the controls, then IDOK.
-    CTimedDialog okDialog(&owner);
-    okDialog.pressOk = true;
-    okDialog.nameOnInit = L"王小明";
-    EXPECT_EQ(okDialog.DoModal(), IDOK);
-    EXPECT_TRUE(okDialog.lastExchangeSaved);
-    EXPECT_STREQ(okDialog.nameRead, L"王小明");
+    // The same template from memory; OK reads the controls back.
+    HRSRC hResource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_AFXTEST), RT_DIALOG);
+    ASSERT_NE(hResource, nullptr);
+    CTimedDialog fromMemory(0);
+    ASSERT_TRUE(fromMemory.InitModalIndirect(static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(nullptr, hResource))),
+                                             &owner));
+    fromMemory.pressOk = true;
+    EXPECT_EQ(fromMemory.DoModal(), IDOK);
+    EXPECT_EQ(fromMemory.exchanges, (std::vector<BOOL>{FALSE, TRUE}));
+    EXPECT_STREQ(fromMemory.name, L"王小明");
     owner.DestroyWindow();
+    CDialog missing(IDD_MISSING);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_FALSE(missing.Create(IDD_MISSING));
+    EXPECT_EQ(missing.m_hWnd, nullptr);
 }
 
-TEST(Dialog, MissingTemplateFailsWithoutAWindow)
-{
-    CDialog dialog(IDD_MISSING);
-    EXPECT_EQ(dialog.DoModal(), -1);
-    EXPECT_FALSE(dialog.Create(IDD_MISSING));
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-}
-
-// A template built in memory: one dialog with one OK button.
-struct InMemoryTemplate
-{
-    alignas(4) WORD words[64] = {};
-    LPCDLGTEMPLATE Build()
-    {
-        auto* dlg = reinterpret_cast<DLGTEMPLATE*>(words);
-        dlg->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-        dlg->cdit = 1;
-        dlg->cx = 120;
-        dlg->cy = 60;
-        WORD* p = reinterpret_cast<WORD*>(dlg + 1);
-        *p++ = 0;  // no menu
-        *p++ = 0;  // default class
-        for (const wchar_t* c = L"Memory"; *c; ++c)
-            *p++ = *c;
-        *p++ = 0;
-        if (reinterpret_cast<ULONG_PTR>(p) & 2)
-            ++p;
-        auto* item = reinterpret_cast<DLGITEMTEMPLATE*>(p);
-        item->style = WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON;
-        item->x = 10;
-        item->y = 10;
-        item->cx = 50;
-        item->cy = 14;
-        item->id = IDOK;
-        p = reinterpret_cast<WORD*>(item + 1);
-        *p++ = 0xFFFF;
-        *p++ = 0x0080;  // button
-        for (const wchar_t* c = L"OK"; *c; ++c)
-            *p++ = *c;
-        *p++ = 0;
-        *p++ = 0;  // no creation data
-        return dlg;
-    }
-};
-
-class CClosingDialog : public CDialog
-{
-protected:
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        PostMessage(WM_COMMAND, IDCANCEL);
-        return TRUE;
-    }
-};
-
-TEST(Dialog, ModalFromAnInMemoryTemplate)
-{
-    InMemoryTemplate memory;
-    CClosingDialog dialog;
-    ASSERT_TRUE(dialog.InitModalIndirect(memory.Build()));
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-}
-
-// A wrapper on a dialog item: its map sees the item's messages.
+// A wrapper on a dialog item: its map sees the item's characters.
 class CNameEdit : public CWnd
 {
 public:
-    int charsSeen = 0;
-    UINT lastChar = 0;
-    int focusGained = 0;
+    CString seen;
 
 protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     {
-        ++charsSeen;
-        lastChar = nChar;
+        seen.AppendChar(static_cast<wchar_t>(nChar));
         CWnd::OnChar(nChar, nRepCnt, nFlags);  // the edit control still types it
-    }
-    void OnSetFocus(CWnd* pOldWnd)
-    {
-        ++focusGained;
-        CWnd::OnSetFocus(pOldWnd);
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CNameEdit, CWnd)
     ON_WM_CHAR()
-    ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 class CModelessDialog : public CDialog
@@ -192,44 +116,25 @@ protected:
     void PostNcDestroy() override { ++postNcDestroys; }
 };
 
-TEST(Dialog, ModelessDialogWithASubclassedItem)
+TEST(Dialog, ModelessDialogWithASubclassedItemAndKeyboardNavigation)
 {
     CModelessDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_AFXTEST));
-    ASSERT_NE(dialog.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(dialog.m_hWnd), &dialog);
-    CString caption;
-    dialog.GetWindowText(caption);
-    EXPECT_STREQ(caption, L"Afx test dialog");
     dialog.ShowWindow(SW_SHOW);
-
-    // The subclassed item is known to the map and gets its messages.
     HWND hEdit = ::GetDlgItem(dialog.m_hWnd, IDC_NAME_EDIT);
-    EXPECT_EQ(dialog.nameEdit.m_hWnd, hEdit);
     EXPECT_EQ(dialog.GetDlgItem(IDC_NAME_EDIT), &dialog.nameEdit);
     ::SendMessageW(hEdit, WM_CHAR, L'Q', 1);
-    EXPECT_EQ(dialog.nameEdit.charsSeen, 1);
-    EXPECT_EQ(dialog.nameEdit.lastChar, static_cast<UINT>(L'Q'));
+    EXPECT_STREQ(dialog.nameEdit.seen, L"Q");
     CString typed;
     dialog.nameEdit.GetWindowText(typed);
     EXPECT_STREQ(typed, L"Q");
-
-    // Moving through the controls.
     dialog.GotoDlgCtrl(&dialog.nameEdit);
     EXPECT_EQ(::GetFocus(), hEdit);
-    EXPECT_GE(dialog.nameEdit.focusGained, 1);
-    dialog.NextDlgCtrl();
-    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog.m_hWnd, IDC_AGE_EDIT));
-    dialog.PrevDlgCtrl();
-    EXPECT_EQ(::GetFocus(), hEdit);
-    dialog.SetDefID(IDC_APPLY_BUTTON);
-    EXPECT_EQ(LOWORD(dialog.GetDefID()), IDC_APPLY_BUTTON);
-
     // Keyboard messages go through IsDialogMessage: Tab moves the focus.
-    MSG tab = { hEdit, WM_KEYDOWN, VK_TAB, 0, 0, {} };
+    MSG tab = {hEdit, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(CWnd::WalkPreTranslateTree(dialog.m_hWnd, &tab));
     EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog.m_hWnd, IDC_AGE_EDIT));
-
     EXPECT_TRUE(dialog.DestroyWindow());
     EXPECT_EQ(dialog.postNcDestroys, 1);
     EXPECT_EQ(dialog.nameEdit.m_hWnd, nullptr);

@@ -79,19 +79,8 @@ void ProbeFireAssert()
     ASSERT(nothing == 1);
 }
 
-HINSTANCE ProbeModuleHandle()
-{
-    return AfxGetStaticModuleState()->m_hCurrentInstanceHandle;
-}
-
 HINSTANCE ProbeResourceHandleDefault()
 {
-    return AfxGetResourceHandle();
-}
-
-HINSTANCE ProbeResourceHandleManaged()
-{
-    AFX_MANAGE_STATE(AfxGetStaticModuleState());
     return AfxGetResourceHandle();
 }
 

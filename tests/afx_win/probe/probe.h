@@ -21,10 +21,8 @@ PROBE_API int ProbePreTranslatedKeys();
 PROBE_API void ProbeDestroyChild();
 // Fires one ASSERT(false) inside the DLL.
 PROBE_API void ProbeFireAssert();
-// The DLL's module handle, as its copy of afx sees it.
-PROBE_API HINSTANCE ProbeModuleHandle();
+// AfxGetResourceHandle inside the DLL, in the caller's module state.
 PROBE_API HINSTANCE ProbeResourceHandleDefault();
-PROBE_API HINSTANCE ProbeResourceHandleManaged();
 // Calls back with the DLL's module state current.
 PROBE_API void ProbeCallManaged(void (*callback)(void* context), void* context);
 // The DLL's application object: instance and name.
