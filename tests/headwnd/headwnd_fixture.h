@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "qvctrl.h"
 #include "common/headwnd.h"
@@ -66,8 +67,22 @@ protected:
         ASSERT_TRUE(recorder.recordPrintClient(head.GetSafeHwnd(), PRF_CLIENT));
     }
 
-    int lefts(int index) { return head.GetHeadParam(index)->nLeft; }
-    int widths(int index) { return head.GetHeadParam(index)->nWidth; }
+    // The left edges and the captions of all items, in order.
+    std::vector<int> lefts()
+    {
+        std::vector<int> result;
+        for (int i = 0; i < head.GetItemCount(); ++i)
+            result.push_back(head.GetHeadParam(i)->nLeft);
+        return result;
+    }
+    std::vector<std::wstring> captions()
+    {
+        std::vector<std::wstring> result;
+        for (int i = 0; i < head.GetItemCount(); ++i)
+            result.push_back(head.GetHeadParam(i)->pszText);
+        return result;
+    }
+    int width(int index) { return head.GetHeadParam(index)->nWidth; }
     CRect client()
     {
         CRect rc;
@@ -78,7 +93,7 @@ protected:
     {
         RECT rc{};
         ::GetClientRect(host, &rc);
-        return rc.right - rc.left;
+        return rc.right;
     }
 
     qvtest::MessageBoxCapture boxes;

@@ -69,8 +69,8 @@ TEST_F(HeadMouseTest, PressOnAnEdgeStartsADragInsteadOfAClick)
     for (const auto& step : steps)
     {
         send(step.message, step.x, 10, step.keys);
-        EXPECT_EQ(widths(0), step.width) << step.x;
-        EXPECT_EQ(lefts(2), step.width + 80) << step.x;
+        EXPECT_EQ(width(0), step.width) << step.x;
+        EXPECT_EQ(lefts(), (std::vector<int>{0, step.width, step.width + 80})) << step.x;
         EXPECT_EQ(host.messagesOf(UM_HEADSIZE).size(), step.reports) << step.x;
     }
     EXPECT_EQ(::GetCapture(), nullptr);
@@ -92,9 +92,8 @@ TEST_F(HeadWndTest, DraggingALowerRowBorderKeepsTheGroupSpanAboveTwoPixels)
         send(WM_LBUTTONDOWN, 169, 30);   // right border of 縣市
         send(WM_MOUSEMOVE, c.dragTo, 30, MK_LBUTTON);
         send(WM_LBUTTONUP, c.dragTo, 30);
-        EXPECT_EQ(widths(2), c.width);
-        EXPECT_EQ(lefts(3), c.leftNext);
-        EXPECT_EQ(lefts(4), c.leftNext + 80);
+        EXPECT_EQ(width(2), c.width);
+        EXPECT_EQ(lefts(), (std::vector<int>{0, 100, 100, c.leftNext, c.leftNext + 80}));
         EXPECT_EQ(head.GetHeadParam(1)->nLevel, c.span);
         const auto sizes = host.messagesOf(UM_HEADSIZE);
         ASSERT_EQ(sizes.size(), c.reports);
