@@ -1,5 +1,5 @@
-// Ages from a birth date yyyymmdd: the number, its text, the calendar text
-// under one year and the birthday entry check.
+// Ages from a birth date yyyymmdd: the number, its text and the calendar text
+// under one year.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,11 +8,8 @@
 #include "common/cdate.h"
 #include "control/timestamp.h"
 #include "localtime_check.h"
-#include "which_box.h"
 
-using datetest::Box;
 using datetest::LocalToTime;
-using datetest::ShowedOne;
 
 namespace {
 
@@ -25,20 +22,12 @@ CTime At(int y, int m, int d, int h = 9)
 
 TEST(Age, CalcAgeCountsYearsThenDays)
 {
-    struct Case {
-        int birth;
-        CTime now;
-        double age;
-    } cases[] = {
+    struct Case { int birth; CTime now; double age; } cases[] = {
         { 0, At(2021, 6, 15), 0.0 },
-        { 20200615, At(2021, 6, 14), 364 / 365.0 },
-        { 20200615, At(2021, 6, 15), 1.0 },
-        { 20200615, At(2030, 6, 14), 9.0 },
-        { 20200615, At(2030, 6, 15, 0), 10.0 },
-        { 20200615, At(2020, 6, 15), 0.0 },
-        { 20200615, At(2020, 6, 25), 10 / 365.0 },
-        { 20200229, At(2021, 2, 28), 365 / 365.0 },
-        { 20200229, At(2021, 3, 1), 1.0 },
+        { 20200615, At(2021, 6, 14), 364 / 365.0 }, { 20200615, At(2021, 6, 15), 1.0 },
+        { 20200615, At(2030, 6, 14), 9.0 },         { 20200615, At(2030, 6, 15, 0), 10.0 },
+        { 20200615, At(2020, 6, 15), 0.0 },         { 20200615, At(2020, 6, 25), 10 / 365.0 },
+        { 20200229, At(2021, 2, 28), 365 / 365.0 }, { 20200229, At(2021, 3, 1), 1.0 },
         // Spring and autumn changes of clock in between count no day less or more.
         { 20260201, At(2026, 4, 1, 0), 59 / 365.0 },
         { 20261015, At(2026, 11, 20, 0), 36 / 365.0 },
@@ -57,17 +46,11 @@ TEST(Age, CalcAgeCountsYearsThenDays)
 
 TEST(Age, AgeTextRoundsYearsAndWordsDaysAndMonths)
 {
-    struct Case {
-        double age;
-        const wchar_t* text;
-    } cases[] = {
+    struct Case { double age; const wchar_t* text; } cases[] = {
         { 1.0, L"1" },   { 1.49, L"1" },   { 1.5, L"2" },  { 35.7, L"36" },  { 0.0, L"" },
-        { -3.0, L"" },   { 1 / 365.0, L"1天" }, { 30 / 365.0, L"30天" },
-        { 0.0821, L"30天" },   // 29.97 days: 29 + 1
-        { 0.0808, L"29天" },   // 29.49 days: stays 29
-        { 0.09, L"1個月" },    // 32.85 days -> 33 -> one month
-        { 0.2, L"2個月" },     // 73 days
-        { 0.5, L"6個月" },     // 182.5 days go down to 182
+        { -3.0, L"" },   { 1 / 365.0, L"1天" }, { 30 / 365.0, L"30天" }, { 0.2, L"2個月" },  // 73 days
+        { 0.0821, L"30天" },  { 0.0808, L"29天" },   // 29.97 days round up, 29.49 days do not
+        { 0.09, L"1個月" },   { 0.5, L"6個月" },     // 33 days are a month; 182.5 days go down to 182
         { 0.999, L"12個月" },  // 364.6 days -> 365
         { 1e300, nullptr },    // a 301-digit whole number
         { std::numeric_limits<double>::quiet_NaN(), L"" },
@@ -84,23 +67,12 @@ TEST(Age, AgeTextRoundsYearsAndWordsDaysAndMonths)
 
 TEST(Age, BirthAgeTextCountsCalendarMonthsAndDays)
 {
-    struct Case {
-        long birth;
-        CTime now;
-        const wchar_t* text;
-    } cases[] = {
-        { 20201220, At(2021, 2, 10), L"1個月" },   // m = 14, 10 < 20: 14 - 12 - 1
-        { 20201220, At(2021, 1, 5), L"16天" },     // 5 + 31 - 20
-        { 20201220, At(2021, 1, 20), L"1個月" },
-        { 20201220, At(2020, 12, 25), L"5天" },
-        { 20210131, At(2021, 3, 1), L"1個月" },
-        { 20210115, At(2021, 2, 10), L"23天" },    // 10 + 28 (February) - 15
-        { 20200115, At(2020, 2, 10), L"24天" },    // 10 + 29 (leap February) - 15
-        { 20210315, At(2021, 11, 20), L"8個月" },
-        // March holds 31 days in both zones, although New York's March is an hour short.
-        { 20260220, At(2026, 3, 5), L"16天" },     // 5 + 31 - 20
-        // November holds 30 days, although New York's November is an hour long.
-        { 20261020, At(2026, 11, 5), L"15天" },    // 5 + 30 - 20
+    struct Case { long birth; CTime now; const wchar_t* text; } cases[] = {
+        { 20201220, At(2021, 2, 10), L"1個月" },  // m = 14, 10 < 20: 14 - 12 - 1
+        { 20201220, At(2021, 1, 5), L"16天" },    // 5 + 31 - 20
+        { 20201220, At(2021, 1, 20), L"1個月" },  { 20201220, At(2020, 12, 25), L"5天" },
+        { 20210131, At(2021, 3, 1), L"1個月" },   { 20210315, At(2021, 11, 20), L"8個月" },
+        { 20200115, At(2020, 2, 10), L"24天" },   // 10 + 29 (leap February) - 15
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.birth << " at " << c.now.GetTime());
@@ -109,16 +81,8 @@ TEST(Age, BirthAgeTextCountsCalendarMonthsAndDays)
         ASSERT_LT(age, 1);
         EXPECT_STREQ(c.text, GetBirthAgeText(age, c.now, c.birth).GetString());
     }
-    EXPECT_STREQ(L"", GetBirthAgeText(0, At(2021, 1, 1), 20200101).GetString());
-    EXPECT_STREQ(L"", GetBirthAgeText(-1, At(2021, 1, 1), 20200101).GetString());
-    EXPECT_STREQ(L"3", GetBirthAgeText(3.2, At(2021, 1, 1), 20171201).GetString());
-    EXPECT_STREQ(L"", GetBirthAgeText(std::nan(""), At(2021, 1, 1), 20200101).GetString());
-}
-
-TEST(Age, BirthAgeTextAcrossEveryMonthLength)
-{
-    // Birth on the 28th of the month before; at the 1st the days are
-    // 1 + (days of that month) - 28.
+    // Birth on the 28th of the month before; at the 1st the days are 1 + (days
+    // of that month) - 28, also for New York's short March and long November.
     const int lengths2026[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     for (int month = 2; month <= 12; ++month) {
         long birth = 2026 * 10000 + (month - 1) * 100 + 28;
@@ -127,48 +91,8 @@ TEST(Age, BirthAgeTextAcrossEveryMonthLength)
         CTime now = At(2026, month, 1);
         EXPECT_EQ(expected, GetBirthAgeText(CalcAge(int(birth), now), now, birth)) << "month " << month;
     }
-}
-
-class BirthdayEntry : public qvtest::MessageBoxTest {};
-
-TEST_F(BirthdayEntry, OnChangeBirthdayChecksTypedDates)
-{
-    const wchar_t* const digits = L"年、月、日請輸入數字!正確格式形如:1991/01/21";
-    struct Case {
-        const wchar_t* text;
-        int result;
-        Box box;
-        const wchar_t* message;
-        int year, month, day;  // -7 = untouched
-    } cases[] = {
-        { L"", 1, Box::None, L"", -7, -7, -7 },
-        { L"1991/01/21", 1, Box::None, L"", 1991, 1, 21 },
-        { L"1992/02/29", 1, Box::None, L"", 1992, 2, 29 },
-        { L"1991/02/30", 0, Box::Warning, L"出生日期輸入錯誤!", 1991, 2, 30 },
-        { L"1991/04/31", 0, Box::Warning, L"出生日期輸入錯誤!", 1991, 4, 31 },
-        { L"1799/01/01", 0, Box::Warning, L"出生年份錯誤(1800-2040)", 1799, 1, 1 },
-        { L"9999/01/01", 0, Box::Warning, L"出生年份錯誤(1800-2040)", 9999, 1, 1 },
-        { L"1991/13/01", 0, Box::Framework, digits, 1991, 13, 1 },
-        { L"1991/00/01", 0, Box::Framework, digits, 1991, 0, 1 },
-        { L"1991/01/00", 0, Box::Framework, digits, 1991, 1, 0 },
-        { L"1991/01/32", 0, Box::Framework, digits, 1991, 1, 32 },
-        { L"0000/01/01", 0, Box::Framework, digits, 0, 1, 1 },
-        { L"abcd/ef/gh", 0, Box::Framework, digits, 0, 0, 0 },
-        { L"1991-01-21", 1, Box::None, L"", 1991, 1, 21 },  // read by position
-        { L"1991/1/21", 0, Box::None, L"", -7, -7, -7 },
-        { L"1991/01/211", 0, Box::None, L"", -7, -7, -7 },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text " << testing::PrintToString(std::wstring(c.text)));
-        int year = -7, month = -7, day = -7;
-        EXPECT_EQ(c.result, OnChangeBirthday(c.text, year, month, day));
-        EXPECT_TRUE(ShowedOne(boxes, c.box, c.message));
-        EXPECT_EQ(c.year, year);
-        EXPECT_EQ(c.month, month);
-        EXPECT_EQ(c.day, day);
-    }
-    std::wstring longText(600, L'1');
-    int year = -7, month = -7, day = -7;
-    EXPECT_EQ(0, OnChangeBirthday(longText.c_str(), year, month, day));
-    EXPECT_TRUE(ShowedOne(boxes, Box::None, L""));
+    EXPECT_STREQ(L"", GetBirthAgeText(0, At(2021, 1, 1), 20200101).GetString());
+    EXPECT_STREQ(L"", GetBirthAgeText(-1, At(2021, 1, 1), 20200101).GetString());
+    EXPECT_STREQ(L"3", GetBirthAgeText(3.2, At(2021, 1, 1), 20171201).GetString());
+    EXPECT_STREQ(L"", GetBirthAgeText(std::nan(""), At(2021, 1, 1), 20200101).GetString());
 }

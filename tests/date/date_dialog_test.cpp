@@ -5,69 +5,35 @@
 
 #include "afxwin.h"
 #include "common/cdate.h"
-
-namespace {
-
-// A window with three edit boxes, ids 300 to 302, wrapped as a CDialog.
-class ThreeBoxDialog
-{
-public:
-    ThreeBoxDialog()
-    {
-        hwnd_ = CreateWindowExW(0, L"STATIC", L"date", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-        for (int i = 0; i < 3; ++i)
-            CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 10 + 90 * i, 10, 80, 24, hwnd_,
-                            HMENU(INT_PTR(300 + i)), GetModuleHandleW(nullptr), nullptr);
-        dialog_.Attach(hwnd_);
-    }
-    ~ThreeBoxDialog()
-    {
-        dialog_.Detach();
-        DestroyWindow(hwnd_);
-    }
-    void Set(const std::wstring& year, const std::wstring& month, const std::wstring& day)
-    {
-        SetDlgItemTextW(hwnd_, 300, year.c_str());
-        SetDlgItemTextW(hwnd_, 301, month.c_str());
-        SetDlgItemTextW(hwnd_, 302, day.c_str());
-    }
-    CDialog* dialog() { return &dialog_; }
-
-private:
-    HWND hwnd_;
-    CDialog dialog_;
-};
-
-}  // namespace
+#include "host_window.h"
 
 TEST(DateDialog, GetDlgDateWritesAtMostNineCharacters)
 {
-    ThreeBoxDialog dlg;
-    ASSERT_TRUE(dlg.dialog()->GetSafeHwnd());
-    struct Case {
-        std::wstring year, month, day;
-        const wchar_t* text;
-    } cases[] = {
-        { L"2021", L"3", L"5", L"20210305" },
-        { L"2026", L"11", L"01", L"20261101" },
-        { L"", L"", L"", L"00000000" },
-        { L"abc", L"x", L"y", L"00000000" },
-        { L"99999", L"12", L"31", L"99999123" },   // five-digit year: cut at the buffer's end
+    // Year, month and day boxes with ids 300 to 302 on a window wrapped as a CDialog.
+    qvtest::HostWindow host;
+    for (int i = 0; i < 3; ++i)
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 10 + 90 * i, 10, 80, 24, host, HMENU(INT_PTR(300 + i)),
+                        GetModuleHandleW(nullptr), nullptr);
+    CDialog dialog;
+    dialog.Attach(host);
+    struct Case { std::wstring year, month, day; const wchar_t* text; } cases[] = {
+        { L"2021", L"3", L"5", L"20210305" },     { L"2026", L"11", L"01", L"20261101" },
+        { L"", L"", L"", L"00000000" },           { L"abc", L"x", L"y", L"00000000" },
+        { L"-5", L"1", L"1", L"-0050101" },       { L"0", L"0", L"32", L"00000032" },
+        { L"99999", L"12", L"31", L"99999123" },  // five-digit year: cut at the buffer's end
         { std::wstring(300, L'9'), L"1", L"1", L"21474836" },
-        { L"-5", L"1", L"1", L"-0050101" },
-        { L"0", L"0", L"32", L"00000032" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "year text of " << c.year.size() << " characters, expecting "
                                         << testing::PrintToString(std::wstring(c.text)));
-        dlg.Set(c.year, c.month, c.day);
+        SetDlgItemTextW(host, 300, c.year.c_str());
+        SetDlgItemTextW(host, 301, c.month.c_str());
+        SetDlgItemTextW(host, 302, c.day.c_str());
         wchar_t buffer[12];
         std::fill(buffer, buffer + 12, L'#');
-        CDate::GetDlgDate(dlg.dialog(), 300, buffer);
+        CDate::GetDlgDate(&dialog, 300, buffer);
         EXPECT_STREQ(c.text, buffer);
-        EXPECT_EQ(L'#', buffer[9]);
-        EXPECT_EQ(L'#', buffer[10]);
-        EXPECT_EQ(L'#', buffer[11]);
+        EXPECT_EQ(std::wstring(3, L'#'), std::wstring(buffer + 9, 3));  // nothing past the ninth character
     }
+    dialog.Detach();
 }

@@ -5,7 +5,6 @@
 
 #include "common/cdate.h"
 #include "localtime_check.h"
-#include "which_box.h"
 
 using datetest::LocalToTime;
 
@@ -14,29 +13,27 @@ TEST(DateText, FormsOfOneDate)
     CTime t(LocalToTime(2021, 3, 5, 9, 7, 4));
     COleDateTime ole(2021, 3, 5, 9, 7, 4);
     TIMESTAMP_STRUCT stamp = { 2021, 3, 5, 9, 7, 4, 0 };
-    struct Case {
-        CString actual;
-        const wchar_t* expected;
-    } cases[] = {
-        { CDate::GetYearString(t), L"2021" },
-        { CDate::GetMonthString(t), L"202103" },
-        { CDate::ToDate(t), L"20210305" },
-        { CDate::ToDateString(t), L"2021/03/05" },
-        { CDate::ToChineseString(t), L"2021年03月05日" },
-        { CDate::ToChineseString(ole), L"2021年03月05日" },
+    struct Case { CString actual; const wchar_t* expected; } cases[] = {
+        { CDate::GetYearString(t), L"2021" },         { CDate::GetMonthString(t), L"202103" },
+        { CDate::ToDate(t), L"20210305" },            { CDate::ToDateString(t), L"2021/03/05" },
+        { CDate::ToChineseString(t), L"2021年03月05日" }, { CDate::ToChineseString(ole), L"2021年03月05日" },
         { CDate::ToChineseYear2HourString(t), L"2021年03月05日09時" },
-        { CDate::ToEnglishString(t), L"Mar 5 2021" },
-        { CDate::ToBirthdayString(20210305), L"2021/03/05" },
-        { CDate::ToBirthdayString(19991231), L"1999/12/31" },
-        { CDate::ToBirthdayString(0), L"" },
-        { CDate::ToBirthdayString(-20210305), L"" },
+        { CDate::ToEnglishString(t), L"Mar 5 2021" }, { CDate::TS2DateString(&stamp), L"2021/3/5" },
+        { CDate::ToBirthdayString(20210305), L"2021/03/05" }, { CDate::ToBirthdayString(19991231), L"1999/12/31" },
+        { CDate::ToBirthdayString(0), L"" },          { CDate::ToBirthdayString(-20210305), L"" },
         { CDate::ToBirthdayString(305), L"0000/03/05" },
-        { CDate::TS2DateString(&stamp), L"2021/3/5" },
-        { CDate::TS2DateString(nullptr), L"" },
-        { CDate::DayBefore(t), L"" },
+        { CDate::TS2DateString(nullptr), L"" },       { CDate::DayBefore(t), L"" },
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.expected, c.actual.GetString());
+    // Times outside the range give zero parts, without overrun.
+    CTime bad(-1);
+    EXPECT_STREQ(L"0000", CDate::GetYearString(bad).GetString());
+    EXPECT_STREQ(L"00000000", CDate::ToDate(bad).GetString());
+    EXPECT_STREQ(L"0000/00/00", CDate::ToDateString(bad).GetString());
+    EXPECT_STREQ(L" 0 0", CDate::ToEnglishString(bad).GetString());  // no month 0 is read
+    TIMESTAMP_STRUCT big = { -32768, 65535, 65535, 0, 0, 0, 0 };
+    EXPECT_STREQ(L"-32768/65535/65535", CDate::TS2DateString(&big).GetString());
 }
 
 TEST(DateText, EnglishMonthsAndDaysWithoutZeros)
@@ -59,16 +56,4 @@ TEST(DateText, TodayAndThisYearFollowTheClock)
     expected.Format(L"%4d%02d%02d", now.wYear, now.wMonth, now.wDay);
     EXPECT_EQ(expected, CDate::Today());
     EXPECT_EQ(int(now.wYear), CDate::ThisYear());
-}
-
-TEST(DateText, TimesOutsideTheRangeGiveZeroPartsWithoutOverrun)
-{
-    CTime bad(-1);
-    EXPECT_STREQ(L"0000", CDate::GetYearString(bad).GetString());
-    EXPECT_STREQ(L"00000000", CDate::ToDate(bad).GetString());
-    EXPECT_STREQ(L"0000/00/00", CDate::ToDateString(bad).GetString());
-    // No month 0 in the abbreviations: nothing is read for it.
-    EXPECT_STREQ(L" 0 0", CDate::ToEnglishString(bad).GetString());
-    TIMESTAMP_STRUCT big = { -32768, 65535, 65535, 0, 0, 0, 0 };
-    EXPECT_STREQ(L"-32768/65535/65535", CDate::TS2DateString(&big).GetString());
 }

@@ -4,28 +4,25 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <sqltypes.h>
+
 namespace datetest {
+
+const long long kEpochInFileTimeSeconds = 11644473600LL;
 
 // Seconds since 1970 UTC of a local wall-clock time; for a time that occurs
 // twice (autumn) Win32 gives one of the two, for one that does not exist
 // (spring) it reads it with the offset in force before the change.
 inline long long LocalToTime(int year, int month, int day, int hour, int minute = 0, int second = 0)
 {
-    SYSTEMTIME local = {};
-    local.wYear = WORD(year);
-    local.wMonth = WORD(month);
-    local.wDay = WORD(day);
-    local.wHour = WORD(hour);
-    local.wMinute = WORD(minute);
-    local.wSecond = WORD(second);
+    SYSTEMTIME local = { WORD(year), WORD(month), 0, WORD(day), WORD(hour), WORD(minute), WORD(second), 0 };
     SYSTEMTIME utc = {};
     TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
     FILETIME ft = {};
     SystemTimeToFileTime(&utc, &ft);
-    ULARGE_INTEGER ticks;
-    ticks.LowPart = ft.dwLowDateTime;
-    ticks.HighPart = ft.dwHighDateTime;
-    return (long long)(ticks.QuadPart / 10000000ULL) - 11644473600LL;
+    ULARGE_INTEGER ticks = { { ft.dwLowDateTime, ft.dwHighDateTime } };
+    return (long long)(ticks.QuadPart / 10000000ULL) - kEpochInFileTimeSeconds;
 }
 
 // What CTime gives for those parts: the same instant, or -1 for an instant
@@ -40,7 +37,7 @@ inline long long BuiltTime(int year, int month, int day, int hour, int minute = 
 inline SYSTEMTIME TimeToLocal(long long t)
 {
     ULARGE_INTEGER ticks;
-    ticks.QuadPart = (unsigned long long)(t + 11644473600LL) * 10000000ULL;
+    ticks.QuadPart = (unsigned long long)(t + kEpochInFileTimeSeconds) * 10000000ULL;
     FILETIME ft = { ticks.LowPart, ticks.HighPart };
     SYSTEMTIME utc = {}, local = {};
     FileTimeToSystemTime(&ft, &utc);
@@ -53,6 +50,17 @@ inline bool ZoneHasDaylightSaving()
 {
     TIME_ZONE_INFORMATION tzi;
     return GetTimeZoneInformation(&tzi) != TIME_ZONE_ID_UNKNOWN && tzi.DaylightDate.wMonth != 0;
+}
+
+inline TIMESTAMP_STRUCT Stamp(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, unsigned fraction = 0)
+{
+    return { SQLSMALLINT(y), SQLUSMALLINT(mo), SQLUSMALLINT(d), SQLUSMALLINT(h), SQLUSMALLINT(mi),
+             SQLUSMALLINT(s), fraction };
+}
+
+inline bool SameStamp(const TIMESTAMP_STRUCT& a, const TIMESTAMP_STRUCT& b)
+{
+    return memcmp(&a, &b, sizeof a) == 0;
 }
 
 }  // namespace datetest

@@ -1,6 +1,6 @@
 // Which of the two message boxes a check used: the companion's WarningBox
-// (caption "警告", warning icon) or the framework's AfxMessageBox (type 0:
-// plain OK box, no icon, the program's caption).
+// (caption "警告", warning icon) or the framework's AfxMessageBox (plain OK
+// box, no icon, the program's caption).
 #pragma once
 
 #include <string>
@@ -12,42 +12,40 @@ namespace datetest {
 
 enum class Box { None, Warning, Framework };
 
-inline const char* BoxName(Box box)
-{
-    return box == Box::Warning ? "WarningBox" : box == Box::Framework ? "AfxMessageBox" : "no box";
-}
-
 inline Box KindOf(const qvtest::CapturedMessageBox& box)
 {
-    if (box.caption == L"警告" && (box.style & MB_ICONMASK) == MB_ICONWARNING)
+    bool warningCaption = box.caption == L"警告";
+    if (warningCaption && (box.style & MB_ICONMASK) == MB_ICONWARNING)
         return Box::Warning;
-    if (box.caption != L"警告" && (box.style & (MB_ICONMASK | MB_TYPEMASK)) == MB_OK)
+    if (!warningCaption && (box.style & (MB_ICONMASK | MB_TYPEMASK)) == MB_OK)
         return Box::Framework;
     return Box::None;
 }
 
-// Exactly one box of that kind with that text was shown (or none at all when
-// kind is Box::None); the capture is cleared for the next case.
-inline ::testing::AssertionResult ShowedOne(qvtest::MessageBoxCapture& capture, Box kind,
-                                            const std::wstring& text)
+// The box a case expects: its kind and its exact text.
+struct Said {
+    Box kind;
+    const wchar_t* text;
+};
+const Said kNoBox = { Box::None, L"" };
+inline Said WarningBox(const wchar_t* text) { return { Box::Warning, text }; }
+inline Said AfxBox(const wchar_t* text) { return { Box::Framework, text }; }
+
+// Exactly the box expected was shown, once (none at all for kNoBox); the
+// capture is cleared for the next case.
+inline ::testing::AssertionResult Showed(qvtest::MessageBoxCapture& capture, const Said& said)
 {
     std::vector<qvtest::CapturedMessageBox> seen = capture.boxes();
     capture.clear();
-    if (kind == Box::None) {
-        if (seen.empty())
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << seen.size() << " box(es), first "
-                                             << ::testing::PrintToString(seen[0]);
-    }
-    if (seen.size() != 1)
-        return ::testing::AssertionFailure() << "expected one " << BoxName(kind) << ", saw " << seen.size()
-                                             << (seen.empty() ? "" : ": ")
-                                             << (seen.empty() ? "" : ::testing::PrintToString(seen[0]));
-    if (seen[0].text != text || KindOf(seen[0]) != kind)
-        return ::testing::AssertionFailure() << "expected " << BoxName(kind) << " "
-                                             << ::testing::PrintToString(text) << ", saw "
-                                             << ::testing::PrintToString(seen[0]);
-    return ::testing::AssertionSuccess();
+    size_t expected = said.kind == Box::None ? 0 : 1;
+    if (seen.size() == expected && (expected == 0 || (seen[0].text == said.text && KindOf(seen[0]) == said.kind)))
+        return ::testing::AssertionSuccess();
+    ::testing::AssertionResult failure = ::testing::AssertionFailure();
+    failure << "expected " << expected << " box(es) of kind " << int(said.kind) << " "
+            << ::testing::PrintToString(std::wstring(said.text)) << ", saw " << seen.size();
+    if (!seen.empty())
+        failure << ", first " << ::testing::PrintToString(seen[0]);
+    return failure;
 }
 
 }  // namespace datetest

@@ -2,12 +2,13 @@
 // field, for the conversion tests.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include <sqltypes.h>
+#include "common/field.h"
 
 namespace fieldtest {
 
@@ -28,12 +29,6 @@ inline Bytes TextBytes(const std::wstring& text)
     return bytes;
 }
 
-inline TIMESTAMP_STRUCT Stamp(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    return { SQLSMALLINT(y), SQLUSMALLINT(mo), SQLUSMALLINT(d), SQLUSMALLINT(h), SQLUSMALLINT(mi),
-             SQLUSMALLINT(s), 0 };
-}
-
 // A record of kSize bytes filled with kFill, with the field at an odd,
 // unaligned offset, so that reads and writes must not assume alignment.
 struct GuardedRecord
@@ -44,21 +39,24 @@ struct GuardedRecord
     alignas(16) unsigned char bytes[kSize];
 
     GuardedRecord() { memset(bytes, kFill, sizeof bytes); }
-    char* Field() { return reinterpret_cast<char*>(bytes + kOffset); }
-    void Put(const Bytes& value) { memcpy(bytes + kOffset, value.data(), value.size()); }
+    explicit GuardedRecord(const Bytes& value) : GuardedRecord() { memcpy(bytes + kOffset, value.data(), value.size()); }
 
+    CString Show(int type, int format) { return CField::GetFieldString(reinterpret_cast<char*>(bytes + kOffset), type, format); }
+    void Store(const std::wstring& text, int type) { CField::TextToRecord(text.c_str(), type, kOffset, bytes); }
+
+    // Every byte outside the field's first width bytes still holds the fill.
+    bool FillOutside(int width) const
+    {
+        for (int i = 0; i < kSize; ++i)
+            if ((i < kOffset || i >= kOffset + width) && bytes[i] != kFill)
+                return false;
+        return true;
+    }
     // The field holds value and every other byte still holds the fill.
     bool Holds(const Bytes& value) const
     {
-        for (int i = 0; i < kSize; ++i) {
-            int at = i - kOffset;
-            bool inField = at >= 0 && at < int(value.size());
-            if (bytes[i] != (inField ? value[at] : kFill))
-                return false;
-        }
-        return true;
+        return FillOutside(int(value.size())) && std::equal(value.begin(), value.end(), bytes + kOffset);
     }
-    bool Untouched() const { return Holds(Bytes()); }
 };
 
 }  // namespace fieldtest
