@@ -1,5 +1,5 @@
-// Painting of the TreeList window, read back from the pixels of a memory bitmap,
-// and screenshots of a full tree for a person to look at.
+// Painting, read back from the pixels of a memory bitmap, and screenshots of a full
+// tree for a person to look at.
 #include "treelist_fixture.h"
 
 namespace treelist_test {
@@ -14,19 +14,22 @@ constexpr COLORREF kLine = RGB(200, 0, 0);
 class PaintTest : public TreeListTest {
 protected:
     void PaintInto(qvtest::MemoryCanvas& canvas) { Send(WM_PAINT, (WPARAM)canvas.dc()); }
+    void SetRowColours()
+    {
+        Send(TVM_SETBKCOLOR, TLC_EVEN, kEven);
+        Send(TVM_SETBKCOLOR, TLC_ODD, kOdd);
+    }
 };
 
 TEST_F(PaintTest, AlternatingRowsGridLinesAndButtons)
 {
     ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 300, 200));
     Send(TVM_SETEXTENDEDSTYLE, 0, TLX_ALTERNATE | TLX_GRIDLINES);
-    Send(TVM_SETBKCOLOR, TLC_EVEN, kEven);
-    Send(TVM_SETBKCOLOR, TLC_ODD, kOdd);
+    SetRowColours();
     Send(TVM_SETBKCOLOR, TLC_GRID, kGrid);
     Send(TVM_SETBKCOLOR, TLC_BOX, kBox);
     Send(TVM_SETLINECOLOR, 0, kLine);
-    std::vector<HTREEITEM> roots;
-    FillTwoLevels(3, 2, &roots);
+    const auto roots = FillTwoLevels(3, 2);
     qvtest::MemoryCanvas canvas(300, 200);
     PaintInto(canvas);
     const int height = (int)Send(TVM_GETITEMHEIGHT);
@@ -47,8 +50,7 @@ TEST_F(PaintTest, AlternatingRowsGridLinesAndButtons)
     PaintInto(canvas);
     EXPECT_EQ(kLine, canvas.pixel(7 - 2, middle));
     EXPECT_EQ(kEven, canvas.pixel(7, middle - 2));  // a minus now
-    // Below the last row: the background slot.
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), canvas.pixel(150, 199));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), canvas.pixel(150, 199));  // below the last row: the background
 }
 
 TEST_F(PaintTest, SelectionAndOwnColours)
@@ -86,41 +88,44 @@ TEST_F(PaintTest, ScreenshotOfAFullTree)
     ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_CHECKBOXES | TVS_EDITLABELS |
                          TVS_SHOWSELALWAYS, 520, 270));
     Send(TVM_SETEXTENDEDSTYLE, 0, TLX_GRIDLINES | TLX_ALTERNATE | TLX_SUBSELECT);
+    SetRowColours();  // the system's odd-row colour may equal the window colour
+    // The default font's thin strokes come out light grey when smoothed; the caller's font is crisp.
+    LOGFONTW logFont = {};
+    SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0);
+    logFont.lfQuality = NONANTIALIASED_QUALITY;
+    const HFONT font = CreateFontIndirectW(&logFont);
+    Send(WM_SETFONT, (WPARAM)font, TRUE);
     AddColumn(L"Item", 200);
     AddColumn(L"Count", 90, LVCFMT_RIGHT);
     AddColumn(L"Note", 200);
-    const wchar_t* groups[] = {L"Ward A", L"Ward B", L"Ward C"};
-    std::vector<HTREEITEM> roots;
+    std::vector<HTREEITEM> wards;
     for (int g = 0; g < 3; ++g) {
-        HTREEITEM root = Insert(TVI_ROOT, groups[g]);
-        roots.push_back(root);
-        SetCellText(root, 1, std::to_wstring(3 + g).c_str());
-        SetCellText(root, 2, L"group");
+        HTREEITEM ward = Insert(TVI_ROOT, (std::wstring(L"Ward ") + wchar_t(L'A' + g)).c_str());
+        wards.push_back(ward);
+        SetCellText(ward, 1, std::to_wstring(3 + g).c_str());
+        SetCellText(ward, 2, L"group");
         for (int i = 0; i < 3; ++i) {
-            HTREEITEM child = Insert(root, (std::wstring(L"Room ") + std::to_wstring(g * 10 + i)).c_str());
-            SetCellText(child, 1, std::to_wstring(i + 1).c_str());
-            SetCellText(child, 2, i == 1 ? L"a note that is long enough to be cut by the column" : L"ok");
+            HTREEITEM room = Insert(ward, (L"Room " + std::to_wstring(g * 10 + i)).c_str());
+            SetCellText(room, 1, std::to_wstring(i + 1).c_str());
+            SetCellText(room, 2, i == 1 ? L"a note that is long enough to be cut by the column" : L"ok");
         }
-        Expand(root);
+        Expand(ward);
     }
-    TVITEMW check = {};
-    check.mask = TVIF_STATE;
-    check.hItem = Next(roots[0], TVGN_CHILD);
-    check.stateMask = TVIS_STATEIMAGEMASK;
-    check.state = INDEXTOSTATEIMAGEMASK(2);
-    Send(TVM_SETITEMW, 0, (LPARAM)&check);
-    Expand(roots[2], TVE_COLLAPSE);
-    HTREEITEM selected = Next(Next(roots[1], TVGN_CHILD), TVGN_NEXT);
-    Send(TVM_SELECTSUBITEM, 2, (LPARAM)selected);
+    HTREEITEM checked = Next(wards[0], TVGN_CHILD);
+    SetState(checked, INDEXTOSTATEIMAGEMASK(2), TVIS_STATEIMAGEMASK);
+    Expand(wards[2], TVE_COLLAPSE);
+    Send(TVM_SELECTSUBITEM, 2, (LPARAM)Next(Next(wards[1], TVGN_CHILD), TVGN_NEXT));
     SetFocus(tree);
     qvtest::PumpMessages(50);
     EXPECT_FALSE(qvtest::SaveWindowPng(*host, L"treelist_tree").empty());
 
-    HWND editor = (HWND)Send(TVM_EDITLABELW, 1, (LPARAM)Next(roots[0], TVGN_CHILD));
+    HWND editor = (HWND)Send(TVM_EDITLABELW, 1, (LPARAM)checked);
     ASSERT_NE(nullptr, editor);
     qvtest::PumpMessages(50);
     EXPECT_FALSE(qvtest::SaveWindowPng(*host, L"treelist_editor").empty());
     SendMessageW(editor, WM_KEYDOWN, VK_ESCAPE, 1);
+    DestroyWindow(tree);
+    DeleteObject(font);
 }
 
 }  // namespace

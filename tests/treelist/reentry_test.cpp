@@ -1,5 +1,7 @@
-// The parent acting inside notifications: deleting the item, or every item, and
-// sending messages back to the window. The window must stop the step and survive.
+// The parent acting inside notifications: deleting the item, or every item, and sending
+// messages back to the window. The window must stop the step and survive.
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "treelist_fixture.h"
@@ -9,78 +11,53 @@ namespace {
 
 class ReentryTest : public TreeListTest {
 protected:
-    // Deletes `target` (TVI_ROOT: everything) when `code` arrives, once.
+    // Deletes `target` (TVI_ROOT: everything) when `code` next arrives, once.
     void DeleteOn(UINT code, HTREEITEM target)
     {
-        host->onMessage([this, code, target](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-            if (m.notifyCode != code || done) return std::nullopt;
-            done = true;
-            SendMessageW(tree, TVM_DELETEITEM, 0, (LPARAM)target);
+        auto done = std::make_shared<bool>(false);
+        host->onMessage([this, code, target, done](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
+            if (m.notifyCode != code || *done) return std::nullopt;
+            *done = true;
+            Send(TVM_DELETEITEM, 0, (LPARAM)target);
             return std::nullopt;
         });
     }
-    bool done = false;
 };
 
-TEST_F(ReentryTest, DeletingDuringSelectionChangeStopsTheStep)
+// Each step is refused when its notification deletes the item, or every item.
+TEST_F(ReentryTest, DeletingInsideAStepsNotificationStopsTheStep)
 {
-    ASSERT_TRUE(Make(TVS_HASBUTTONS));
-    HTREEITEM a = Insert(TVI_ROOT, L"a"), b = Insert(TVI_ROOT, L"b");
-    Select(a);
-    host->clear();
-    DeleteOn(TVN_SELCHANGINGW, b);
-    EXPECT_FALSE(Select(b));
-    EXPECT_EQ(a, Selected());
-    EXPECT_EQ(0u, host->countNotify(TVN_SELCHANGEDW));
-    EXPECT_EQ(1, Send(TVM_GETCOUNT));
-
-    done = false;
-    HTREEITEM c = Insert(TVI_ROOT, L"c");
-    DeleteOn(TVN_SELCHANGINGW, TVI_ROOT);
-    EXPECT_FALSE(Select(c));
-    EXPECT_EQ(nullptr, Selected());
-    EXPECT_EQ(0, Send(TVM_GETCOUNT));
-}
-
-TEST_F(ReentryTest, DeletingDuringExpansionStopsTheStep)
-{
-    ASSERT_TRUE(Make(TVS_HASBUTTONS));
-    std::vector<HTREEITEM> roots;
-    FillTwoLevels(2, 3, &roots);
-    DeleteOn(TVN_ITEMEXPANDINGW, roots[0]);
-    EXPECT_FALSE(Expand(roots[0]));
-    EXPECT_EQ(0u, host->countNotify(TVN_ITEMEXPANDEDW));
-    EXPECT_EQ(L"1", Text(ItemAt(0)));
-    EXPECT_EQ(nullptr, ItemAt(1));
-
-    done = false;
-    DeleteOn(TVN_ITEMEXPANDINGW, TVI_ROOT);
-    EXPECT_FALSE(Expand(roots[1]));
-    EXPECT_EQ(0, Send(TVM_GETCOUNT));
-    EXPECT_EQ(nullptr, ItemAt(0));
-    // Ensure-visible expanding ancestors whose notification deletes them.
-    FillTwoLevels(1, 1, &roots);
-    done = false;
-    DeleteOn(TVN_ITEMEXPANDINGW, TVI_ROOT);
-    EXPECT_EQ(0, Send(TVM_ENSUREVISIBLE, 0, (LPARAM)Next(roots.back(), TVGN_CHILD)));
-    EXPECT_EQ(0, Send(TVM_GETCOUNT));
-}
-
-TEST_F(ReentryTest, DeletingWhileAnEditBeginsCancelsIt)
-{
-    ASSERT_TRUE(Make(TVS_EDITLABELS));
-    HTREEITEM a = Insert(TVI_ROOT, L"a");
-    DeleteOn(TVN_BEGINLABELEDITW, a);
-    EXPECT_EQ(0, Send(TVM_EDITLABELW, 0, (LPARAM)a));
-    EXPECT_EQ(0, Send(TVM_GETCOUNT));
-    HWND editor = (HWND)Send(TVM_GETEDITCONTROL);
-    EXPECT_TRUE(!editor || !IsWindowVisible(editor));
-
-    done = false;
-    HTREEITEM b = Insert(TVI_ROOT, L"b");
-    DeleteOn(TVN_BEGINLABELEDITW, TVI_ROOT);
-    EXPECT_EQ(0, Send(TVM_EDITLABELW, 0, (LPARAM)b));
-    EXPECT_EQ(0, Send(TVM_GETCOUNT));
+    ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_EDITLABELS));
+    auto sending = [this](UINT msg, WPARAM wp) {
+        return [this, msg, wp](HTREEITEM h) { return Send(msg, wp, (LPARAM)h); };
+    };
+    const struct { const char* name; UINT code, completed; std::function<LRESULT(HTREEITEM)> step; } steps[] = {
+        {"select", TVN_SELCHANGINGW, TVN_SELCHANGEDW, sending(TVM_SELECTITEM, TVGN_CARET)},
+        {"expand", TVN_ITEMEXPANDINGW, TVN_ITEMEXPANDEDW, sending(TVM_EXPAND, TVE_EXPAND)},
+        {"edit", TVN_BEGINLABELEDITW, 0, sending(TVM_EDITLABELW, 0)},
+        {"ensure visible", TVN_ITEMEXPANDINGW, TVN_ITEMEXPANDEDW,
+         [this](HTREEITEM h) { return Send(TVM_ENSUREVISIBLE, 0, (LPARAM)Next(h, TVGN_CHILD)); }},
+    };
+    for (const auto& s : steps) {
+        for (bool everything : {false, true}) {
+            SCOPED_TRACE(std::string(s.name) + (everything ? ", deleting everything" : ", deleting the item"));
+            Send(TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
+            HTREEITEM kept = Insert(TVI_ROOT, L"kept");
+            HTREEITEM target = FillTwoLevels(1, 2)[0];
+            Select(kept);
+            host->clear();
+            DeleteOn(s.code, everything ? TVI_ROOT : target);
+            EXPECT_EQ(0, s.step(target));
+            EXPECT_EQ(0u, host->countNotify(s.completed));
+            EXPECT_EQ(everything ? 0 : 1, Send(TVM_GETCOUNT));
+            EXPECT_EQ(everything ? nullptr : kept, ItemAt(0));
+            if (s.code == TVN_SELCHANGINGW) {
+                EXPECT_EQ(everything ? nullptr : kept, Selected());
+            }
+            HWND editor = (HWND)Send(TVM_GETEDITCONTROL);
+            EXPECT_TRUE(!editor || !IsWindowVisible(editor));
+        }
+    }
 }
 
 TEST_F(ReentryTest, DeletingInsideACallbackWhilePainting)
@@ -88,27 +65,14 @@ TEST_F(ReentryTest, DeletingInsideACallbackWhilePainting)
     ASSERT_TRUE(Make(TVS_HASLINES | TVS_HASBUTTONS));
     AddColumn(L"a", 150);
     AddColumn(L"b", 150);
-    for (int i = 0; i < 20; ++i) {
-        TVITEMW fields = {};
-        fields.mask = TVIF_TEXT;
-        fields.pszText = LPSTR_TEXTCALLBACKW;
-        HTREEITEM item = InsertWith(TVI_ROOT, TVI_LAST, fields);
-        TVITEMW cell = {};
-        cell.mask = TVIF_TEXT | TVIF_SUBITEM;
-        cell.hItem = item;
-        cell.cChildren = 1;
-        cell.pszText = LPSTR_TEXTCALLBACKW;
-        Send(TVM_SETITEMW, 0, (LPARAM)&cell);
-    }
+    for (int i = 0; i < 20; ++i) SetCellText(InsertCallback(TVI_ROOT), 1, LPSTR_TEXTCALLBACKW);
     int answers = 0;
+    std::wstring huge(100000, L'w');  // cut to the buffer
     host->onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
         if (m.notifyCode != TVN_GETDISPINFOW) return std::nullopt;
         NMTVDISPINFOW* info = (NMTVDISPINFOW*)m.lParam;
-        ++answers;
-        if (answers == 3) SendMessageW(tree, TVM_DELETEITEM, 0, (LPARAM)info->item.hItem);
-        if (answers == 7) SendMessageW(tree, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
-        // A 100,000-character answer is cut to the buffer.
-        static std::wstring huge(100000, L'w');
+        if (++answers == 3) Send(TVM_DELETEITEM, 0, (LPARAM)info->item.hItem);
+        if (answers == 7) Send(TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
         if (info->item.mask & TVIF_TEXT) info->item.pszText = huge.data();
         return 0;
     });
@@ -116,49 +80,38 @@ TEST_F(ReentryTest, DeletingInsideACallbackWhilePainting)
     Send(WM_PAINT, (WPARAM)canvas.dc());
     EXPECT_GE(answers, 7);
     EXPECT_EQ(0, Send(TVM_GETCOUNT));
-    // The window still works afterwards.
-    HTREEITEM again = Insert(TVI_ROOT, L"again");
+    HTREEITEM again = Insert(TVI_ROOT, L"again");  // the window still works afterwards
     EXPECT_EQ(again, ItemAt(0));
 }
 
 TEST_F(ReentryTest, MessagesSentBackDuringNotificationsAreServed)
 {
     ASSERT_TRUE(Make(TVS_HASBUTTONS));
-    std::vector<HTREEITEM> roots;
-    FillTwoLevels(2, 2, &roots);
+    const auto roots = FillTwoLevels(2, 2);
     LRESULT countInside = -1, rowInside = -2;
-    HTREEITEM inserted = nullptr;
     host->onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
         if (m.notifyCode == TVN_ITEMEXPANDINGW) {
-            countInside = SendMessageW(tree, TVM_GETCOUNT, 0, 0);
-            rowInside = SendMessageW(tree, TVM_GETROWOFITEM, 0, (LPARAM)roots[1]);
-            TVINSERTSTRUCTW insert = {};
-            insert.hParent = roots[0];
-            insert.hInsertAfter = TVI_FIRST;
-            insert.item.mask = TVIF_TEXT;
-            insert.item.pszText = const_cast<wchar_t*>(L"added");
-            inserted = (HTREEITEM)SendMessageW(tree, TVM_INSERTITEMW, 0, (LPARAM)&insert);
+            countInside = Send(TVM_GETCOUNT);
+            rowInside = RowOf(roots[1]);
+            Insert(roots[0], L"added", TVI_FIRST);
         }
-        if (m.notifyCode == TVN_SELCHANGEDW) SendMessageW(tree, TVM_EXPAND, TVE_COLLAPSE, (LPARAM)roots[0]);
+        if (m.notifyCode == TVN_SELCHANGEDW) Expand(roots[0], TVE_COLLAPSE);
         return std::nullopt;
     });
     ASSERT_TRUE(Expand(roots[0]));
     EXPECT_EQ(6, countInside);
     EXPECT_EQ(1, rowInside);
-    ASSERT_NE(nullptr, inserted);
-    EXPECT_EQ(L"added", Text(ItemAt(1)));
-    EXPECT_EQ(L"1", Text(ItemAt(4)));
+    EXPECT_THAT(RowTexts(), ElementsAre(L"0", L"added", L"0.0", L"0.1", L"1"));
+    // The parent collapses the branch inside TVN_SELCHANGEDW: the selection moves up.
     ASSERT_TRUE(Select(Next(roots[0], TVGN_CHILD)));
-    // The parent collapsed the branch inside TVN_SELCHANGEDW: the selection moved up.
     EXPECT_EQ(roots[0], Selected());
-    EXPECT_EQ(2, (int)RowTexts().size());
+    EXPECT_THAT(RowTexts(), ElementsAre(L"0", L"1"));
 }
 
 TEST_F(ReentryTest, DestroyingTheWindowInsideANotification)
 {
     ASSERT_TRUE(Make(TVS_HASBUTTONS));
-    std::vector<HTREEITEM> roots;
-    FillTwoLevels(3, 3, &roots);
+    const auto roots = FillTwoLevels(3, 3);
     host->onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
         if (m.notifyCode == TVN_ITEMEXPANDINGW && IsWindow(tree)) DestroyWindow(tree);
         return std::nullopt;

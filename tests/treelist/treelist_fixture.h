@@ -12,43 +12,151 @@
 
 namespace treelist_test {
 
+using ::testing::ElementsAre;
+
 inline HTREEITEM H(UINT_PTR value) { return (HTREEITEM)value; }
 inline UINT_PTR N(HTREEITEM item) { return (UINT_PTR)item; }
+inline POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 class TreeListTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        ASSERT_TRUE(TreeListRegister());
+        host = new qvtest::HostWindow(L"TreeList test", 640, 480);
+    }
+    void TearDown() override
+    {
+        SetKeyDown(VK_SHIFT, false);
+        SetKeyDown(VK_CONTROL, false);
+        if (tree && IsWindow(tree)) DestroyWindow(tree);
+        delete host;
+    }
 
     // Creates the window (a child of the host) with the given tree styles.
-    HWND Make(DWORD style, int width = 400, int height = 300);
+    HWND Make(DWORD style, int width = 400, int height = 300)
+    {
+        return tree = CreateWindowExW(0, TREELIST_CLASSNAME, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, width, height,
+                                      *host, (HMENU)100, GetModuleHandleW(nullptr), nullptr);
+    }
     LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(tree, msg, wp, lp); }
 
-    HTREEITEM Insert(HTREEITEM parent, const wchar_t* text, HTREEITEM after = TVI_LAST);
-    HTREEITEM InsertWith(HTREEITEM parent, HTREEITEM after, const TVITEMW& fields);
+    HTREEITEM InsertWith(HTREEITEM parent, HTREEITEM after, const TVITEMW& fields) const
+    {
+        TVINSERTSTRUCTW insert = {parent, after};
+        insert.item = fields;
+        return (HTREEITEM)Send(TVM_INSERTITEMW, 0, (LPARAM)&insert);
+    }
+    HTREEITEM Insert(HTREEITEM parent, const wchar_t* text, HTREEITEM after = TVI_LAST, LPARAM param = 0) const
+    {
+        return InsertWith(parent, after,
+                          {TVIF_TEXT | TVIF_PARAM, nullptr, 0, 0, const_cast<wchar_t*>(text), 0, 0, 0, 0, param});
+    }
+    // An item whose text the parent gives through TVN_GETDISPINFOW.
+    HTREEITEM InsertCallback(HTREEITEM parent, LPARAM param = 0) const
+    {
+        return Insert(parent, LPSTR_TEXTCALLBACKW, TVI_LAST, param);
+    }
     // A column of the given width; a negative width makes an auto-width column.
-    int AddColumn(const wchar_t* caption, int width, int format = LVCFMT_LEFT);
-    bool SetCellText(HTREEITEM item, int column, const wchar_t* text);
-    std::wstring Text(HTREEITEM item, int column = 0) const;
+    int AddColumn(const wchar_t* caption, int width, int format = LVCFMT_LEFT) const
+    {
+        const UINT mask = LVCF_TEXT | LVCF_FMT | (width >= 0 ? LVCF_WIDTH : 0u);
+        LVCOLUMNW column = {mask, format, width, const_cast<wchar_t*>(caption)};
+        return (int)Send(TVM_INSERTCOLUMN, Send(TVM_GETCOLUMNCOUNT), (LPARAM)&column);
+    }
+    bool SetCellText(HTREEITEM item, int column, const wchar_t* text) const
+    {
+        TVITEMW change = {TVIF_TEXT | TVIF_SUBITEM, item, 0, 0, const_cast<wchar_t*>(text), 0, 0, 0, column};
+        return Send(TVM_SETITEMW, 0, (LPARAM)&change) != 0;
+    }
+    bool SetState(HTREEITEM item, UINT state, UINT mask) const
+    {
+        TVITEMW change = {TVIF_STATE, item, state, mask};
+        return Send(TVM_SETITEMW, 0, (LPARAM)&change) != 0;
+    }
+    // TVM_GETITEMW of the fields in `mask`; a column of 0 or more reads that cell.
+    TVITEMW Get(HTREEITEM item, UINT mask, int column = -1) const
+    {
+        TVITEMW query = {mask | (column >= 0 ? TVIF_SUBITEM : 0u), item, 0, 0, nullptr, 0, 0, 0, column};
+        EXPECT_TRUE(Send(TVM_GETITEMW, 0, (LPARAM)&query)) << "item " << N(item) << " column " << column;
+        return query;
+    }
+    std::wstring Text(HTREEITEM item, int column = 0) const
+    {
+        wchar_t buffer[300] = L"<unset>";
+        TVITEMW query = {TVIF_HANDLE | TVIF_TEXT | TVIF_SUBITEM, item, 0, 0, buffer, 300, 0, 0, column};
+        if (!Send(TVM_GETITEMW, 0, (LPARAM)&query)) return L"<failed>";
+        return query.pszText == LPSTR_TEXTCALLBACKW ? L"<callback>" : query.pszText;
+    }
     UINT State(HTREEITEM item) const { return (UINT)Send(TVM_GETITEMSTATE, 0, (LPARAM)item); }
     HTREEITEM Next(HTREEITEM item, UINT code) const { return (HTREEITEM)Send(TVM_GETNEXTITEM, code, (LPARAM)item); }
     int RowOf(HTREEITEM item) const { return (int)Send(TVM_GETROWOFITEM, 0, (LPARAM)item); }
     HTREEITEM ItemAt(int row) const { return (HTREEITEM)Send(TVM_GETITEMOFROW, 0, row); }
+    int FirstShownRow() const { return RowOf(Next(nullptr, TVGN_FIRSTVISIBLE)); }
     bool Expand(HTREEITEM item, UINT code = TVE_EXPAND) const { return Send(TVM_EXPAND, code, (LPARAM)item) != 0; }
     bool Select(HTREEITEM item) const { return Send(TVM_SELECTITEM, TVGN_CARET, (LPARAM)item) != 0; }
     HTREEITEM Selected() const { return Next(nullptr, TVGN_CARET); }
-    RECT ItemRect(HTREEITEM item, WPARAM code = 0) const;
-    RECT CellRect(HTREEITEM item, int column, bool textOnly = false) const;
-    UINT HitFlags(int x, int y, HTREEITEM* item = nullptr) const;
+    RECT ItemRect(HTREEITEM item, WPARAM code = 0) const
+    {
+        RECT r = {};
+        *(HTREEITEM*)&r = item;
+        return Send(TVM_GETITEMRECT, code, (LPARAM)&r) ? r : RECT{-1, -1, -1, -1};
+    }
+    RECT CellRect(HTREEITEM item, int column) const { return ItemRect(item, TVIR_CELL | ((WPARAM)column << 24)); }
+    POINT LabelPoint(HTREEITEM item) const { return {ItemRect(item, 1).left + 4, Centre(ItemRect(item, 1)).y}; }
+    UINT HitFlags(int x, int y, HTREEITEM* item = nullptr) const
+    {
+        TVHITTESTINFO info = {{x, y}};
+        HTREEITEM hit = (HTREEITEM)Send(TVM_HITTEST, 0, (LPARAM)&info);
+        if (item) *item = hit;
+        return info.flags;
+    }
     // Root i ("i") with children "i.j".
-    void FillTwoLevels(int roots, int children, std::vector<HTREEITEM>* rootItems = nullptr);
-    // Texts of the rows from the first row on.
-    std::vector<std::wstring> RowTexts() const;
+    std::vector<HTREEITEM> FillTwoLevels(int roots, int children) const
+    {
+        std::vector<HTREEITEM> rootItems;
+        for (int i = 0; i < roots; ++i) {
+            const std::wstring name = std::to_wstring(i);
+            rootItems.push_back(Insert(TVI_ROOT, name.c_str()));
+            for (int j = 0; j < children; ++j) Insert(rootItems.back(), (name + L"." + std::to_wstring(j)).c_str());
+        }
+        return rootItems;
+    }
+    // The rows' texts from the first row on; a parent's children's texts; the selected items.
+    std::vector<std::wstring> RowTexts() const
+    {
+        std::vector<std::wstring> texts;
+        for (int row = 0; HTREEITEM item = ItemAt(row); ++row) texts.push_back(Text(item));
+        return texts;
+    }
+    std::vector<std::wstring> Children(HTREEITEM parent) const
+    {
+        std::vector<std::wstring> texts;
+        for (HTREEITEM h = Next(parent, TVGN_CHILD); h; h = Next(h, TVGN_NEXT)) texts.push_back(Text(h));
+        return texts;
+    }
+    std::vector<HTREEITEM> SelectedItems() const
+    {
+        std::vector<HTREEITEM> items;
+        for (HTREEITEM h = Next(TVI_ROOT, TVGN_NEXTSELECTED); h; h = Next(h, TVGN_NEXTSELECTED)) items.push_back(h);
+        return items;
+    }
 
     // Synthesized input at client coordinates.
-    void Click(int x, int y, UINT msg = WM_LBUTTONDOWN, WPARAM keys = 0) const;
-    void Key(WPARAM key) const;
-    void SetKeyDown(int key, bool down) const;
+    void Click(POINT p, UINT msg = WM_LBUTTONDOWN, WPARAM keys = 0) const
+    {
+        Send(msg, keys, MAKELPARAM(p.x, p.y));
+        if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) Send(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+        if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) Send(WM_RBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    }
+    void Key(WPARAM key) const { Send(WM_KEYDOWN, key, 1); }
+    static void SetKeyDown(int key, bool down)
+    {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[key] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
 
     qvtest::HostWindow* host = nullptr;
     HWND tree = nullptr;
