@@ -17,16 +17,10 @@ const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
+// nLeft is set to a value the header must ignore.
 inline CxHeadItem Item(const wchar_t* text, int width, int level = HEADLEVEL_FULL, int format = 0)
 {
-    CxHeadItem item{};
-    item.pszText = const_cast<LPWSTR>(text);
-    item.nWidth = width;
-    item.nLevel = level;
-    item.nFormat = format;
-    item.nMask = LVCF_TEXT | LVCF_WIDTH;
-    item.nLeft = 77;   // the header ignores the caller's value
-    return item;
+    return CxHeadItem{width, const_cast<LPWSTR>(text), format, 77, 0, LVCF_TEXT | LVCF_WIDTH, level, 0};
 }
 
 class HeadWndTest : public ::testing::Test {
@@ -83,18 +77,6 @@ protected:
         return result;
     }
     int width(int index) { return head.GetHeadParam(index)->nWidth; }
-    CRect client()
-    {
-        CRect rc;
-        head.GetClientRect(&rc);
-        return rc;
-    }
-    int hostClientWidth()
-    {
-        RECT rc{};
-        ::GetClientRect(host, &rc);
-        return rc.right;
-    }
 
     qvtest::MessageBoxCapture boxes;
     qvtest::HostWindow host;

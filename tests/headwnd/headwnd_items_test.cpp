@@ -7,6 +7,13 @@ using headtest::Item;
 using Ints = std::vector<int>;
 using Texts = std::vector<std::wstring>;
 
+static CRect ClientOf(HWND window)
+{
+    CRect rc;
+    ::GetClientRect(window, &rc);
+    return rc;
+}
+
 TEST_F(HeadWndTest, InsertionLaysItemsEdgeToEdgeAndRenumbersThem)
 {
     EXPECT_EQ(head.InsertItem(-1, Item(L"B", 50)), 0);
@@ -31,12 +38,12 @@ TEST_F(HeadWndTest, WidthReportedToTheParentIsTheParentsOrTheItems)
     const auto sizes = host.messagesOf(UM_HEADSIZE);
     ASSERT_EQ(sizes.size(), 2u);
     EXPECT_EQ(sizes[0].wParam, 0u);
-    EXPECT_EQ(sizes[0].lParam, MAKELONG(std::max(400, hostClientWidth()), 24));
+    EXPECT_EQ(sizes[0].lParam, MAKELONG(std::max(400, ClientOf(host).Width()), 24));
     EXPECT_EQ(LOWORD(sizes[1].lParam), 1200) << "wider than the parent: the items' width";
-    EXPECT_EQ(client(), CRect(0, 0, 1200, 24));
+    EXPECT_EQ(ClientOf(head.GetSafeHwnd()), CRect(0, 0, 1200, 24));
 
     head.SetWindowPos(nullptr, -50, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    EXPECT_EQ(client(), CRect(0, 0, hostClientWidth() + 50, 24)) << "moved: to the parent's edge";
+    EXPECT_EQ(ClientOf(head.GetSafeHwnd()), CRect(0, 0, ClientOf(host).Width() + 50, 24)) << "moved";
 }
 
 TEST_F(HeadWndTest, DeletingKeepsLeftsAndFreeingEmpties)

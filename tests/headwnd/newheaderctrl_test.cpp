@@ -25,12 +25,8 @@ protected:
 
     void addItem(const wchar_t* caption, int format, int image = -1)
     {
-        HDITEM item{};
-        item.mask = HDI_TEXT | HDI_FORMAT | HDI_WIDTH | (image >= 0 ? HDI_IMAGE : 0);
-        item.pszText = const_cast<LPWSTR>(caption);
-        item.cxy = 150;
-        item.fmt = format | HDF_OWNERDRAW;
-        item.iImage = image;
+        HDITEM item{HDI_TEXT | HDI_FORMAT | HDI_WIDTH | (image >= 0 ? HDI_IMAGE : 0u), 150,
+                    const_cast<LPWSTR>(caption), nullptr, 0, format | HDF_OWNERDRAW, 0, image};
         header.InsertItem(header.GetItemCount(), &item);
     }
 

@@ -18,12 +18,8 @@ const COLORREF kWhite = RGB(255, 255, 255);
 inline LVCOLUMN Column(const wchar_t* caption, int width, int fmt = LVCFMT_LEFT, int level = 0,
                        UINT mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT)
 {
-    LVCOLUMN column{};
-    column.mask = mask;
-    column.fmt = fmt;
-    column.cx = width;
-    column.pszText = const_cast<LPWSTR>(caption);
-    column.iOrder = level;
+    LVCOLUMN column{mask, fmt, width, const_cast<LPWSTR>(caption)};
+    column.iOrder = level;   // the header level or group width
     return column;
 }
 

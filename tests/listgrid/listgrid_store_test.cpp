@@ -10,14 +10,7 @@ namespace {
 
 LVITEM Item(UINT mask, int row, int column, const wchar_t* text, UINT state = 0, int image = 0)
 {
-    LVITEM item{};
-    item.mask = mask;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = const_cast<LPWSTR>(text);
-    item.state = state;
-    item.iImage = image;
-    return item;
+    return LVITEM{mask, row, column, state, 0, const_cast<LPWSTR>(text), 0, image};
 }
 
 }  // namespace
