@@ -1,6 +1,7 @@
 #include "host_window.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace qvtest {
 namespace {
@@ -105,15 +106,18 @@ LRESULT HostWindow::receive(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+std::vector<ReceivedMessage> HostWindow::select(const std::function<bool(const ReceivedMessage&)>& wanted) const {
+    std::vector<ReceivedMessage> found;
+    std::copy_if(messages_.begin(), messages_.end(), std::back_inserter(found), wanted);
+    return found;
+}
+
 std::vector<ReceivedMessage> HostWindow::notifications() const {
     return messagesOf(WM_NOTIFY);
 }
 
 std::vector<ReceivedMessage> HostWindow::notifications(UINT code) const {
-    std::vector<ReceivedMessage> found;
-    for (const auto& m : messages_)
-        if (m.message == WM_NOTIFY && m.notifyCode == code) found.push_back(m);
-    return found;
+    return select([code](const ReceivedMessage& m) { return m.isNotify() && m.notifyCode == code; });
 }
 
 std::vector<ReceivedMessage> HostWindow::commands() const {
@@ -121,20 +125,15 @@ std::vector<ReceivedMessage> HostWindow::commands() const {
 }
 
 std::vector<ReceivedMessage> HostWindow::messagesOf(UINT message) const {
-    std::vector<ReceivedMessage> found;
-    for (const auto& m : messages_)
-        if (m.message == message) found.push_back(m);
-    return found;
+    return select([message](const ReceivedMessage& m) { return m.message == message; });
 }
 
 size_t HostWindow::countNotify(UINT code) const {
-    return size_t(std::count_if(messages_.begin(), messages_.end(),
-                                [code](const ReceivedMessage& m) { return m.isNotify() && m.notifyCode == code; }));
+    return notifications(code).size();
 }
 
 size_t HostWindow::countMessage(UINT message) const {
-    return size_t(std::count_if(messages_.begin(), messages_.end(),
-                                [message](const ReceivedMessage& m) { return m.message == message; }));
+    return messagesOf(message).size();
 }
 
 std::vector<UINT> HostWindow::notifyCodes() const {

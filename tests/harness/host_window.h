@@ -32,7 +32,6 @@ struct ReceivedMessage {
     LRESULT answer = 0;  // what the host returned
 
     bool isNotify() const { return message == WM_NOTIFY; }
-    bool isCommand() const { return message == WM_COMMAND; }
     // A copy of the notification structure as T; bytes past the copied ones are zero.
     template <class T>
     T as() const {
@@ -81,6 +80,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     static bool Records(UINT message);
     LRESULT receive(UINT message, WPARAM wParam, LPARAM lParam);
+    std::vector<ReceivedMessage> select(const std::function<bool(const ReceivedMessage&)>& wanted) const;
 
     HWND hwnd_ = nullptr;
     std::vector<ReceivedMessage> messages_;

@@ -7,13 +7,7 @@
 namespace qvtest {
 
 MemoryCanvas::MemoryCanvas(int width, int height, COLORREF background) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down: row 0 is the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownDibInfo(width, height);
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     bits_ = static_cast<uint32_t*>(bits);

@@ -12,7 +12,6 @@ namespace qvtest {
 // A 32-bit top-down DIB section selected into its own memory DC.
 class MemoryCanvas {
 public:
-    // The canvas starts filled with `background`.
     MemoryCanvas(int width, int height, COLORREF background = RGB(255, 255, 255));
     ~MemoryCanvas();
     MemoryCanvas(const MemoryCanvas&) = delete;
@@ -20,8 +19,6 @@ public:
 
     HDC dc() const { return dc_; }
     HBITMAP bitmap() const { return bitmap_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
 
     void fill(COLORREF colour);
     // The pixel's colour; CLR_INVALID outside the canvas. Flushes pending GDI drawing first.

@@ -54,26 +54,20 @@ HMODULE User32() {
     return GetModuleHandleW(L"user32.dll");
 }
 
+// The export itself, whatever the import slots hold.
 template <class F>
 F RealFunction(const char* name) {
     return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(User32(), name)));
 }
 
-using MessageBoxWFn = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
-using MessageBoxExWFn = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT, WORD);
-using MessageBoxIndirectWFn = int(WINAPI*)(const MSGBOXPARAMSW*);
-
-MessageBoxWFn RealMessageBoxW() {
-    static auto f = RealFunction<MessageBoxWFn>("MessageBoxW");
-    return f;
+auto RealMessageBoxW() {
+    return RealFunction<decltype(&MessageBoxW)>("MessageBoxW");
 }
-MessageBoxExWFn RealMessageBoxExW() {
-    static auto f = RealFunction<MessageBoxExWFn>("MessageBoxExW");
-    return f;
+auto RealMessageBoxExW() {
+    return RealFunction<decltype(&MessageBoxExW)>("MessageBoxExW");
 }
-MessageBoxIndirectWFn RealMessageBoxIndirectW() {
-    static auto f = RealFunction<MessageBoxIndirectWFn>("MessageBoxIndirectW");
-    return f;
+auto RealMessageBoxIndirectW() {
+    return RealFunction<decltype(&MessageBoxIndirectW)>("MessageBoxIndirectW");
 }
 
 // MessageBoxIndirect takes texts or string resource ids.
@@ -272,7 +266,6 @@ int MessageBoxCapture::chooseAnswer(const std::wstring& text, const std::vector<
         queued_.pop_front();
         return button;
     }
-    if (defaultAnswer_) return defaultAnswer_;
     if (std::find(buttons.begin(), buttons.end(), IDOK) != buttons.end()) return IDOK;
     return defaultButton;
 }

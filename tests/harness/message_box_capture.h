@@ -29,8 +29,8 @@ void PrintTo(const CapturedMessageBox& box, std::ostream* os);
 // While alive, records every message box shown on the creating thread, by any module
 // of the process, and answers it. Answers are chosen in this order: the first rule of
 // answerWhen() whose text part the box's text contains, then the next queued answer
-// of answerNext(), then the default answer: setDefaultAnswer()'s, else OK when the box
-// has an OK button, else the box's default button (what Enter would press).
+// of answerNext(), then OK when the box has an OK button, else the box's default
+// button (what Enter would press).
 // Captures nest: the innermost one records and answers. Outside every capture of a
 // test, a guard capture answers boxes the same way and fails the test for each one.
 class MessageBoxCapture {
@@ -42,7 +42,6 @@ public:
 
     void answerNext(int button) { queued_.push_back(button); }
     void answerWhen(const std::wstring& textPart, int button) { rules_.push_back({textPart, button}); }
-    void setDefaultAnswer(int button) { defaultAnswer_ = button; }
 
     size_t count() const { return boxes_.size(); }
     const CapturedMessageBox& at(size_t i) const { return boxes_.at(i); }
@@ -57,7 +56,6 @@ private:
     friend class UnexpectedBoxGuard;
     struct GuardTag {};
     explicit MessageBoxCapture(GuardTag);
-    // Called for each box as it is recorded.
     void recorded(const CapturedMessageBox& box) const;
     struct Rule {
         std::wstring textPart;
@@ -68,7 +66,6 @@ private:
     std::vector<CapturedMessageBox> boxes_;
     std::deque<int> queued_;
     std::vector<Rule> rules_;
-    int defaultAnswer_ = 0;
     bool guard_ = false;
 };
 

@@ -26,38 +26,6 @@ struct DcState {
     POINT position{};
 };
 
-// Stock objects are selected by index with the high bit set; read them off the
-// platform's own stock objects.
-GdiObject StockObject(DWORD index) {
-    GdiObject object;
-    HGDIOBJ stock = GetStockObject(int(index & 0x7FFFFFFF));
-    if (!stock) return object;
-    switch (GetObjectType(stock)) {
-    case OBJ_PEN: {
-        LOGPEN pen{};
-        GetObjectW(stock, sizeof pen, &pen);
-        object.kind = GdiObject::Pen;
-        object.color = pen.lopnColor;
-        object.style = pen.lopnStyle;
-        object.width = pen.lopnWidth.x;
-        break;
-    }
-    case OBJ_BRUSH: {
-        LOGBRUSH brush{};
-        GetObjectW(stock, sizeof brush, &brush);
-        object.kind = GdiObject::Brush;
-        object.style = brush.lbStyle;
-        object.color = brush.lbStyle == BS_SOLID ? brush.lbColor : CLR_INVALID;
-        break;
-    }
-    case OBJ_FONT:
-        object.kind = GdiObject::Font;
-        GetObjectW(stock, sizeof object.font, &object.font);
-        break;
-    }
-    return object;
-}
-
 GdiObject PenObject(UINT style, int width, COLORREF color) {
     GdiObject pen;
     pen.kind = GdiObject::Pen;
@@ -75,12 +43,35 @@ GdiObject BrushObject(UINT style, COLORREF color) {
     return brush;
 }
 
+GdiObject FontObject(const LOGFONTW& logFont) {
+    GdiObject font;
+    font.kind = GdiObject::Font;
+    font.font = logFont;
+    return font;
+}
+
+// Stock objects are selected by index with the high bit set; read them off the
+// platform's own stock objects.
+GdiObject StockObject(DWORD index) {
+    HGDIOBJ stock = GetStockObject(int(index & 0x7FFFFFFF));
+    const DWORD type = stock ? GetObjectType(stock) : 0;
+    LOGPEN pen{};
+    LOGBRUSH brush{};
+    LOGFONTW font{};
+    if (type == OBJ_PEN && GetObjectW(stock, sizeof pen, &pen))
+        return PenObject(pen.lopnStyle, pen.lopnWidth.x, pen.lopnColor);
+    if (type == OBJ_BRUSH && GetObjectW(stock, sizeof brush, &brush)) return BrushObject(brush.lbStyle, brush.lbColor);
+    if (type == OBJ_FONT && GetObjectW(stock, sizeof font, &font)) return FontObject(font);
+    return GdiObject{};
+}
+
 RECT ToRect(const RECTL& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-RECT DestinationRect(LONG x, LONG y, LONG cx, LONG cy) {
-    return RECT{x, y, x + cx, y + cy};
+template <class Record>
+RECT DestinationRect(const Record* r) {
+    return RECT{r->xDest, r->yDest, r->xDest + r->cxDest, r->yDest + r->cyDest};
 }
 
 // What Wine records, as seen with small drawings:
@@ -112,6 +103,17 @@ private:
     template <class Point>
     void polyline(const Point* points, DWORD count, bool fromPosition);
     void bitBlt(const RECT& dest, DWORD rop, DWORD sourceBytes, DWORD type);
+    // A blt that may have no source (then it fills), and a copy that always has one.
+    template <class Record>
+    void blt(const ENHMETARECORD* record) {
+        auto r = reinterpret_cast<const Record*>(record);
+        bitBlt(DestinationRect(r), r->dwRop, r->cbBmiSrc, record->iType);
+    }
+    template <class Record>
+    void copy(const ENHMETARECORD* record) {
+        auto r = reinterpret_cast<const Record*>(record);
+        out_.bitmaps.push_back(DrawnBitmap{DestinationRect(r), r->dwRop, record->iType});
+    }
     void region(const RGNDATA* data, const GdiObject& brush);
     void text(const EMREXTTEXTOUTW* record);
 
@@ -214,14 +216,10 @@ void Reader::text(const EMREXTTEXTOUTW* record) {
 }
 
 void Reader::read(const ENHMETARECORD* record) {
-    out_.recordTypes.push_back(record->iType);
     switch (record->iType) {
     case EMR_EXTCREATEFONTINDIRECTW: {
         auto r = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
-        GdiObject font;
-        font.kind = GdiObject::Font;
-        font.font = r->elfw.elfLogFont;
-        objects_[r->ihFont] = font;
+        objects_[r->ihFont] = FontObject(r->elfw.elfLogFont);
         break;
     }
     case EMR_CREATEPEN: {
@@ -323,43 +321,16 @@ void Reader::read(const ENHMETARECORD* record) {
         region(reinterpret_cast<const RGNDATA*>(reinterpret_cast<const EMRPAINTRGN*>(record)->RgnData),
                state_.brush);
         break;
-    case EMR_BITBLT: {
-        auto r = reinterpret_cast<const EMRBITBLT*>(record);
-        bitBlt(DestinationRect(r->xDest, r->yDest, r->cxDest, r->cyDest), r->dwRop, r->cbBmiSrc, record->iType);
-        break;
-    }
-    case EMR_STRETCHBLT: {
-        auto r = reinterpret_cast<const EMRSTRETCHBLT*>(record);
-        bitBlt(DestinationRect(r->xDest, r->yDest, r->cxDest, r->cyDest), r->dwRop, r->cbBmiSrc, record->iType);
-        break;
-    }
-    case EMR_MASKBLT: {
-        auto r = reinterpret_cast<const EMRMASKBLT*>(record);
-        bitBlt(DestinationRect(r->xDest, r->yDest, r->cxDest, r->cyDest), r->dwRop, r->cbBmiSrc, record->iType);
-        break;
-    }
-    case EMR_STRETCHDIBITS: {
-        auto r = reinterpret_cast<const EMRSTRETCHDIBITS*>(record);
-        out_.bitmaps.push_back(
-            DrawnBitmap{DestinationRect(r->xDest, r->yDest, r->cxDest, r->cyDest), r->dwRop, record->iType});
-        break;
-    }
+    case EMR_BITBLT: blt<EMRBITBLT>(record); break;
+    case EMR_STRETCHBLT: blt<EMRSTRETCHBLT>(record); break;
+    case EMR_MASKBLT: blt<EMRMASKBLT>(record); break;
+    case EMR_STRETCHDIBITS: copy<EMRSTRETCHDIBITS>(record); break;
+    case EMR_ALPHABLEND: copy<EMRALPHABLEND>(record); break;
+    case EMR_TRANSPARENTBLT: copy<EMRTRANSPARENTBLT>(record); break;
     case EMR_SETDIBITSTODEVICE: {
         auto r = reinterpret_cast<const EMRSETDIBITSTODEVICE*>(record);
         out_.bitmaps.push_back(
-            DrawnBitmap{DestinationRect(r->xDest, r->yDest, r->cxSrc, r->cySrc), SRCCOPY, record->iType});
-        break;
-    }
-    case EMR_ALPHABLEND: {
-        auto r = reinterpret_cast<const EMRALPHABLEND*>(record);
-        out_.bitmaps.push_back(
-            DrawnBitmap{DestinationRect(r->xDest, r->yDest, r->cxDest, r->cyDest), r->dwRop, record->iType});
-        break;
-    }
-    case EMR_TRANSPARENTBLT: {
-        auto r = reinterpret_cast<const EMRTRANSPARENTBLT*>(record);
-        out_.bitmaps.push_back(
-            DrawnBitmap{DestinationRect(r->xDest, r->yDest, r->cxDest, r->cyDest), r->dwRop, record->iType});
+            DrawnBitmap{RECT{r->xDest, r->yDest, r->xDest + r->cxSrc, r->yDest + r->cySrc}, SRCCOPY, record->iType});
         break;
     }
     case EMR_EXTTEXTOUTW:

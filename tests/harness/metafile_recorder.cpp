@@ -62,8 +62,4 @@ std::vector<DrawnFill> MetafileRecorder::fillsWithColor(COLORREF color) const {
     return found;
 }
 
-void MetafileRecorder::play(HDC dc, const RECT& bounds) const {
-    if (metafile_) PlayEnhMetaFile(dc, metafile_, &bounds);
-}
-
 }  // namespace qvtest

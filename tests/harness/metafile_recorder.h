@@ -24,8 +24,6 @@ public:
     // Records a window's client area as it paints it for WM_PRINTCLIENT.
     bool recordPrintClient(HWND window, LPARAM flags = PRF_CLIENT | PRF_ERASEBKGND);
 
-    HENHMETAFILE handle() const { return metafile_; }
-    const MetafileContents& contents() const { return contents_; }
     const std::vector<DrawnText>& textOuts() const { return contents_.texts; }
     const std::vector<DrawnLine>& lines() const { return contents_.lines; }
     const std::vector<DrawnFill>& fills() const { return contents_.fills; }
@@ -40,8 +38,6 @@ public:
     std::vector<DrawnLine> linesWithColor(COLORREF color) const;
     // Fills painted with `color` (hollow and pattern brushes never match).
     std::vector<DrawnFill> fillsWithColor(COLORREF color) const;
-    // Plays the metafile into a DC (to look at it: MemoryCanvas, then save()).
-    void play(HDC dc, const RECT& bounds) const;
 
 private:
     void reset();

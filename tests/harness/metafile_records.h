@@ -59,7 +59,6 @@ struct MetafileContents {
     std::vector<DrawnLine> lines;
     std::vector<DrawnFill> fills;
     std::vector<DrawnBitmap> bitmaps;
-    std::vector<DWORD> recordTypes;  // every record, in order
 };
 
 // Reads every record of a metafile, following the objects and colours in effect.

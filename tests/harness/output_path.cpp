@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace qvtest {
 
 std::wstring OutputDir() {
@@ -15,9 +17,7 @@ std::wstring OutputDir() {
     std::wstring path = unixPath;
     // Already a Windows path (a run on real Windows, or set by hand).
     if (path.size() >= 2 && path[1] == L':') return path;
-    for (auto& c : path) {
-        if (c == L'/') c = L'\\';
-    }
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return L"Z:" + path;
 }
 

@@ -15,19 +15,23 @@ COLORREF PixelImage::pixel(int x, int y) const {
     return DibToColorref(pixels[size_t(y) * width + x]);
 }
 
+BITMAPINFO TopDownDibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down: row 0 is the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 PixelImage ReadBitmapPixels(HBITMAP bitmap) {
     PixelImage image;
     BITMAP info{};
     if (!GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return image;
 
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;  // top-down
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    header.bmiHeader.biCompression = BI_RGB;
-
+    BITMAPINFO header = TopDownDibInfo(info.bmWidth, info.bmHeight);
     image.width = info.bmWidth;
     image.height = info.bmHeight;
     image.pixels.resize(size_t(image.width) * image.height);

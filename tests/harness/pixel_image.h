@@ -25,4 +25,7 @@ uint32_t ColorrefToDib(COLORREF colour);
 // Copies the pixels of a bitmap (any format) into a PixelImage.
 PixelImage ReadBitmapPixels(HBITMAP bitmap);
 
+// The header of a 32-bit top-down DIB, the layout of PixelImage::pixels.
+BITMAPINFO TopDownDibInfo(int width, int height);
+
 }  // namespace qvtest

@@ -2,6 +2,8 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
+
 #include "output_path.h"
 
 namespace qvtest {
@@ -118,9 +120,7 @@ PixelImage ReadPngFile(const std::wstring& path) {
 std::wstring ScreenshotPath(const std::wstring& name) {
     std::wstring path = OutputSubdir(L"screens") + L"\\" + name + L".png";
     // Names may group screenshots in folders ("grid/header").
-    for (auto& c : path) {
-        if (c == L'/') c = L'\\';
-    }
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     CreateFolders(path.substr(0, path.rfind(L'\\')));
     return path;
 }

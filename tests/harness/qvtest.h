@@ -1,13 +1,4 @@
 // The shared test harness: everything a suite needs to drive real windows under Wine.
-//
-//   MessageBoxCapture / MessageBoxTest   record and answer message boxes of any module;
-//                                        EXPECT_MESSAGE_BOXES(capture, L"text", ...)
-//   HostWindow, PumpMessages, PumpUntil  a real parent that records WM_NOTIFY,
-//                                        WM_COMMAND and private messages, and answers them
-//   MemoryCanvas, CaptureWindow,         pixels of memory bitmaps and windows;
-//   SaveWindowPng, SaveBitmapPng         PNG files under <QV_OUT>/screens
-//   MetafileRecorder                     what was drawn: texts, lines, fills, bitmaps
-//   WindowText, DialogItemText           reading dialogs
 #pragma once
 
 #include "dialog_reading.h"
