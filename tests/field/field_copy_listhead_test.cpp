@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,7 +25,8 @@ CfField kVisitFields[] = {
 class RecordProbe final : public CField
 {
 public:
-    const char* Record() const { return m_pRecord; }
+    std::string Record() { return m_pRecord ? std::string(m_pRecord, GetRecordLength()) : std::string(); }
+    const char* Address() const { return m_pRecord; }
 };
 
 TEST(FieldCopies, CopiesAreDeepAndOutliveTheirSource)
@@ -36,39 +36,31 @@ TEST(FieldCopies, CopiesAreDeepAndOutliveTheirSource)
     char* record = source->SetRecordLength(40);
     ASSERT_NE(nullptr, record);
     std::memset(record, 0x21, 40);
-
     RecordProbe copy(*source);
     RecordProbe assigned;
     assigned.SetField(kVisitFields, 1);
     assigned.SetRecordLength(8);
     assigned = *source;
 
-    int sourceCount = 0, copyCount = 0;
-    CfField* sourceFields = source->GetField(sourceCount);
-    CfField* copyFields = copy.GetField(copyCount);
-    ASSERT_EQ(4, copyCount);
-    EXPECT_NE(sourceFields, copyFields);
-    EXPECT_NE(sourceFields[0].pszName, copyFields[0].pszName);
-    EXPECT_EQ(nullptr, copyFields[3].pszName);
-    EXPECT_EQ(40, copy.GetRecordLength());
-    EXPECT_EQ(40, assigned.GetRecordLength());
-    EXPECT_NE(source->Record(), copy.Record());
-    EXPECT_NE(source->Record(), assigned.Record());
-
-    delete source;   // the copies own everything they hold
-    EXPECT_EQ(CString(L"掛號費"), copy.GetFieldName(1));
-    EXPECT_EQ(CString(L"姓名"), assigned.GetFieldName(0));
-    EXPECT_EQ(10, copy.GetField(copyCount)[1].nPos);
-    ASSERT_NE(nullptr, copy.Record());
-    EXPECT_EQ(std::string(40, '\x21'), std::string(copy.Record(), 40));
-    EXPECT_EQ(std::string(40, '\x21'), std::string(assigned.Record(), 40));
-
+    int count = 0;
+    EXPECT_NE(source->GetField(count), copy.GetField(count));
+    EXPECT_NE(source->GetField(count)[0].pszName, copy.GetField(count)[0].pszName);
+    EXPECT_NE(source->Address(), copy.Address());
+    EXPECT_NE(source->Address(), assigned.Address());
+    delete source;  // the copies own everything they hold
+    for (RecordProbe* each : {&copy, &assigned}) {
+        EXPECT_EQ(4, each->GetFieldCount());
+        EXPECT_EQ(CString(L"掛號費"), each->GetFieldName(1));
+        EXPECT_EQ(nullptr, each->GetField(count)[3].pszName);
+        EXPECT_EQ(10, each->GetField(count)[1].nPos);
+        EXPECT_EQ(std::string(40, '\x21'), each->Record());
+    }
     // Self-assignment keeps the set whole.
     RecordProbe& same = assigned;
     assigned = same;
     EXPECT_EQ(4, assigned.GetFieldCount());
     EXPECT_EQ(CString(L"附註"), assigned.GetFieldName(2));
-
+    EXPECT_EQ(std::string(40, '\x21'), assigned.Record());
     CField empty;
     CField emptyCopy(empty);
     EXPECT_EQ(0, emptyCopy.GetFieldCount());
@@ -78,79 +70,62 @@ TEST(FieldCopies, CopiesAreDeepAndOutliveTheirSource)
 struct Column
 {
     std::wstring text;
-    int format;
-    int width;
-    int subItem;
+    int format, width, subItem;
+    bool operator==(const Column&) const = default;
 };
+
+void PrintTo(const Column& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.text) << " format " << c.format << " width " << c.width << " sub " << c.subItem;
+}
 
 std::vector<Column> ColumnsOf(CListCtrl& list)
 {
     std::vector<Column> columns;
     for (int i = 0;; ++i) {
         wchar_t text[6000] = L"";
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
+        LVCOLUMNW column{LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM};
         column.pszText = text;
         column.cchTextMax = 6000;
         if (!list.GetColumn(i, &column))
-            break;
+            return columns;
         columns.push_back({text, column.fmt & LVCFMT_JUSTIFYMASK, column.cx, column.iSubItem});
     }
-    return columns;
 }
 
-TEST(FieldListHead, OneColumnPerDescriptor)
+TEST(FieldListHead, OneColumnPerDescriptorAndListsWithoutWindows)
 {
     qvtest::HostWindow host;
-    CWnd* parent = CWnd::FromHandle(host.hwnd());
     CListCtrl list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 600, 300), parent, 100));
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 600, 300), CWnd::FromHandle(host), 100));
     CField fields;
     fields.SetField(kVisitFields, 4);
     fields.SetListHead(&list);
-
-    std::vector<Column> columns = ColumnsOf(list);
-    ASSERT_EQ(4u, columns.size());
-    EXPECT_EQ(L"姓名", columns[0].text);
-    EXPECT_EQ(L"掛號費", columns[1].text);
-    EXPECT_EQ(L"附註", columns[2].text);
-    EXPECT_EQ(L"", columns[3].text);
-    const int widths[] = {100, 80, 60, 120};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(widths[i], columns[i].width) << i;
-        EXPECT_EQ(i, columns[i].subItem) << i;
-    }
-    // Only doubles (code 3) are right-aligned; the right-aligned list code 24 is not.
-    EXPECT_EQ(LVCFMT_LEFT, columns[0].format);
-    EXPECT_EQ(LVCFMT_RIGHT, columns[1].format);
-    EXPECT_EQ(LVCFMT_LEFT, columns[2].format);
-    EXPECT_EQ(LVCFMT_LEFT, columns[3].format);
+    // Widths are ten pixels a character; only doubles (code 3) are right-aligned,
+    // the right-aligned list code 24 is not.
+    EXPECT_EQ((std::vector<Column>{{L"姓名", LVCFMT_LEFT, 100, 0}, {L"掛號費", LVCFMT_RIGHT, 80, 1},
+                                   {L"附註", LVCFMT_LEFT, 60, 2}, {L"", LVCFMT_LEFT, 120, 3}}),
+              ColumnsOf(list));
     list.DestroyWindow();
-}
 
-TEST(FieldListHead, LongCaptionsAndListsWithoutWindows)
-{
+    // A caption far longer than a column holds is cut, never overrun.
     AssertCounter asserts;
     std::wstring caption(5000, L'欄');
     CfField wide = {30, caption.c_str(), 0, FIELD_TEXT, 0, 0, 0};
-    CField fields;
     fields.SetField(&wide, 1);
-
     CListCtrl noWindow;
-    fields.SetListHead(&noWindow);   // nothing to do, and no error
+    fields.SetListHead(&noWindow);  // nothing to do, and no error
     EXPECT_EQ(0, asserts.count());
     fields.SetListHead(nullptr);
     EXPECT_EQ(1, asserts.count());
-
-    qvtest::HostWindow host;
-    CListCtrl list;
-    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 200), CWnd::FromHandle(host.hwnd()), 101));
-    fields.SetListHead(&list);
-    std::vector<Column> columns = ColumnsOf(list);
+    CListCtrl narrow;
+    ASSERT_TRUE(narrow.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 200), CWnd::FromHandle(host), 101));
+    fields.SetListHead(&narrow);
+    std::vector<Column> columns = ColumnsOf(narrow);
     ASSERT_EQ(1u, columns.size());
     EXPECT_EQ(300, columns[0].width);
     EXPECT_EQ(caption.substr(0, columns[0].text.size()), columns[0].text);
-    list.DestroyWindow();
+    narrow.DestroyWindow();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "../module/assert_counter.h"
 #include "field_ids.h"
@@ -26,42 +27,55 @@ CfField kPatientFields[] = {
     {6, L"年齡", 20, FIELD_INT, 0, 0, 0},
 };
 
+// The positions the set gives its fields, in order.
+std::vector<int> PositionsOf(CField& fields)
+{
+    int count = 0;
+    CfField* all = fields.GetField(count);
+    std::vector<int> positions;
+    for (int i = 0; i < count; ++i)
+        positions.push_back(all[i].nPos);
+    return positions;
+}
+
 TEST(FieldSet, PositionsSkipFieldsNotStoredInTheRecord)
 {
     CField fields;
     fields.SetField(kPatientFields, 3);
-    int count = 0;
-    CfField* copy = fields.GetField(count);
-    ASSERT_EQ(3, count);
     EXPECT_EQ(3, fields.GetFieldCount());
-    EXPECT_EQ(0, copy[0].nPos);
-    EXPECT_EQ(10, copy[1].nPos);
-    EXPECT_EQ(10, copy[2].nPos);
+    EXPECT_EQ((std::vector<int>{0, 10, 10}), PositionsOf(fields));
     // The caller's array is not touched; the rest is copied as it stands.
+    int count = 0;
     EXPECT_EQ(0, kPatientFields[2].nPos);
-    EXPECT_EQ(6, copy[1].nHead);
-    EXPECT_EQ(FIELD_INT, copy[2].nType);
-
-    CfField* viaPointer = nullptr;
-    int viaCount = 0;
-    const CField& constFields = fields;
-    constFields.GetField(&viaPointer, &viaCount);
-    EXPECT_EQ(copy, viaPointer);
-    EXPECT_EQ(3, viaCount);
+    EXPECT_EQ(6, fields.GetField(count)[1].nHead);
+    // Appending numbers the new field after the others.
+    CfField fee = {7, L"掛號費", 24, FIELD_DOUBLE, 2, 99, 0};
+    EXPECT_EQ(4, fields.AppendField(fee));
+    EXPECT_EQ((std::vector<int>{0, 10, 10, 16}), PositionsOf(fields));
+    CField fromEmpty;
+    EXPECT_EQ(1, fromEmpty.AppendField(fee));
+    EXPECT_EQ((std::vector<int>{0}), PositionsOf(fromEmpty));
 }
 
-TEST(FieldSet, CaptionsAreOwnedCopies)
+TEST(FieldSet, CaptionsAreOwnedCopiesOfAnyLength)
 {
     wchar_t caption[] = L"姓名";
+    std::wstring longCaption(5000, L'欄');
     CfField source[] = {{10, caption, 0, FIELD_TEXT, 0, 0, 0}, {4, nullptr, 20, FIELD_INT, 0, 0, 0}};
+    CfField wide = {12, longCaption.c_str(), 0, FIELD_TEXT, 0, 0, 0};
     CField fields;
     fields.SetField(source, 2);
+    fields.AppendField(source[0]);
+    fields.AppendField(wide);
     caption[0] = L'X';
+    longCaption[0] = L'X';
     EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(0));
+    EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(2));
+    EXPECT_EQ(CString(std::wstring(5000, L'欄').c_str()), fields.GetFieldName(3));
     int count = 0;
     CfField* copy = fields.GetField(count);
     EXPECT_NE(static_cast<const wchar_t*>(caption), copy[0].pszName);
-    EXPECT_EQ(nullptr, copy[1].pszName);   // a null caption stays null
+    EXPECT_EQ(nullptr, copy[1].pszName);  // a null caption stays null
     EXPECT_TRUE(fields.GetFieldName(1).IsEmpty());
 }
 
@@ -80,8 +94,7 @@ TEST(FieldSet, SettingAgainReplacesTheOldDescriptors)
     fields.SetField(own, count);
     EXPECT_EQ(3, fields.GetFieldCount());
     EXPECT_EQ(CString(L"年齡"), fields.GetFieldName(2));
-    EXPECT_EQ(10, fields.GetField(count)[2].nPos);
-    // Emptying.
+    EXPECT_EQ((std::vector<int>{0, 10, 10}), PositionsOf(fields));
     fields.FreeField();
     EXPECT_EQ(0, fields.GetFieldCount());
     EXPECT_EQ(nullptr, fields.GetField(count));
@@ -89,41 +102,17 @@ TEST(FieldSet, SettingAgainReplacesTheOldDescriptors)
 
 TEST(FieldSet, OffsetsAndLineEnds)
 {
+    // Two fields share offset 8: the first one is found.
     CfField shared[] = {
-        {4, L"甲", 8, FIELD_INT, 0, 0, 0},
-        {4, L"乙", 12, FIELD_INT, 0, 0, 0},
-        {4, L"丙", 8, FIELD_LONG, 0, 0, 0},
-    };
-    CField fields;
+        {4, L"甲", 8, FIELD_INT, 0, 0, 0}, {4, L"乙", 12, FIELD_INT, 0, 0, 0}, {4, L"丙", 8, FIELD_LONG, 0, 0, 0}};
+    CField fields, empty;
     fields.SetField(shared, 3);
-    EXPECT_EQ(0, fields.OffsetToPos(8));
-    EXPECT_EQ(1, fields.OffsetToPos(12));
-    EXPECT_EQ(-1, fields.OffsetToPos(16));
-    EXPECT_EQ(1, fields.IsNeedNewLine(3));
-    EXPECT_EQ(0, fields.IsNeedNewLine(2));
-    EXPECT_EQ(0, fields.IsNeedNewLine(-1));
-    CField empty;
+    EXPECT_EQ((std::vector<int>{0, 1, -1}), (std::vector<int>{fields.OffsetToPos(8), fields.OffsetToPos(12),
+                                                               fields.OffsetToPos(16)}));
+    EXPECT_EQ((std::vector<int>{1, 0, 0}), (std::vector<int>{fields.IsNeedNewLine(3), fields.IsNeedNewLine(2),
+                                                              fields.IsNeedNewLine(-1)}));
     EXPECT_EQ(-1, empty.OffsetToPos(0));
     EXPECT_EQ(1, empty.IsNeedNewLine(0));
-}
-
-TEST(FieldSet, AppendGrowsByOneAndNumbersAgain)
-{
-    CField fields;
-    fields.SetField(kPatientFields, 2);
-    wchar_t caption[] = L"掛號費";
-    CfField fee = {7, caption, 24, FIELD_DOUBLE, 2, 99, 0};
-    EXPECT_EQ(3, fields.AppendField(fee));
-    caption[0] = L'X';
-    EXPECT_EQ(CString(L"掛號費"), fields.GetFieldName(2));
-    int count = 0;
-    CfField* all = fields.GetField(count);
-    EXPECT_EQ(10, all[2].nPos);   // 10 + nothing for the unstored field
-    EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(0));
-
-    CField fromEmpty;
-    EXPECT_EQ(1, fromEmpty.AppendField(fee));
-    EXPECT_EQ(0, fromEmpty.GetField(count)[0].nPos);
 }
 
 TEST(FieldSet, ArrayOfPointersKeepsTheirPositions)
@@ -135,16 +124,12 @@ TEST(FieldSet, ArrayOfPointersKeepsTheirPositions)
     pointers.Add(&a);
     CField fields;
     fields.SetField(&pointers);
-    int count = 0;
-    CfField* copy = fields.GetField(count);
-    ASSERT_EQ(2, count);
     EXPECT_EQ(CString(L"乙"), fields.GetFieldName(0));
-    EXPECT_EQ(77, copy[0].nPos);
-    EXPECT_EQ(33, copy[1].nPos);
-
+    EXPECT_EQ((std::vector<int>{77, 33}), PositionsOf(fields));
     // Pointers into the set's own array: a subset of its fields.
+    int count = 0;
     CArray<void*, void*> subset;
-    subset.Add(&copy[1]);
+    subset.Add(&fields.GetField(count)[1]);
     fields.SetField(&subset);
     EXPECT_EQ(1, fields.GetFieldCount());
     EXPECT_EQ(CString(L"甲"), fields.GetFieldName(0));
@@ -163,67 +148,43 @@ TEST(FieldSet, CaptionsFromTheProgramsStringTable)
     ASSERT_EQ(4, fields.GetFieldCount());
     EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(0));
     EXPECT_EQ(CString(L"出生日期"), fields.GetFieldName(1));
+    // A string the program lacks gives an empty caption; identifier 0 none at all.
     int count = 0;
     CfField* copy = fields.GetField(count);
-    // A string the program lacks gives an empty caption; identifier 0 none at all.
     ASSERT_NE(nullptr, copy[2].pszName);
     EXPECT_STREQ(L"", copy[2].pszName);
     EXPECT_EQ(nullptr, copy[3].pszName);
-    EXPECT_EQ(0, copy[0].nPos);
-    EXPECT_EQ(10, copy[1].nPos);
-    EXPECT_EQ(10, copy[2].nPos);
-    EXPECT_EQ(16, copy[3].nPos);
+    EXPECT_EQ((std::vector<int>{0, 10, 10, 16}), PositionsOf(fields));
 }
 
-TEST(FieldSet, RecordBuffer)
+TEST(FieldSet, RecordBufferAndValues)
 {
     CField fields;
     EXPECT_EQ(0, fields.GetRecordLength());
     char* record = fields.SetRecordLength(sizeof(Patient));
     ASSERT_NE(nullptr, record);
-    EXPECT_EQ(static_cast<long>(sizeof(Patient)), fields.GetRecordLength());
     std::memset(record, 0x5A, sizeof(Patient));
-    // Setting fields leaves the record alone.
-    fields.SetField(kPatientFields, 3);
+    fields.SetField(kPatientFields, 3);  // setting fields leaves the record alone
     EXPECT_EQ(static_cast<long>(sizeof(Patient)), fields.GetRecordLength());
-    char* bigger = fields.SetRecordLength(100000);
-    ASSERT_NE(nullptr, bigger);
+    ASSERT_NE(nullptr, fields.SetRecordLength(100000));
     EXPECT_EQ(100000, fields.GetRecordLength());
     EXPECT_EQ(nullptr, fields.SetRecordLength(0));
     EXPECT_EQ(0, fields.GetRecordLength());
     EXPECT_EQ(nullptr, fields.SetRecordLength(-8));
     EXPECT_EQ(0, fields.GetRecordLength());
-}
 
-TEST(FieldSet, GetStringConvertsTheFieldsValueInTheRecord)
-{
+    // GetString converts the field's value where the record holds it.
     Patient patient = {L"王小明", 42, 150.5};
     CfField layout[] = {
-        {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},
-        {8, L"備註", -1, FIELD_TEXT, 0, 0, 0},
-        {6, L"年齡", 20, FIELD_INT, 0, 0, 0},
-        {8, L"掛號費", 24, FIELD_DOUBLE, 1, 0, 0},
+        {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},    {8, L"備註", -1, FIELD_TEXT, 0, 0, 0},
+        {6, L"年齡", 20, FIELD_INT, 0, 0, 0},     {8, L"掛號費", 24, FIELD_DOUBLE, 1, 0, 0},
     };
-    CField fields;
     fields.SetField(layout, 4);
-    char* record = reinterpret_cast<char*>(&patient);
-    EXPECT_EQ(CString(L"王小明"), fields.GetString(record, 0));
-    EXPECT_EQ(CField::GetFieldString(record + 20, FIELD_INT, 0), fields.GetString(record, 2));
-    EXPECT_EQ(CField::GetFieldString(record + 24, FIELD_DOUBLE, 1), fields.GetString(record, 3));
-    EXPECT_EQ(CString(L"42"), fields.GetString(record, 2));
-    // A column without record data has no value.
-    EXPECT_TRUE(fields.GetString(record, 1).IsEmpty());
-}
-
-TEST(FieldSet, LongCaptions)
-{
-    std::wstring caption(5000, L'欄');
-    CfField field = {12, caption.c_str(), 0, FIELD_TEXT, 0, 0, 0};
-    CField fields;
-    fields.SetField(&field, 1);
-    fields.AppendField(field);
-    EXPECT_EQ(5000, fields.GetFieldName(0).GetLength());
-    EXPECT_TRUE(fields.GetFieldName(1) == caption.c_str());
+    char* bytes = reinterpret_cast<char*>(&patient);
+    EXPECT_EQ(CString(L"王小明"), fields.GetString(bytes, 0));
+    EXPECT_TRUE(fields.GetString(bytes, 1).IsEmpty());  // a column without record data has no value
+    EXPECT_EQ(CString(L"42"), fields.GetString(bytes, 2));
+    EXPECT_EQ(CString(L"150.5"), fields.GetString(bytes, 3));
 }
 
 TEST(FieldSet, CallerErrorsAreAssertedAndLeaveAnEmptySet)
@@ -239,9 +200,7 @@ TEST(FieldSet, CallerErrorsAreAssertedAndLeaveAnEmptySet)
     fields.SetField(static_cast<CArray<void*, void*>*>(nullptr));
     EXPECT_EQ(0, fields.GetFieldCount());
     EXPECT_EQ(4, asserts.count());
-
-    // An empty table is no error.
-    fields.SetField(kPatientFields, 0);
+    fields.SetField(kPatientFields, 0);  // an empty table is no error
     EXPECT_EQ(0, fields.GetFieldCount());
     EXPECT_EQ(4, asserts.count());
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialog_reading.h"
+#include "pixel_image.h"
 #include "qvctrl.h"
 
 namespace {
@@ -17,59 +18,26 @@ HMODULE LibraryModule()
     return ::GetModuleHandleW(L"QVCtrl.dll");
 }
 
-// The bitmap's pixels as 0x00RRGGBB, rows top to bottom.
-struct Pixels
+// The pixels of one of the library's bitmaps, and its colour depth.
+qvtest::PixelImage ReadLibraryBitmap(int id, int* bitsPerPixel)
 {
-    int width = 0;
-    int height = 0;
-    int bitsPerPixel = 0;
-    std::vector<COLORREF> rgb;
-    COLORREF at(int x, int y) const { return rgb[y * width + x]; }
-};
-
-Pixels ReadLibraryBitmap(int id)
-{
-    Pixels pixels;
-    HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageW(LibraryModule(), MAKEINTRESOURCEW(id), IMAGE_BITMAP,
-                                                       0, 0, LR_CREATEDIBSECTION));
-    if (bitmap == nullptr)
-        return pixels;
-    DIBSECTION dib{};
-    ::GetObjectW(bitmap, sizeof dib, &dib);
-    pixels.width = dib.dsBm.bmWidth;
-    pixels.height = dib.dsBm.bmHeight;
-    pixels.bitsPerPixel = dib.dsBm.bmBitsPixel;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> bgra(static_cast<size_t>(pixels.width * pixels.height));
-    HDC dc = ::GetDC(nullptr);
-    ::GetDIBits(dc, bitmap, 0, pixels.height, bgra.data(), &info, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, dc);
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        ::LoadImageW(LibraryModule(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP info{};
+    ::GetObjectW(bitmap, sizeof info, &info);
+    *bitsPerPixel = info.bmBitsPixel;
+    qvtest::PixelImage image = bitmap != nullptr ? qvtest::ReadBitmapPixels(bitmap) : qvtest::PixelImage();
     ::DeleteObject(bitmap);
-    for (DWORD value : bgra)
-        pixels.rgb.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
-    return pixels;
+    return image;
 }
 
-int CountInCell(const Pixels& pixels, int left, COLORREF colour)
+// How many pixels of the area have the colour (or, with bOther, any other colour).
+int Count(const qvtest::PixelImage& image, RECT area, COLORREF colour, bool bOther = false)
 {
     int count = 0;
-    for (int y = 0; y < pixels.height; ++y)
-        for (int x = left; x < left + 16; ++x)
-            count += pixels.at(x, y) == colour;
-    return count;
-}
-
-// Pixels of one row of a cell that differ from the background.
-int InkInRow(const Pixels& pixels, int left, int y, COLORREF background)
-{
-    int count = 0;
-    for (int x = left; x < left + 16; ++x)
-        count += pixels.at(x, y) != background;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += (image.pixel(x, y) == colour) != bOther;
     return count;
 }
 
@@ -78,6 +46,7 @@ INT_PTR CALLBACK PassiveDialogProc(HWND, UINT message, WPARAM, LPARAM)
     return message == WM_INITDIALOG;
 }
 
+// One of the library's dialog templates, made into a window while it lives.
 struct LibraryDialog
 {
     explicit LibraryDialog(int id)
@@ -86,74 +55,61 @@ struct LibraryDialog
         ::InitCommonControlsEx(&init);
         hwnd = ::CreateDialogParamW(LibraryModule(), MAKEINTRESOURCEW(id), nullptr, PassiveDialogProc, 0);
     }
-    ~LibraryDialog()
-    {
-        if (hwnd != nullptr)
-            ::DestroyWindow(hwnd);
-    }
-    std::wstring ClassOf(int id) const
-    {
-        wchar_t name[64] = L"";
-        ::GetClassNameW(::GetDlgItem(hwnd, id), name, 64);
-        return name;
-    }
-    std::wstring TextOf(int id) const { return qvtest::DialogItemText(hwnd, id); }
-    // Texts of the static controls, in tab order.
-    std::vector<std::wstring> Labels() const
-    {
-        std::vector<std::wstring> labels;
-        for (HWND child = ::GetWindow(hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t name[64] = L"";
-            ::GetClassNameW(child, name, 64);
-            if (::lstrcmpiW(name, L"Static") == 0)
-                labels.push_back(qvtest::WindowText(child));
-        }
-        return labels;
-    }
-    std::wstring FontFace() const
-    {
-        HFONT font = reinterpret_cast<HFONT>(::SendMessageW(hwnd, WM_GETFONT, 0, 0));
-        LOGFONTW logFont{};
-        ::GetObjectW(font, sizeof logFont, &logFont);
-        return logFont.lfFaceName;
-    }
+    ~LibraryDialog() { ::DestroyWindow(hwnd); }
     HWND hwnd = nullptr;
 };
 
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = L"";
+    ::GetClassNameW(window, name, 64);
+    return name;
+}
+
+// Texts of a dialog's static controls, in tab order.
+std::vector<std::wstring> Labels(HWND dialog)
+{
+    std::vector<std::wstring> labels;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::lstrcmpiW(ClassOf(child).c_str(), L"Static") == 0)
+            labels.push_back(qvtest::WindowText(child));
+    return labels;
+}
+
 TEST(LibraryResources, CheckBoxBitmapHoldsAnEmptyAndATickedBoxOnRed)
 {
-    Pixels boxes = ReadLibraryBitmap(200);
+    int bits = 0;
+    qvtest::PixelImage boxes = ReadLibraryBitmap(200, &bits);
     ASSERT_EQ(32, boxes.width);
     ASSERT_EQ(16, boxes.height);
-    EXPECT_EQ(4, boxes.bitsPerPixel);
-    EXPECT_EQ(RGB(255, 0, 0), boxes.at(0, 0));
-    EXPECT_EQ(RGB(255, 0, 0), boxes.at(16, 0));
+    EXPECT_EQ(4, bits);
+    EXPECT_EQ(RGB(255, 0, 0), boxes.pixel(0, 0));
+    EXPECT_EQ(RGB(255, 0, 0), boxes.pixel(16, 0));
     // Both boxes have a white inside; only the second carries black ink in it.
-    EXPECT_EQ(RGB(255, 255, 255), boxes.at(8, 8));
-    EXPECT_GT(CountInCell(boxes, 0, RGB(255, 255, 255)), 80);
-    EXPECT_GT(CountInCell(boxes, 16, RGB(255, 255, 255)), 50);
-    int emptyInk = CountInCell(boxes, 0, RGB(0, 0, 0));
-    int tickedInk = CountInCell(boxes, 16, RGB(0, 0, 0));
-    EXPECT_GE(tickedInk, emptyInk + 15) << "the tick is drawn in black";
+    const RECT empty{0, 0, 16, 16}, ticked{16, 0, 32, 16};
+    EXPECT_EQ(RGB(255, 255, 255), boxes.pixel(8, 8));
+    EXPECT_GT(Count(boxes, empty, RGB(255, 255, 255)), 80);
+    EXPECT_GT(Count(boxes, ticked, RGB(255, 255, 255)), 50);
+    EXPECT_GE(Count(boxes, ticked, RGB(0, 0, 0)), Count(boxes, empty, RGB(0, 0, 0)) + 15) << "the tick is black";
 }
 
 TEST(LibraryResources, SortBitmapHoldsAnUpAndADownTriangleOnLightGrey)
 {
-    Pixels arrows = ReadLibraryBitmap(343);
+    int bits = 0;
+    qvtest::PixelImage arrows = ReadLibraryBitmap(343, &bits);
     ASSERT_EQ(32, arrows.width);
     ASSERT_EQ(15, arrows.height);
     const COLORREF grey = RGB(192, 192, 192);
-    EXPECT_EQ(grey, arrows.at(0, 0));
-    EXPECT_EQ(grey, arrows.at(31, 14));
+    EXPECT_EQ(grey, arrows.pixel(0, 0));
+    EXPECT_EQ(grey, arrows.pixel(31, 14));
     // No black: the header's image list masks black.
-    EXPECT_EQ(0, CountInCell(arrows, 0, RGB(0, 0, 0)));
-    EXPECT_EQ(0, CountInCell(arrows, 16, RGB(0, 0, 0)));
+    EXPECT_EQ(0, Count(arrows, RECT{0, 0, 32, 15}, RGB(0, 0, 0)));
     // The upward triangle widens downwards, the downward one narrows.
     std::vector<int> upRows, downRows;
     for (int y = 0; y < 15; ++y) {
-        if (int ink = InkInRow(arrows, 0, y, grey))
+        if (int ink = Count(arrows, RECT{0, y, 16, y + 1}, grey, true))
             upRows.push_back(ink);
-        if (int ink = InkInRow(arrows, 16, y, grey))
+        if (int ink = Count(arrows, RECT{16, y, 32, y + 1}, grey, true))
             downRows.push_back(ink);
     }
     ASSERT_GE(upRows.size(), 4u);
@@ -162,52 +118,38 @@ TEST(LibraryResources, SortBitmapHoldsAnUpAndADownTriangleOnLightGrey)
     EXPECT_GT(downRows.front(), downRows.back());
 }
 
-TEST(LibraryResources, SortDialog154)
+TEST(LibraryResources, DialogTemplates)
 {
-    LibraryDialog dialog(154);
-    ASSERT_NE(nullptr, dialog.hwnd);
-    EXPECT_EQ(L"排序條件設定", qvtest::WindowText(dialog.hwnd));
-    EXPECT_EQ(L"確定", dialog.TextOf(IDOK));
-    EXPECT_EQ(L"取消", dialog.TextOf(IDCANCEL));
-    EXPECT_EQ(L"新細明體", dialog.FontFace());
-}
-
-TEST(LibraryResources, SearchDialog176)
-{
-    LibraryDialog dialog(176);
-    ASSERT_NE(nullptr, dialog.hwnd);
-    EXPECT_EQ(L"查找", qvtest::WindowText(dialog.hwnd));
-    EXPECT_EQ(L"ComboBox", dialog.ClassOf(1002));
-    EXPECT_EQ(L"Edit", dialog.ClassOf(1286));
-    EXPECT_EQ((std::vector<std::wstring>{L"名稱", L"數值"}), dialog.Labels());
-    EXPECT_EQ(L"確定", dialog.TextOf(IDOK));
-    EXPECT_EQ(L"取消", dialog.TextOf(IDCANCEL));
-}
-
-TEST(LibraryResources, FieldChooserDialog1232)
-{
-    LibraryDialog dialog(1232);
-    ASSERT_NE(nullptr, dialog.hwnd);
-    EXPECT_EQ(L"列表", qvtest::WindowText(dialog.hwnd));
-    EXPECT_EQ(L"SysListView32", dialog.ClassOf(1200));
-    LONG style = ::GetWindowLongW(::GetDlgItem(dialog.hwnd, 1200), GWL_STYLE);
-    EXPECT_EQ(LVS_REPORT, style & LVS_TYPEMASK);
-    EXPECT_EQ(L"OK", dialog.TextOf(IDOK));
-    EXPECT_EQ(L"Cancel", dialog.TextOf(IDCANCEL));
-}
-
-TEST(LibraryResources, FolderDialog4000)
-{
-    LibraryDialog dialog(4000);
-    ASSERT_NE(nullptr, dialog.hwnd);
-    EXPECT_EQ(L"選擇目錄", qvtest::WindowText(dialog.hwnd));
-    EXPECT_EQ((std::vector<std::wstring>{L"目錄"}), dialog.Labels());
-    EXPECT_EQ(L"Edit", dialog.ClassOf(4002));
-    EXPECT_EQ(L"Button", dialog.ClassOf(4004));
-    EXPECT_EQ(L"....", dialog.TextOf(4004));
-    EXPECT_EQ(L"SysListView32", dialog.ClassOf(1200));
-    EXPECT_EQ(L"OK", dialog.TextOf(IDOK));
-    EXPECT_EQ(L"Cancel", dialog.TextOf(IDCANCEL));
+    struct Item { int id; std::wstring className, text; };  // an empty text is not compared
+    struct Case { int id; std::wstring title; std::vector<Item> items; } cases[] = {
+        { 154, L"排序條件設定", { { IDOK, L"Button", L"確定" }, { IDCANCEL, L"Button", L"取消" } } },
+        { 176, L"查找", { { 1002, L"ComboBox", L"" }, { 1286, L"Edit", L"" }, { IDOK, L"Button", L"確定" },
+                          { IDCANCEL, L"Button", L"取消" } } },
+        { 1232, L"列表", { { 1200, L"SysListView32", L"" }, { IDOK, L"Button", L"OK" },
+                           { IDCANCEL, L"Button", L"Cancel" } } },
+        { 4000, L"選擇目錄", { { 4002, L"Edit", L"" }, { 4004, L"Button", L"...." }, { 1200, L"SysListView32", L"" },
+                               { IDOK, L"Button", L"OK" }, { IDCANCEL, L"Button", L"Cancel" } } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "dialog " << c.id);
+        LibraryDialog dialog(c.id);
+        ASSERT_NE(nullptr, dialog.hwnd);
+        EXPECT_EQ(c.title, qvtest::WindowText(dialog.hwnd));
+        for (const Item& item : c.items) {
+            EXPECT_EQ(item.className, ClassOf(::GetDlgItem(dialog.hwnd, item.id))) << item.id;
+            if (!item.text.empty()) {
+                EXPECT_EQ(item.text, qvtest::DialogItemText(dialog.hwnd, item.id)) << item.id;
+            }
+        }
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"名稱", L"數值"}), Labels(LibraryDialog(176).hwnd));
+    EXPECT_EQ((std::vector<std::wstring>{L"目錄"}), Labels(LibraryDialog(4000).hwnd));
+    LibraryDialog chooser(1232);
+    EXPECT_EQ(LVS_REPORT, ::GetWindowLongW(::GetDlgItem(chooser.hwnd, 1200), GWL_STYLE) & LVS_TYPEMASK);
+    LibraryDialog sort(154);
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(sort.hwnd, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(L"新細明體", font.lfFaceName);
 }
 
 }  // namespace

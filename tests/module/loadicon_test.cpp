@@ -15,106 +15,61 @@ INT_PTR CALLBACK PassiveDialogProc(HWND, UINT message, WPARAM, LPARAM)
     return message == WM_INITDIALOG;
 }
 
-// The test program's icon dialog, wrapped in a CWnd while it lives.
-class IconDialog
-{
-public:
-    IconDialog()
-    {
-        HWND hwnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ICON_DIALOG), nullptr,
-                                         PassiveDialogProc, 0);
-        if (hwnd != nullptr)
-            m_wnd.Attach(hwnd);
-    }
-    ~IconDialog()
-    {
-        HWND hwnd = m_wnd.Detach();
-        if (hwnd != nullptr)
-            ::DestroyWindow(hwnd);
-    }
-    CWnd* wnd() { return &m_wnd; }
-    HWND hwnd() const { return m_wnd.GetSafeHwnd(); }
-    HICON StaticIcon(int id) const
-    {
-        return reinterpret_cast<HICON>(::SendDlgItemMessageW(hwnd(), id, STM_GETICON, 0, 0));
-    }
-    HICON ButtonIcon(int id) const
-    {
-        return reinterpret_cast<HICON>(::SendDlgItemMessageW(hwnd(), id, BM_GETIMAGE, IMAGE_ICON, 0));
-    }
-
-private:
-    CWnd m_wnd;
-};
-
 HICON HostIcon(int id)
 {
     return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
 }
 
-TEST(IconMap, SetsMappedIconsSkipsAbsentItemsAndReportsMissingIcons)
+// The test program's icon dialog, wrapped in a CWnd while it lives, with a capture of boxes.
+class IconMap : public qvtest::MessageBoxTest
 {
-    qvtest::MessageBoxCapture boxes;
-    IconDialog dialog;
-    ASSERT_NE(nullptr, dialog.hwnd());
-    ASSERT_NE(nullptr, HostIcon(IDI_PATIENT));
-    HICON before = dialog.StaticIcon(IDC_ICON_SECOND);
+protected:
+    void SetUp() override
+    {
+        HWND hwnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ICON_DIALOG), nullptr,
+                                         PassiveDialogProc, 0);
+        ASSERT_NE(nullptr, hwnd);
+        dialog.Attach(hwnd);
+    }
+    void TearDown() override { ::DestroyWindow(dialog.Detach()); }
 
+    HICON StaticIcon(int id) { return reinterpret_cast<HICON>(dialog.SendDlgItemMessage(id, STM_GETICON, 0, 0)); }
+    HICON ButtonIcon(int id)
+    {
+        return reinterpret_cast<HICON>(dialog.SendDlgItemMessage(id, BM_GETIMAGE, IMAGE_ICON, 0));
+    }
+
+    CWnd dialog;
+};
+
+TEST_F(IconMap, SetsMappedIconsSkipsAbsentItemsAndReportsEachMissingIconInOrder)
+{
+    ASSERT_NE(nullptr, HostIcon(IDI_PATIENT));
+    HICON before = StaticIcon(IDC_ICON_SECOND);
     CdIconMap map[] = {
         {IDC_ICON_STATIC, IDI_PATIENT},
         {IDC_ABSENT, IDI_RECORD},        // no such item: skipped without a word
-        {IDC_ICON_SECOND, IDI_MISSING},  // no such icon: reported, loop goes on
+        {IDC_ICON_SECOND, IDI_MISSING},  // no such icon: reported, the loop goes on
         {IDC_ICON_BUTTON, IDI_RECORD},
     };
     CLoadIcon loader;
-    loader.InitIcons(dialog.wnd(), map, 4);
-
+    loader.InitIcons(&dialog, map, 4);
     EXPECT_MESSAGE_BOXES(boxes, L"Can not load Icon (ID = 399)");
-    EXPECT_EQ(HostIcon(IDI_PATIENT), dialog.StaticIcon(IDC_ICON_STATIC));
-    EXPECT_EQ(HostIcon(IDI_RECORD), dialog.ButtonIcon(IDC_ICON_BUTTON));
-    EXPECT_EQ(before, dialog.StaticIcon(IDC_ICON_SECOND));
-}
+    EXPECT_EQ(HostIcon(IDI_PATIENT), StaticIcon(IDC_ICON_STATIC));
+    EXPECT_EQ(HostIcon(IDI_RECORD), ButtonIcon(IDC_ICON_BUTTON));
+    EXPECT_EQ(before, StaticIcon(IDC_ICON_SECOND));
 
-TEST(IconMap, EveryMissingIconIsReportedOnceInTableOrder)
-{
-    qvtest::MessageBoxCapture boxes;
-    IconDialog dialog;
-    CdIconMap map[] = {
-        {IDC_ICON_STATIC, 398},
-        {IDC_ICON_BUTTON, IDI_MISSING},
-        {IDC_ICON_SECOND, IDI_RECORD},
-    };
-    CLoadIcon loader;
-    loader.SetIconMap(map, 3);
-    loader.SetIcons(dialog.wnd());
+    boxes.clear();
+    CdIconMap twoMissing[] = {{IDC_ICON_STATIC, 398}, {IDC_ICON_BUTTON, IDI_MISSING}, {IDC_ICON_SECOND, IDI_RECORD}};
+    CLoadIcon second;
+    second.SetIconMap(twoMissing, 3);
+    second.SetIcons(&dialog);
     EXPECT_MESSAGE_BOXES(boxes, L"Can not load Icon (ID = 398)", L"Can not load Icon (ID = 399)");
-    EXPECT_EQ(HostIcon(IDI_RECORD), dialog.StaticIcon(IDC_ICON_SECOND));
+    EXPECT_EQ(HostIcon(IDI_RECORD), StaticIcon(IDC_ICON_SECOND));
 }
 
-TEST(IconMap, NoTableOrNoEntriesDoNothing)
+TEST_F(IconMap, CopiesShareTheCallersTable)
 {
-    qvtest::MessageBoxCapture boxes;
-    IconDialog dialog;
-    HICON before = dialog.StaticIcon(IDC_ICON_STATIC);
-    CdIconMap map[] = {{IDC_ICON_STATIC, IDI_PATIENT}};
-
-    CLoadIcon unset;
-    unset.SetIcons(dialog.wnd());
-    CLoadIcon empty;
-    empty.InitIcons(dialog.wnd(), map, 0);
-    CLoadIcon negative;
-    negative.InitIcons(dialog.wnd(), map, -5);
-    CLoadIcon nullTable;
-    nullTable.InitIcons(dialog.wnd(), nullptr, 3);
-
-    EXPECT_MESSAGE_BOXES(boxes);
-    EXPECT_EQ(before, dialog.StaticIcon(IDC_ICON_STATIC));
-}
-
-TEST(IconMap, CopiesShareTheCallersTable)
-{
-    qvtest::MessageBoxCapture boxes;
-    IconDialog dialog;
     CdIconMap map[] = {{IDC_ICON_STATIC, IDI_PATIENT}};
     CLoadIcon original;
     original.SetIconMap(map, 1);
@@ -122,20 +77,27 @@ TEST(IconMap, CopiesShareTheCallersTable)
     CLoadIcon assigned;
     assigned = original;
 
-    map[0].nIconID = IDI_RECORD;   // the copies see the change: the table is not copied
-    copy.SetIcons(dialog.wnd());
-    EXPECT_EQ(HostIcon(IDI_RECORD), dialog.StaticIcon(IDC_ICON_STATIC));
+    map[0].nIconID = IDI_RECORD;  // the copies see the change: the table is not copied
+    copy.SetIcons(&dialog);
+    EXPECT_EQ(HostIcon(IDI_RECORD), StaticIcon(IDC_ICON_STATIC));
     map[0].nIconID = IDI_PATIENT;
-    assigned.SetIcons(dialog.wnd());
-    EXPECT_EQ(HostIcon(IDI_PATIENT), dialog.StaticIcon(IDC_ICON_STATIC));
+    assigned.SetIcons(&dialog);
+    EXPECT_EQ(HostIcon(IDI_PATIENT), StaticIcon(IDC_ICON_STATIC));
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-TEST(IconMap, NullWindowIsACallerErrorThatIsAssertedAndSurvived)
+TEST_F(IconMap, NoTableNoEntriesAndNoWindowDoNothing)
 {
-    qvtest::MessageBoxCapture boxes;
-    AssertCounter asserts;
+    HICON before = StaticIcon(IDC_ICON_STATIC);
     CdIconMap map[] = {{IDC_ICON_STATIC, IDI_PATIENT}};
+    CLoadIcon().SetIcons(&dialog);
+    CLoadIcon().InitIcons(&dialog, map, 0);
+    CLoadIcon().InitIcons(&dialog, map, -5);
+    CLoadIcon().InitIcons(&dialog, nullptr, 3);
+    EXPECT_EQ(before, StaticIcon(IDC_ICON_STATIC));
+
+    // A missing window is a caller error: asserted and survived.
+    AssertCounter asserts;
     CLoadIcon loader;
     loader.InitIcons(nullptr, map, 1);
     CWnd noWindow;

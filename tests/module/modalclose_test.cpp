@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "message_box_capture.h"
-#include "message_pump.h"
 #include "qvctrl.h"
 #include "test_window.h"
 
@@ -16,40 +15,29 @@ namespace {
 
 using Received = std::vector<std::pair<UINT, WPARAM>>;
 
-bool Got(const TestWindow& window, UINT message, WPARAM wParam)
-{
-    for (const auto& entry : window.received())
-        if (entry.first == message && entry.second == wParam)
-            return true;
-    return false;
-}
+// The three questions: cancel your modal dialog? close your frame? stop the walk here?
+const UINT kCancelModal = 0x0446, kCloseFrame = 0x0447, kStopWalk = 0x0490;
 
 TEST(CancelModalDialogs, WindowsThatTakePartAreCancelledClosedOrStopTheWalk)
 {
     qvtest::MessageBoxCapture boxes;
     // Created bottom first: each new window goes on top of the z-order.
-    TestWindow beyond(L"QVTestDialog", L"停止之後", WS_POPUP);
-    beyond.Answer(0x0446, 1);
-    TestWindow stopper(L"QVTestDialog", L"停止", WS_POPUP);
-    stopper.Answer(0x0490, 1);
-    TestWindow frame(L"QVTestFrame", L"可關閉的框架", WS_POPUP | WS_VISIBLE);
-    frame.Answer(0x0447, 1);
-    TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP);
-    dialog.Answer(0x0446, 1);
-    TestWindow untitled(L"QVTestDialog", L"", WS_POPUP);
-    untitled.Answer(0x0446, 1);
-    TestWindow shownOverlapped(L"QVTestFrame", L"顯示中的主框架", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-    shownOverlapped.Answer(0x0446, 1);
+    TestWindow beyond(L"QVTestDialog", L"停止之後", WS_POPUP, {{kCancelModal, 1}});
+    TestWindow stopper(L"QVTestDialog", L"停止", WS_POPUP, {{kStopWalk, 1}});
+    TestWindow frame(L"QVTestFrame", L"可關閉的框架", WS_POPUP | WS_VISIBLE, {{kCloseFrame, 1}});
+    TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP, {{kCancelModal, 1}});
+    TestWindow untitled(L"QVTestDialog", L"", WS_POPUP, {{kCancelModal, 1}});
+    TestWindow shownOverlapped(L"QVTestFrame", L"顯示中的主框架", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {{kCancelModal, 1}});
 
     EXPECT_EQ(0, CancelModalDialogs(0));
 
     // A modal dialog gets command 6 and is not asked further.
-    EXPECT_EQ((Received{{0x0446, 0}, {WM_COMMAND, 6}}), dialog.received());
+    EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), dialog.received());
     // A closeable frame gets 0xE103 and then WM_CLOSE, which destroys it.
-    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {WM_COMMAND, 0xE103}, {WM_CLOSE, 0}}), frame.received());
+    EXPECT_EQ((Received{{kCancelModal, 0}, {kCloseFrame, 0}, {WM_COMMAND, 0xE103}, {WM_CLOSE, 0}}), frame.received());
     EXPECT_TRUE(frame.destroyed());
     // The stopper is asked all three questions; the walk ends with it.
-    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {0x0490, 0}}), stopper.received());
+    EXPECT_EQ((Received{{kCancelModal, 0}, {kCloseFrame, 0}, {kStopWalk, 0}}), stopper.received());
     EXPECT_TRUE(beyond.received().empty());
     // Untitled windows and shown windows that are not pop-ups do not take part.
     EXPECT_TRUE(untitled.received().empty());
@@ -59,24 +47,21 @@ TEST(CancelModalDialogs, WindowsThatTakePartAreCancelledClosedOrStopTheWalk)
 
 TEST(CancelModalDialogs, WithoutAStopperTheWalkEndsWithOne)
 {
-    TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP);
-    dialog.Answer(0x0446, 1);
+    TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP, {{kCancelModal, 1}});
     TestWindow bystander(L"QVTestDialog", L"不參與", WS_POPUP);   // answers 0 to every question
-    TestWindow notStopping(L"QVTestDialog", L"回答二", WS_POPUP);
-    notStopping.Answer(0x0490, 2);   // only 1 stops the walk
+    TestWindow notStopping(L"QVTestDialog", L"回答二", WS_POPUP, {{kStopWalk, 2}});   // only 1 stops the walk
 
     EXPECT_EQ(1, CancelModalDialogs(0));
-    EXPECT_TRUE(Got(dialog, WM_COMMAND, 6));
-    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {0x0490, 0}}), bystander.received());
-    EXPECT_EQ((Received{{0x0446, 0}, {0x0447, 0}, {0x0490, 0}}), notStopping.received());
+    EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), dialog.received());
+    EXPECT_EQ((Received{{kCancelModal, 0}, {kCloseFrame, 0}, {kStopWalk, 0}}), bystander.received());
+    EXPECT_EQ((Received{{kCancelModal, 0}, {kCloseFrame, 0}, {kStopWalk, 0}}), notStopping.received());
     // Windows of another process are left alone.
-    TestWindow other(L"QVTestDialog", L"另一個", WS_POPUP);
-    other.Answer(0x0446, 1);
+    TestWindow other(L"QVTestDialog", L"另一個", WS_POPUP, {{kCancelModal, 1}});
     EXPECT_EQ(1, CancelModalDialogs(0xFFFFFFF0u));
     EXPECT_TRUE(other.received().empty());
 }
 
-// A real modal dialog that answers 0x0446 and ends on command 6.
+// A real modal dialog that answers kCancelModal and ends on command 6.
 INT_PTR CALLBACK CancellableDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
@@ -89,7 +74,7 @@ INT_PTR CALLBACK CancellableDialogProc(HWND dialog, UINT message, WPARAM wParam,
         // Another part of the program closes all modal dialogs.
         ::SetWindowLongPtrW(dialog, DWLP_USER, CancelModalDialogs(0));
         return TRUE;
-    case 0x0446:
+    case kCancelModal:
         ::SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 1);
         return TRUE;
     case WM_COMMAND:

@@ -8,87 +8,69 @@
 #include <string>
 
 #include "message_box_capture.h"
-#include "module_ids.h"
 #include "qvctrl.h"
-#include "cstring_print.h"
 
 namespace {
 
-std::wstring AtSourceLine(const wchar_t* text, int line)
+class OwnershipChecks : public qvtest::MessageBoxTest {};
+
+// The report of a check made at a line of this file.
+std::wstring AtSourceLine(const wchar_t* text, int line, const wchar_t* separator = L"\n ")
 {
     CString message;
-    message.Format(L"%s\n %s %d", text, CString(__FILE__).GetString(), line);
+    message.Format(L"%s%s%s %d", text, separator, CString(__FILE__).GetString(), line);
     return message.GetString();
 }
 
-TEST(OwnershipChecks, ImageListOfTheProgramIsNotTheLibrarys)
+TEST_F(OwnershipChecks, ImageListsOfTheProgramAreNotTheLibrarys)
 {
-    qvtest::MessageBoxCapture boxes;
     CImageList programList;
     ASSERT_TRUE(programList.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
-    // This program's own map knows the list ...
+    // This program's own map knows the list, the library's does not.
     ASSERT_EQ(&programList, CImageList::FromHandlePermanent(programList.GetSafeHandle()));
-
-    // ... the library's does not: one message naming this file and line.
     const int line = __LINE__ + 1;
-    BOOL owned = QV_CHECK_LIBRARY_IMAGELIST(&programList);
-    EXPECT_FALSE(owned);
+    EXPECT_FALSE(QV_CHECK_LIBRARY_IMAGELIST(&programList));
     EXPECT_MESSAGE_BOXES(boxes, AtSourceLine(L"The ImageList is not the dll", line));
+
+    // A stored handle that maps to another object is out of the library too.
+    boxes.clear();
+    const int storedLine = __LINE__ + 1;
+    EXPECT_FALSE(QV_CHECK_STORED_IMAGELIST(programList.GetSafeHandle(), &programList));
+    EXPECT_MESSAGE_BOXES(boxes, AtSourceLine(L"ImageList outof dll", storedLine));
 
     // No list, or a list without a handle, is not an ownership question.
     boxes.clear();
     CImageList empty;
     EXPECT_FALSE(QV_CHECK_LIBRARY_IMAGELIST(&empty));
     EXPECT_FALSE(QV_CHECK_LIBRARY_IMAGELIST(nullptr));
-    EXPECT_MESSAGE_BOXES(boxes);
-}
-
-TEST(OwnershipChecks, StoredImageListThatMapsToAnotherObjectIsOutOfTheDll)
-{
-    qvtest::MessageBoxCapture boxes;
-    CImageList programList;
-    ASSERT_TRUE(programList.Create(16, 16, ILC_COLOR24, 1, 1));
-
-    const int line = __LINE__ + 1;
-    EXPECT_FALSE(QV_CHECK_STORED_IMAGELIST(programList.GetSafeHandle(), &programList));
-    EXPECT_MESSAGE_BOXES(boxes, AtSourceLine(L"ImageList outof dll", line));
-
-    boxes.clear();
     EXPECT_TRUE(QV_CHECK_STORED_IMAGELIST(nullptr, &programList));
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-TEST(OwnershipChecks, ImageListsThatCouldNotBeMade)
+TEST_F(OwnershipChecks, ImageListsThatCouldNotBeMade)
 {
-    qvtest::MessageBoxCapture boxes;
     const int line = __LINE__ + 1;
     QV_REPORT_STATE_IMAGE_FAILURE();
     ReportHeaderImageFailure();
-    CString stateMessage;
-    stateMessage.Format(L"不能創建狀態ICON %s %d", CString(__FILE__).GetString(), line);
-    EXPECT_MESSAGE_BOXES(boxes, stateMessage.GetString(), L"不能創建ImageList 可能IDB_HEADER找不到或被占用");
+    EXPECT_MESSAGE_BOXES(boxes, AtSourceLine(L"不能創建狀態ICON", line, L" "),
+                         L"不能創建ImageList 可能IDB_HEADER找不到或被占用");
 }
 
-TEST(OwnershipChecks, MenusMustBeRealMenusOfThisProcess)
+TEST_F(OwnershipChecks, MenusAndWindowsMustBeTheLibrarysOwn)
 {
-    qvtest::MessageBoxCapture boxes;
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     EXPECT_TRUE(CheckMenuHandle(menu.GetSafeHmenu()));
     EXPECT_MESSAGE_BOXES(boxes);
-
     EXPECT_FALSE(CheckMenuHandle(nullptr));
     EXPECT_FALSE(CheckMenuHandle(reinterpret_cast<HMENU>(static_cast<INT_PTR>(0x7ABC))));
     EXPECT_MESSAGE_BOXES(boxes, L"菜單為空", L"菜單跨越dll");
-}
 
-TEST(OwnershipChecks, WindowOfTheProgramHasNoLibraryWindowObject)
-{
-    qvtest::MessageBoxCapture boxes;
+    // The program's window has no window object of the library.
+    boxes.clear();
     CWnd programWindow;
     ASSERT_TRUE(programWindow.CreateEx(0, L"Static", L"主程式窗口", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
     ASSERT_EQ(&programWindow, CWnd::FromHandlePermanent(programWindow.GetSafeHwnd()));
-
     EXPECT_EQ(nullptr, GetLibraryWindow(programWindow.GetSafeHwnd()));
     EXPECT_EQ(nullptr, GetLibraryWindow(nullptr));
     EXPECT_MESSAGE_BOXES(boxes, L"父窗口不同一個dll", L"父窗口不同一個dll");

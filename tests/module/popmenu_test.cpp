@@ -1,5 +1,6 @@
 // Context menus at the mouse position, closed by a timer as a user would close them.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -11,85 +12,63 @@
 
 namespace {
 
-// Records the pop-up menus that open over the owner and closes each soon after.
-struct MenuWatch
-{
-    static MenuWatch* current;
-    HWND owner = nullptr;
-    int opened = 0;
-    int itemsShown = 0;
-    WNDPROC previous = nullptr;
-
-    explicit MenuWatch(HWND window) : owner(window)
-    {
-        current = this;
-        previous = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnerProc)));
-    }
-    ~MenuWatch()
-    {
-        ::SetWindowLongPtrW(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        current = nullptr;
-    }
-    static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_INITMENUPOPUP) {
-            ++current->opened;
-            current->itemsShown = ::GetMenuItemCount(reinterpret_cast<HMENU>(wParam));
-            ::SetTimer(nullptr, 0, 150, &CloseMenu);
-        }
-        return ::CallWindowProcW(current->previous, hwnd, message, wParam, lParam);
-    }
-    static void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        ::KillTimer(nullptr, id);
-        ::EndMenu();
-    }
-};
-MenuWatch* MenuWatch::current = nullptr;
-
-class PopMenuTest : public ::testing::Test
+// A window that owns the menus: it counts the pop-up menus that open over it
+// and closes each soon after, as a user would.
+class PopMenuTest : public qvtest::MessageBoxTest
 {
 protected:
     PopMenuTest() : window(L"QVTestMenuOwner", L"選單擁有者", WS_OVERLAPPEDWINDOW | WS_VISIBLE)
     {
+        ::SetWindowSubclass(window.hwnd(), &Watch, 1, reinterpret_cast<DWORD_PTR>(this));
         wnd.Attach(window.hwnd());
         ::SetCursorPos(210, 160);
     }
-    ~PopMenuTest() override { wnd.Detach(); }
+    ~PopMenuTest() override
+    {
+        wnd.Detach();
+        ::RemoveWindowSubclass(window.hwnd(), &Watch, 1);
+    }
+    static LRESULT CALLBACK Watch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+    {
+        if (message == WM_INITMENUPOPUP) {
+            ++reinterpret_cast<PopMenuTest*>(self)->opened;
+            reinterpret_cast<PopMenuTest*>(self)->itemsShown = ::GetMenuItemCount(reinterpret_cast<HMENU>(wParam));
+            ::SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
+                ::KillTimer(nullptr, id);
+                ::EndMenu();
+            });
+        }
+        return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
 
     TestWindow window;
     CWnd wnd;
+    int opened = 0;
+    int itemsShown = 0;
 };
 
-TEST_F(PopMenuTest, MenuResourceShowsItsFirstSubmenuAtTheCursor)
+TEST_F(PopMenuTest, MenusAreShownAtTheCursor)
 {
-    MenuWatch watch(window.hwnd());
-    CPoint at = PopMenu(IDR_POPUP_MENU, &wnd);
-    EXPECT_EQ(CPoint(210, 160), at);
-    EXPECT_EQ(1, watch.opened);
-    EXPECT_EQ(2, watch.itemsShown);
-}
-
-TEST_F(PopMenuTest, GivenMenuIsShownAndKept)
-{
+    // A menu resource shows its first submenu.
+    EXPECT_EQ(CPoint(210, 160), PopMenu(IDR_POPUP_MENU, &wnd));
+    EXPECT_EQ(1, opened);
+    EXPECT_EQ(2, itemsShown);
+    // A given menu is shown and kept.
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     menu.AppendMenu(MF_STRING, 3001, L"新增");
     menu.AppendMenu(MF_STRING, 3002, L"刪除");
     menu.AppendMenu(MF_STRING, 3003, L"修改");
-    MenuWatch watch(window.hwnd());
     EXPECT_EQ(CPoint(210, 160), PopMenu(&menu, &wnd));
-    EXPECT_EQ(1, watch.opened);
-    EXPECT_EQ(3, watch.itemsShown);
+    EXPECT_EQ(2, opened);
+    EXPECT_EQ(3, itemsShown);
     EXPECT_TRUE(::IsMenu(menu.GetSafeHmenu()));
+    EXPECT_MESSAGE_BOXES(boxes);
 }
 
 TEST_F(PopMenuTest, MissingMenusAndOwnersAreCallerErrors)
 {
-    qvtest::MessageBoxCapture boxes;
     AssertCounter asserts;
-    MenuWatch watch(window.hwnd());
     EXPECT_EQ(CPoint(210, 160), PopMenu(9999, &wnd));            // no such menu
     EXPECT_EQ(CPoint(210, 160), PopMenu(IDR_EMPTY_MENU, &wnd));  // no submenu
     CMenu empty;
@@ -97,8 +76,8 @@ TEST_F(PopMenuTest, MissingMenusAndOwnersAreCallerErrors)
     PopMenu(&empty, &wnd);                                       // no items
     PopMenu(static_cast<CMenu*>(nullptr), &wnd);
     PopMenu(IDR_POPUP_MENU, nullptr);                            // no owner
-    EXPECT_EQ(0, watch.opened);
-    EXPECT_EQ(6, asserts.count());   // 2 for the missing menu, 1 for each other case
+    EXPECT_EQ(0, opened);
+    EXPECT_EQ(6, asserts.count());  // 2 for the missing menu, 1 for each other case
     EXPECT_MESSAGE_BOXES(boxes);
 }
 

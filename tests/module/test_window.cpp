@@ -1,28 +1,16 @@
 #include "test_window.h"
 
-#include <set>
-
-namespace {
-
-void RegisterOnce(const std::wstring& className, WNDPROC proc)
+TestWindow::TestWindow(const std::wstring& className, const std::wstring& title, DWORD style,
+                       std::map<UINT, LRESULT> answers, HWND owner)
+    : m_answers(std::move(answers))
 {
-    static std::set<std::wstring> registered;
-    if (!registered.insert(className).second)
-        return;
+    // Registering a class a second time fails harmlessly.
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
+    wc.lpfnWndProc = &WindowProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = className.c_str();
     ::RegisterClassExW(&wc);
-}
-
-}  // namespace
-
-TestWindow::TestWindow(const std::wstring& className, const std::wstring& title, DWORD style, HWND owner)
-{
-    RegisterOnce(className, &WindowProc);
     m_hwnd = ::CreateWindowExW(0, className.c_str(), title.c_str(), style, 10, 10, 200, 120, owner, nullptr,
                                ::GetModuleHandleW(nullptr), this);
     BringToTop();
@@ -55,7 +43,5 @@ LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
     auto answer = self->m_answers.find(message);
-    if (answer != self->m_answers.end())
-        return answer->second;
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    return answer != self->m_answers.end() ? answer->second : ::DefWindowProcW(hwnd, message, wParam, lParam);
 }

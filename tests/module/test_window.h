@@ -6,19 +6,21 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TestWindow
 {
 public:
-    // className is registered on first use; the window is put on top of the z-order.
-    TestWindow(const std::wstring& className, const std::wstring& title, DWORD style, HWND owner = nullptr);
+    // The class is registered on first use; the window is put on top of the z-order and
+    // answers the given messages with the given results (others go to DefWindowProc).
+    TestWindow(const std::wstring& className, const std::wstring& title, DWORD style,
+               std::map<UINT, LRESULT> answers = {}, HWND owner = nullptr);
     ~TestWindow();
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
 
     HWND hwnd() const { return m_hwnd; }
-    void Answer(UINT message, LRESULT result) { m_answers[message] = result; }
     void BringToTop() const;
     // Messages received, in order (WM_COMMAND, WM_CLOSE and WM_USER and above).
     const std::vector<std::pair<UINT, WPARAM>>& received() const { return m_received; }
