@@ -118,25 +118,20 @@ TEST_F(EditTest, DragImageOfAnItemAndACell)
     AddColumn(L"a", 100);
     AddColumn(L"b", 100);
     HTREEITEM item = Insert(TVI_ROOT, L"drag me");
-    UpdateWindow(tree);
     auto imageSize = [&](int column) {
+        UpdateWindow(tree);  // painting measures the texts
         SIZE size = {-1, -1};
         HIMAGELIST image = (HIMAGELIST)Send(TVM_CREATEDRAGIMAGE, column, (LPARAM)item);
-        EXPECT_NE(nullptr, image) << "column " << column;
-        if (!image) return size;
-        EXPECT_EQ(1, ImageList_GetImageCount(image));
-        ImageList_GetIconSize(image, (int*)&size.cx, (int*)&size.cy);
+        if (image && ImageList_GetImageCount(image) == 1) ImageList_GetIconSize(image, (int*)&size.cx, (int*)&size.cy);
         ImageList_Destroy(image);
         return size;
     };
     EXPECT_GT(imageSize(0).cx, 20);
     const SIZE missing = imageSize(1);  // a missing cell shows "????" four font heights wide
     EXPECT_EQ(4 * missing.cy, missing.cx);
-    EXPECT_LE(missing.cy, 32);
+    EXPECT_GT(missing.cy, 0);
     EXPECT_EQ(0, Send(TVM_CREATEDRAGIMAGE, 2, (LPARAM)item));
     SetCellText(item, 1, std::wstring(500, L'm').c_str());
-    InvalidateRect(tree, nullptr, TRUE);
-    UpdateWindow(tree);
     EXPECT_EQ(240, imageSize(1).cx);  // capped
 }
 
