@@ -146,37 +146,7 @@ TEST_F(GridDrawTest, CheckBoxColumnsDrawATickOnlyForOneOrTheBoolImages)
     EXPECT_EQ(grid.GetImageList(LISTIMAGE_BOOL), nullptr);
 }
 
-TEST_F(GridDrawTest, StateImagesMoveColumnZeroTwentyPixelsEvenWithStateZero)
-{
-    addColumns(2, 120);
-    addRows({{L"zero", L"x"}, {L"one", L"y"}});
-    grid.SetItemState(1, 0x1000, LVIS_STATEIMAGEMASK);
-    record(recorder);
-    ASSERT_TRUE(recorder.findText(L"zero") && recorder.findText(L"x"));
-    const int plainX = recorder.findText(L"zero")->origin.x, otherX = recorder.findText(L"x")->origin.x;
-
-    CImageList states;   // the test program's list: reported, then used
-    ASSERT_TRUE(states.Create(16, 16, ILC_COLOR24, 0, 2));
-    CBitmap bitmap;
-    bitmap.CreateBitmap(16, 16, 1, 32, std::vector<DWORD>(256).data());
-    states.Add(&bitmap, static_cast<CBitmap*>(nullptr));
-    EXPECT_EQ(grid.SetImageList(&states, LISTIMAGE_STATE), &states);
-    ASSERT_EQ(boxes.count(), 1u);
-    EXPECT_EQ(boxes.at(0).text.rfind(L"The ImageList is not the dll\n ", 0), 0u);
-
-    record(recorder);
-    ASSERT_TRUE(recorder.findText(L"zero") && recorder.findText(L"one") && recorder.findText(L"x"));
-    EXPECT_EQ(recorder.findText(L"zero")->origin.x, plainX + 20);
-    EXPECT_EQ(recorder.findText(L"one")->origin.x, plainX + 20);
-    EXPECT_EQ(recorder.findText(L"x")->origin.x, otherX) << "other columns stay";
-    size_t imageDraws = 0;
-    for (const auto& drawn : recorder.bitmaps())
-        if (drawn.rect.left == 1 && drawn.rect.top >= rowTop(1))
-            ++imageDraws;
-    EXPECT_EQ(imageDraws, 1u) << "state 1 draws image 0 in row 1 only";
-}
-
-TEST_F(GridDrawTest, ImageListSlotsReportWhatIsWrongWithTheirLists)
+TEST_F(GridDrawTest, ImageListSlotsReportWhatIsWrongAndStateImagesMoveColumnZero)
 {
     CImageList none, images;
     EXPECT_EQ(grid.SetImageList(&none, LISTIMAGE_SMALL), nullptr);
@@ -201,14 +171,35 @@ TEST_F(GridDrawTest, ImageListSlotsReportWhatIsWrongWithTheirLists)
     EXPECT_NE(boxes.at(0).text.find(L"listctrl_images.cpp "), std::wstring::npos);
     EXPECT_EQ(grid.GetImageList(LISTIMAGE_STATE), nullptr);
 
-    // A state list whose handle is gone is reported each time a row is painted.
-    addColumns(1, 100);
-    addRows({{L"a"}});
-    grid.SetImageList(&images, LISTIMAGE_STATE);
+    // With a state list column 0 moves twenty pixels, even in rows of state 0.
+    addColumns(2, 120);
+    addRows({{L"zero", L"x"}, {L"one", L"y"}});
+    grid.SetItemState(1, 0x1000, LVIS_STATEIMAGEMASK);
+    record(recorder);
+    ASSERT_TRUE(recorder.findText(L"zero") && recorder.findText(L"x"));
+    const int plainX = recorder.findText(L"zero")->origin.x, otherX = recorder.findText(L"x")->origin.x;
+    CBitmap bitmap;
+    bitmap.CreateBitmap(16, 16, 1, 32, std::vector<DWORD>(256).data());
+    images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
+    boxes.clear();
+    EXPECT_EQ(grid.SetImageList(&images, LISTIMAGE_STATE), &images);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.at(0).text.rfind(L"The ImageList is not the dll\n ", 0), 0u);
+    record(recorder);
+    ASSERT_TRUE(recorder.findText(L"zero") && recorder.findText(L"one") && recorder.findText(L"x"));
+    EXPECT_EQ(recorder.findText(L"zero")->origin.x, plainX + 20);
+    EXPECT_EQ(recorder.findText(L"one")->origin.x, plainX + 20);
+    EXPECT_EQ(recorder.findText(L"x")->origin.x, otherX) << "other columns stay";
+    size_t imageDraws = 0;
+    for (const auto& drawn : recorder.bitmaps())
+        imageDraws += drawn.rect.left == 1 && drawn.rect.top >= rowTop(1);
+    EXPECT_EQ(imageDraws, 1u) << "state 1 draws image 0 in row 1 only";
+
+    // A state list whose handle is gone is reported for each row painted.
     images.DeleteImageList();
     boxes.clear();
     paintInto(canvas);
-    EXPECT_MESSAGE_BOXES(boxes, L"State Image List had not been created");
+    EXPECT_MESSAGE_BOXES(boxes, L"State Image List had not been created", L"State Image List had not been created");
 }
 
 TEST_F(GridDrawTest, CombinedCellsPaintOneBlock)
@@ -238,7 +229,7 @@ TEST_F(GridDrawTest, CombinedCellsPaintOneBlock)
     EXPECT_GT(highlighted(block), area(block) / 2);
 }
 
-TEST_F(GridDrawTest, TwoLineRowsSplitLongTextsInsideTheirBuffers)
+TEST_F(GridDrawTest, LongAndHundredThousandCharacterTextsInOneAndTwoLineRows)
 {
     const std::wstring longText = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", huge(100000, L'病');
     addColumns(2, 120);
@@ -265,6 +256,15 @@ TEST_F(GridDrawTest, TwoLineRowsSplitLongTextsInsideTheirBuffers)
         EXPECT_EQ(texts[2], L"x") << "a short text is drawn once";
         EXPECT_GT(recorder.findText(texts[1])->origin.y, recorder.findText(texts[0])->origin.y);
     }
+
+    // The store keeps the whole text through exchanges and sorting.
+    EXPECT_EQ(grid.GetItemText(0, 0).GetLength(), 100000);
+    addRows({{L"short"}});
+    grid.Swap(0, 1);
+    EXPECT_EQ(grid.GetItemText(1, 0).GetLength(), 100000);
+    EXPECT_EQ(grid.GetItemText(0, 0), CString(L"short"));
+    EXPECT_GE(grid.Sort(0, true), 0);
+    EXPECT_EQ(grid.GetItemText(0, 0).GetLength(), 100000) << "病 sorts after latin letters, descending first";
     EXPECT_MESSAGE_BOXES(boxes);
 }
 

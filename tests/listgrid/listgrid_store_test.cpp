@@ -299,19 +299,3 @@ TEST_F(GridTest, OutOfRangeIndexesNeverReachMemory)
     EXPECT_EQ(grid.GetBkColor(0, 0), grid.GetListColor());
     EXPECT_MESSAGE_BOXES(boxes);
 }
-
-TEST_F(GridTest, HundredThousandCharacterTextsAreStoredWhole)
-{
-    addColumns(2);
-    grid.AppendBlank(2);
-    const std::wstring huge(100000, L'病');
-    ASSERT_TRUE(grid.SetItemText(1, 1, huge.c_str()));
-    EXPECT_EQ(grid.GetItemText(1, 1).GetLength(), 100000);
-    grid.SetItemText(0, 1, L"short");
-    grid.Swap(0, 1);
-    EXPECT_EQ(grid.GetItemText(0, 1).GetLength(), 100000);
-    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"short"));
-    EXPECT_GE(grid.Sort(1, true), 0);
-    EXPECT_EQ(grid.GetItemText(0, 1).GetLength(), 100000) << "病 sorts after latin letters, descending first";
-    grid.UpdateWindow();
-}
