@@ -4,7 +4,6 @@
 
 #include "afxcmn.h"
 #include "afxdtctl.h"
-#include "cstring_printer.h"
 #include "qvtest.h"
 
 namespace {
@@ -30,11 +29,11 @@ TEST_F(ControlsTest, ComboAndListBoxTextsReadEmptyOutOfRange)
     list.AddString(L"second");
     CString text = L"stale";
     combo.GetLBText(1, text);
-    EXPECT_EQ(text, CString(L"乙二"));
+    EXPECT_STREQ(text, L"乙二");
     combo.GetLBText(9, text);
     EXPECT_TRUE(text.IsEmpty());
     list.GetText(1, text);
-    EXPECT_EQ(text, CString(L"second"));
+    EXPECT_STREQ(text, L"second");
     list.GetText(-5, text);
     EXPECT_TRUE(text.IsEmpty());
     CRect item;
@@ -105,7 +104,7 @@ TEST_F(ControlsTest, ListControlTextsSelectionWalkAndGeometry)
     // Texts longer than the first buffer come back whole; a small buffer is cut and terminated.
     const CString longText(L'字', 700);
     EXPECT_TRUE(list.SetItemText(1, 1, longText));
-    EXPECT_EQ(list.GetItemText(1, 1), longText);
+    EXPECT_STREQ(list.GetItemText(1, 1), longText);
     EXPECT_TRUE(list.GetItemText(7, 0).IsEmpty());
     EXPECT_TRUE(list.GetItemText(-1, 0).IsEmpty());
     wchar_t small[5];
@@ -150,7 +149,7 @@ TEST_F(ControlsTest, TreeControlTextsNullItemsAndGeometry)
     EXPECT_EQ(selectedImage, 2);
     CString longText(L'字', 600);
     EXPECT_TRUE(tree.SetItemText(first, longText));
-    EXPECT_EQ(tree.GetItemText(first), longText);
+    EXPECT_STREQ(tree.GetItemText(first), longText);
     // A null item reads as nothing.
     EXPECT_FALSE(tree.ItemHasChildren(nullptr));
     EXPECT_TRUE(tree.GetItemText(nullptr).IsEmpty());

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "afxwin.h"
-#include "cstring_printer.h"
 #include "qvtest.h"
 
 namespace {
@@ -69,10 +68,10 @@ TEST_F(CanvasTest, DrawTextShortensOnlyAStringItMayChangeAndIgnoresBadInput)
     ASSERT_LT(inked.left, inked.right) << "nothing was drawn";
     EXPECT_GE(inked.left, box.left);
     EXPECT_LE(inked.right, box.right);
-    EXPECT_EQ(longText, CString(L"A rather long line of text that cannot fit in sixty pixels"));
+    EXPECT_STREQ(longText, L"A rather long line of text that cannot fit in sixty pixels");
     CString shortened = longText;
     dc.DrawText(shortened, &box, DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING);
-    EXPECT_EQ(shortened.Right(3), CString(L"..."));
+    EXPECT_STREQ(shortened.Right(3), L"...");
     EXPECT_EQ(longText.Find(shortened.Left(shortened.GetLength() - 3)), 0);
     EXPECT_LE(dc.GetTextExtent(shortened).cx, box.Width());
     canvas.fill(kWhite);
@@ -101,7 +100,7 @@ TEST_F(CanvasTest, SelectObjectHandsBackThePreviousWrapperAndNullChangesNothing)
     // Face and measurements come from the font now selected; tabs expand to the given stops.
     CString face;
     EXPECT_GT(dc.GetTextFace(face), 0);
-    EXPECT_EQ(face, CString(L"Tahoma"));
+    EXPECT_STREQ(face, L"Tahoma");
     const CSize one = dc.GetTextExtent(CString(L"W"));
     int stops[] = {60};
     EXPECT_EQ(dc.GetTabbedTextExtent(L"W\tW", 3, 1, stops), CSize(60 + one.cx, one.cy));

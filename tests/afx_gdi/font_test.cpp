@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "afxwin.h"
-#include "cstring_printer.h"
 #include "qvtest.h"
 
 namespace {
@@ -31,7 +30,7 @@ TEST(CFontFaces, MingFaceNameDrawsLikeArPlUMingAndNotLikeTahoma)
 {
     CString faceSeen;
     const qvtest::PixelImage ming = DrawInFace(L"新細明體", &faceSeen);
-    EXPECT_EQ(faceSeen, CString(L"新細明體"));
+    EXPECT_STREQ(faceSeen, L"新細明體");
     size_t inked = 0;
     for (uint32_t pixel : ming.pixels)
         inked += (pixel & 0xFFFFFF) != 0xFFFFFF;

@@ -3,7 +3,6 @@
 
 #include "afx_gdi_ids.h"
 #include "afxwin.h"
-#include "cstring_printer.h"
 #include "qvtest.h"
 
 namespace {
@@ -24,7 +23,7 @@ TEST(CMenu, MenuStringsWholeOrEmptyAndSubmenusTemporary)
         SCOPED_TRACE(testing::Message() << "item " << c.item);
         CString text = L"stale";
         EXPECT_EQ(menu.GetMenuString(c.item, text, c.flags), static_cast<int>(wcslen(c.text)));
-        EXPECT_EQ(text, CString(c.text));
+        EXPECT_STREQ(text, c.text);
     }
     CMenu* file = menu.GetSubMenu(0);
     ASSERT_NE(file, nullptr);

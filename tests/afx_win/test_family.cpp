@@ -1,4 +1,4 @@
-// Relatives of a window: parents, owners, descendants, and placement.
+// Relatives of a window: parents, owners and descendants.
 #include <gtest/gtest.h>
 #include "afxwin.h"
 
