@@ -118,16 +118,17 @@ TEST_F(GridScrollTest, HorizontalStepsAndTheHeaderFollows)
     EXPECT_TRUE(grid.GetStyle() & WS_HSCROLL);
     const int end = rangeEnd(SB_HORZ);
     EXPECT_EQ(end, 1000 - clientRect().Width());
-    hscroll(SB_LINERIGHT);
-    EXPECT_EQ(hpos(), rh());
-    hscroll(SB_THUMBTRACK, 150);
-    EXPECT_EQ(hpos(), 150);
-    hscroll(SB_PAGERIGHT);
-    EXPECT_EQ(hpos(), std::min(150 + clientRect().Height() / rh() * rh(), end));
-    hscroll(SB_THUMBTRACK, 150);
-    hscroll(SB_LINELEFT);
-    EXPECT_EQ(hpos(), 150 - rh());
-
+    const int page = clientRect().Height() / rh() * rh();   // the client's height in whole rows
+    const struct { UINT code, pos; int expected; } steps[] = {{SB_LINERIGHT, 0, rh()},
+                                                              {SB_THUMBTRACK, 150, 150},
+                                                              {SB_PAGERIGHT, 0, std::min(150 + page, end)},
+                                                              {SB_THUMBTRACK, 150, 150},
+                                                              {SB_LINELEFT, 0, 150 - rh()}};
+    for (const auto& step : steps)
+    {
+        hscroll(step.code, step.pos);
+        EXPECT_EQ(hpos(), step.expected) << step.code;
+    }
     grid.UpdateWindow();
     qvtest::PumpMessages(20);
     CRect header;

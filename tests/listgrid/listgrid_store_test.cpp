@@ -82,22 +82,6 @@ TEST_F(GridTest, ColumnEditsStayInRangeAndInTheirBuffers)
     EXPECT_EQ(grid.GetItemCount(), 0);
 }
 
-TEST_F(GridTest, AppendBlankNeedsColumnsAndACount)
-{
-    EXPECT_EQ(grid.AppendBlank(2), 0);
-    EXPECT_MESSAGE_BOXES(boxes, L"未設置列表框的欄位");
-    EXPECT_EQ(grid.GetItemCount(), 0);
-    addColumns(2);
-    EXPECT_EQ(grid.AppendBlank(0), -1);
-    EXPECT_EQ(grid.AppendBlank(-3), -1);
-    EXPECT_EQ(grid.GetItemCount(), 0);
-    EXPECT_EQ(grid.AppendBlank(3), 2);
-    EXPECT_EQ(grid.AppendBlank(1), 3);
-    EXPECT_EQ(grid.GetItemCount(), 4);
-    EXPECT_EQ(grid.FindRowIndex(3)->nOrdinal, 3);
-    EXPECT_EQ(boxes.count(), 1u);
-}
-
 TEST_F(GridTest, InsertBlankRowMovesLaterRowsAndForgetsTheCachedRow)
 {
     addColumns(1);
@@ -253,12 +237,17 @@ TEST_F(GridTest, BackgroundFallsBackFromRowToColumnToList)
     EXPECT_EQ(grid.GetItemColor(1, 0), 0u);
 }
 
-TEST_F(GridTest, OutOfRangeIndexesNeverReachMemory)
+TEST_F(GridTest, OutOfRangeIndexesAndCountsNeverReachMemory)
 {
+    EXPECT_EQ(grid.AppendBlank(2), 0);
+    EXPECT_EQ(grid.GetItemCount(), 0) << "no rows without columns";
     EXPECT_EQ(grid.GetItemText(0, 0), CString());
     EXPECT_FALSE(grid.SetItemText(0, 0, L"x"));
     addColumns(2);
-    grid.AppendBlank(2);
+    EXPECT_EQ(grid.AppendBlank(0), -1);
+    EXPECT_EQ(grid.AppendBlank(-3), -1);
+    EXPECT_EQ(grid.AppendBlank(2), 1) << "the index of the last row added";
+    EXPECT_EQ(grid.FindRowIndex(1)->nOrdinal, 1);
     for (int i : {-1, 2, 3, INT_MAX, INT_MIN})
     {
         SCOPED_TRACE(i);
@@ -297,5 +286,5 @@ TEST_F(GridTest, OutOfRangeIndexesNeverReachMemory)
     EXPECT_EQ(grid.GetItemCount(), 2);
     EXPECT_FALSE(grid.IsDisabled(0));
     EXPECT_EQ(grid.GetBkColor(0, 0), grid.GetListColor());
-    EXPECT_MESSAGE_BOXES(boxes);
+    EXPECT_MESSAGE_BOXES(boxes, L"未設置列表框的欄位");
 }
