@@ -10,14 +10,14 @@ TEST_F(TreeListTest, ButtonsCheckBoxesAndClicks)
     ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_LINESATROOT | TVS_CHECKBOXES));
     const auto roots = FillTwoLevels(2, 2);
     const int y = Centre(ItemRect(roots[0])).y;
-    Click({7, y});  // the button
-    EXPECT_TRUE(State(roots[0]) & TVIS_EXPANDED);
-    Click({7, y});
-    EXPECT_FALSE(State(roots[0]) & TVIS_EXPANDED);
-    Click({19 + 8, y});  // the check box: 1 -> 2 -> 1
-    EXPECT_EQ((UINT)INDEXTOSTATEIMAGEMASK(2), State(roots[0]) & TVIS_STATEIMAGEMASK);
-    Click({19 + 8, y});
-    EXPECT_EQ((UINT)INDEXTOSTATEIMAGEMASK(1), State(roots[0]) & TVIS_STATEIMAGEMASK);
+    for (UINT expanded : {(UINT)TVIS_EXPANDED, 0u}) {
+        Click({7, y});  // the button
+        EXPECT_EQ(expanded, State(roots[0]) & TVIS_EXPANDED);
+    }
+    for (UINT image : {2u, 1u}) {
+        Click({19 + 8, y});  // the check box
+        EXPECT_EQ(INDEXTOSTATEIMAGEMASK(image), State(roots[0]) & TVIS_STATEIMAGEMASK);
+    }
 
     host->clear();
     const POINT label = LabelPoint(roots[1]);
