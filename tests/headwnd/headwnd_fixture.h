@@ -13,10 +13,6 @@
 
 namespace headtest {
 
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
-
 // nLeft is set to a value the header must ignore.
 inline CxHeadItem Item(const wchar_t* text, int width, int level = HEADLEVEL_FULL, int format = 0)
 {

@@ -1,10 +1,14 @@
 // CHeadWnd: painting, read back from pixels and from metafile records.
 #include "headwnd_fixture.h"
 
-using namespace headtest;
+using headtest::HeadWndTest;
+using headtest::Item;
 
 namespace {
 
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kLightGrey = RGB(224, 224, 224);
 const COLORREF kDarkGrey = RGB(128, 128, 128);
 
@@ -24,7 +28,7 @@ void ExpectPixels(const qvtest::MemoryCanvas& canvas, std::initializer_list<Pixe
 
 TEST_F(HeadWndTest, ItemsHaveATwoPixelBevelAndTheRestIsBlue)
 {
-    qvtest::MemoryCanvas canvas(400, 24, kWhite);
+    qvtest::MemoryCanvas canvas(400, 24);
     paintInto(canvas);
     EXPECT_EQ(canvas.countColor(kBlue), 400 * 24) << "an empty header is blue from the left edge";
 
@@ -56,7 +60,7 @@ TEST_F(HeadWndTest, TwoRowHeaderPlacesGroupsAboveAndLowerItemsBelow)
     EXPECT_EQ(head.GetHeight(), 48);
     EXPECT_EQ(HIWORD(host.messagesOf(UM_HEADSIZE).back().lParam), 48) << "the parent learns both rows";
     head.InsertItem(-1, Item(L"", 0));   // full height, no width: not drawn
-    qvtest::MemoryCanvas canvas(400, 48, kWhite);
+    qvtest::MemoryCanvas canvas(400, 48);
     paintInto(canvas);
     canvas.save(L"headwnd_two_rows");
     ExpectPixels(canvas, {{0, 40, kWhite, "a full-height item reaches the bottom"},
@@ -116,7 +120,7 @@ TEST_F(HeadWndTest, NegativeLevelIsReportedWhilePainting)
 {
     head.InsertItem(-1, Item(L"A", 50));
     head.GetHeadParam(0)->nLevel = -1;
-    qvtest::MemoryCanvas canvas(400, 24, kWhite);
+    qvtest::MemoryCanvas canvas(400, 24);
     paintInto(canvas);
     EXPECT_MESSAGE_BOXES(boxes, L"System error for HeadCtrl y");
     EXPECT_EQ(canvas.countColor(RECT{50, 0, 400, 24}, kBlue), 350 * 24);
