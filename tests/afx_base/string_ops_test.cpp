@@ -13,13 +13,14 @@ TEST(CStringBasics, NullPointersNegativeCountsAndMalformedText)
         {L"", CString(static_cast<const char*>(nullptr))},
         {L"", CString(L"abc", -4)},
         {L"", CString(L'-', -1)},
-        {L"abcabc", CString(L"abc") + static_cast<const wchar_t*>(nullptr) + CString(L"abc")},
+        {L"abc", CString(L"abc") + static_cast<const wchar_t*>(nullptr)},
     };
     for (const auto& [pszExpected, actual] : kCases)
         EXPECT_STREQ(pszExpected, actual);
     EXPECT_EQ(0, CString().Compare(nullptr));
     CString self(L"ab");
     self += self;
+    self += static_cast<const wchar_t*>(nullptr);
     EXPECT_STREQ(L"abab", self);
 
     // A lone lead byte never reads past the terminator.
@@ -63,6 +64,8 @@ TEST(CStringBasics, SearchAndExtractionClampPositions)
     nPos = 100;
     EXPECT_STREQ(L"", list.Tokenize(L",", nPos));
     EXPECT_EQ(-1, nPos);
+    nPos = 0;
+    EXPECT_STREQ(L"whole", CString(L"whole").Tokenize(nullptr, nPos));
 }
 
 TEST(CStringBasics, ChangesInPlace)
