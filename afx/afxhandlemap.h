@@ -7,13 +7,14 @@
 // has its own maps, so a wrapper made by the program is not found by code
 // running in a DLL, and the other way round.
 //
-// Use: one function-local static map per wrapper type, e.g.
+// Use: one function-local static map per wrapper type, naming the member that
+// holds the handle, e.g.
 //   CHandleMap<HMENU, CMenu>& MenuMap() {
-//       static CHandleMap<HMENU, CMenu> map(&MakeTempMenu, &FreeTempMenu);
+//       static CHandleMap<HMENU, CMenu> map(&CMenu::m_hMenu);
 //       return map; }
-// where MakeTempMenu(h) returns a new wrapper holding h and FreeTempMenu(p)
-// clears the wrapper's handle (so its destructor does not destroy it) and
-// deletes it. The maps are for the GUI thread that owns the objects.
+// A temporary wrapper is made by `newWrapper` (default: new T) and gets the
+// handle in that member; it is freed with the member cleared, so its destructor
+// never destroys the handle. The maps are for the GUI thread that owns the objects.
 #pragma once
 
 #include <windows.h>
@@ -40,11 +41,10 @@ template <class H, class T>
 class CHandleMap : public CHandleMapBase
 {
 public:
-    using MakeTempFn = T* (*)(H handle);
-    using FreeTempFn = void (*)(T* object);
+    using NewWrapperFn = T* (*)(H handle);
 
-    CHandleMap(MakeTempFn makeTemp, FreeTempFn freeTemp)
-        : m_makeTemp(makeTemp), m_freeTemp(freeTemp) {}
+    explicit CHandleMap(H T::*member, NewWrapperFn newWrapper = &NewPlainWrapper)
+        : m_member(member), m_newWrapper(newWrapper) {}
     ~CHandleMap() override { DeleteTemp(); }
 
     // The permanent wrapper, else a temporary one made now; null for null.
@@ -56,9 +56,11 @@ public:
             return object;
         if (T* object = LookupTemporary(handle))
             return object;
-        T* object = m_makeTemp(handle);
-        if (object != nullptr)
-            m_temporary[handle] = object;
+        T* object = m_newWrapper(handle);
+        if (object == nullptr)
+            return nullptr;
+        object->*m_member = handle;
+        m_temporary[handle] = object;
         return object;
     }
 
@@ -86,22 +88,26 @@ public:
         // Swap out first: freeing a wrapper may look handles up again.
         std::unordered_map<H, T*> temporary;
         temporary.swap(m_temporary);
-        for (auto& entry : temporary)
-            m_freeTemp(entry.second);
+        for (auto& entry : temporary) {
+            entry.second->*m_member = nullptr;
+            delete entry.second;
+        }
     }
 
     size_t GetPermanentCount() const { return m_permanent.size(); }
     size_t GetTemporaryCount() const { return m_temporary.size(); }
 
 private:
+    static T* NewPlainWrapper(H) { return new T; }
+
     static T* Find(const std::unordered_map<H, T*>& map, H handle)
     {
         auto found = map.find(handle);
         return found == map.end() ? nullptr : found->second;
     }
 
-    MakeTempFn m_makeTemp;
-    FreeTempFn m_freeTemp;
+    H T::*m_member;
+    NewWrapperFn m_newWrapper;
     std::unordered_map<H, T*> m_permanent;
     std::unordered_map<H, T*> m_temporary;
 };

@@ -12,18 +12,22 @@ CSize CPoint::operator-(POINT point) const noexcept
     return CSize(x - point.x, y - point.y);
 }
 
-CRect CPoint::operator+(const RECT* lpRect) const noexcept
+// A copy of the rectangle moved by (dx, dy).
+static CRect MovedBy(const RECT* lpRect, int dx, int dy) noexcept
 {
     CRect rect(lpRect);
-    rect.OffsetRect(x, y);
+    rect.OffsetRect(dx, dy);
     return rect;
+}
+
+CRect CPoint::operator+(const RECT* lpRect) const noexcept
+{
+    return MovedBy(lpRect, x, y);
 }
 
 CRect CPoint::operator-(const RECT* lpRect) const noexcept
 {
-    CRect rect(lpRect);
-    rect.OffsetRect(-x, -y);
-    return rect;
+    return MovedBy(lpRect, -x, -y);
 }
 
 CSize::CSize(DWORD dwSize) noexcept
@@ -34,16 +38,12 @@ CSize::CSize(DWORD dwSize) noexcept
 
 CRect CSize::operator+(const RECT* lpRect) const noexcept
 {
-    CRect rect(lpRect);
-    rect.OffsetRect(cx, cy);
-    return rect;
+    return MovedBy(lpRect, cx, cy);
 }
 
 CRect CSize::operator-(const RECT* lpRect) const noexcept
 {
-    CRect rect(lpRect);
-    rect.OffsetRect(-cx, -cy);
-    return rect;
+    return MovedBy(lpRect, -cx, -cy);
 }
 
 CPoint CRect::CenterPoint() const noexcept

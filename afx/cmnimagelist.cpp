@@ -6,22 +6,9 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 namespace {
 
-CImageList* MakeTempImageList(HIMAGELIST hImageList)
-{
-    CImageList* imageList = new CImageList;
-    imageList->m_hImageList = hImageList;
-    return imageList;
-}
-
-void FreeTempImageList(CImageList* imageList)
-{
-    imageList->m_hImageList = nullptr;  // a temporary wrapper never destroys the list
-    delete imageList;
-}
-
 CHandleMap<HIMAGELIST, CImageList>& ImageListMap()
 {
-    static CHandleMap<HIMAGELIST, CImageList> map(&MakeTempImageList, &FreeTempImageList);
+    static CHandleMap<HIMAGELIST, CImageList> map(&CImageList::m_hImageList);
     return map;
 }
 

@@ -52,22 +52,8 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
     return static_cast<CHeaderCtrl*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, LVM_GETHEADER, 0, 0))));
 }
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                          LPARAM lParam)
-{
-    LVITEM item = {};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.pszText = const_cast<LPTSTR>(lpszItem);
-    item.iImage = nImage;
-    item.lParam = lParam;
-    return InsertItem(&item);
-}
-
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam)
+static LVITEM MakeItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
+                       UINT nStateMask, LPARAM lParam)
 {
     LVITEM item = {};
     item.mask = nMask;
@@ -78,6 +64,20 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, i
     item.pszText = const_cast<LPTSTR>(lpszItem);
     item.iImage = nImage;
     item.lParam = lParam;
+    return item;
+}
+
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                          LPARAM lParam)
+{
+    LVITEM item = MakeItem(nItem, 0, nMask, lpszItem, nImage, nState, nStateMask, lParam);
+    return InsertItem(&item);
+}
+
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
+                        UINT nStateMask, LPARAM lParam)
+{
+    LVITEM item = MakeItem(nItem, nSubItem, nMask, lpszItem, nImage, nState, nStateMask, lParam);
     return SetItem(&item);
 }
 

@@ -6,22 +6,9 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 
-CMenu* MakeTempMenu(HMENU hMenu)
-{
-    CMenu* menu = new CMenu;
-    menu->m_hMenu = hMenu;
-    return menu;
-}
-
-void FreeTempMenu(CMenu* menu)
-{
-    menu->m_hMenu = nullptr;  // a temporary wrapper never destroys the menu
-    delete menu;
-}
-
 CHandleMap<HMENU, CMenu>& MenuMap()
 {
-    static CHandleMap<HMENU, CMenu> map(&MakeTempMenu, &FreeTempMenu);
+    static CHandleMap<HMENU, CMenu> map(&CMenu::m_hMenu);
     return map;
 }
 

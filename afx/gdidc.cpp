@@ -6,25 +6,17 @@ IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace {
 
-CDC* MakeTempDC(HDC hDC)
+// A temporary DC wrapper draws and measures on the same DC.
+CDC* NewDCWrapper(HDC hDC)
 {
     CDC* dc = new CDC;
-    dc->m_hDC = hDC;
     dc->m_hAttribDC = hDC;
     return dc;
 }
 
-void FreeTempDC(CDC* dc)
-{
-    // A temporary wrapper never deletes the DC.
-    dc->m_hDC = nullptr;
-    dc->m_hAttribDC = nullptr;
-    delete dc;
-}
-
 CHandleMap<HDC, CDC>& DCMap()
 {
-    static CHandleMap<HDC, CDC> map(&MakeTempDC, &FreeTempDC);
+    static CHandleMap<HDC, CDC> map(&CDC::m_hDC, &NewDCWrapper);
     return map;
 }
 

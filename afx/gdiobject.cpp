@@ -32,22 +32,9 @@ CGdiObject* NewWrapperFor(HGDIOBJ hObject)
     }
 }
 
-CGdiObject* MakeTempGdiObject(HGDIOBJ hObject)
-{
-    CGdiObject* object = NewWrapperFor(hObject);
-    object->m_hObject = hObject;
-    return object;
-}
-
-void FreeTempGdiObject(CGdiObject* object)
-{
-    object->m_hObject = nullptr;  // a temporary wrapper never deletes the object
-    delete object;
-}
-
 CHandleMap<HGDIOBJ, CGdiObject>& GdiObjectMap()
 {
-    static CHandleMap<HGDIOBJ, CGdiObject> map(&MakeTempGdiObject, &FreeTempGdiObject);
+    static CHandleMap<HGDIOBJ, CGdiObject> map(&CGdiObject::m_hObject, &NewWrapperFor);
     return map;
 }
 

@@ -3,22 +3,9 @@
 
 namespace {
 
-CWnd* MakeTempWnd(HWND hWnd)
-{
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = hWnd;
-    return pWnd;
-}
-
-void FreeTempWnd(CWnd* pWnd)
-{
-    pWnd->m_hWnd = nullptr;  // a temporary wrapper never destroys its window
-    delete pWnd;
-}
-
 CHandleMap<HWND, CWnd>& WndMap()
 {
-    static CHandleMap<HWND, CWnd> map(&MakeTempWnd, &FreeTempWnd);
+    static CHandleMap<HWND, CWnd> map(&CWnd::m_hWnd);
     return map;
 }
 

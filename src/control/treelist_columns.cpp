@@ -139,6 +139,19 @@ static void ToHeaderItem(const LVCOLUMNW* column, HDITEMW* item)
     }
 }
 
+// After a column came or went: renumbers the columns the window remembers and redraws.
+template <class Renumber>
+static void ColumnsMoved(TreeListData* d, Renumber renumber)
+{
+    renumber(d->selColumn);
+    renumber(d->focusColumn);
+    renumber(d->dropColumn);
+    renumber(d->editColumn);
+    RefreshEdges(d);
+    InvalidateRect(d->hwnd, nullptr, FALSE);
+    UpdateScrollBars(d);
+}
+
 LRESULT InsertColumn(TreeListData* d, int index, const LVCOLUMNW* column)
 {
     if (!column || index < 0 || d->columnCount >= kMaxColumns || !EnsureHeader(d)) return -1;
@@ -175,14 +188,7 @@ LRESULT InsertColumn(TreeListData* d, int index, const LVCOLUMNW* column)
     d->autoWidth[index] = automatic;
     d->autoColumns += automatic;
     ++d->columnCount;
-    auto shiftColumn = [index](int& c) { if (c >= index && index > 0) ++c; };
-    shiftColumn(d->selColumn);
-    shiftColumn(d->focusColumn);
-    shiftColumn(d->dropColumn);
-    shiftColumn(d->editColumn);
-    RefreshEdges(d);
-    InvalidateRect(d->hwnd, nullptr, FALSE);
-    UpdateScrollBars(d);
+    ColumnsMoved(d, [index](int& c) { if (c >= index && index > 0) ++c; });
     return index;
 }
 
@@ -213,14 +219,7 @@ LRESULT DeleteColumn(TreeListData* d, int index)
         d->autoWidth[c] = d->autoWidth[c + 1];
     }
     d->cells[--d->columnCount] = nullptr;
-    auto shiftColumn = [index](int& c) { if (c == index) c = 0; else if (c > index) --c; };
-    shiftColumn(d->selColumn);
-    shiftColumn(d->focusColumn);
-    shiftColumn(d->dropColumn);
-    shiftColumn(d->editColumn);
-    RefreshEdges(d);
-    InvalidateRect(d->hwnd, nullptr, FALSE);
-    UpdateScrollBars(d);
+    ColumnsMoved(d, [index](int& c) { if (c == index) c = 0; else if (c > index) --c; });
     return 1;
 }
 

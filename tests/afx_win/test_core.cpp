@@ -115,13 +115,20 @@ TEST(AfxMessageBoxPath, TextCaptionAndCountThroughTheOnePath)
 // A map of its own whose wrappers count themselves, to see the module-wide sweep.
 struct Counted
 {
+    HWND h = nullptr;
+    bool temporary = false;
+    ~Counted() { Alive() -= temporary; }
     static int& Alive() { static int alive = 0; return alive; }
 };
 
 CHandleMap<HWND, Counted>& CountedMap()
 {
-    static CHandleMap<HWND, Counted> map([](HWND) { ++Counted::Alive(); return new Counted; },
-                                         [](Counted* p) { --Counted::Alive(); delete p; });
+    static CHandleMap<HWND, Counted> map(&Counted::h, [](HWND) {
+        ++Counted::Alive();
+        auto* p = new Counted;
+        p->temporary = true;
+        return p;
+    });
     return map;
 }
 
