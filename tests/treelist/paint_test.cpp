@@ -88,7 +88,8 @@ TEST_F(PaintTest, ScreenshotOfAFullTree)
     ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_CHECKBOXES | TVS_EDITLABELS |
                          TVS_SHOWSELALWAYS, 520, 270));
     Send(TVM_SETEXTENDEDSTYLE, 0, TLX_GRIDLINES | TLX_ALTERNATE | TLX_SUBSELECT);
-    SetRowColours();  // the system's odd-row colour may equal the window colour
+    SetRowColours();  // the system's odd-row and grid colours may be close to the window colour
+    Send(TVM_SETBKCOLOR, TLC_GRID, RGB(190, 190, 190));
     // The default font's thin strokes come out light grey when smoothed; the caller's font is crisp.
     LOGFONTW logFont = {};
     SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0);
