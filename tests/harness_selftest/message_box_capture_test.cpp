@@ -133,64 +133,41 @@ TEST(MessageBoxGuard, ABoxWithoutACaptureFailsTheTestButIsAnswered) {
     EXPECT_EQ(result, IDOK);
 }
 
-// A dialog template in memory with the given controls: (style, id, class atom, text).
-class DialogTemplate {
-public:
-    explicit DialogTemplate(WORD count) {
-        auto dialog = reinterpret_cast<DLGTEMPLATE*>(bytes_);
-        dialog->style = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME;
-        dialog->cdit = count;
-        dialog->cx = 150;
-        dialog->cy = 40;
-        at_ = reinterpret_cast<WORD*>(dialog + 1) + 3;  // no menu, default class, no title
-    }
-    DialogTemplate& item(DWORD style, short id, WORD atom, const wchar_t* text) {
-        at_ = reinterpret_cast<WORD*>((reinterpret_cast<UINT_PTR>(at_) + 3) & ~UINT_PTR(3));
-        auto entry = reinterpret_cast<DLGITEMTEMPLATE*>(at_);
-        entry->style = style | WS_CHILD | WS_VISIBLE;
-        entry->x = short(5 + 45 * items_++);
-        entry->y = 5;
-        entry->cx = 40;
-        entry->cy = 12;
-        entry->id = WORD(id);
-        at_ = reinterpret_cast<WORD*>(entry + 1);
-        *at_++ = 0xFFFF;
-        *at_++ = atom;
-        for (const wchar_t* c = text; *c; ++c) *at_++ = WORD(*c);
-        *at_++ = 0;
-        *at_++ = 0;  // no creation data
-        return *this;
-    }
-    const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(bytes_); }
-
-private:
-    alignas(4) BYTE bytes_[512] = {};
-    WORD* at_;
-    int items_ = 0;
+// A control of a dialog made by hand: class, text, style and id.
+struct Control {
+    const wchar_t* windowClass;
+    const wchar_t* text;
+    DWORD style;
+    int id;
 };
 
-INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
+// A dialog window ("#32770") with the given controls, activated once they all exist.
+HWND ShowDialog(std::initializer_list<Control> controls) {
+    HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, L"#32770", L"", WS_POPUP | WS_CAPTION, 40, 40, 300, 100,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    int x = 5;
+    for (const Control& control : controls) {
+        CreateWindowExW(0, control.windowClass, control.text, WS_CHILD | WS_VISIBLE | control.style, x, 5, 80, 20,
+                        dialog, reinterpret_cast<HMENU>(INT_PTR(control.id)), GetModuleHandleW(nullptr), nullptr);
+        x += 90;
+    }
+    ShowWindow(dialog, SW_SHOW);
+    return dialog;
 }
 
 // An edit control makes a dialog no message box; a label (IDC_STATIC is 0xFFFF,
 // the id of a box's text) with OK and Cancel only resembles one.
 TEST(MessageBoxCapture, LeavesOrdinaryDialogsAndLookAlikesAlone) {
-    const DialogTemplate kDialogs[] = {
-        DialogTemplate(1).item(WS_BORDER, 100, 0x0081, L""),
-        DialogTemplate(3)
-            .item(SS_LEFT, -1, 0x0082, L"label")
-            .item(BS_DEFPUSHBUTTON, IDOK, 0x0080, L"OK")
-            .item(BS_PUSHBUTTON, IDCANCEL, 0x0080, L"Cancel"),
-    };
-    for (const auto& dialogTemplate : kDialogs) {
+    for (bool lookAlike : {false, true}) {
         MessageBoxCapture boxes;
-        HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.get(), nullptr,
-                                                 QuietDialogProc, 0);
+        HWND dialog = lookAlike ? ShowDialog({{L"STATIC", L"label", SS_LEFT, 0xFFFF},
+                                              {L"BUTTON", L"OK", BS_DEFPUSHBUTTON, IDOK},
+                                              {L"BUTTON", L"Cancel", BS_PUSHBUTTON, IDCANCEL}})
+                                : ShowDialog({{L"EDIT", L"", WS_BORDER, 100}});
         ASSERT_TRUE(dialog);
-        EXPECT_EQ(qvtest::DialogItemText(dialog, 0xFFFF), &dialogTemplate == &kDialogs[1] ? L"label" : L"");
+        EXPECT_EQ(qvtest::DialogItemText(dialog, 0xFFFF), lookAlike ? L"label" : L"");
         qvtest::PumpMessages(100);
-        EXPECT_TRUE(IsWindow(dialog));
+        EXPECT_TRUE(IsWindow(dialog)) << "look-alike " << lookAlike;
         EXPECT_MESSAGE_BOXES(boxes);
         DestroyWindow(dialog);
     }
