@@ -76,36 +76,26 @@ TEST_F(GridTest, CombineRefusesTenColumnsOrMoreAndSurvivesBadColumns)
     grid.SetCombine(0, 1);
 }
 
-TEST_F(GridTest, SwapMovesOnlyTheTexts)
+TEST_F(GridTest, SwapAndSortMoveOnlyTheTexts)
 {
     addColumns(3);
-    addRows({{L"a0", L"a1"}, {L"b0", L"b1", L"b2"}});
-    grid.SetColor(0, RGB(10, 10, 10), 0);
+    EXPECT_GE(grid.Sort(0, false), 0) << "an empty grid";
+    grid.QuickSort(0, -1, 0, false);
+    addRows({{L"delta", L"4"}, {L"alpha", L"1", L"a2"}, {L"charlie", L"3"}, {L"bravo", L"2"}, {L"echo", L"5"}});
+    grid.SetColor(0, RGB(9, 9, 9), 0);
     grid.SetItemColor(1, 2, RGB(20, 20, 20));
     grid.SetItemState(0, 0x1000, LVIS_STATEIMAGEMASK);
     grid.Swap(0, 1);
-    EXPECT_EQ(grid.GetItemText(0, 0), CString(L"b0"));
-    EXPECT_EQ(grid.GetItemText(0, 2), CString(L"b2"));
-    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"a1"));
-    EXPECT_EQ(grid.GetItemText(1, 2), CString(L""));
-    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(10, 10, 10));
-    EXPECT_EQ(grid.GetItemColor(1, 2), RGB(20, 20, 20));
-    EXPECT_EQ(grid.GetItemState(0, LVIS_STATEIMAGEMASK), 0x1000u);
     grid.Swap(1, 1);
-    EXPECT_EQ(grid.GetItemText(1, 0), CString(L"a0"));
-}
-
-TEST_F(GridTest, SortOrdersTextsAndLeavesRowAttributesInPlace)
-{
-    addColumns(2);
-    EXPECT_GE(grid.Sort(0, false), 0) << "an empty grid";
-    grid.QuickSort(0, -1, 0, false);
-    addRows({{L"delta", L"4"}, {L"alpha", L"1"}, {L"charlie", L"3"}, {L"bravo", L"2"}, {L"echo", L"5"}});
-    grid.SetColor(0, RGB(9, 9, 9), 0);
+    EXPECT_EQ(columnTexts(0), (Texts{L"alpha", L"delta", L"charlie", L"bravo", L"echo"}));
+    EXPECT_EQ(columnTexts(2), (Texts{L"a2", L"", L"", L"", L""})) << "a missing cell exchanges as an empty text";
     EXPECT_GE(grid.Sort(0, false), 0);
     EXPECT_EQ(columnTexts(0), (Texts{L"alpha", L"bravo", L"charlie", L"delta", L"echo"}));
     EXPECT_EQ(columnTexts(1), (Texts{L"1", L"2", L"3", L"4", L"5"}));
-    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(9, 9, 9)) << "colours stay with the positions";
+    // Colours and states stay with the positions.
+    EXPECT_EQ(grid.GetBkColor(0, 0), RGB(9, 9, 9));
+    EXPECT_EQ(grid.GetItemColor(1, 2), RGB(20, 20, 20));
+    EXPECT_EQ(grid.GetItemState(0, LVIS_STATEIMAGEMASK), 0x1000u);
     grid.Sort(1, true);
     EXPECT_EQ(columnTexts(0), (Texts{L"echo", L"delta", L"charlie", L"bravo", L"alpha"}));
 }

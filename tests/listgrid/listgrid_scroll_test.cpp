@@ -42,7 +42,7 @@ protected:
 
 }  // namespace
 
-TEST_F(GridScrollTest, RowHeightAndTheReachOfTheBar)
+TEST_F(GridScrollTest, TheBarReachesTheLastViewableRowAndShrinksWithDeletions)
 {
     fill(3);
     EXPECT_GT(rh(), 0);
@@ -57,6 +57,18 @@ TEST_F(GridScrollTest, RowHeightAndTheReachOfTheBar)
     EXPECT_EQ(rangeEnd(SB_VERT), down5(extent - clientRect().Height())) << "rows past the last viewable one are cut off";
     EXPECT_EQ(grid.RowToYPos(3), hh() + 3 * rh());
     EXPECT_EQ(grid.YToRow(hh() + 3 * rh() + 1), 3);
+
+    // Deleting rows shrinks the range and brings the position back inside it.
+    vscroll(SB_THUMBTRACK, 32767);
+    grid.DeleteAllItems();
+    EXPECT_EQ(vpos(), 0);
+    EXPECT_FALSE(grid.GetStyle() & WS_VSCROLL);
+    grid.AppendBlank(400);
+    vscroll(SB_THUMBTRACK, 32767);
+    for (int row = 399; row >= 10; --row)
+        grid.DeleteItem(row);
+    EXPECT_EQ(vpos(), 0);
+    EXPECT_EQ(grid.GetItemCount(), 10);
 }
 
 TEST_F(GridScrollTest, LinePageThumbEndAndWheelSteps)
@@ -140,21 +152,6 @@ TEST_F(GridScrollTest, HorizontalStepsAndTheHeaderFollows)
     ASSERT_NE(row0, nullptr);
     EXPECT_EQ(row0->text, L"row0");
     EXPECT_EQ(row0->origin.x, 3 - hpos());
-}
-
-TEST_F(GridScrollTest, DeletingRowsShrinksTheRange)
-{
-    fill(1000);
-    vscroll(SB_THUMBTRACK, 32767);
-    grid.DeleteAllItems();
-    EXPECT_EQ(vpos(), 0);
-    EXPECT_FALSE(grid.GetStyle() & WS_VSCROLL);
-    grid.AppendBlank(400);
-    vscroll(SB_THUMBTRACK, 32767);
-    for (int row = 399; row >= 10; --row)
-        grid.DeleteItem(row);
-    EXPECT_EQ(vpos(), 0);
-    EXPECT_EQ(grid.GetItemCount(), 10);
 }
 
 TEST_F(GridScrollTest, DraggingAHeaderBorderResizesTheRows)
