@@ -128,46 +128,46 @@ bool CTime::GetAsSystemTime(SYSTEMTIME& st) const noexcept
     return true;
 }
 
-int CTime::GetYear() const noexcept
+// One part of the local time plus `offset`; 0 outside the range.
+static int LocalPart(const CTime& time, int tm::*part, int offset) noexcept
 {
     struct tm local;
-    return GetLocalTm(&local) != nullptr ? local.tm_year + 1900 : 0;
+    return time.GetLocalTm(&local) != nullptr ? local.*part + offset : 0;
+}
+
+int CTime::GetYear() const noexcept
+{
+    return LocalPart(*this, &tm::tm_year, 1900);
 }
 
 int CTime::GetMonth() const noexcept
 {
-    struct tm local;
-    return GetLocalTm(&local) != nullptr ? local.tm_mon + 1 : 0;
+    return LocalPart(*this, &tm::tm_mon, 1);
 }
 
 int CTime::GetDay() const noexcept
 {
-    struct tm local;
-    return GetLocalTm(&local) != nullptr ? local.tm_mday : 0;
+    return LocalPart(*this, &tm::tm_mday, 0);
 }
 
 int CTime::GetHour() const noexcept
 {
-    struct tm local;
-    return GetLocalTm(&local) != nullptr ? local.tm_hour : 0;
+    return LocalPart(*this, &tm::tm_hour, 0);
 }
 
 int CTime::GetMinute() const noexcept
 {
-    struct tm local;
-    return GetLocalTm(&local) != nullptr ? local.tm_min : 0;
+    return LocalPart(*this, &tm::tm_min, 0);
 }
 
 int CTime::GetSecond() const noexcept
 {
-    struct tm local;
-    return GetLocalTm(&local) != nullptr ? local.tm_sec : 0;
+    return LocalPart(*this, &tm::tm_sec, 0);
 }
 
 int CTime::GetDayOfWeek() const noexcept
 {
-    struct tm local;
-    return GetLocalTm(&local) != nullptr ? local.tm_wday + 1 : 0;
+    return LocalPart(*this, &tm::tm_wday, 1);
 }
 
 CString CTime::Format(const wchar_t* pszFormat) const
