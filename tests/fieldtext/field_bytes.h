@@ -22,6 +22,14 @@ Bytes BytesOf(const T& value)
     return bytes;
 }
 
+// The bytes of values of each width the record codes use.
+inline Bytes U8(uint8_t value) { return BytesOf(value); }
+inline Bytes I32(int32_t value) { return BytesOf(value); }
+inline Bytes U32(uint32_t value) { return BytesOf(value); }
+inline Bytes I64(int64_t value) { return BytesOf(value); }
+inline Bytes F32(float value) { return BytesOf(value); }
+inline Bytes F64(double value) { return BytesOf(value); }
+
 inline Bytes TextBytes(const std::wstring& text)
 {
     Bytes bytes((text.size() + 1) * sizeof(wchar_t));

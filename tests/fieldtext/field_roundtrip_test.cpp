@@ -58,22 +58,22 @@ TEST_F(FieldRoundTrip, RecordToTextAndBack)
         cases.push_back({ 0, 0, TextBytes(text) });
     for (int n = 0; n <= 255; n += 15)
         for (int type : { 1, 31 })
-            cases.push_back({ type, 0, BytesOf<uint8_t>(uint8_t(n)) });
+            cases.push_back({ type, 0, U8(uint8_t(n)) });
     for (int n : { 0, 1, 9, 10, 99, 100, 12345, 2147483647 })
         for (int type : { 11, 12 })
-            cases.push_back({ type, 0, BytesOf<int32_t>(n) });
+            cases.push_back({ type, 0, I32(n) });
     for (float f : { 0.0f, 1.25f, -3.5f, 1024.75f, 0.5f })
-        cases.push_back({ 2, 2, BytesOf<float>(f) });
+        cases.push_back({ 2, 2, F32(f) });
     for (double d : { 0.0, 12.5, -3.25, 100.0, 0.125, 123456789.5, 1e29 })
         for (int type : { 3, 20 })
-            cases.push_back({ type, 3, BytesOf<double>(d) });
+            cases.push_back({ type, 3, F64(d) });
     for (int flag : { 0, 1 }) {
-        cases.push_back({ 29, 0, BytesOf<int32_t>(flag) });
-        cases.push_back({ 157, 0, BytesOf<int32_t>(flag) });  // bit 0: the bit written is the whole word
+        cases.push_back({ 29, 0, I32(flag) });
+        cases.push_back({ 157, 0, I32(flag) });  // bit 0: the bit written is the whole word
     }
     for (long long noon : NoonsToWalk()) {
-        cases.push_back({ 8, 0, BytesOf<int64_t>(noon) });
-        cases.push_back({ 17, 0, BytesOf<int64_t>(noon) });
+        cases.push_back({ 8, 0, I64(noon) });
+        cases.push_back({ 17, 0, I64(noon) });
         SYSTEMTIME local = TimeToLocal(noon);
         cases.push_back({ 18, 0, BytesOf(Stamp(local.wYear, local.wMonth, local.wDay)) });
         cases.push_back({ 19, 0, BytesOf(Stamp(local.wYear, local.wMonth, 1)) });
@@ -81,10 +81,10 @@ TEST_F(FieldRoundTrip, RecordToTextAndBack)
         for (long long t : { LocalToTime(local.wYear, 1, 1, 4), LocalToTime(local.wYear, local.wMonth, 1, 6),
                              LocalToTime(local.wYear, local.wMonth, local.wDay, 0) })
             if (t > 0)
-                cases.push_back({ 35, 0, BytesOf<int64_t>(t) });
+                cases.push_back({ 35, 0, I64(t) });
     }
     for (int type : { 8, 17, 35 })
-        cases.push_back({ type, 0, BytesOf<int64_t>(0) });
+        cases.push_back({ type, 0, I64(0) });
     for (int type : { 18, 19 })
         cases.push_back({ type, 0, BytesOf(Stamp(0, 0, 0)) });
 

@@ -36,7 +36,7 @@ void CheckShows(qvtest::MessageBoxCapture& boxes, const std::vector<ShowCase>& c
 
 Bytes Time(int y, int mo, int d, int h, int mi = 0, int s = 0)
 {
-    return BytesOf<int64_t>(LocalToTime(y, mo, d, h, mi, s));
+    return I64(LocalToTime(y, mo, d, h, mi, s));
 }
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -47,41 +47,30 @@ TEST_F(FieldShow, NumbersFlagsAndDurations)
 {
     const wchar_t* const bad = L"雙精度浮點數錯誤";
     CheckShows(boxes, {
-        { 0, 0, TextBytes(L"王小明"), L"王小明" },  { 0, 0, TextBytes(L""), L"" },
-        { 1, 0, BytesOf<uint8_t>(5), L"05" },       { 1, 0, BytesOf<uint8_t>(255), L"255" },
-        { 1, 0, BytesOf<uint8_t>(0), L"" },         { 31, 0, BytesOf<uint8_t>(5), L"5" },
-        { 31, 0, BytesOf<uint8_t>(0), L"" },        { 2, 2, BytesOf<float>(1.25f), L"1.25" },
-        { 2, 0, BytesOf<float>(2.75f), L"3" },      { 2, 3, BytesOf<float>(-0.5f), L"-0.500" },
-        { 2, -4, BytesOf<float>(7.0f), L"7" },      // a negative format is no decimals
-        { 2, 2, BytesOf<float>(0.0f), L"" },        { 3, 2, BytesOf<double>(12.5), L"12.50" },
-        { 3, 0, BytesOf<double>(-3.0), L"-3" },     { 3, 2, BytesOf<double>(0.0), L"" },
-        { 3, 1, BytesOf<double>(1e30), L"1000000000000000019884624838656.0" },
-        { 3, 2, BytesOf<double>(2e30), L"******", L"雙精度浮點數錯誤 2000000000000000039769249677312.000000" },
-        { 3, 2, BytesOf<double>(-2e30), L"******", L"雙精度浮點數錯誤 -2000000000000000039769249677312.000000" },
-        { 20, 3, BytesOf<double>(2.5), L"2.5" },    { 20, 2, BytesOf<double>(100.0), L"100" },
-        { 20, 2, BytesOf<double>(12.5), L"12.5" },  { 20, 2, BytesOf<double>(3.0), L"3" },
-        { 20, 2, BytesOf<double>(-0.25), L"-0.25" }, { 20, 0, BytesOf<double>(100.0), L"100" },
-        { 20, 2, BytesOf<double>(0.001), L"0" },    { 20, 2, BytesOf<double>(0.0), L"" },
-        { 20, 2, BytesOf<double>(1e300), L"******", bad }, { 20, 2, BytesOf<double>(-1e300), L"******", bad },
-        { 20, 2, BytesOf<double>(kNaN), L"******", bad },
-        { 20, 2, BytesOf<double>(std::numeric_limits<double>::infinity()), L"******", bad },
-        { 11, 0, BytesOf<int32_t>(42), L"42" },     { 11, 0, BytesOf<int32_t>(0), L"" },
-        { 11, 0, BytesOf<int32_t>(-5), L"" },       { 12, 0, BytesOf<int32_t>(2147483647), L"2147483647" },
-        { 12, 0, BytesOf<int32_t>(-2147483647 - 1), L"" },
-        { 25, 0, BytesOf<int32_t>(20210305), L"2021/03/05" },
-        { 25, 0, BytesOf<int32_t>(0), L"" },        { 25, 0, BytesOf<int32_t>(-20210305), L"" },
-        { 29, 0, BytesOf<int32_t>(0), L"否" },      { 29, 0, BytesOf<int32_t>(1), L"是" },
-        { 29, 0, BytesOf<int32_t>(-7), L"是" },     { 157, 3, BytesOf<uint32_t>(8), L"1" },
-        { 157, 3, BytesOf<uint32_t>(7), L"0" },     { 157, 0, BytesOf<uint32_t>(1), L"1" },
-        { 157, 31, BytesOf<uint32_t>(0x80000000u), L"1" }, { 157, 32, BytesOf<uint32_t>(0xFFFFFFFFu), L"0" },
-        { 157, -1, BytesOf<uint32_t>(0xFFFFFFFFu), L"0" },
-        { 7, 0, BytesOf<int64_t>(0), L"" },         { 7, 0, BytesOf<int64_t>(-5400), L"-(01:30)" },
-        { 7, 0, BytesOf<int64_t>(90000), L"25:00" }, { 7, 0, BytesOf<int64_t>(59), L"00:00" },
-        { 7, 0, BytesOf<int64_t>(3600 * 100 + 61), L"100:01" },
-        { 7, 0, BytesOf<int64_t>(std::numeric_limits<int64_t>::min()), L"-(2562047788015215:30)" },
+        { 0, 0, TextBytes(L"王小明"), L"王小明" }, { 0, 0, TextBytes(L""), L"" }, { 1, 0, U8(5), L"05" },
+        { 1, 0, U8(255), L"255" }, { 1, 0, U8(0), L"" }, { 31, 0, U8(5), L"5" }, { 31, 0, U8(0), L"" },
+        { 2, 2, F32(1.25f), L"1.25" }, { 2, 0, F32(2.75f), L"3" }, { 2, 3, F32(-0.5f), L"-0.500" },
+        { 2, -4, F32(7.0f), L"7" },      // a negative format is no decimals
+        { 2, 2, F32(0.0f), L"" }, { 3, 2, F64(12.5), L"12.50" }, { 3, 0, F64(-3.0), L"-3" }, { 3, 2, F64(0.0), L"" },
+        { 3, 1, F64(1e30), L"1000000000000000019884624838656.0" },
+        { 3, 2, F64(2e30), L"******", L"雙精度浮點數錯誤 2000000000000000039769249677312.000000" },
+        { 3, 2, F64(-2e30), L"******", L"雙精度浮點數錯誤 -2000000000000000039769249677312.000000" },
+        { 20, 3, F64(2.5), L"2.5" }, { 20, 2, F64(100.0), L"100" }, { 20, 2, F64(12.5), L"12.5" },
+        { 20, 2, F64(3.0), L"3" }, { 20, 2, F64(-0.25), L"-0.25" }, { 20, 0, F64(100.0), L"100" },
+        { 20, 2, F64(0.001), L"0" }, { 20, 2, F64(0.0), L"" }, { 20, 2, F64(1e300), L"******", bad },
+        { 20, 2, F64(-1e300), L"******", bad }, { 20, 2, F64(kNaN), L"******", bad },
+        { 20, 2, F64(std::numeric_limits<double>::infinity()), L"******", bad }, { 11, 0, I32(42), L"42" },
+        { 11, 0, I32(0), L"" }, { 11, 0, I32(-5), L"" }, { 12, 0, I32(2147483647), L"2147483647" },
+        { 12, 0, I32(-2147483647 - 1), L"" }, { 25, 0, I32(20210305), L"2021/03/05" }, { 25, 0, I32(0), L"" },
+        { 25, 0, I32(-20210305), L"" }, { 29, 0, I32(0), L"否" }, { 29, 0, I32(1), L"是" }, { 29, 0, I32(-7), L"是" },
+        { 157, 3, U32(8), L"1" }, { 157, 3, U32(7), L"0" }, { 157, 0, U32(1), L"1" },
+        { 157, 31, U32(0x80000000u), L"1" }, { 157, 32, U32(0xFFFFFFFFu), L"0" }, { 157, -1, U32(0xFFFFFFFFu), L"0" },
+        { 7, 0, I64(0), L"" }, { 7, 0, I64(-5400), L"-(01:30)" }, { 7, 0, I64(90000), L"25:00" },
+        { 7, 0, I64(59), L"00:00" }, { 7, 0, I64(3600 * 100 + 61), L"100:01" },
+        { 7, 0, I64(std::numeric_limits<int64_t>::min()), L"-(2562047788015215:30)" },
     });
     // A NaN under code 3 is reported too, with whatever text the runtime gives it.
-    EXPECT_STREQ(L"******", GuardedRecord(BytesOf<double>(kNaN)).Show(3, 2).GetString());
+    EXPECT_STREQ(L"******", GuardedRecord(F64(kNaN)).Show(3, 2).GetString());
     ASSERT_EQ(1u, boxes.count());
     EXPECT_EQ(0u, boxes.last().text.find(L"雙精度浮點數錯誤 "));
     EXPECT_EQ(Box::Framework, KindOf(boxes.last()));
@@ -89,15 +78,15 @@ TEST_F(FieldShow, NumbersFlagsAndDurations)
 
 TEST_F(FieldShow, TimeValues)
 {
-    const Bytes t = Time(2021, 3, 5, 7, 8, 9), zero = BytesOf<int64_t>(0), negative = BytesOf<int64_t>(-60);
+    const Bytes t = Time(2021, 3, 5, 7, 8, 9), zero = I64(0), negative = I64(-60);
     CheckShows(boxes, {
-        { 5, 0, t, L"07:08:09" },  { 6, 0, t, L"07時08分" },    { 8, 0, t, L"20210305" },
-        { 9, 0, t, L"20210305 07時" },  { 17, 0, t, L"2021/03/05" },  { 34, 0, t, L"2021/03/05" },
-        { 21, 0, t, L"2021年03月05日" }, { 23, 0, t, L"2021年03月05日(五)" }, { 35, 0, t, L"20210305" },
-        { 35, 0, Time(2005, 1, 1, 4), L"2005" },        { 35, 0, Time(2005, 2, 1, 6), L"200502" },
-        { 35, 0, Time(2026, 3, 8, 0), L"20260308" },    { 35, 0, Time(2026, 11, 1, 6), L"202611" },
-        { 9, 0, Time(2026, 11, 1, 23), L"20261101 23時" }, { 17, 0, Time(2099, 12, 31, 12), L"2099/12/31" },
-        { 17, 0, negative, L"--time--", L"時間錯誤" },  { 34, 0, negative, L"--time--", L"時間錯誤" },
+        { 5, 0, t, L"07:08:09" }, { 6, 0, t, L"07時08分" }, { 8, 0, t, L"20210305" }, { 9, 0, t, L"20210305 07時" },
+        { 17, 0, t, L"2021/03/05" }, { 34, 0, t, L"2021/03/05" }, { 21, 0, t, L"2021年03月05日" },
+        { 23, 0, t, L"2021年03月05日(五)" }, { 35, 0, t, L"20210305" }, { 35, 0, Time(2005, 1, 1, 4), L"2005" },
+        { 35, 0, Time(2005, 2, 1, 6), L"200502" }, { 35, 0, Time(2026, 3, 8, 0), L"20260308" },
+        { 35, 0, Time(2026, 11, 1, 6), L"202611" }, { 9, 0, Time(2026, 11, 1, 23), L"20261101 23時" },
+        { 17, 0, Time(2099, 12, 31, 12), L"2099/12/31" }, { 17, 0, negative, L"--time--", L"時間錯誤" },
+        { 34, 0, negative, L"--time--", L"時間錯誤" },
     });
     // Time 0 is no time for any of the codes; a negative one for most.
     std::vector<ShowCase> empty;
@@ -122,7 +111,7 @@ TEST_F(FieldShow, WeekdaysAndMonthNames)
     for (int month = 1; month <= 12; ++month)
         EXPECT_STREQ(months[month - 1], GuardedRecord(Time(2026, month, 15, 12)).Show(10, 0).GetString());
     // Code 10 always gives a month: time 0 is in January 1970 or December 1969, by the zone.
-    EXPECT_STREQ(months[TimeToLocal(0).wMonth - 1], GuardedRecord(BytesOf<int64_t>(0)).Show(10, 0).GetString());
+    EXPECT_STREQ(months[TimeToLocal(0).wMonth - 1], GuardedRecord(I64(0)).Show(10, 0).GetString());
     EXPECT_TRUE(Showed(boxes, kNoBox));
 }
 
@@ -130,14 +119,14 @@ TEST_F(FieldShow, TimeStamps)
 {
     const Bytes s = BytesOf(Stamp(2021, 3, 5, 7, 8, 9)), null = BytesOf(Stamp(0, 3, 5, 7, 8, 9));
     CheckShows(boxes, {
-        { 13, 0, s, L"07:08:09" },   { 14, 0, s, L"03/05" },   { 15, 0, s, L"2021/03/05" },
-        { 16, 0, s, L"2021/03/05 07:08:09" },  { 18, 0, s, L"2021/03/05" },  { 19, 0, s, L"2021/03" },
-        { 13, 0, BytesOf(Stamp(-3, 1, 1, 1, 2, 3)), L"01:02:03" },  { 14, 0, BytesOf(Stamp(-3, 1, 1)), L"" },
+        { 13, 0, s, L"07:08:09" }, { 14, 0, s, L"03/05" }, { 15, 0, s, L"2021/03/05" },
+        { 16, 0, s, L"2021/03/05 07:08:09" }, { 18, 0, s, L"2021/03/05" }, { 19, 0, s, L"2021/03" },
+        { 13, 0, BytesOf(Stamp(-3, 1, 1, 1, 2, 3)), L"01:02:03" }, { 14, 0, BytesOf(Stamp(-3, 1, 1)), L"" },
         // Codes 18 and 19 show only a plausible stamp.
-        { 18, 0, BytesOf(Stamp(1900, 1, 1)), L"1900/01/01" },  { 18, 0, BytesOf(Stamp(1899, 12, 31)), L"" },
-        { 18, 0, BytesOf(Stamp(2021, 13, 1)), L"" },           { 18, 0, BytesOf(Stamp(2021, 1, 32)), L"" },
-        { 18, 0, BytesOf(Stamp(2021, 1, 1, 25)), L"" },        { 18, 0, BytesOf(Stamp(2021, 1, 1, 24)), L"2021/01/01" },
-        { 19, 0, BytesOf(Stamp(9999, 12, 31)), L"9999/12" },   { 19, 0, BytesOf(Stamp(2021, 13, 1)), L"" },
+        { 18, 0, BytesOf(Stamp(1900, 1, 1)), L"1900/01/01" }, { 18, 0, BytesOf(Stamp(1899, 12, 31)), L"" },
+        { 18, 0, BytesOf(Stamp(2021, 13, 1)), L"" }, { 18, 0, BytesOf(Stamp(2021, 1, 32)), L"" },
+        { 18, 0, BytesOf(Stamp(2021, 1, 1, 25)), L"" }, { 18, 0, BytesOf(Stamp(2021, 1, 1, 24)), L"2021/01/01" },
+        { 19, 0, BytesOf(Stamp(9999, 12, 31)), L"9999/12" }, { 19, 0, BytesOf(Stamp(2021, 13, 1)), L"" },
     });
     // A stamp of year 0 is a null stamp: no text for any code.
     std::vector<ShowCase> nulls;
@@ -150,12 +139,12 @@ TEST_F(FieldShow, ChineseNumeralDates)
 {
     struct Case { TIMESTAMP_STRUCT stamp; const wchar_t* text; } cases[] = {
         { Stamp(2021, 12, 25), L"二零二一年十二月二十五日" }, { Stamp(2005, 1, 5), L"二零零五年一月五日" },
-        { Stamp(2005, 10, 10), L"二零零五年十月十日" },       { Stamp(2005, 11, 15), L"二零零五年十一月十五日" },
-        { Stamp(2005, 2, 19), L"二零零五年二月十九日" },      { Stamp(2005, 2, 20), L"二零零五年二月二十日" },
-        { Stamp(1999, 3, 31), L"一九九九年三月三十一日" },    { Stamp(10, 7, 1), L"零零一零年七月一日" },
+        { Stamp(2005, 10, 10), L"二零零五年十月十日" }, { Stamp(2005, 11, 15), L"二零零五年十一月十五日" },
+        { Stamp(2005, 2, 19), L"二零零五年二月十九日" }, { Stamp(2005, 2, 20), L"二零零五年二月二十日" },
+        { Stamp(1999, 3, 31), L"一九九九年三月三十一日" }, { Stamp(10, 7, 1), L"零零一零年七月一日" },
         { Stamp(0, 7, 1), L"" },
         // Parts out of range never read past a table.
-        { Stamp(2021, 13, 0), L"二零二一年月日" },            { Stamp(32767, 0, 100), L"二七六七年月零十日" },
+        { Stamp(2021, 13, 0), L"二零二一年月日" }, { Stamp(32767, 0, 100), L"二七六七年月零十日" },
     };
     for (const Case& c : cases) {
         EXPECT_STREQ(c.text, CField::ToChinese(c.stamp).GetString());
@@ -168,7 +157,7 @@ TEST_F(FieldShow, CStringObjectsAndUnknownCodes)
     CString value(L"備註：複診");
     EXPECT_EQ(value, CField::GetFieldString(reinterpret_cast<char*>(&value), 39, 0));
 
-    GuardedRecord record(BytesOf<int64_t>(123456789));
+    GuardedRecord record(I64(123456789));
     for (int code : { 4, 22, 24, 26, 27, 28, 30, 32, 33, 37, 38, 40, 128, 156, 158, -1 }) {
         CString expected;
         expected.Format(L"不認識的數據類型 %d", code);

@@ -18,7 +18,7 @@ class FieldStore : public qvtest::MessageBoxTest {};
 // A time is written as its low 32 bits into four bytes; the other four stay.
 Bytes Time32(long long t)
 {
-    return BytesOf<uint32_t>(uint32_t(t));
+    return U32(uint32_t(t));
 }
 
 Bytes LocalTime32(int y, int mo, int d, int h, int mi = 0, int s = 0)
@@ -33,15 +33,13 @@ TEST_F(FieldStore, EveryCodeWritesItsValueAndNothingBeyondItsWidth)
     SYSTEMTIME now;
     GetLocalTime(&now);
     const std::wstring tail(400, L'9');  // read from the first nineteen characters only
-    const Bytes none32 = BytesOf<uint32_t>(0), noStamp = BytesOf(Stamp(0, 0, 0));
+    const Bytes none32 = U32(0), noStamp = BytesOf(Stamp(0, 0, 0));
     struct Case { std::wstring text; int type; Bytes written; } cases[] = {  // exactly the bytes written
-        { L"王小明", 0, TextBytes(L"王小明") }, { L"", 32, TextBytes(L"") }, { L"7", 1, BytesOf<uint8_t>(7) },
-        { L"300", 1, BytesOf<uint8_t>(300 & 0xFF) }, { L"abc", 31, BytesOf<uint8_t>(0) },
-        { L"12", 31, BytesOf<uint8_t>(12) }, { L"1.25", 2, BytesOf<float>(1.25f) }, { L"", 2, BytesOf<float>(0.0f) },
-        { L"12.5", 3, BytesOf<double>(12.5) }, { L"-0.125", 20, BytesOf<double>(-0.125) },
-        { L"1e300", 33, BytesOf<double>(1e300) }, { L"-42", 11, BytesOf<int32_t>(-42) },
-        { L"99999999999", 12, BytesOf<int32_t>(2147483647) }, { L"x", 12, BytesOf<int32_t>(0) },
-        { L"07:08:09", 5, LocalTime32(now.wYear, 1, 1, 7, 8, 9) },
+        { L"王小明", 0, TextBytes(L"王小明") }, { L"", 32, TextBytes(L"") }, { L"7", 1, U8(7) },
+        { L"300", 1, U8(300 & 0xFF) }, { L"abc", 31, U8(0) }, { L"12", 31, U8(12) }, { L"1.25", 2, F32(1.25f) },
+        { L"", 2, F32(0.0f) }, { L"12.5", 3, F64(12.5) }, { L"-0.125", 20, F64(-0.125) },
+        { L"1e300", 33, F64(1e300) }, { L"-42", 11, I32(-42) }, { L"99999999999", 12, I32(2147483647) },
+        { L"x", 12, I32(0) }, { L"07:08:09", 5, LocalTime32(now.wYear, 1, 1, 7, 8, 9) },
         { L"07時08分", 6, LocalTime32(now.wYear, now.wMonth, now.wDay, 7, 8) }, { L"", 6, none32 },
         { L"20210305", 8, LocalTime32(2021, 3, 5, 12) }, { L"20260308", 30, LocalTime32(2026, 3, 8, 12) },
         { L"合計", 8, none32 }, { L"合計", 30, none32 }, { L"", 8, none32 }, { L"", 9, none32 },
@@ -51,18 +49,16 @@ TEST_F(FieldStore, EveryCodeWritesItsValueAndNothingBeyondItsWidth)
         { L"2099/12/31", 17, LocalTime32(2099, 12, 31, 12) },  // past 2038: the low 32 bits
         { L"", 17, none32 }, { L"", 18, noStamp }, { L"", 19, noStamp },
         { L"2021/03/05", 18, BytesOf(Stamp(2021, 3, 5)) }, { L"20210305", 18, BytesOf(Stamp(2021, 3, 5)) },
-        { L"2021/03", 19, BytesOf(Stamp(2021, 3, 1)) }, { L"2021/03/05", 26, BytesOf<int32_t>(20210301) },
-        { L"2021/03/", 26, BytesOf<int32_t>(20210301) },
-        { L"2021/03", 26, BytesOf<int32_t>(0) },  // not longer than 7 characters
-        { L"00:00", 27, BytesOf<int32_t>(2400) }, { L"07:05", 27, BytesOf<int32_t>(705) },
-        { L"23:59", 27, BytesOf<int32_t>(2359) }, { L"", 27, BytesOf<int32_t>(0) },
-        { L"2021/03/05", 28, BytesOf<int32_t>(20210305) }, { L"2021/03/5", 28, BytesOf<int32_t>(0) },
-        { L"是", 29, BytesOf<int32_t>(1) }, { L"否", 29, BytesOf<int32_t>(0) }, { L"1", 29, BytesOf<int32_t>(0) },
-        { L"", 35, none32 }, { L"合計", 35, none32 }, { L"2005", 35, LocalTime32(2005, 1, 1, 4) },
-        { L"200502", 35, LocalTime32(2005, 2, 1, 6) }, { L"20050228", 35, LocalTime32(2005, 2, 28, 0) },
-        { L"20261101", 35, LocalTime32(2026, 11, 1, 0) }, { L"是", 157, BytesOf<int32_t>(1) },
-        { L"5", 157, BytesOf<int32_t>(1) }, { L"0", 157, BytesOf<int32_t>(0) }, { L"-3", 157, BytesOf<int32_t>(0) },
-        { L"否", 157, BytesOf<int32_t>(0) },
+        { L"2021/03", 19, BytesOf(Stamp(2021, 3, 1)) }, { L"2021/03/05", 26, I32(20210301) },
+        { L"2021/03/", 26, I32(20210301) },
+        { L"2021/03", 26, I32(0) },  // not longer than 7 characters
+        { L"00:00", 27, I32(2400) }, { L"07:05", 27, I32(705) }, { L"23:59", 27, I32(2359) }, { L"", 27, I32(0) },
+        { L"2021/03/05", 28, I32(20210305) }, { L"2021/03/5", 28, I32(0) }, { L"是", 29, I32(1) },
+        { L"否", 29, I32(0) }, { L"1", 29, I32(0) }, { L"", 35, none32 }, { L"合計", 35, none32 },
+        { L"2005", 35, LocalTime32(2005, 1, 1, 4) }, { L"200502", 35, LocalTime32(2005, 2, 1, 6) },
+        { L"20050228", 35, LocalTime32(2005, 2, 28, 0) }, { L"20261101", 35, LocalTime32(2026, 11, 1, 0) },
+        { L"是", 157, I32(1) }, { L"5", 157, I32(1) }, { L"0", 157, I32(0) }, { L"-3", 157, I32(0) },
+        { L"否", 157, I32(0) },
         // Texts that do not match leave the unread parts zero: "2021/03" read as
         // %04d%02d%02d stops at "/", and letters give a time that cannot be built.
         { L"2021/03", 8, Time32(CTime(2021, 0, 0, 12, 0, 0).GetTime()) }, { L"abcdefgh", 17, Time32(-1) },
@@ -72,11 +68,9 @@ TEST_F(FieldStore, EveryCodeWritesItsValueAndNothingBeyondItsWidth)
         { L"20210305" + tail, 30, LocalTime32(2021, 3, 5, 12) },
         { L"2021/03/05" + tail, 17, LocalTime32(2021, 3, 5, 12) },
         { L"2021/03/05" + tail, 18, BytesOf(Stamp(2021, 3, 5)) },
-        { L"2021/03" + tail, 19, BytesOf(Stamp(2021, 3, 1)) }, { L"07:05" + tail, 27, BytesOf<int32_t>(705) },
-        { L"21.03.05,10:30" + tail, 9, LocalTime32(2021, 3, 5, 10, 30) },
-        { L"2021/03/05" + tail, 28, BytesOf<int32_t>(20210305) },
-        { L"2021/03/05" + tail, 26, BytesOf<int32_t>(20210301) },
-        { L"20050228" + tail, 35, LocalTime32(2005, 2, 28, 0) },
+        { L"2021/03" + tail, 19, BytesOf(Stamp(2021, 3, 1)) }, { L"07:05" + tail, 27, I32(705) },
+        { L"21.03.05,10:30" + tail, 9, LocalTime32(2021, 3, 5, 10, 30) }, { L"2021/03/05" + tail, 28, I32(20210305) },
+        { L"2021/03/05" + tail, 26, I32(20210301) }, { L"20050228" + tail, 35, LocalTime32(2005, 2, 28, 0) },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "code " << c.type << " text " << testing::PrintToString(c.text.substr(0, 20)));
