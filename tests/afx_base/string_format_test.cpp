@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "afxstr.h"
 

@@ -2,6 +2,9 @@
 // of range, aliasing arguments, direct buffer access, string resources.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <utility>
+
 #include "afx_base_resource.h"
 #include "afxstr.h"
 #include "quiet_asserts.h"
