@@ -76,7 +76,7 @@ std::vector<std::wstring> Labels(HWND dialog)
     return labels;
 }
 
-TEST(LibraryResources, CheckBoxBitmapHoldsAnEmptyAndATickedBoxOnRed)
+TEST(LibraryResources, CheckBoxAndSortBitmaps)
 {
     int bits = 0;
     qvtest::PixelImage boxes = ReadLibraryBitmap(200, &bits);
@@ -85,17 +85,15 @@ TEST(LibraryResources, CheckBoxBitmapHoldsAnEmptyAndATickedBoxOnRed)
     EXPECT_EQ(4, bits);
     EXPECT_EQ(RGB(255, 0, 0), boxes.pixel(0, 0));
     EXPECT_EQ(RGB(255, 0, 0), boxes.pixel(16, 0));
-    // Both boxes have a white inside; only the second carries black ink in it.
+    // The check-box bitmap holds an empty and a ticked box on red; both have a white inside,
+    // only the second carries black ink in it.
     const RECT empty{0, 0, 16, 16}, ticked{16, 0, 32, 16};
     EXPECT_EQ(RGB(255, 255, 255), boxes.pixel(8, 8));
     EXPECT_GT(Count(boxes, empty, RGB(255, 255, 255)), 80);
     EXPECT_GT(Count(boxes, ticked, RGB(255, 255, 255)), 50);
     EXPECT_GE(Count(boxes, ticked, RGB(0, 0, 0)), Count(boxes, empty, RGB(0, 0, 0)) + 15) << "the tick is black";
-}
 
-TEST(LibraryResources, SortBitmapHoldsAnUpAndADownTriangleOnLightGrey)
-{
-    int bits = 0;
+    // The sort bitmap holds an up and a down triangle on light grey.
     qvtest::PixelImage arrows = ReadLibraryBitmap(343, &bits);
     ASSERT_EQ(32, arrows.width);
     ASSERT_EQ(15, arrows.height);

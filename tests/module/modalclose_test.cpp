@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "message_box_capture.h"
+#include "module_ids.h"
 #include "qvctrl.h"
 #include "test_window.h"
 
@@ -66,7 +67,6 @@ INT_PTR CALLBACK CancellableDialogProc(HWND dialog, UINT message, WPARAM wParam,
 {
     switch (message) {
     case WM_INITDIALOG:
-        ::SetWindowTextW(dialog, L"等待取消的對話框");
         ::SetTimer(dialog, 1, 50, nullptr);
         return TRUE;
     case WM_TIMER:
@@ -87,17 +87,9 @@ INT_PTR CALLBACK CancellableDialogProc(HWND dialog, UINT message, WPARAM wParam,
 
 TEST(CancelModalDialogs, EndsARunningModalDialog)
 {
-    // An in-memory template: a pop-up dialog with a caption and no controls.
-    struct alignas(4)
-    {
-        DLGTEMPLATE head;
-        WORD menu, windowClass, title;
-    } dialogTemplate{};
-    dialogTemplate.head.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-    dialogTemplate.head.cx = 120;
-    dialogTemplate.head.cy = 60;
-    INT_PTR result = ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialogTemplate.head, nullptr,
-                                               CancellableDialogProc, 0);
+    // The program's icon dialog: a pop-up with a caption, so it takes part.
+    INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ICON_DIALOG), nullptr,
+                                       CancellableDialogProc, 0);
     // The timer runs before CancelModalDialogs has returned, so DWLP_USER is still 0
     // when command 6 arrives: 600 says the dialog ended through command 6.
     EXPECT_EQ(600, result);
