@@ -54,7 +54,7 @@ TEST_F(GridScrollTest, TheBarReachesTheLastViewableRowAndShrinksWithDeletions)
     grid.AppendBlank(20000);
     EXPECT_TRUE(grid.GetStyle() & WS_VSCROLL);
     const int extent = rh() * std::min(grid.GetItemCount(), grid.LastViewableRow()) + hh();
-    EXPECT_EQ(rangeEnd(SB_VERT), down5(extent - clientRect().Height())) << "rows past the last viewable one are cut off";
+    EXPECT_EQ(rangeEnd(SB_VERT), down5(extent - clientRect().Height())) << "rows past the last viewable are cut";
     EXPECT_EQ(grid.RowToYPos(3), hh() + 3 * rh());
     EXPECT_EQ(grid.YToRow(hh() + 3 * rh() + 1), 3);
 
@@ -81,11 +81,11 @@ TEST_F(GridScrollTest, LinePageThumbEndAndWheelSteps)
     auto wheel = [](short delta, int expected) { return Step{WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(delta)), expected}; };
     // Positions are multiples of the scale, inside the range; the wheel moves by its delta in pixels.
     const Step steps[] = {
-        bar(SB_LINEDOWN, line),  bar(SB_LINEDOWN, 2 * line), bar(SB_LINEUP, line),  bar(SB_PAGEDOWN, line + page),
-        bar(SB_PAGEUP, line),    bar(SB_PAGEUP, 0),          wheel(120, 0),         wheel(-120, 120),
-        wheel(-240, 360),        wheel(120, 240),            wheel(-7, 245),        bar(SB_THUMBTRACK, 5 * 123, 123),
-        bar(SB_THUMBPOSITION, 200, 40),  bar(SB_ENDSCROLL, 200, 900),  bar(SB_THUMBTRACK, bottom, 32767),
-        wheel(-120, bottom),     bar(SB_LINEDOWN, bottom),   bar(SB_TOP, bottom - 50, 50),  bar(SB_BOTTOM, bottom - 45, 7)};
+        bar(SB_LINEDOWN, line), bar(SB_LINEDOWN, 2 * line), bar(SB_LINEUP, line), bar(SB_PAGEDOWN, line + page),
+        bar(SB_PAGEUP, line), bar(SB_PAGEUP, 0), wheel(120, 0), wheel(-120, 120), wheel(-240, 360), wheel(120, 240),
+        wheel(-7, 245), bar(SB_THUMBTRACK, 5 * 123, 123), bar(SB_THUMBPOSITION, 200, 40), bar(SB_ENDSCROLL, 200, 900),
+        bar(SB_THUMBTRACK, bottom, 32767), wheel(-120, bottom), bar(SB_LINEDOWN, bottom), bar(SB_TOP, bottom - 50, 50),
+        bar(SB_BOTTOM, bottom - 45, 7)};
     for (size_t i = 0; i < std::size(steps); ++i)
     {
         grid.SendMessage(steps[i].message, steps[i].wParam, MAKELPARAM(50, 50));
