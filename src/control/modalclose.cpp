@@ -39,7 +39,7 @@ int CancelModalDialogs(UINT nProcessID)
                 return 0;
             }
         }
-        walk.MoveTo(hNext);
+        walk.MoveTo(walk.GoOnAfter(hWnd, hNext));
     }
     return 1;
 }

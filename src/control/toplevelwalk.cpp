@@ -21,6 +21,13 @@ HWND CTopLevelWalk::After(HWND hWnd) const
     return hNext == m_hFirst ? nullptr : hNext;
 }
 
+HWND CTopLevelWalk::GoOnAfter(HWND hWnd, HWND hNext) const
+{
+    if (hNext == nullptr || ::IsWindow(hNext) || !::IsWindow(hWnd))
+        return hNext;
+    return After(hWnd);
+}
+
 void CTopLevelWalk::MoveTo(HWND hWnd)
 {
     m_hCurrent = ++m_nSteps < kMaxSteps ? hWnd : nullptr;

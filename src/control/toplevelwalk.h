@@ -13,6 +13,9 @@ public:
     // The window after hWnd in z-order, or null when the walk ends there
     // (no window left, or back at the first one).
     HWND After(HWND hWnd) const;
+    // Where to go on after hWnd was handled, hNext being After(hWnd) from before:
+    // hNext, or when it went away meanwhile, the window that follows hWnd now.
+    HWND GoOnAfter(HWND hWnd, HWND hNext) const;
     void MoveTo(HWND hWnd);
     void Next() { MoveTo(After(m_hCurrent)); }
 

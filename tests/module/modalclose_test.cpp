@@ -62,6 +62,31 @@ TEST(CancelModalDialogs, WithoutAStopperTheWalkEndsWithOne)
     EXPECT_TRUE(other.received().empty());
 }
 
+// Closing a dialog may take the window after it along (or another process may close
+// that one meanwhile): the walk still reaches the windows further down.
+TEST(CancelModalDialogs, GoesOnWhenTheNextWindowWentAway)
+{
+    static TestWindow* s_closedAlong;
+    static WNDPROC s_baseProc;
+    TestWindow bottom(L"QVTestDialog", L"底下", WS_POPUP, {{kCancelModal, 1}});
+    s_closedAlong = new TestWindow(L"QVTestDialog", L"一起關閉", WS_POPUP);
+    TestWindow top(L"QVTestDialog", L"上面", WS_POPUP, {{kCancelModal, 1}});
+    WNDPROC closing = [](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_COMMAND && wParam == 6) {
+            delete s_closedAlong;
+            s_closedAlong = nullptr;
+        }
+        return CallWindowProcW(s_baseProc, hWnd, message, wParam, lParam);
+    };
+    s_baseProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(top.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(closing)));
+
+    EXPECT_EQ(1, CancelModalDialogs(0));
+    EXPECT_EQ(nullptr, s_closedAlong);
+    EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), top.received());
+    EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), bottom.received());
+}
+
 // A real modal dialog that answers kCancelModal and ends on command 6.
 INT_PTR CALLBACK CancellableDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
