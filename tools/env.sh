@@ -17,6 +17,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 # The fixed zone of every run (Taipei has no daylight-saving time).
 export TZ=${QV_TZ:-Asia/Taipei}
 export QV_OUT="$QV_ROOT/out"
+# The system's fonts without smoothing (see tools/fonts.conf).
+export FONTCONFIG_FILE="$QV_ROOT/tools/fonts.conf"
 # Where the PDF queue writes printed jobs (cups-pdf's Out for this user).
 export QV_PDF_DIR="${HOME:-/root}/PDF"
 export QV_DISPLAY_NUM=77
