@@ -14,7 +14,7 @@ enum : UINT {
     IDC_CHECK,
 };
 
-const int kLabelWidth = 230;
+const int kLabelWidth = 300;
 const int kEditWidth = 220;
 const int kRowHeight = 36;
 
