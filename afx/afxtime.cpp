@@ -114,17 +114,10 @@ struct tm* CTime::GetLocalTm(struct tm* ptm) const noexcept
 
 bool CTime::GetAsSystemTime(SYSTEMTIME& st) const noexcept
 {
-    struct tm local;
-    if (GetLocalTm(&local) == nullptr)
+    Parts parts;
+    if (!IsInRange(m_time) || !UtcToLocal(nullptr, m_time, parts))
         return false;
-    st.wYear = WORD(local.tm_year + 1900);
-    st.wMonth = WORD(local.tm_mon + 1);
-    st.wDayOfWeek = WORD(local.tm_wday);
-    st.wDay = WORD(local.tm_mday);
-    st.wHour = WORD(local.tm_hour);
-    st.wMinute = WORD(local.tm_min);
-    st.wSecond = WORD(local.tm_sec);
-    st.wMilliseconds = 0;
+    PartsToSystemTime(parts, st);
     return true;
 }
 
