@@ -43,8 +43,8 @@ inline ::testing::AssertionResult Showed(qvtest::MessageBoxCapture& capture, con
     ::testing::AssertionResult failure = ::testing::AssertionFailure();
     failure << "expected " << expected << " box(es) of kind " << int(said.kind) << " "
             << ::testing::PrintToString(std::wstring(said.text)) << ", saw " << seen.size();
-    if (!seen.empty())
-        failure << ", first " << ::testing::PrintToString(seen[0]);
+    for (const qvtest::CapturedMessageBox& box : seen)
+        failure << ", " << ::testing::PrintToString(box);
     return failure;
 }
 

@@ -175,7 +175,9 @@ LRESULT CALLBACK MessageBoxWatch::CbtProc(int code, WPARAM wParam, LPARAM lParam
 }
 
 void MessageBoxWatch::onActivate(HWND dialog) {
-    if (!IsDialogWindow(dialog)) return;
+    // Closing a window can activate one of another program on the same desktop from
+    // this thread: only this thread's boxes are ours.
+    if (!IsDialogWindow(dialog) || GetWindowThreadProcessId(dialog, nullptr) != thread_) return;
     // A box is activated again whenever it gets the focus back: answer it once.
     answered_.erase(std::remove_if(answered_.begin(), answered_.end(), [](HWND h) { return !IsWindow(h); }),
                     answered_.end());
