@@ -83,12 +83,32 @@ long long PrivateBytes()
 struct Subject
 {
     std::function<void(int)> build;
-    std::function<size_t(int)> readAll;
-    std::function<size_t(int)> readRandom;
+    std::function<size_t(int, int)> readCell;  // the length of one cell's text, read as a copy
     std::function<void(int)> sortColumn;
     std::function<void(int)> scrollAndPaint;
     std::function<void()> deleteAll;
 };
+
+size_t ReadAll(const Subject& s, int rows)
+{
+    size_t total = 0;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            total += s.readCell(r, c);
+    return total;
+}
+
+size_t ReadRandom(const Subject& s, int rows)
+{
+    size_t total = 0;
+    RandomCells cells(rows);
+    for (int i = 0; i < rows; ++i)
+    {
+        const auto [r, c] = cells.Next();
+        total += s.readCell(r, c);
+    }
+    return total;
+}
 
 class Window
 {
@@ -144,23 +164,7 @@ public:
                     m_grid.SetItemText(r, c, text);
                 }
         };
-        s.readAll = [this](int rows) {
-            size_t total = 0;
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < kColumns; ++c)
-                    total += size_t(m_grid.GetItemText(r, c).GetLength());
-            return total;
-        };
-        s.readRandom = [this](int rows) {
-            size_t total = 0;
-            RandomCells cells(rows);
-            for (int i = 0; i < rows; ++i)
-            {
-                const auto [r, c] = cells.Next();
-                total += size_t(m_grid.GetItemText(r, c).GetLength());
-            }
-            return total;
-        };
+        s.readCell = [this](int r, int c) { return size_t(m_grid.GetItemText(r, c).GetLength()); };
         s.sortColumn = [this](int column) { m_grid.Sort(column, false); };
         s.scrollAndPaint = [this](int rows) {
             m_grid.EnsureVisible(rows / 2, FALSE);
@@ -224,23 +228,7 @@ public:
                 }
             }
         };
-        s.readAll = [this](int rows) {
-            size_t total = 0;
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < kColumns; ++c)
-                    total += Read(r, c).size();
-            return total;
-        };
-        s.readRandom = [this](int rows) {
-            size_t total = 0;
-            RandomCells cells(rows);
-            for (int i = 0; i < rows; ++i)
-            {
-                const auto [r, c] = cells.Next();
-                total += Read(r, c).size();
-            }
-            return total;
-        };
+        s.readCell = [this](int r, int c) { return Read(r, c).size(); };
         s.sortColumn = [this](int column) {
             m_sortColumn = column;
             ListView_SortItemsEx(m_hWnd, &ListViewSubject::Compare, reinterpret_cast<LPARAM>(this));
@@ -295,26 +283,9 @@ public:
                 m_rows.push_back(std::move(row));
             }
         };
-        s.readAll = [this](int rows) {
-            size_t total = 0;
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < kColumns; ++c)
-                {
-                    const std::wstring copy = m_rows[size_t(r)][size_t(c)];
-                    total += copy.size();
-                }
-            return total;
-        };
-        s.readRandom = [this](int rows) {
-            size_t total = 0;
-            RandomCells cells(rows);
-            for (int i = 0; i < rows; ++i)
-            {
-                const auto [r, c] = cells.Next();
-                const std::wstring copy = m_rows[size_t(r)][size_t(c)];
-                total += copy.size();
-            }
-            return total;
+        s.readCell = [this](int r, int c) {
+            const std::wstring copy = m_rows[size_t(r)][size_t(c)];
+            return copy.size();
         };
         s.sortColumn = [this](int column) {
             std::sort(m_rows.begin(), m_rows.end(),
@@ -386,16 +357,16 @@ void RunSize(int rows, bool withListView, Memory& memory, HWND parent)
     }
     PrintStep("build", rows, t, true);
 
-    t.ours = Seconds([&] { checksum += ours.readAll(rows); });
-    t.floor = Seconds([&] { checksum += floor.readAll(rows); });
+    t.ours = Seconds([&] { checksum += ReadAll(ours, rows); });
+    t.floor = Seconds([&] { checksum += ReadAll(floor, rows); });
     if (listView)
-        t.listview = Seconds([&] { checksum += view.readAll(rows); });
+        t.listview = Seconds([&] { checksum += ReadAll(view, rows); });
     PrintStep("read-all", rows, t, true);
 
-    t.ours = Seconds([&] { checksum += ours.readRandom(rows); });
-    t.floor = Seconds([&] { checksum += floor.readRandom(rows); });
+    t.ours = Seconds([&] { checksum += ReadRandom(ours, rows); });
+    t.floor = Seconds([&] { checksum += ReadRandom(floor, rows); });
     if (listView)
-        t.listview = Seconds([&] { checksum += view.readRandom(rows); });
+        t.listview = Seconds([&] { checksum += ReadRandom(view, rows); });
     PrintStep("read-random", rows, t, true);
 
     for (int column : {0, 1})
