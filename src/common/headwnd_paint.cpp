@@ -37,12 +37,8 @@ void CHeadWnd::OnPaint()
 
 LRESULT CHeadWnd::OnPrintClient(WPARAM wParam, LPARAM)
 {
-    CDC dc;
-    if (dc.Attach(reinterpret_cast<HDC>(wParam)))
-    {
-        OnDraw(&dc);
-        dc.Detach();
-    }
+    if (CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
+        OnDraw(pDC);
     return 0;
 }
 

@@ -30,12 +30,8 @@ BOOL CNewListCtrl::OnEraseBkgnd(CDC*)
 
 LRESULT CNewListCtrl::OnPrintClient(WPARAM wParam, LPARAM)
 {
-    CDC dc;
-    if (dc.Attach(reinterpret_cast<HDC>(wParam)))
-    {
-        OnDraw(&dc);
-        dc.Detach();
-    }
+    if (CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
+        OnDraw(pDC);
     return 0;
 }
 
