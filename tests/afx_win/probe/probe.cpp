@@ -90,16 +90,6 @@ void ProbeCallManaged(void (*callback)(void* context), void* context)
     callback(context);
 }
 
-HINSTANCE ProbeAppInstance()
-{
-    return theProbeApp.m_hInstance;
-}
-
-LPCWSTR ProbeAppName()
-{
-    return theProbeApp.m_pszAppName;
-}
-
 int ProbeMessageBoxDefault(LPCWSTR text)
 {
     return AfxMessageBox(text);

@@ -25,9 +25,6 @@ PROBE_API void ProbeFireAssert();
 PROBE_API HINSTANCE ProbeResourceHandleDefault();
 // Calls back with the DLL's module state current.
 PROBE_API void ProbeCallManaged(void (*callback)(void* context), void* context);
-// The DLL's application object: instance and name.
-PROBE_API HINSTANCE ProbeAppInstance();
-PROBE_API LPCWSTR ProbeAppName();
 // AfxMessageBox from the DLL, in the caller's context or in the DLL's own.
 PROBE_API int ProbeMessageBoxDefault(LPCWSTR text);
 PROBE_API int ProbeMessageBoxManaged(LPCWSTR text);
