@@ -6,7 +6,6 @@
 using gridtest::GridTest;
 
 namespace {
-
 class GridScrollTest : public GridTest {
 protected:
     // Rows "row<n>" (about fifty of them named) in columns of the given width.
@@ -39,36 +38,25 @@ protected:
         return nullptr;
     }
 };
-
 }  // namespace
 
 TEST_F(GridScrollTest, TheBarReachesTheLastViewableRowAndShrinksWithDeletions)
 {
     fill(3);
-    EXPECT_GT(rh(), 0);
     EXPECT_EQ(grid.LastViewableRow(), 5 * 32767 / rh() - 1);
     EXPECT_FALSE(grid.GetStyle() & WS_VSCROLL) << "three rows fit";
     vscroll(SB_LINEDOWN);
     EXPECT_EQ(vpos(), 0) << "no bar, no scrolling";
-
     grid.AppendBlank(20000);
     EXPECT_TRUE(grid.GetStyle() & WS_VSCROLL);
     const int extent = rh() * std::min(grid.GetItemCount(), grid.LastViewableRow()) + hh();
     EXPECT_EQ(rangeEnd(SB_VERT), down5(extent - clientRect().Height())) << "rows past the last viewable are cut";
-    EXPECT_EQ(grid.RowToYPos(3), hh() + 3 * rh());
     EXPECT_EQ(grid.YToRow(hh() + 3 * rh() + 1), 3);
-
     // Deleting rows shrinks the range and brings the position back inside it.
     vscroll(SB_THUMBTRACK, 32767);
     grid.DeleteAllItems();
     EXPECT_EQ(vpos(), 0);
     EXPECT_FALSE(grid.GetStyle() & WS_VSCROLL);
-    grid.AppendBlank(400);
-    vscroll(SB_THUMBTRACK, 32767);
-    for (int row = 399; row >= 10; --row)
-        grid.DeleteItem(row);
-    EXPECT_EQ(vpos(), 0);
-    EXPECT_EQ(grid.GetItemCount(), 10);
 }
 
 TEST_F(GridScrollTest, LinePageThumbEndAndWheelSteps)
@@ -81,11 +69,10 @@ TEST_F(GridScrollTest, LinePageThumbEndAndWheelSteps)
     auto wheel = [](short delta, int expected) { return Step{WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(delta)), expected}; };
     // Positions are multiples of the scale, inside the range; the wheel moves by its delta in pixels.
     const Step steps[] = {
-        bar(SB_LINEDOWN, line), bar(SB_LINEDOWN, 2 * line), bar(SB_LINEUP, line), bar(SB_PAGEDOWN, line + page),
-        bar(SB_PAGEUP, line), bar(SB_PAGEUP, 0), wheel(120, 0), wheel(-120, 120), wheel(-240, 360), wheel(120, 240),
-        wheel(-7, 245), bar(SB_THUMBTRACK, 5 * 123, 123), bar(SB_THUMBPOSITION, 200, 40), bar(SB_ENDSCROLL, 200, 900),
-        bar(SB_THUMBTRACK, bottom, 32767), wheel(-120, bottom), bar(SB_LINEDOWN, bottom), bar(SB_TOP, bottom - 50, 50),
-        bar(SB_BOTTOM, bottom - 45, 7)};
+        bar(SB_LINEDOWN, line), bar(SB_PAGEDOWN, line + page), bar(SB_LINEUP, page), bar(SB_PAGEUP, 0),
+        wheel(120, 0), wheel(-120, 120), wheel(-7, 125), bar(SB_THUMBTRACK, 5 * 123, 123),
+        bar(SB_THUMBPOSITION, 200, 40), bar(SB_ENDSCROLL, 200, 900), bar(SB_THUMBTRACK, bottom, 32767),
+        wheel(-120, bottom), bar(SB_LINEDOWN, bottom), bar(SB_TOP, bottom - 50, 50), bar(SB_BOTTOM, bottom - 45, 7)};
     for (size_t i = 0; i < std::size(steps); ++i)
     {
         grid.SendMessage(steps[i].message, steps[i].wParam, MAKELPARAM(50, 50));
@@ -103,11 +90,6 @@ TEST_F(GridScrollTest, ScrolledPaintingShowsTheRowsUnderThePosition)
     EXPECT_GE(std::stoi(row->text.substr(3)), 38);
     EXPECT_LE(std::stoi(row->text.substr(3)), 41);
     EXPECT_EQ(recorder.findText(L"row0"), nullptr);
-
-    ::ShowWindow(host, SW_SHOW);
-    ::UpdateWindow(host);
-    qvtest::PumpMessages(30);
-    EXPECT_FALSE(qvtest::SaveWindowPng(host, L"listgrid_scrolled").empty());
 }
 
 TEST_F(GridScrollTest, EnsureVisibleBringsRowsIntoView)
@@ -120,8 +102,6 @@ TEST_F(GridScrollTest, EnsureVisibleBringsRowsIntoView)
     EXPECT_TRUE(grid.EnsureVisible(1000, FALSE)) << "the count itself means the last row";
     EXPECT_EQ(vpos(), down5(grid.RowToYPos(1000) - clientRect().Height()));
     EXPECT_FALSE(grid.EnsureVisible(1001, FALSE));
-    EXPECT_TRUE(grid.EnsureVisible(0, FALSE));
-    EXPECT_EQ(vpos(), 0);
 }
 
 TEST_F(GridScrollTest, HorizontalStepsAndTheHeaderFollows)
@@ -131,11 +111,9 @@ TEST_F(GridScrollTest, HorizontalStepsAndTheHeaderFollows)
     const int end = rangeEnd(SB_HORZ);
     EXPECT_EQ(end, 1000 - clientRect().Width());
     const int page = clientRect().Height() / rh() * rh();   // the client's height in whole rows
-    const struct { UINT code, pos; int expected; } steps[] = {{SB_LINERIGHT, 0, rh()},
-                                                              {SB_THUMBTRACK, 150, 150},
-                                                              {SB_PAGERIGHT, 0, std::min(150 + page, end)},
-                                                              {SB_THUMBTRACK, 150, 150},
-                                                              {SB_LINELEFT, 0, 150 - rh()}};
+    const struct { UINT code, pos; int expected; } steps[] = {
+        {SB_THUMBTRACK, 150, 150}, {SB_PAGERIGHT, 0, std::min(150 + page, end)}, {SB_THUMBTRACK, 150, 150},
+        {SB_LINELEFT, 0, 150 - rh()}};
     for (const auto& step : steps)
     {
         hscroll(step.code, step.pos);
@@ -162,7 +140,6 @@ TEST_F(GridScrollTest, DraggingAHeaderBorderResizesTheRows)
     ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(79, 5));
     ::SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(480, 5));
     ::SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(480, 5));
-
     EXPECT_EQ(grid.GetRowWidth(), 640);
     EXPECT_TRUE(grid.GetStyle() & WS_HSCROLL);
     EXPECT_EQ(rangeEnd(SB_HORZ), 640 - clientRect().Width());
