@@ -24,16 +24,12 @@ TEST(Age, CalcAgeCountsYearsThenDays)
 {
     struct Case { int birth; CTime now; double age; } cases[] = {
         { 0, At(2021, 6, 15), 0.0 },
-        { 20200615, At(2021, 6, 14), 364 / 365.0 }, { 20200615, At(2021, 6, 15), 1.0 },
-        { 20200615, At(2030, 6, 14), 9.0 },         { 20200615, At(2030, 6, 15, 0), 10.0 },
-        { 20200615, At(2020, 6, 15), 0.0 },         { 20200615, At(2020, 6, 25), 10 / 365.0 },
-        { 20200229, At(2021, 2, 28), 365 / 365.0 }, { 20200229, At(2021, 3, 1), 1.0 },
+        { 20200615, At(2021, 6, 14), 364 / 365.0 }, { 20200615, At(2030, 6, 15, 0), 10.0 },
+        { 20200229, At(2021, 2, 28), 365 / 365.0 },
         // Spring and autumn changes of clock in between count no day less or more.
         { 20260201, At(2026, 4, 1, 0), 59 / 365.0 },
         { 20261015, At(2026, 11, 20, 0), 36 / 365.0 },
-        { 20260308, At(2026, 3, 9, 0), 1 / 365.0 },
         // A birth date after the day asked for.
-        { 20300101, At(2026, 3, 8), -4.0 },
         { 20260310, At(2026, 3, 8), -1.0 },  // the month borrowed makes it a year
         // Nonsense birth numbers give a number, never a crash.
         { 2147483647, At(2026, 3, 8), 2026.0 - 214748 - 1 },
@@ -47,8 +43,8 @@ TEST(Age, CalcAgeCountsYearsThenDays)
 TEST(Age, AgeTextRoundsYearsAndWordsDaysAndMonths)
 {
     struct Case { double age; const wchar_t* text; } cases[] = {
-        { 1.0, L"1" },   { 1.49, L"1" },   { 1.5, L"2" },  { 35.7, L"36" },  { 0.0, L"" },
-        { -3.0, L"" },   { 1 / 365.0, L"1天" }, { 30 / 365.0, L"30天" }, { 0.2, L"2個月" },  // 73 days
+        { 1.49, L"1" },  { 1.5, L"2" },  { 0.0, L"" },  { -3.0, L"" },  { 1 / 365.0, L"1天" },
+        { 0.2, L"2個月" },  // 73 days
         { 0.0821, L"30天" },  { 0.0808, L"29天" },   // 29.97 days round up, 29.49 days do not
         { 0.09, L"1個月" },   { 0.5, L"6個月" },     // 33 days are a month; 182.5 days go down to 182
         { 0.999, L"12個月" },  // 364.6 days -> 365
@@ -70,8 +66,7 @@ TEST(Age, BirthAgeTextCountsCalendarMonthsAndDays)
     struct Case { long birth; CTime now; const wchar_t* text; } cases[] = {
         { 20201220, At(2021, 2, 10), L"1個月" },  // m = 14, 10 < 20: 14 - 12 - 1
         { 20201220, At(2021, 1, 5), L"16天" },    // 5 + 31 - 20
-        { 20201220, At(2021, 1, 20), L"1個月" },  { 20201220, At(2020, 12, 25), L"5天" },
-        { 20210131, At(2021, 3, 1), L"1個月" },   { 20210315, At(2021, 11, 20), L"8個月" },
+        { 20210131, At(2021, 3, 1), L"1個月" },
         { 20200115, At(2020, 2, 10), L"24天" },   // 10 + 29 (leap February) - 15
     };
     for (const Case& c : cases) {
@@ -91,7 +86,6 @@ TEST(Age, BirthAgeTextCountsCalendarMonthsAndDays)
         CTime now = At(2026, month, 1);
         EXPECT_EQ(expected, GetBirthAgeText(CalcAge(int(birth), now), now, birth)) << "month " << month;
     }
-    EXPECT_STREQ(L"", GetBirthAgeText(0, At(2021, 1, 1), 20200101).GetString());
     EXPECT_STREQ(L"", GetBirthAgeText(-1, At(2021, 1, 1), 20200101).GetString());
     EXPECT_STREQ(L"3", GetBirthAgeText(3.2, At(2021, 1, 1), 20171201).GetString());
     EXPECT_STREQ(L"", GetBirthAgeText(std::nan(""), At(2021, 1, 1), 20200101).GetString());

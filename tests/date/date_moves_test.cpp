@@ -1,6 +1,5 @@
-// Building and moving times, checked against the local zone in effect: the
-// suite runs under Taipei (no daylight saving) and again under New York,
-// where 2026-03-08 and 2026-11-01 change the clock at 02:00.
+// Building and moving times, checked against the zone in effect: Taipei, then
+// New York, where 2026-03-08 and 2026-11-01 change the clock at 02:00.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,13 +40,9 @@ TEST(DateZone, TheRunIsInTheZoneItWasStartedIn)
 
 TEST_F(DateMoves, FixedHoursLandOnTheWallClockHourOfTheSameDay)
 {
-    // Around both changes of clock in New York, plus ordinary and edge days.
     const LocalMoment moments[] = {
-        { 2026, 3, 7, 23, 59 }, { 2026, 3, 8, 0, 0 },   { 2026, 3, 8, 1, 30 }, { 2026, 3, 8, 3, 30 },
-        { 2026, 3, 8, 12, 0 },  { 2026, 3, 8, 23, 59 }, { 2026, 3, 9, 0, 30 }, { 2026, 10, 31, 23, 0 },
-        { 2026, 11, 1, 0, 0 },  { 2026, 11, 1, 1, 30 }, { 2026, 11, 1, 4, 0 }, { 2026, 11, 1, 6, 0 },
-        { 2026, 11, 1, 23, 0 }, { 2026, 11, 2, 0, 0 },  { 2020, 2, 29, 17, 45 }, { 2036, 12, 31, 23, 59 },
-        { 1970, 1, 2, 0, 0 },   { 2037, 6, 15, 10, 0 },
+        { 2026, 3, 8, 1, 30 }, { 2026, 3, 8, 3, 30 },  { 2026, 3, 8, 23, 59 }, { 2026, 11, 1, 0, 0 },
+        { 2026, 11, 1, 1, 30 }, { 2026, 11, 1, 23, 0 }, { 1970, 1, 2, 0, 0 },   { 2037, 6, 15, 10, 0 },
     };
     for (const LocalMoment& m : moments) {
         SCOPED_TRACE(testing::Message() << m.year << "-" << m.month << "-" << m.day << " " << m.hour << ":" << m.minute);
@@ -69,11 +64,9 @@ TEST_F(DateMoves, FixedHoursLandOnTheWallClockHourOfTheSameDay)
 TEST_F(DateMoves, NextMonthAndLastMonthGoToTheFirstAtMidnight)
 {
     struct Case { LocalMoment from; int next, last; } cases[] = {  // next and last as yyyymm
-        { { 2026, 2, 15, 9, 0 }, 202603, 202601 },    { { 2026, 3, 8, 12, 0 }, 202604, 202602 },
-        { { 2026, 3, 31, 23, 0 }, 202604, 202602 },   { { 2026, 4, 10, 0, 0 }, 202605, 202603 },
-        { { 2026, 10, 31, 23, 30 }, 202611, 202609 }, { { 2026, 11, 1, 1, 30 }, 202612, 202610 },
-        { { 2026, 11, 15, 6, 0 }, 202612, 202610 },   { { 2026, 12, 31, 23, 59 }, 202701, 202611 },
-        { { 2027, 1, 1, 0, 0 }, 202702, 202612 },     { { 2036, 12, 5, 0, 0 }, 203701, 203611 },
+        { { 2026, 3, 8, 12, 0 }, 202604, 202602 },    { { 2026, 11, 1, 1, 30 }, 202612, 202610 },
+        { { 2026, 12, 31, 23, 59 }, 202701, 202611 }, { { 2027, 1, 1, 0, 0 }, 202702, 202612 },
+        { { 2036, 12, 5, 0, 0 }, 203701, 203611 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.from.year << "-" << c.from.month << "-" << c.from.day);
@@ -100,10 +93,8 @@ TEST_F(DateMoves, LastMonthRefusesToGoBefore1970)
 TEST_F(DateMoves, SameDayComparesLocalCalendarDays)
 {
     struct Case { LocalMoment a, b; int same; } cases[] = {
-        { { 2026, 3, 8, 0, 0 }, { 2026, 3, 8, 23, 59 }, 1 },   { { 2026, 3, 8, 0, 0 }, { 2026, 3, 8, 3, 1 }, 1 },
-        { { 2026, 3, 7, 23, 59 }, { 2026, 3, 8, 0, 0 }, 0 },   { { 2026, 3, 8, 23, 59 }, { 2026, 3, 9, 0, 0 }, 0 },
-        { { 2026, 11, 1, 0, 0 }, { 2026, 11, 1, 23, 59 }, 1 }, { { 2026, 10, 31, 23, 59 }, { 2026, 11, 1, 0, 0 }, 0 },
-        { { 2026, 11, 1, 23, 59 }, { 2026, 11, 2, 0, 0 }, 0 }, { { 2020, 2, 29, 12, 0 }, { 2021, 2, 28, 12, 0 }, 0 },
+        { { 2026, 3, 8, 0, 0 }, { 2026, 3, 8, 23, 59 }, 1 },   { { 2026, 3, 7, 23, 59 }, { 2026, 3, 8, 0, 0 }, 0 },
+        { { 2026, 11, 1, 0, 0 }, { 2026, 11, 1, 23, 59 }, 1 }, { { 2026, 11, 1, 23, 59 }, { 2026, 11, 2, 0, 0 }, 0 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a.month << "-" << c.a.day << " and " << c.b.month << "-" << c.b.day);
@@ -115,11 +106,9 @@ TEST_F(DateMoves, SameDayComparesLocalCalendarDays)
     EXPECT_EQ(1, CDate::IsSameDay(fallBack, fallBack + 3600));
     // Times outside CTime's range fall on no day.
     EXPECT_EQ(0, CDate::IsSameDay(-5, -5));
-    EXPECT_EQ(0, CDate::IsSameDay(-86400, 0));
     long long now = CTime::GetCurrentTime().GetTime();
     EXPECT_EQ(1, CDate::IsToday(now));
     EXPECT_EQ(0, CDate::IsToday(now - 2 * 86400));
-    EXPECT_EQ(0, CDate::IsToday(now + 2 * 86400));
     EXPECT_EQ(0, CDate::IsToday(-1));
 }
 
@@ -145,9 +134,7 @@ TEST_F(DateMoves, ConversionsBetweenCTimeOleAndStamps)
 TEST_F(DateMoves, String2TSReadsBetweenTheSlashes)
 {
     struct Case { std::wstring text; int year, month, day; } cases[] = {  // day -1: not compared
-        { L"2021/3/5", 2021, 3, 5 }, { L"2021/03/05", 2021, 3, 5 }, { L"1/2/3", 1, 2, 3 },
-        { L"2021/03", 2021, 3, 0 },  { L"2021", 2021, 0, 0 },       { L"abc/de/f", 0, 0, 0 },
-        { L"", 0, 0, 0 },
+        { L"2021/3/5", 2021, 3, 5 }, { L"2021/03", 2021, 3, 0 }, { L"abc/de/f", 0, 0, 0 },
         { L"2021/03/" + std::wstring(500, L'7'), 2021, 3, -1 },  // a huge day is cut to 16 bits, nothing overruns
     };
     for (const Case& c : cases) {
@@ -162,13 +149,11 @@ TEST_F(DateMoves, ToTimeReadsEightDigitsAndRepairsWhatItCan)
 {
     const std::wstring month = L"月份設定錯誤", day = L"日期設定錯誤";
     struct Case { std::wstring text; int year, month, day; std::vector<std::wstring> messages; } cases[] = {
-        { L"20210305", 2021, 3, 5, {} },     { L"20260308", 2026, 3, 8, {} },   { L"20261101", 2026, 11, 1, {} },
-        { L"18991231", 1990, 12, 31, {} },   { L"00000101", 1990, 1, 1, {} },   // 1990, not 1900
+        { L"20260308", 2026, 3, 8, {} },     { L"18991231", 1990, 12, 31, {} },  // 1990, not 1900
         { L"19000101", 1900, 1, 1, {} },     // kept: 1900 is not below 1900
         { L"20210332", 2021, 4, 1, {} },     // day 32 is not below 1: 1 April
         { std::wstring(400, L'1'), 1990, 11, 11, {} },  // reads 1111-11-11
-        { L"20211305", 2021, 1, 5, { month } }, { L"20210005", 2021, 1, 5, { month } },
-        { L"2021ab05", 2021, 1, 5, { month } }, { L"20210300", 2021, 3, 1, { day } },
+        { L"20211305", 2021, 1, 5, { month } }, { L"20210300", 2021, 3, 1, { day } },
         { L"2021", 2021, 1, 1, { month, day } }, { L"", 1990, 1, 1, { month, day } },
     };
     for (const Case& c : cases) {
@@ -190,18 +175,15 @@ TEST_F(DateMoves, ToTimeReadsEightDigitsAndRepairsWhatItCan)
 TEST_F(DateMoves, CheckDateAndCheckDay)
 {
     struct DateCase { long number; int good; } dates[] = {
-        { 20210228, 1 }, { 20210229, 0 }, { 20200229, 1 }, { 20210230, 0 }, { 20210431, 0 },
-        { 20210132, 0 }, { 20210100, 0 }, { 20211301, 0 }, { 20210001, 0 }, { 19700101, 1 },
-        { 19691231, 0 }, { 20371231, 1 }, { 20260308, 1 }, { 20261101, 1 }, { 99991231, 0 },
-        { 0, 0 },        { -20210101, 0 }, { 2147483647, 0 },
+        { 20210229, 0 }, { 20200229, 1 }, { 20210431, 0 }, { 20210132, 0 }, { 20211301, 0 },
+        { 19700101, 1 }, { 19691231, 0 }, { 20371231, 1 }, { 99991231, 0 }, { -20210101, 0 }, { 2147483647, 0 },
     };
     for (const DateCase& c : dates)
         EXPECT_EQ(c.good, CDate::CheckDate(c.number)) << c.number;
 
     struct DayCase { int year, month, day, good; } days[] = {
-        { 2020, 2, 29, 1 }, { 2021, 2, 29, 0 }, { 1900, 2, 29, 0 }, { 2000, 2, 29, 1 },
-        { 2021, 4, 30, 1 }, { 2021, 4, 31, 0 }, { 2021, 12, 31, 1 }, { 2021, 1, 32, 0 },
-        { 2021, 13, 1, 0 }, { 2021, 0, 1, 0 },  { 9999, 2, 28, 1 },  { 0, 2, 29, 1 },
+        { 2021, 2, 29, 0 }, { 1900, 2, 29, 0 }, { 2000, 2, 29, 1 }, { 2021, 4, 31, 0 },
+        { 2021, 1, 32, 0 }, { 2021, 13, 1, 0 }, { 2021, 0, 1, 0 },  { 0, 2, 29, 1 },
     };
     for (const DayCase& c : days)
         EXPECT_EQ(c.good, CDate::CheckDay(c.year, c.month, c.day)) << c.year << "-" << c.month << "-" << c.day;
