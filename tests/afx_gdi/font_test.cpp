@@ -1,7 +1,6 @@
 // Fonts through CFont: the face "新細明體" draws in the Ming face it is mapped
 // to, and the point-size forms scale to the device and its mapping mode.
 #include <gtest/gtest.h>
-
 #include "afxwin.h"
 #include "qvtest.h"
 

@@ -2,7 +2,6 @@
 // wrappers borrow, permanent ones own, and each module has maps of its own.
 #include <gtest/gtest.h>
 #include <type_traits>
-
 #include "afxcmn.h"
 #include "probe/probe_dll.h"
 #include "qvtest.h"
@@ -52,15 +51,6 @@ TEST(HandleMaps, TemporaryWrappersBorrowAndOwnersDestroy)
     CheckOwnership<CGdiObject>("GDI object", static_cast<HGDIOBJ>(hBrush), &IsGdiObject);
     CheckOwnership<CMenu>("menu", ::CreatePopupMenu(), &IsMenu);
     CheckOwnership<CImageList>("image list", ImageList_Create(8, 8, ILC_COLOR24, 1, 1), nullptr);
-    // The wrappers' GetSafe* members work through null pointers, as MFC code calls them.
-    const CDC* noDC = nullptr;
-    const CGdiObject* noObject = nullptr;
-    const CMenu* noMenu = nullptr;
-    const CImageList* noList = nullptr;
-    EXPECT_EQ(noDC->GetSafeHdc(), nullptr);
-    EXPECT_EQ(noObject->GetSafeHandle(), nullptr);
-    EXPECT_EQ(noMenu->GetSafeHmenu(), nullptr);
-    EXPECT_EQ(noList->GetSafeHandle(), nullptr);
 }
 
 TEST(HandleMaps, ASecondCreateOnAFullWrapperFailsWithoutLeaking)

@@ -1,6 +1,5 @@
 // CMenu: texts of a menu loaded from the program's resources, and its submenus.
 #include <gtest/gtest.h>
-
 #include "afx_gdi_ids.h"
 #include "afxwin.h"
 #include "qvtest.h"
@@ -18,7 +17,7 @@ TEST(CMenu, MenuStringsWholeOrEmptyAndSubmenusTemporary)
         const wchar_t* text;
     };
     for (const Case& c : {Case{0, MF_BYPOSITION, L"檔案(&F)"}, Case{ID_FILE_OPEN, MF_BYCOMMAND, L"開啟舊檔(&O)"},
-                          Case{1, MF_BYPOSITION, L"編輯"}, Case{99, MF_BYPOSITION, L""},
+                          Case{99, MF_BYPOSITION, L""},
                           Case{ID_FILE_EXIT + 100, MF_BYCOMMAND, L""}}) {
         SCOPED_TRACE(testing::Message() << "item " << c.item);
         CString text = L"stale";

@@ -2,7 +2,6 @@
 // anything else has touched the spooler), a document started by name and
 // abandoned, so that no job is left behind.
 #include <gtest/gtest.h>
-
 #include "afxwin.h"
 #include "qvtest.h"
 

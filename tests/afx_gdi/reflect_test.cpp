@@ -1,7 +1,6 @@
 // Owner-drawn controls paint through DrawItem, reached by the parent's
 // WM_DRAWITEM through reflection; windows paint through CPaintDC.
 #include <gtest/gtest.h>
-
 #include "afxcmn.h"
 #include "qvtest.h"
 
@@ -60,26 +59,6 @@ TEST_F(ReflectionTest, OwnerDrawnButtonPaintsThroughItsOwnDrawItem)
     button.Invalidate();
     button.UpdateWindow();
     EXPECT_EQ(button.m_drawnItems.size(), drawnBefore + 1);
-}
-
-TEST_F(ReflectionTest, OnlyOwnerDrawnHeaderItemsComeToDrawItem)
-{
-    RecordingDraw<CHeaderCtrl> header;
-    ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 200, 24), &m_parent, 103));
-    HDITEM item = {};
-    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-    item.cxy = 60;
-    item.pszText = const_cast<LPWSTR>(L"姓名");
-    item.fmt = HDF_STRING;
-    header.InsertItem(0, &item);
-    item.fmt = HDF_OWNERDRAW;
-    header.InsertItem(1, &item);
-    qvtest::MemoryCanvas canvas(200, 24, kWhite);
-    PrintInto(header, canvas);
-    ASSERT_EQ(header.m_drawnItems, std::vector<UINT>{1});
-    EXPECT_EQ(header.m_nCtlType, static_cast<UINT>(ODT_HEADER));
-    EXPECT_EQ(canvas.pixel(90, 12), kGreen);
-    EXPECT_EQ(canvas.countColor(CRect(0, 0, 60, 24), kGreen), 0);
 }
 
 TEST_F(ReflectionTest, OwnerDrawnReportRowsPaintThroughDrawItem)
