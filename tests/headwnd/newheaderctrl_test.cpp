@@ -9,10 +9,8 @@
 #include "qvtest.h"
 
 namespace {
-
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGreen = RGB(0, 200, 0);
-
 // Drawing goes into a memory bitmap and is read back from its pixels: Wine's
 // metafile DCs cannot measure text, which DrawText's ellipsis needs.
 class NewHeaderTest : public ::testing::Test {
@@ -22,21 +20,18 @@ protected:
         ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 0, 600, 24), CWnd::FromHandle(host), 7));
         margin = 2 * textWidth(L" ");
     }
-
     void addItem(const wchar_t* caption, int format, int image = -1)
     {
         HDITEM item{HDI_TEXT | HDI_FORMAT | HDI_WIDTH | (image >= 0 ? HDI_IMAGE : 0u), 150,
                     const_cast<LPWSTR>(caption), nullptr, 0, format | HDF_OWNERDRAW, 0, image};
         header.InsertItem(header.GetItemCount(), &item);
     }
-
     int textWidth(const wchar_t* text)
     {
         SIZE size{};
         ::GetTextExtentPoint32W(canvas.dc(), text, int(wcslen(text)), &size);
         return size.cx;
     }
-
     // Draws one item on a white canvas; answers the box of what is not white.
     RECT draw(int index, const RECT& rc, UINT state = 0)
     {
@@ -46,13 +41,11 @@ protected:
         header.DrawItem(&drawItem);
         return canvas.boundsOfNot(kWhite);
     }
-
     qvtest::HostWindow host;
     CNewHeaderCtrl header;
     qvtest::MemoryCanvas canvas{400, 24, kWhite};
     int margin = 0;
 };
-
 }  // namespace
 
 TEST_F(NewHeaderTest, CaptionsKeepAMarginFollowTheirAlignmentEndInAnEllipsisAndMoveWhenPressed)
@@ -63,7 +56,6 @@ TEST_F(NewHeaderTest, CaptionsKeepAMarginFollowTheirAlignmentEndInAnEllipsisAndM
     addItem(L"Age", HDF_CENTER);
     addItem(L"Fee", HDF_RIGHT);
     addItem(longCaption.c_str(), HDF_LEFT);
-
     RECT ink = draw(0, RECT{100, 0, 250, 24});
     EXPECT_GE(ink.left, 100 + margin);
     EXPECT_LE(ink.left, 100 + margin + 2);
@@ -73,13 +65,11 @@ TEST_F(NewHeaderTest, CaptionsKeepAMarginFollowTheirAlignmentEndInAnEllipsisAndM
     EXPECT_LE(ink.right, 250 - margin);
     EXPECT_GE(ink.right, 250 - margin - 2);
     EXPECT_GE(ink.left, 250 - margin - textWidth(L"Fee"));
-
     ink = draw(3, RECT{0, 0, 80, 24});
     EXPECT_GT(ink.right, ink.left);
     EXPECT_LE(ink.right, 80 - margin) << "the ellipsis keeps the caption inside";
     ink = draw(3, RECT{0, 0, 2 * margin, 24});   // nothing left between the margins
     EXPECT_EQ(ink.right, ink.left);
-
     // Pressed, a caption moves one pixel right and one down in the middle; only exactly ODS_SELECTED counts.
     const RECT normal = draw(0, RECT{0, 0, 150, 24});
     const RECT pressed = draw(0, RECT{0, 0, 150, 24}, ODS_SELECTED);
@@ -99,7 +89,6 @@ TEST_F(NewHeaderTest, ImagesSitAfterTheMarginOrLeftOfARightAlignedCaption)
     addItem(L"Name", HDF_LEFT | HDF_IMAGE, 0);
     addItem(L"Fee", HDF_RIGHT | HDF_IMAGE, 0);
     addItem(L"Plain", HDF_LEFT);
-
     draw(0, RECT{100, 0, 250, 24});
     canvas.save(L"newheader_image");
     const RECT image{100 + 2 * margin, margin / 3, 100 + 2 * margin + 16, margin / 3 + 16};

@@ -193,9 +193,9 @@ TEST_F(GridDrawTest, CombinedCellsPaintOneBlock)
     EXPECT_GT(highlighted(block), area(block) / 2);
 }
 
-TEST_F(GridDrawTest, LongAndHundredThousandCharacterTextsInOneAndTwoLineRows)
+TEST_F(GridDrawTest, HundredThousandCharacterTextInOneAndTwoLineRows)
 {
-    const std::wstring longText = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", huge(100000, L'病');
+    const std::wstring huge(100000, L'病');
     addColumns(2, 120);
     addRows({{huge, L"x"}});
     paintInto(canvas);
@@ -203,22 +203,15 @@ TEST_F(GridDrawTest, LongAndHundredThousandCharacterTextsInOneAndTwoLineRows)
     grid.SetColumnWidth(0, 60);
     grid.SetLinesPerRow(2);
     grid.UpdateScrollSizes();
-    const struct { std::wstring text; size_t secondLength; } cases[] = {{longText, 0}, {huge, 199}};
-    for (const auto& c : cases)
-    {
-        grid.SetItemText(0, 0, c.text.c_str());
-        record(recorder);
-        const auto texts = recorder.texts();
-        ASSERT_EQ(texts.size(), 3u) << qvtest::QuotedList(texts);
-        EXPECT_LT(texts[0].size(), longText.size()) << "the first line holds what fits the cell";
-        EXPECT_EQ(texts[0], c.text.substr(0, texts[0].size()));
-        if (c.secondLength)
-            EXPECT_EQ(texts[1].size(), c.secondLength) << "the rest, cut to its 200-character buffer";
-        else
-            EXPECT_EQ(texts[0] + texts[1], c.text);
-        EXPECT_EQ(texts[2], L"x") << "a short text is drawn once";
-        EXPECT_GT(recorder.findText(texts[1])->origin.y, recorder.findText(texts[0])->origin.y);
-    }
+    record(recorder);
+    const auto texts = recorder.texts();
+    ASSERT_EQ(texts.size(), 3u) << qvtest::QuotedList(texts);
+    EXPECT_LT(texts[0].size(), 10u) << "the first line holds what fits the cell";
+    EXPECT_EQ(texts[0], huge.substr(0, texts[0].size()));
+    EXPECT_EQ(texts[1].size(), 199u) << "the rest, cut to its 200-character buffer";
+    EXPECT_EQ(texts[2], L"x") << "a short text is drawn once";
+    EXPECT_GT(recorder.findText(texts[1])->origin.y, recorder.findText(texts[0])->origin.y);
+    EXPECT_EQ(grid.GetItemText(0, 0).GetLength(), 100000) << "the store keeps the whole text";
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
