@@ -95,13 +95,6 @@ TEST_F(CanvasTest, SelectObjectHandsBackThePreviousWrapperAndNullChangesNothing)
     EXPECT_EQ(dc.SelectObject(&second), &first);
     EXPECT_EQ(dc.SelectObject(original), &second);
     EXPECT_EQ(::GetCurrentObject(canvas.dc(), OBJ_FONT), originalHandle);
-    CBrush brush(kBlue);
-    CBrush* oldBrush = dc.SelectObject(&brush);
-    ASSERT_NE(oldBrush, nullptr);
-    EXPECT_TRUE(oldBrush->IsKindOf(RUNTIME_CLASS(CBrush)));
-    dc.PatBlt(2, 2, 8, 8, PATCOPY);
-    EXPECT_EQ(canvas.countColor(kBlue), 64);
-    EXPECT_EQ(dc.SelectStockObject(NULL_BRUSH), &brush);
     EXPECT_EQ(dc.SelectObject(static_cast<CFont*>(nullptr)), nullptr);
     CFont empty;
     EXPECT_EQ(dc.SelectObject(&empty), nullptr);

@@ -61,24 +61,6 @@ TEST_F(ReflectionTest, OwnerDrawnButtonPaintsThroughItsOwnDrawItem)
     EXPECT_EQ(button.m_drawnItems.size(), drawnBefore + 1);
 }
 
-TEST_F(ReflectionTest, OwnerDrawnReportRowsPaintThroughDrawItem)
-{
-    RecordingDraw<CListCtrl> list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER,
-                            CRect(0, 0, 200, 100), &m_parent, 104));
-    list.InsertColumn(0, L"病歷號", LVCFMT_LEFT, 200);
-    list.InsertItem(0, L"A001");
-    list.InsertItem(1, L"A002");
-    qvtest::MemoryCanvas canvas(200, 100, kWhite);
-    PrintInto(list, canvas);
-    ASSERT_EQ(list.m_drawnItems, (std::vector<UINT>{0, 1}));
-    EXPECT_EQ(list.m_nCtlType, static_cast<UINT>(ODT_LISTVIEW));
-    CRect row;
-    ASSERT_TRUE(list.GetItemRect(1, &row, LVIR_BOUNDS));
-    EXPECT_EQ(canvas.pixel(10, row.top + 1), kGreen);
-    EXPECT_EQ(canvas.pixel(10, row.top - 1), kRed);
-}
-
 // Paints its update rectangle red through CPaintDC.
 class PaintingWindow : public CWnd
 {

@@ -70,26 +70,6 @@ CHandleMap<HWND, Counted>& CountedMap()
     return map;
 }
 
-TEST(HandleMap, TemporaryWrappersLastUntilTheModuleWideSweep)
-{
-    CHandleMap<HWND, Counted>& map = CountedMap();
-    const HWND first = reinterpret_cast<HWND>(0x1000);
-    const HWND second = reinterpret_cast<HWND>(0x2000);
-    Counted* temp = map.FromHandle(first);
-    ASSERT_NE(temp, nullptr);
-    EXPECT_EQ(map.FromHandle(first), temp);
-    EXPECT_EQ(map.FromHandle(nullptr), nullptr);
-    Counted permanent;
-    map.SetPermanent(second, &permanent);
-    EXPECT_EQ(map.FromHandle(second), &permanent);
-    EXPECT_EQ(Counted::Alive(), 1);
-    AfxDeleteTempMap();
-    EXPECT_EQ(Counted::Alive(), 0);
-    EXPECT_EQ(map.LookupPermanent(second), &permanent);
-    map.RemoveHandle(second);
-    EXPECT_EQ(map.GetPermanentCount(), 0u);
-}
-
 TEST(WinApp, RunIdlesSweepingTemporaryWrappersUntilTheMainWindowCloses)
 {
     EXPECT_EQ(AfxGetApp(), &theTestApp);

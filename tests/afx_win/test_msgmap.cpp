@@ -113,11 +113,6 @@ protected:
     void OnClickedReflect() { Log("child clicked"); }
     HBRUSH CtlColor(CDC*, UINT nCtlColor) { Log("child ctlcolor", nCtlColor); return brush; }
     void HScroll(UINT nSBCode, UINT) { Log("child hscroll", nSBCode); }
-    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
-    {
-        Log("child measure", lpMeasureItemStruct->CtlID);
-        lpMeasureItemStruct->itemHeight = 33;
-    }
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { Log("child draw", lpDrawItemStruct->CtlID); }
     DECLARE_MESSAGE_MAP()
 };
@@ -128,7 +123,6 @@ BEGIN_MESSAGE_MAP(CReflectChild, CWnd)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClickedReflect)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_HSCROLL_REFLECT()
-    ON_WM_MEASUREITEM_REFLECT()
 END_MESSAGE_MAP()
 
 TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
@@ -147,7 +141,6 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
     HDC hdc = ::GetDC(nullptr);
     wnd.eraseDC = hdc;
     const HBRUSH black = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-    MEASUREITEMSTRUCT measure = {ODT_LISTBOX, IDC_CHILD};
     DRAWITEMSTRUCT drawChild = {ODT_BUTTON, IDC_CHILD, 0, 0, 0, child.m_hWnd};
     auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) { return wnd.SendMessage(message, wParam, lParam); };
     auto from = [](const void* pointer) { return reinterpret_cast<LPARAM>(pointer); };
@@ -189,7 +182,6 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
         {"scroll bar", [&] { return send(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), from(bar)); }, 0, {"hscroll 5 42 12"}},
         {"reflected scroll", [&] { return send(WM_HSCROLL, SB_LINERIGHT, from(child.m_hWnd)); }, 0,
          {"hscroll 1 0 601", "child hscroll 1"}},
-        {"measure by id", [&] { return send(WM_MEASUREITEM, IDC_CHILD, from(&measure)); }, TRUE, {"child measure 601"}},
         {"draw", [&] { return send(WM_DRAWITEM, IDC_CHILD, from(&drawChild)); }, TRUE, {"draw 601", "child draw 601"}},
     };
     for (const Case& c : cases) {
@@ -198,7 +190,6 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
         EXPECT_EQ(c.run(), c.result);
         EXPECT_EQ(g_calls, c.calls);
     }
-    EXPECT_EQ(measure.itemHeight, 33u);
     ::ReleaseDC(nullptr, hdc);
     // Update handlers through CCmdUI.
     CCmdUI state;

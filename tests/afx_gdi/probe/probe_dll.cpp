@@ -12,20 +12,9 @@ CImageList& OwnImageList()
 
 }  // namespace
 
-BOOL ProbeHasImageList(HIMAGELIST hImageList)
-{
-    return CImageList::FromHandlePermanent(hImageList) != nullptr;
-}
-
-BOOL ProbeHasMenu(HMENU hMenu)
-{
-    return CMenu::FromHandlePermanent(hMenu) != nullptr;
-}
-
-BOOL ProbeHasGdiObject(HGDIOBJ hObject)
-{
-    return CGdiObject::FromHandlePermanent(hObject) != nullptr;
-}
+BOOL ProbeHasImageList(HIMAGELIST hImageList) { return CImageList::FromHandlePermanent(hImageList) != nullptr; }
+BOOL ProbeHasMenu(HMENU hMenu) { return CMenu::FromHandlePermanent(hMenu) != nullptr; }
+BOOL ProbeHasGdiObject(HGDIOBJ hObject) { return CGdiObject::FromHandlePermanent(hObject) != nullptr; }
 
 HIMAGELIST ProbeMakeImageList()
 {
@@ -34,7 +23,4 @@ HIMAGELIST ProbeMakeImageList()
     return OwnImageList().GetSafeHandle();
 }
 
-void ProbeReleaseImageList()
-{
-    OwnImageList().DeleteImageList();
-}
+void ProbeReleaseImageList() { OwnImageList().DeleteImageList(); }

@@ -42,10 +42,7 @@ CReflectingChild* g_pChild = nullptr;
 
 }  // namespace
 
-BOOL ProbeHasPermanentWnd(HWND hWnd)
-{
-    return CWnd::FromHandlePermanent(hWnd) != nullptr;
-}
+BOOL ProbeHasPermanentWnd(HWND hWnd) { return CWnd::FromHandlePermanent(hWnd) != nullptr; }
 
 HWND ProbeCreateReflectingChild(HWND hWndParent, int nID)
 {
@@ -57,15 +54,8 @@ HWND ProbeCreateReflectingChild(HWND hWndParent, int nID)
     return g_pChild->m_hWnd;
 }
 
-int ProbeReflectedClicks()
-{
-    return g_pChild != nullptr ? g_pChild->m_nClicks : -1;
-}
-
-int ProbePreTranslatedKeys()
-{
-    return g_pChild != nullptr ? g_pChild->m_nPreTranslated : -1;
-}
+int ProbeReflectedClicks() { return g_pChild != nullptr ? g_pChild->m_nClicks : -1; }
+int ProbePreTranslatedKeys() { return g_pChild != nullptr ? g_pChild->m_nPreTranslated : -1; }
 
 void ProbeDestroyChild()
 {
@@ -79,21 +69,13 @@ void ProbeFireAssert()
     ASSERT(nothing == 1);
 }
 
-HINSTANCE ProbeResourceHandleDefault()
-{
-    return AfxGetResourceHandle();
-}
-
 void ProbeCallManaged(void (*callback)(void* context), void* context)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     callback(context);
 }
 
-int ProbeMessageBoxDefault(LPCWSTR text)
-{
-    return AfxMessageBox(text);
-}
+int ProbeMessageBoxDefault(LPCWSTR text) { return AfxMessageBox(text); }
 
 int ProbeMessageBoxManaged(LPCWSTR text)
 {

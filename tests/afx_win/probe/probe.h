@@ -21,8 +21,6 @@ PROBE_API int ProbePreTranslatedKeys();
 PROBE_API void ProbeDestroyChild();
 // Fires one ASSERT(false) inside the DLL.
 PROBE_API void ProbeFireAssert();
-// AfxGetResourceHandle inside the DLL, in the caller's module state.
-PROBE_API HINSTANCE ProbeResourceHandleDefault();
 // Calls back with the DLL's module state current.
 PROBE_API void ProbeCallManaged(void (*callback)(void* context), void* context);
 // AfxMessageBox from the DLL, in the caller's context or in the DLL's own.
