@@ -24,7 +24,6 @@ protected:
     }
 };
 
-// Each step is refused when its notification deletes the item, or every item.
 TEST_F(ReentryTest, DeletingInsideAStepsNotificationStopsTheStep)
 {
     ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_EDITLABELS));
@@ -65,7 +64,7 @@ TEST_F(ReentryTest, DeletingInsideACallbackWhilePainting)
     ASSERT_TRUE(Make(TVS_HASLINES | TVS_HASBUTTONS));
     AddColumn(L"a", 150);
     AddColumn(L"b", 150);
-    for (int i = 0; i < 20; ++i) SetCellText(InsertCallback(TVI_ROOT), 1, LPSTR_TEXTCALLBACKW);
+    for (int i = 0; i < 20; ++i) SetCellText(Insert(TVI_ROOT, LPSTR_TEXTCALLBACKW), 1, LPSTR_TEXTCALLBACKW);
     int answers = 0;
     std::wstring huge(100000, L'w');  // cut to the buffer
     host->onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {

@@ -1,6 +1,5 @@
 // A TreeList window inside a recording host window, with helpers that speak its messages.
 #pragma once
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,9 +10,7 @@
 #include "qvtest.h"
 
 namespace treelist_test {
-
 using ::testing::ElementsAre;
-
 inline HTREEITEM H(UINT_PTR value) { return (HTREEITEM)value; }
 inline UINT_PTR N(HTREEITEM item) { return (UINT_PTR)item; }
 inline POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
@@ -52,11 +49,6 @@ protected:
         return InsertWith(parent, after,
                           {TVIF_TEXT | TVIF_PARAM, nullptr, 0, 0, const_cast<wchar_t*>(text), 0, 0, 0, 0, param});
     }
-    // An item whose text the parent gives through TVN_GETDISPINFOW.
-    HTREEITEM InsertCallback(HTREEITEM parent, LPARAM param = 0) const
-    {
-        return Insert(parent, LPSTR_TEXTCALLBACKW, TVI_LAST, param);
-    }
     // A column of the given width; a negative width makes an auto-width column.
     int AddColumn(const wchar_t* caption, int width, int format = LVCFMT_LEFT) const
     {
@@ -64,16 +56,12 @@ protected:
         LVCOLUMNW column = {mask, format, width, const_cast<wchar_t*>(caption)};
         return (int)Send(TVM_INSERTCOLUMN, Send(TVM_GETCOLUMNCOUNT), (LPARAM)&column);
     }
+    bool SetItem(TVITEMW change) const { return Send(TVM_SETITEMW, 0, (LPARAM)&change) != 0; }
     bool SetCellText(HTREEITEM item, int column, const wchar_t* text) const
     {
-        TVITEMW change = {TVIF_TEXT | TVIF_SUBITEM, item, 0, 0, const_cast<wchar_t*>(text), 0, 0, 0, column};
-        return Send(TVM_SETITEMW, 0, (LPARAM)&change) != 0;
+        return SetItem({TVIF_TEXT | TVIF_SUBITEM, item, 0, 0, const_cast<wchar_t*>(text), 0, 0, 0, column});
     }
-    bool SetState(HTREEITEM item, UINT state, UINT mask) const
-    {
-        TVITEMW change = {TVIF_STATE, item, state, mask};
-        return Send(TVM_SETITEMW, 0, (LPARAM)&change) != 0;
-    }
+    bool SetState(HTREEITEM item, UINT state, UINT mask) const { return SetItem({TVIF_STATE, item, state, mask}); }
     // TVM_GETITEMW of the fields in `mask`; a column of 0 or more reads that cell.
     TVITEMW Get(HTREEITEM item, UINT mask, int column = -1) const
     {
@@ -92,7 +80,6 @@ protected:
     HTREEITEM Next(HTREEITEM item, UINT code) const { return (HTREEITEM)Send(TVM_GETNEXTITEM, code, (LPARAM)item); }
     int RowOf(HTREEITEM item) const { return (int)Send(TVM_GETROWOFITEM, 0, (LPARAM)item); }
     HTREEITEM ItemAt(int row) const { return (HTREEITEM)Send(TVM_GETITEMOFROW, 0, row); }
-    int FirstShownRow() const { return RowOf(Next(nullptr, TVGN_FIRSTVISIBLE)); }
     bool Expand(HTREEITEM item, UINT code = TVE_EXPAND) const { return Send(TVM_EXPAND, code, (LPARAM)item) != 0; }
     bool Select(HTREEITEM item) const { return Send(TVM_SELECTITEM, TVGN_CARET, (LPARAM)item) != 0; }
     HTREEITEM Selected() const { return Next(nullptr, TVGN_CARET); }
@@ -141,7 +128,6 @@ protected:
         for (HTREEITEM h = Next(TVI_ROOT, TVGN_NEXTSELECTED); h; h = Next(h, TVGN_NEXTSELECTED)) items.push_back(h);
         return items;
     }
-
     // Synthesized input at client coordinates.
     void Click(POINT p, UINT msg = WM_LBUTTONDOWN, WPARAM keys = 0) const
     {
@@ -157,9 +143,7 @@ protected:
         keys[key] = down ? 0x80 : 0;
         SetKeyboardState(keys);
     }
-
     qvtest::HostWindow* host = nullptr;
     HWND tree = nullptr;
 };
-
 }  // namespace treelist_test
