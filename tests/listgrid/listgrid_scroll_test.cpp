@@ -131,19 +131,3 @@ TEST_F(GridScrollTest, HorizontalStepsAndTheHeaderFollows)
     EXPECT_EQ(row0->text, L"row0");
     EXPECT_EQ(row0->origin.x, 3 - hpos());
 }
-
-TEST_F(GridScrollTest, DraggingAHeaderBorderResizesTheRows)
-{
-    fill(10, 3, 80);
-    EXPECT_FALSE(grid.GetStyle() & WS_HSCROLL);
-    HWND header = grid.GetHeadWnd()->GetSafeHwnd();
-    ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(79, 5));
-    ::SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(480, 5));
-    ::SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(480, 5));
-    EXPECT_EQ(grid.GetRowWidth(), 640);
-    EXPECT_TRUE(grid.GetStyle() & WS_HSCROLL);
-    EXPECT_EQ(rangeEnd(SB_HORZ), 640 - clientRect().Width());
-    CRect cell;
-    ASSERT_TRUE(grid.GetHeaderRect(1, cell));
-    EXPECT_EQ(cell.left, 480);
-}
