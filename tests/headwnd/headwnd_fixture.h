@@ -28,25 +28,21 @@ protected:
         ASSERT_TRUE(head.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 24), CWnd::FromHandle(host), kHeaderId));
         host.clear();
     }
-
     void append(std::initializer_list<CxHeadItem> items)
     {
         for (const CxHeadItem& item : items)
             head.InsertItem(-1, item);
     }
-
     // 病歷號 | the group 住址 (groupSpan wide) over 縣市 and 街道 | 電話.
     void appendGroupHeader(int groupSpan = 150)
     {
         append({Item(L"病歷號", 100), Item(L"住址", 0, groupSpan), Item(L"縣市", 70, HEADLEVEL_LOWER),
                 Item(L"街道", 80, HEADLEVEL_LOWER), Item(L"電話", 50)});
     }
-
     LRESULT send(UINT message, int x, int y, WPARAM keys = 0)
     {
         return ::SendMessageW(head.GetSafeHwnd(), message, keys, MAKELPARAM(x, y));
     }
-
     // Both paint through WM_PRINTCLIENT, as the grid's own printing does.
     void paintInto(qvtest::MemoryCanvas& canvas)
     {
@@ -56,7 +52,6 @@ protected:
     {
         ASSERT_TRUE(recorder.recordPrintClient(head.GetSafeHwnd(), PRF_CLIENT));
     }
-
     // The left edges and the captions of all items, in order.
     std::vector<int> lefts()
     {
@@ -73,7 +68,6 @@ protected:
         return result;
     }
     int width(int index) { return head.GetHeadParam(index)->nWidth; }
-
     qvtest::MessageBoxCapture boxes;
     qvtest::HostWindow host;
     CHeadWnd head;

@@ -10,11 +10,7 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kLightGrey = RGB(224, 224, 224);
 const COLORREF kDarkGrey = RGB(128, 128, 128);
-struct PixelCase {
-    int x, y;
-    COLORREF colour;
-    const char* what;
-};
+struct PixelCase { int x, y; COLORREF colour; const char* what; };
 void ExpectPixels(const qvtest::MemoryCanvas& canvas, std::initializer_list<PixelCase> cases)
 {
     for (const PixelCase& c : cases)
