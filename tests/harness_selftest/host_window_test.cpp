@@ -37,7 +37,6 @@ protected:
         auto at = [&](UINT code) { return std::find(codes.begin(), codes.end(), code); };
         return at(later) != codes.end() && at(earlier) < at(later);
     }
-
     HostWindow host;
     HWND tree = nullptr;
     HTREEITEM first = nullptr;
@@ -46,7 +45,6 @@ protected:
 
 TEST_F(TreeHost, RecordsNotificationsInOrderWithACopyOfTheirStructure) {
     TreeView_SelectItem(tree, second);
-
     ASSERT_EQ(host.countNotify(TVN_SELCHANGINGW), 1u);
     ASSERT_EQ(host.countNotify(TVN_SELCHANGEDW), 1u);
     EXPECT_TRUE(CameBefore(TVN_SELCHANGINGW, TVN_SELCHANGEDW));
@@ -95,7 +93,6 @@ TEST(HostWindow, RecordsCommandsAndPrivateMessagesAndPumpsUntilTheyArrive) {
     ULONGLONG start = GetTickCount64();
     ASSERT_TRUE(qvtest::PumpUntil([&] { return host.countMessage(WM_APP + 1) == 1; }, 2000));
     EXPECT_LT(GetTickCount64() - start, 1000u);  // woken by the message, not by the timeout
-
     ASSERT_EQ(host.messages().size(), 4u);
     const auto& command = host.messages()[0];
     EXPECT_EQ(command.commandId, 1234u);

@@ -59,7 +59,6 @@ TEST(MessageBoxCapture, RecordsEveryWayOfShowingABoxWithItsExactStyle) {
     WarningBox(L"身分證號碼錯誤");  // from the companion DLL, whose import is redirected too
     boxes.answerNext(IDNO);
     EXPECT_EQ(UnpatchedMessageBoxW(L"直接呼叫", L"標題", MB_YESNOCANCEL | MB_DEFBUTTON2 | MB_ICONQUESTION), IDNO);
-
     ExpectBoxes(boxes, {
         {L"病歷號碼錯誤，要重新輸入嗎?", L"病歷", MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION, true, IDNO},
         {L"no caption", nullptr, MB_OK, true, IDOK},

@@ -16,14 +16,12 @@ TEST(MemoryCanvas, ReadsBackWhatGdiDrewAndSavesItAsPng) {
     FillRect(canvas.dc(), &box, red);
     DeleteObject(red);
     for (int i = 0; i < 30; ++i) SetPixel(canvas.dc(), 20 + i / 3, i, RGB(i * 5, 255 - i * 5, 128));
-
     EXPECT_EQ(canvas.pixel(14, 9), RGB(200, 10, 20));
     EXPECT_EQ(canvas.pixel(15, 9), RGB(255, 255, 255));
     EXPECT_EQ(canvas.pixel(40, 0), CLR_INVALID);
     EXPECT_EQ(canvas.countColor(RECT{0, 0, 10, 30}, RGB(200, 10, 20)), 20);
     RECT bounds = canvas.boundsOfNot(RGB(255, 255, 255)), drawn{5, 0, 30, 30};
     EXPECT_TRUE(EqualRect(&bounds, &drawn));
-
     std::wstring path = canvas.save(L"harness_selftest/png_roundtrip");
     wchar_t unixOut[MAX_PATH] = {};
     if (GetEnvironmentVariableW(L"QV_OUT", unixOut, MAX_PATH)) {
@@ -62,7 +60,6 @@ TEST(Screenshot, CapturesTheWindowWithItsFrameCaptionAndChildren) {
     CreateWindowExW(0, L"BUTTON", L"確定", WS_CHILD | WS_VISIBLE, 100, 30, 80, 26, host, nullptr,
                     GetModuleHandleW(nullptr), nullptr);
     qvtest::PumpMessages(50);
-
     std::wstring path = qvtest::SaveWindowPng(host, L"harness_selftest/host_window");
     qvtest::PixelImage shot = qvtest::ReadPngFile(path);
     RECT frame;
@@ -74,7 +71,6 @@ TEST(Screenshot, CapturesTheWindowWithItsFrameCaptionAndChildren) {
     const int x = client.x - frame.left + 20, y = client.y - frame.top + 30;
     EXPECT_EQ(shot.pixel(x + 49, y + 39), RGB(10, 200, 30));
     EXPECT_NE(shot.pixel(x + 50, y + 40), RGB(10, 200, 30));
-
     // Wine draws the caption only when it decorates windows itself; otherwise this
     // band of the window surface stays black.
     const int captionBottom = client.y - frame.top;
@@ -83,7 +79,6 @@ TEST(Screenshot, CapturesTheWindowWithItsFrameCaptionAndChildren) {
     for (int row = 0; row < captionBottom; ++row)
         for (int column = 0; column < shot.width; ++column) black += shot.pixel(column, row) == RGB(0, 0, 0);
     EXPECT_LT(black, shot.width * captionBottom / 2) << "caption band not painted";
-
     // A child window can be captured on its own.
     qvtest::PixelImage childShot = qvtest::CaptureWindow(child);
     EXPECT_EQ(childShot.width, 50);
