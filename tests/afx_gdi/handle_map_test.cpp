@@ -58,15 +58,10 @@ TEST(HandleMaps, ASecondCreateOnAFullWrapperFailsWithoutLeaking)
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 1, nullptr));
     const HGDIOBJ hFirst = bitmap.m_hObject;
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    const HDC hFirstDC = dc.m_hDC;
     const LONG failuresBefore = AfxGetAssertFailureCount();
     EXPECT_FALSE(bitmap.CreateBitmap(8, 8, 1, 1, nullptr));
-    EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));
-    EXPECT_EQ(AfxGetAssertFailureCount(), failuresBefore + 2);
+    EXPECT_EQ(AfxGetAssertFailureCount(), failuresBefore + 1);
     EXPECT_EQ(bitmap.m_hObject, hFirst);
-    EXPECT_EQ(dc.m_hDC, hFirstDC);
 }
 
 TEST(HandleMaps, EachModuleFindsOnlyItsOwnWrappers)

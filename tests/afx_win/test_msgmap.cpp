@@ -42,7 +42,6 @@ protected:
     void PostNcDestroy() override { Log("postncdestroy"); }
     void OnSize(UINT nType, int cx, int cy) { Log("size", nType, cx, cy); }
     void OnLButtonDown(UINT nFlags, CPoint point) { Log("lbuttondown", nFlags, point.x, point.y); }
-    BOOL OnMouseWheel(UINT, short zDelta, CPoint pt) { Log("wheel", zDelta, pt.x, pt.y); return TRUE; }
     void OnTimer(UINT_PTR nIDEvent) { Log("timer", nIDEvent); KillTimer(nIDEvent); }
     BOOL OnEraseBkgnd(CDC* pDC) { Log("erase", pDC->GetSafeHdc() == eraseDC); return TRUE; }
     void OnContextMenu(CWnd* pWnd, CPoint pos) { Log("contextmenu", Who(pWnd), pos.x, pos.y); }
@@ -81,7 +80,6 @@ BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
     ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEWHEEL()
     ON_WM_TIMER()
     ON_WM_ERASEBKGND()
     ON_WM_CONTEXTMENU()
@@ -161,8 +159,6 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
         {"size", [&] { return send(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(640, 480)); }, 0, {"size 2 640 480"}},
         {"mouse", [&] { return send(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(12, -34)); }, 0,
          {"lbuttondown 5 12 -34"}},
-        {"wheel", [&] { return send(WM_MOUSEWHEEL, MAKEWPARAM(0, -240), MAKELPARAM(100, 200)); }, TRUE,
-         {"wheel -240 100 200"}},
         {"erase", [&] { return send(WM_ERASEBKGND, dc, 0); }, TRUE, {"erase 1"}},
         {"context menu", [&] { return send(WM_CONTEXTMENU, self, MAKELPARAM(5, 6)); }, 0, {"contextmenu self 5 6"}},
         {"setting", [&] { return send(WM_SETTINGCHANGE, 0, from(L"intl")); }, 0, {"settingchange intl"}},
