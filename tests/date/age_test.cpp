@@ -1,10 +1,8 @@
 // Ages from a birth date yyyymmdd: the number, its text and the calendar text
 // under one year.
 #include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
-
 #include "common/cdate.h"
 #include "control/timestamp.h"
 #include "localtime_check.h"

@@ -1,11 +1,9 @@
 // Date checks: the result, exactly one box of the right kind and text, and the outputs.
 #include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
-
 #include "common/cdate.h"
 #include "control/timestamp.h"
 #include "localtime_check.h"

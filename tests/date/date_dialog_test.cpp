@@ -1,8 +1,6 @@
 // CDate::GetDlgDate: a date from three edit boxes into a nine-character buffer.
 #include <gtest/gtest.h>
-
 #include <string>
-
 #include "afxwin.h"
 #include "common/cdate.h"
 #include "host_window.h"

@@ -1,10 +1,8 @@
 // Building and moving times, checked against the zone in effect: Taipei, then
 // New York, where 2026-03-08 and 2026-11-01 change the clock at 02:00.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
 #include "common/cdate.h"
 #include "localtime_check.h"
 #include "which_box.h"
@@ -82,7 +80,6 @@ TEST_F(DateMoves, LastMonthRefusesToGoBefore1970)
     CTime mid(LocalToTime(1970, 1, 15, 0));
     EXPECT_EQ(mid, CDate::LastMonth(mid));
     EXPECT_TRUE(Showed(boxes, AfxBox(L"月份設定錯誤")));
-
     // 1970-01-01 00:00 exists as a time only west of Greenwich (New York, not Taipei).
     CTime february(LocalToTime(1970, 2, 10, 12));
     long long january = LocalToTime(1970, 1, 1, 0);
@@ -120,7 +117,6 @@ TEST_F(DateMoves, ConversionsBetweenCTimeOleAndStamps)
     COleDateTime bad;
     bad.SetStatus(COleDateTime::invalid);
     EXPECT_EQ(-1, CDate::ToCTime(bad).GetTime());
-
     // Only the date and time parts are written; the fraction stays.
     TIMESTAMP_STRUCT stamp = Stamp(1, 2, 3, 4, 5, 6, 77);
     CDate::TimeToTimeStamp(CTime(LocalToTime(2026, 11, 1, 23, 4, 5)), &stamp);
@@ -180,7 +176,6 @@ TEST_F(DateMoves, CheckDateAndCheckDay)
     };
     for (const DateCase& c : dates)
         EXPECT_EQ(c.good, CDate::CheckDate(c.number)) << c.number;
-
     struct DayCase { int year, month, day, good; } days[] = {
         { 2021, 2, 29, 0 }, { 1900, 2, 29, 0 }, { 2000, 2, 29, 1 }, { 2021, 4, 31, 0 },
         { 2021, 1, 32, 0 }, { 2021, 13, 1, 0 }, { 2021, 0, 1, 0 },  { 0, 2, 29, 1 },

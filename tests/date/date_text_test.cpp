@@ -1,8 +1,6 @@
 // The fixed text forms of CDate.
 #include <gtest/gtest.h>
-
 #include <string>
-
 #include "common/cdate.h"
 #include "localtime_check.h"
 

@@ -1,9 +1,7 @@
 // Local time computed straight from Win32, independent of the library and of
 // CTime, so tests expect what the zone in effect says (Taipei or New York).
 #pragma once
-
 #include <windows.h>
-
 #include <cstring>
 #include <sqltypes.h>
 

@@ -1,6 +1,5 @@
 // CTimeStamp: construction, conversions, calendar steps, age and order.
 #include <gtest/gtest.h>
-
 #include "control/timestamp.h"
 #include "localtime_check.h"
 
@@ -63,7 +62,6 @@ TEST(TimeStamp, StepsWithinTheCalendar)
     CTimeStamp null;
     null.NextYear(5);
     EXPECT_EQ(1, null.IsNull());
-
     // NextDay: a stamp that is no date stays as it is and answers false.
     struct Case { TIMESTAMP_STRUCT from, to; } cases[] = {
         { Stamp(2020, 2, 28, 7), Stamp(2020, 2, 29, 7) }, { Stamp(2021, 2, 28), Stamp(2021, 3, 1) },
@@ -89,7 +87,6 @@ TEST(TimeStamp, NowAndAgeFollowTheClock)
     EXPECT_EQ(before.wYear, now.year);
     EXPECT_EQ(before.wMonth, now.month);
     EXPECT_EQ(4242u, now.fraction);  // kept
-
     int year = before.wYear, month = before.wMonth;
     EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month, 28)).GetAge());
     EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month, 1)).GetAge());  // days do not count

@@ -2,10 +2,8 @@
 // (caption "警告", warning icon) or the framework's AfxMessageBox (plain OK
 // box, no icon, the program's caption).
 #pragma once
-
 #include <string>
 #include <vector>
-
 #include "message_box_capture.h"
 
 namespace datetest {

@@ -1,12 +1,9 @@
 // Copies of a field set, and list columns made from its descriptors.
 #include <windows.h>
 #include <commctrl.h>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
 #include "../module/assert_counter.h"
 #include "qvctrl.h"
 #include "../module/cstring_print.h"
@@ -41,7 +38,6 @@ TEST(FieldCopies, CopiesAreDeepAndOutliveTheirSource)
     assigned.SetField(kVisitFields, 1);
     assigned.SetRecordLength(8);
     assigned = *source;
-
     int count = 0;
     EXPECT_NE(source->GetField(count), copy.GetField(count));
     EXPECT_NE(source->GetField(count)[0].pszName, copy.GetField(count)[0].pszName);
@@ -107,7 +103,6 @@ TEST(FieldListHead, OneColumnPerDescriptorAndListsWithoutWindows)
                                    {L"附註", LVCFMT_LEFT, 60, 2}, {L"", LVCFMT_LEFT, 120, 3}}),
               ColumnsOf(list));
     list.DestroyWindow();
-
     // A caption far longer than a column holds is cut, never overrun.
     AssertCounter asserts;
     std::wstring caption(5000, L'欄');

@@ -1,12 +1,9 @@
 // CField: owned copies of descriptors and captions, column positions, lookups
 // and the record buffer.
 #include <windows.h>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
 #include "../module/assert_counter.h"
 #include "field_ids.h"
 #include "qvctrl.h"
@@ -172,7 +169,6 @@ TEST(FieldSet, RecordBufferAndValues)
     EXPECT_EQ(0, fields.GetRecordLength());
     EXPECT_EQ(nullptr, fields.SetRecordLength(-8));
     EXPECT_EQ(0, fields.GetRecordLength());
-
     // GetString converts the field's value where the record holds it.
     Patient patient = {L"王小明", 42, 150.5};
     CfField layout[] = {
@@ -203,7 +199,6 @@ TEST(FieldSet, CallerErrorsAreAssertedAndLeaveAnEmptySet)
     fields.SetField(kPatientFields, 0);  // an empty table is no error
     EXPECT_EQ(0, fields.GetFieldCount());
     EXPECT_EQ(4, asserts.count());
-
     // Indexes outside the set, and null entries of a pointer array.
     fields.SetField(kPatientFields, 3);
     EXPECT_TRUE(fields.GetFieldName(3).IsEmpty());

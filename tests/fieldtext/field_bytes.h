@@ -1,13 +1,11 @@
 // Values as the bytes a record holds, and records with guard bytes around a
 // field, for the conversion tests.
 #pragma once
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
-
 #include "common/field.h"
 
 namespace fieldtest {
@@ -45,13 +43,10 @@ struct GuardedRecord
     static constexpr int kOffset = 13;
     static constexpr unsigned char kFill = 0xAB;
     alignas(16) unsigned char bytes[kSize];
-
     GuardedRecord() { memset(bytes, kFill, sizeof bytes); }
     explicit GuardedRecord(const Bytes& value) : GuardedRecord() { memcpy(bytes + kOffset, value.data(), value.size()); }
-
     CString Show(int type, int format) { return CField::GetFieldString(reinterpret_cast<char*>(bytes + kOffset), type, format); }
     void Store(const std::wstring& text, int type) { CField::TextToRecord(text.c_str(), type, kOffset, bytes); }
-
     // Every byte outside the field's first width bytes still holds the fill.
     bool FillOutside(int width) const
     {

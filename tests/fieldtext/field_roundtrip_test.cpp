@@ -2,10 +2,8 @@
 // range of values goes to text and back to the same record (or, where the
 // text is what is kept, a text goes to a record and back to the same text).
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
 #include "../date/localtime_check.h"
 #include "../date/which_box.h"
 #include "field_bytes.h"
@@ -87,7 +85,6 @@ TEST_F(FieldRoundTrip, RecordToTextAndBack)
         cases.push_back({ type, 0, I64(0) });
     for (int type : { 18, 19 })
         cases.push_back({ type, 0, BytesOf(Stamp(0, 0, 0)) });
-
     for (const RecordFirst& c : cases) {
         CString text = Shown(c.value, c.type, c.format);
         SCOPED_TRACE(testing::Message() << "code " << c.type << " text " << testing::PrintToString(std::wstring(text.GetString())));

@@ -1,9 +1,7 @@
 // CField::GetFieldString: the text of every data type code it knows, the
 // reports of bad values and of unknown codes.
 #include <gtest/gtest.h>
-
 #include <limits>
-
 #include "../date/localtime_check.h"
 #include "../date/which_box.h"
 #include "field_bytes.h"
@@ -156,7 +154,6 @@ TEST_F(FieldShow, CStringObjectsAndUnknownCodes)
 {
     CString value(L"備註：複診");
     EXPECT_EQ(value, CField::GetFieldString(reinterpret_cast<char*>(&value), 39, 0));
-
     GuardedRecord record(I64(123456789));
     for (int code : { 4, 22, 24, 26, 27, 28, 30, 32, 33, 37, 38, 40, 128, 156, 158, -1 }) {
         CString expected;

@@ -1,9 +1,7 @@
 // CField::TextToRecord: the value and the exact width written for every code
 // it knows, the report of unknown codes, and texts far too long.
 #include <gtest/gtest.h>
-
 #include <string>
-
 #include "../date/localtime_check.h"
 #include "../date/which_box.h"
 #include "field_bytes.h"

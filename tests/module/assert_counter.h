@@ -1,6 +1,5 @@
 // Counts the diagnostic assertions that fire, in any module, while it lives.
 #pragma once
-
 #include "afx.h"
 
 class AssertCounter
@@ -10,7 +9,6 @@ public:
     ~AssertCounter() { AfxSetAssertHook(m_previous); }
     AssertCounter(const AssertCounter&) = delete;
     AssertCounter& operator=(const AssertCounter&) = delete;
-
     LONG count() const { return AfxGetAssertFailureCount() - m_start; }
 
 private:

@@ -1,11 +1,8 @@
 // Lets GoogleTest print CString values as text in failure messages.
 #pragma once
-
 #include <ostream>
 #include <string>
-
 #include <gtest/gtest.h>
-
 #include "afxstr.h"
 
 inline void PrintTo(const CString& text, std::ostream* os)

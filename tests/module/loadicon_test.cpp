@@ -1,8 +1,6 @@
 // CLoadIcon puts the host's icons on dialog items from a caller's table.
 #include <windows.h>
-
 #include <gtest/gtest.h>
-
 #include "assert_counter.h"
 #include "message_box_capture.h"
 #include "module_ids.h"
@@ -32,13 +30,11 @@ protected:
         dialog.Attach(hwnd);
     }
     void TearDown() override { ::DestroyWindow(dialog.Detach()); }
-
     HICON StaticIcon(int id) { return reinterpret_cast<HICON>(dialog.SendDlgItemMessage(id, STM_GETICON, 0, 0)); }
     HICON ButtonIcon(int id)
     {
         return reinterpret_cast<HICON>(dialog.SendDlgItemMessage(id, BM_GETIMAGE, IMAGE_ICON, 0));
     }
-
     CWnd dialog;
 };
 
@@ -58,7 +54,6 @@ TEST_F(IconMap, SetsMappedIconsSkipsAbsentItemsAndReportsEachMissingIconInOrder)
     EXPECT_EQ(HostIcon(IDI_PATIENT), StaticIcon(IDC_ICON_STATIC));
     EXPECT_EQ(HostIcon(IDI_RECORD), ButtonIcon(IDC_ICON_BUTTON));
     EXPECT_EQ(before, StaticIcon(IDC_ICON_SECOND));
-
     boxes.clear();
     CdIconMap twoMissing[] = {{IDC_ICON_STATIC, 398}, {IDC_ICON_BUTTON, IDI_MISSING}, {IDC_ICON_SECOND, IDI_RECORD}};
     CLoadIcon second;
@@ -68,34 +63,14 @@ TEST_F(IconMap, SetsMappedIconsSkipsAbsentItemsAndReportsEachMissingIconInOrder)
     EXPECT_EQ(HostIcon(IDI_RECORD), StaticIcon(IDC_ICON_SECOND));
 }
 
-TEST_F(IconMap, CopiesShareTheCallersTable)
-{
-    CdIconMap map[] = {{IDC_ICON_STATIC, IDI_PATIENT}};
-    CLoadIcon original;
-    original.SetIconMap(map, 1);
-    CLoadIcon copy(original);
-    CLoadIcon assigned;
-    assigned = original;
-
-    map[0].nIconID = IDI_RECORD;  // the copies see the change: the table is not copied
-    copy.SetIcons(&dialog);
-    EXPECT_EQ(HostIcon(IDI_RECORD), StaticIcon(IDC_ICON_STATIC));
-    map[0].nIconID = IDI_PATIENT;
-    assigned.SetIcons(&dialog);
-    EXPECT_EQ(HostIcon(IDI_PATIENT), StaticIcon(IDC_ICON_STATIC));
-    EXPECT_MESSAGE_BOXES(boxes);
-}
-
 TEST_F(IconMap, NoTableNoEntriesAndNoWindowDoNothing)
 {
     HICON before = StaticIcon(IDC_ICON_STATIC);
     CdIconMap map[] = {{IDC_ICON_STATIC, IDI_PATIENT}};
     CLoadIcon().SetIcons(&dialog);
-    CLoadIcon().InitIcons(&dialog, map, 0);
     CLoadIcon().InitIcons(&dialog, map, -5);
     CLoadIcon().InitIcons(&dialog, nullptr, 3);
     EXPECT_EQ(before, StaticIcon(IDC_ICON_STATIC));
-
     // A missing window is a caller error: asserted and survived.
     AssertCounter asserts;
     CLoadIcon loader;

@@ -1,12 +1,9 @@
 // CancelModalDialogs asks the windows of the process, through three private
 // messages, to cancel their modal dialogs and close their frames.
 #include <windows.h>
-
 #include <gtest/gtest.h>
-
 #include <utility>
 #include <vector>
-
 #include "message_box_capture.h"
 #include "module_ids.h"
 #include "qvctrl.h"
@@ -29,9 +26,7 @@ TEST(CancelModalDialogs, WindowsThatTakePartAreCancelledClosedOrStopTheWalk)
     TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP, {{kCancelModal, 1}});
     TestWindow untitled(L"QVTestDialog", L"", WS_POPUP, {{kCancelModal, 1}});
     TestWindow shownOverlapped(L"QVTestFrame", L"顯示中的主框架", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {{kCancelModal, 1}});
-
     EXPECT_EQ(0, CancelModalDialogs(0));
-
     // A modal dialog gets command 6 and is not asked further.
     EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), dialog.received());
     // A closeable frame gets 0xE103 and then WM_CLOSE, which destroys it.
@@ -51,7 +46,6 @@ TEST(CancelModalDialogs, WithoutAStopperTheWalkEndsWithOne)
     TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP, {{kCancelModal, 1}});
     TestWindow bystander(L"QVTestDialog", L"不參與", WS_POPUP);   // answers 0 to every question
     TestWindow notStopping(L"QVTestDialog", L"回答二", WS_POPUP, {{kStopWalk, 2}});   // only 1 stops the walk
-
     EXPECT_EQ(1, CancelModalDialogs(0));
     EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), dialog.received());
     EXPECT_EQ((Received{{kCancelModal, 0}, {kCloseFrame, 0}, {kStopWalk, 0}}), bystander.received());
@@ -80,7 +74,6 @@ TEST(CancelModalDialogs, GoesOnWhenTheNextWindowWentAway)
     };
     s_baseProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(top.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(closing)));
-
     EXPECT_EQ(1, CancelModalDialogs(0));
     EXPECT_EQ(nullptr, s_closedAlong);
     EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), top.received());

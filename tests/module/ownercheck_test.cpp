@@ -2,11 +2,8 @@
 // objects that this test program wraps are foreign to it.
 #include <windows.h>
 #include <commctrl.h>
-
 #include <gtest/gtest.h>
-
 #include <string>
-
 #include "message_box_capture.h"
 #include "qvctrl.h"
 
@@ -31,13 +28,11 @@ TEST_F(OwnershipChecks, ImageListsOfTheProgramAreNotTheLibrarys)
     const int line = __LINE__ + 1;
     EXPECT_FALSE(QV_CHECK_LIBRARY_IMAGELIST(&programList));
     EXPECT_MESSAGE_BOXES(boxes, AtSourceLine(L"The ImageList is not the dll", line));
-
     // A stored handle that maps to another object is out of the library too.
     boxes.clear();
     const int storedLine = __LINE__ + 1;
     EXPECT_FALSE(QV_CHECK_STORED_IMAGELIST(programList.GetSafeHandle(), &programList));
     EXPECT_MESSAGE_BOXES(boxes, AtSourceLine(L"ImageList outof dll", storedLine));
-
     // No list, or a list without a handle, is not an ownership question.
     boxes.clear();
     CImageList empty;
@@ -65,7 +60,6 @@ TEST_F(OwnershipChecks, MenusAndWindowsMustBeTheLibrarysOwn)
     EXPECT_FALSE(CheckMenuHandle(nullptr));
     EXPECT_FALSE(CheckMenuHandle(reinterpret_cast<HMENU>(static_cast<INT_PTR>(0x7ABC))));
     EXPECT_MESSAGE_BOXES(boxes, L"菜單為空", L"菜單跨越dll");
-
     // The program's window has no window object of the library.
     boxes.clear();
     CWnd programWindow;

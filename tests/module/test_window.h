@@ -1,9 +1,7 @@
 // Top-level windows of the test process with a chosen class, title and style,
 // answering chosen messages and recording what they receive.
 #pragma once
-
 #include <windows.h>
-
 #include <map>
 #include <string>
 #include <utility>
@@ -19,7 +17,6 @@ public:
     ~TestWindow();
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
-
     HWND hwnd() const { return m_hwnd; }
     void BringToTop() const;
     // Messages received, in order (WM_COMMAND, WM_CLOSE and WM_USER and above).
@@ -28,7 +25,6 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-
     HWND m_hwnd = nullptr;
     std::map<UINT, LRESULT> m_answers;
     std::vector<std::pair<UINT, WPARAM>> m_received;
