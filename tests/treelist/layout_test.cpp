@@ -1,10 +1,8 @@
-// Layout: indent, row height, extended styles, colour slots, columns and scrolling.
+// Layout: indent, row height, extended styles, columns and scrolling.
 #include "treelist_fixture.h"
 
 namespace treelist_test {
 namespace {
-
-COLORREF Blend(COLORREF base, COLORREF mark) { return ((base >> 3) & 0x1F1F1F) * 7 + ((mark >> 3) & 0x1F1F1F); }
 
 TEST_F(TreeListTest, ClampsIndentAndItemHeight)
 {
@@ -28,33 +26,6 @@ TEST_F(TreeListTest, ClampsIndentAndItemHeight)
     // A state image list of 16 x 16 gives at least 18.
     SetWindowLongPtrW(tree, GWL_STYLE, GetWindowLongPtrW(tree, GWL_STYLE) | TVS_CHECKBOXES);
     EXPECT_GE(Send(TVM_GETITEMHEIGHT), 18);
-}
-
-TEST_F(TreeListTest, KeepsColourSlotsWithDefaultsAndBlends)
-{
-    ASSERT_TRUE(Make(0));
-    const COLORREF window = GetSysColor(COLOR_WINDOW), info = GetSysColor(COLOR_INFOBK);
-    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT), highlight = GetSysColor(COLOR_HIGHLIGHT);
-    const COLORREF defaults[TLC_COUNT] = {window, info, window, GetSysColor(COLOR_BTNFACE), text, text,
-                                          GetSysColor(COLOR_BTNSHADOW), text ^ 0xFF0000, Blend(info, highlight),
-                                          Blend(window, highlight), info};
-    for (int slot = 0; slot < TLC_COUNT; ++slot) EXPECT_EQ((LRESULT)defaults[slot], Send(TVM_GETBKCOLOR, slot)) << slot;
-    EXPECT_EQ(-1, Send(TVM_SETBKCOLOR, TLC_COUNT, RGB(1, 2, 3)));
-    // A caller's colour survives a system colour change; -1 returns to the default.
-    EXPECT_EQ((LRESULT)window, Send(TVM_SETBKCOLOR, TLC_BK, RGB(255, 0, 0)));
-    Send(WM_SYSCOLORCHANGE);
-    EXPECT_EQ((LRESULT)RGB(255, 0, 0), Send(TVM_GETBKCOLOR, TLC_BK));
-    Send(TVM_SETBKCOLOR, TLC_BK, (LPARAM)-1);
-    EXPECT_EQ((LRESULT)window, Send(TVM_GETBKCOLOR, TLC_BK));
-    // The marked-row colour follows its row colour while the caller has not set it.
-    Send(TVM_SETBKCOLOR, TLC_ODD, RGB(0, 255, 0));
-    EXPECT_EQ((LRESULT)Blend(RGB(0, 255, 0), highlight), Send(TVM_GETBKCOLOR, TLC_MARKODD));
-    // Own colours of cells: setting returns the previous one, 0xFFFFFFFF is none.
-    AddColumn(L"a", 100);
-    const WPARAM item = (WPARAM)Insert(TVI_ROOT, L"x");
-    EXPECT_EQ(CLR_NONE, (COLORREF)Send(TVM_SETITEMTEXTCOLOR, item, RGB(9, 9, 9)));
-    EXPECT_EQ(RGB(9, 9, 9), (COLORREF)Send(TVM_SETITEMTEXTCOLOR, item, CLR_NONE));
-    EXPECT_EQ(CLR_NONE, (COLORREF)Send(TVM_SETITEMBKCOLOR, item | (1ull << 24), RGB(1, 1, 1)));  // no column 1
 }
 
 TEST_F(TreeListTest, ManagesColumnsUpToThirtyTwo)

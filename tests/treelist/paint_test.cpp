@@ -30,6 +30,7 @@ TEST_F(PaintTest, AlternatingRowsGridLinesAndButtons)
     Send(TVM_SETBKCOLOR, TLC_BOX, kBox);
     Send(TVM_SETLINECOLOR, 0, kLine);
     const auto roots = FillTwoLevels(3, 2);
+    Send(WM_SYSCOLORCHANGE);  // the caller's colours survive it
     qvtest::MemoryCanvas canvas(300, 200);
     PaintInto(canvas);
     const int height = (int)Send(TVM_GETITEMHEIGHT);

@@ -119,21 +119,21 @@ protected:
     std::vector<std::wstring> Children(HTREEITEM parent) const
     {
         std::vector<std::wstring> texts;
-        for (HTREEITEM h = Next(parent, TVGN_CHILD); h; h = Next(h, TVGN_NEXT)) texts.push_back(Text(h));
+        for (HTREEITEM h : Chain(Next(parent, TVGN_CHILD), TVGN_NEXT)) texts.push_back(Text(h));
         return texts;
     }
-    std::vector<HTREEITEM> SelectedItems() const
+    std::vector<HTREEITEM> SelectedItems() const { return Chain(Next(TVI_ROOT, TVGN_NEXTSELECTED), TVGN_NEXTSELECTED); }
+    std::vector<HTREEITEM> Chain(HTREEITEM first, UINT code) const
     {
         std::vector<HTREEITEM> items;
-        for (HTREEITEM h = Next(TVI_ROOT, TVGN_NEXTSELECTED); h; h = Next(h, TVGN_NEXTSELECTED)) items.push_back(h);
+        for (HTREEITEM h = first; h; h = Next(h, code)) items.push_back(h);
         return items;
     }
     // Synthesized input at client coordinates.
     void Click(POINT p, UINT msg = WM_LBUTTONDOWN, WPARAM keys = 0) const
     {
         Send(msg, keys, MAKELPARAM(p.x, p.y));
-        if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) Send(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-        if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) Send(WM_RBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+        Send(msg == WM_RBUTTONDOWN ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
     }
     void Key(WPARAM key) const { Send(WM_KEYDOWN, key, 1); }
     static void SetKeyDown(int key, bool down)
