@@ -1,5 +1,4 @@
-// CString::Format and friends: the MSVC meanings of the conversions for wide
-// strings, flags, widths, precisions and results far beyond any fixed buffer.
+// CString::Format: the MSVC meanings of the conversions, and results beyond any fixed buffer.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -49,7 +48,6 @@ TEST(CStringFormat, SelfReferenceAndCStringArguments)
     self.Format(L"%s-%s", self.GetString(), self.GetString());
     self.AppendFormat(L"+%s", self.GetString());
     EXPECT_STREQ(L"ab-ab+ab-ab", self);
-
     CString name(L"王小明");
     CString text;
     text.Format(L"%s (%s) %d", name, CString(L"A123"), 3);

@@ -1,5 +1,4 @@
-// CString operations at their edges: null pointers, positions and counts out
-// of range, aliasing arguments, direct buffer access, string resources.
+// CString operations at their edges: null pointers, out-of-range positions, aliasing.
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -17,7 +16,6 @@ TEST(CStringBasics, NullPointersNegativeCountsAndMalformedText)
     self += self;
     self += static_cast<const wchar_t*>(nullptr);
     EXPECT_STREQ(L"abab", self);
-
     // A lone lead byte never reads past the terminator.
     const char bytes[] = {'a', char(0xE4), char(0xB8), 0, 'z', 0};
     CString text(bytes);
@@ -34,7 +32,6 @@ TEST(CStringBasics, SearchAndExtractionClampPositions)
     };
     for (size_t i = 0; i < std::size(kFinds); i++)
         EXPECT_EQ(kFinds[i].first, kFinds[i].second) << "search " << i;
-
     CString digits(L"0123456789");
     const std::pair<const wchar_t*, CString> kParts[] = {
         {L"89", digits.Mid(8, 100)}, {L"", digits.Mid(50, 2)}, {L"01", digits.Mid(-3, 2)}, {L"", digits.Right(-2)},
@@ -42,7 +39,6 @@ TEST(CStringBasics, SearchAndExtractionClampPositions)
     };
     for (const auto& [pszExpected, actual] : kParts)
         EXPECT_STREQ(pszExpected, actual);
-
     CString list(L",,a,bb;;c,");
     int nPos = 0;
     CString tokens;
@@ -61,7 +57,6 @@ TEST(CStringBasics, ChangesInPlace)
     EXPECT_STREQ(L"病歷", CString(L"  \t 病歷 \r\n").Trim());
     CString pair(L"a\xD83D\xDE00z");  // a surrogate pair stays in order
     EXPECT_STREQ(L"z\xD83D\xDE00" L"a", pair.MakeReverse());
-
     CString replaced(L"a.b.c");
     EXPECT_EQ(2, replaced.Replace(L".", L".."));
     EXPECT_EQ(0, replaced.Replace(nullptr, L"x"));
@@ -70,7 +65,6 @@ TEST(CStringBasics, ChangesInPlace)
     CString self(L"xyx");
     EXPECT_EQ(2, self.Replace(L"x", self.GetString()));  // the new text is this string
     EXPECT_STREQ(L"xyxyxyx", self);
-
     CString edited(L"ac");
     EXPECT_EQ(3, edited.Insert(1, L'b'));
     EXPECT_EQ(5, edited.Insert(100, L"de"));
@@ -116,7 +110,6 @@ TEST(CStringResources, LoadStringFromTheModuleStringTable)
     CString kept(L"kept");
     EXPECT_FALSE(kept.LoadString(hModule, IDS_MISSING));
     EXPECT_STREQ(L"kept", kept);
-
     // The one-argument forms read from the current resource module: the program.
     EXPECT_STREQ(L"你好, world", CString(MAKEINTRESOURCEW(IDS_GREETING)));
     CString formatted;
