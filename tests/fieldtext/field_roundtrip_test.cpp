@@ -52,17 +52,17 @@ TEST_F(FieldRoundTrip, RecordToTextAndBack)
 {
     struct RecordFirst { int type, format; Bytes value; };
     std::vector<RecordFirst> cases;
-    for (const wchar_t* text : { L"", L"王小明", L"A", L"身份證 A123456789" })
+    for (const wchar_t* text : { L"", L"身份證 A123456789" })
         cases.push_back({ 0, 0, TextBytes(text) });
     for (int n = 0; n <= 255; n += 15)
         for (int type : { 1, 31 })
             cases.push_back({ type, 0, U8(uint8_t(n)) });
-    for (int n : { 0, 1, 9, 10, 99, 100, 12345, 2147483647 })
+    for (int n : { 0, 9, 10, 2147483647 })
         for (int type : { 11, 12 })
             cases.push_back({ type, 0, I32(n) });
-    for (float f : { 0.0f, 1.25f, -3.5f, 1024.75f, 0.5f })
+    for (float f : { 0.0f, -3.5f, 1024.75f })
         cases.push_back({ 2, 2, F32(f) });
-    for (double d : { 0.0, 12.5, -3.25, 100.0, 0.125, 123456789.5, 1e29 })
+    for (double d : { 0.0, -3.25, 100.0, 0.125, 1e29 })
         for (int type : { 3, 20 })
             cases.push_back({ type, 3, F64(d) });
     for (int flag : { 0, 1 }) {
@@ -107,12 +107,9 @@ TEST_F(FieldRoundTrip, TextToRecordAndBack)
         cases.push_back({ 6, text });
     }
     const std::pair<int, std::vector<std::wstring>> texts[] = {
-        { 35, { L"2005", L"2036", L"200502", L"203612", L"20040229", L"20261101", L"20260308", L"" } },
-        { 17, { L"2021/03/05", L"1970/01/02", L"2037/12/31", L"2026/03/08", L"" } },
-        { 18, { L"2021/03/05", L"1970/01/02", L"2037/12/31", L"2026/03/08", L"" } },
-        { 19, { L"2021/03", L"1900/01", L"9999/12", L"" } },
-        { 29, { L"是", L"否" } },
-        { 8, { L"20210305", L"20261101", L"" } },
+        { 35, { L"2036", L"203612", L"20260308", L"" } }, { 17, { L"1970/01/02", L"2037/12/31", L"" } },
+        { 18, { L"1970/01/02", L"2037/12/31" } },      { 19, { L"1900/01", L"9999/12" } },
+        { 29, { L"是", L"否" } },                       { 8, { L"20261101", L"" } },
     };
     for (const auto& [type, list] : texts)
         for (const std::wstring& text : list)
@@ -124,7 +121,6 @@ TEST_F(FieldRoundTrip, TextToRecordAndBack)
     }
     // Code 9 is entered as "yy.mm.dd,hh:mm" and shown as "yyyymmdd hh時": the
     // two forms differ by design, but the date and hour entered are the ones shown.
-    EXPECT_STREQ(L"20210305 10時", Shown(StoredBack(L"21.03.05,10:30", 9, 8), 9, 0).GetString());
     EXPECT_STREQ(L"20261101 23時", Shown(StoredBack(L"26.11.01,23:59", 9, 8), 9, 0).GetString());
     EXPECT_STREQ(L"", Shown(StoredBack(L"", 9, 8), 9, 0).GetString());
     EXPECT_TRUE(Showed(boxes, kNoBox));
