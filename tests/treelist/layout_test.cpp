@@ -1,4 +1,4 @@
-// Layout: indent, row height, extended styles, columns and scrolling.
+// Layout: indent, row height, extended styles, columns, scrolling, rectangles and hit testing.
 #include "treelist_fixture.h"
 
 namespace treelist_test {
@@ -90,6 +90,39 @@ TEST_F(TreeListTest, ScrollsByBarsWheelAndCtrlKeysWithoutMovingTheSelection)
     RECT client;
     GetClientRect(tree, &client);
     EXPECT_EQ(399 - (799 - 2 * (client.right / 2)), CellRect(top, 1).left);
+}
+
+TEST_F(TreeListTest, GivesRectanglesAndHitTestsEveryZone)
+{
+    ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_CHECKBOXES, 400, 300));
+    AddColumn(L"tree", 200);
+    AddColumn(L"centre", 120, LVCFMT_CENTER);
+    AddColumn(L"right", 60, LVCFMT_RIGHT);
+    HTREEITEM root = Insert(TVI_ROOT, L"root");
+    HTREEITEM child = Insert(root, L"child");
+    SetCellText(root, 2, L"r");
+    HTREEITEM other = Insert(TVI_ROOT, L"other");
+    UpdateWindow(tree);
+    const int header = GetSystemMetrics(SM_CYHSCROLL), height = (int)Send(TVM_GETITEMHEIGHT);
+    const RECT row = ItemRect(root), centred = CellRect(root, 1), right = CellRect(root, 2);
+    EXPECT_EQ((std::vector<LONG>{header, header + height}), (std::vector<LONG>{row.top, row.bottom}));
+    EXPECT_EQ(-1, ItemRect(child).top);  // not shown: no rectangle
+    EXPECT_EQ(19 + 16, ItemRect(root, 1).left);  // the indent for lines at root, the state image
+    EXPECT_EQ((std::vector<LONG>{199, 319}), (std::vector<LONG>{centred.left, centred.right}));
+    EXPECT_EQ(0, CellRect(root, 7).left);  // a missing column gives column 0
+    const int y = Centre(row).y;
+    HTREEITEM hit;
+    EXPECT_EQ((UINT)TVHT_ONITEMBUTTON, HitFlags(7, y, &hit));
+    EXPECT_EQ(root, hit);
+    // Right-aligned: the zone starts text width + 5 from the right edge. An empty cell counts as on its text.
+    const struct { int x, y; UINT flags; } zones[] = {
+        {16, y, TVHT_ONITEMINDENT},  {19 + 5, y, TVHT_ONITEMSTATEICON},  {19 + 16 + 1, y, TVHT_ONITEMLABEL},
+        {190, y, TVHT_ONITEMRIGHT},  {10, row.bottom + 40, TVHT_NOWHERE}, {-1, y, TVHT_TOLEFT},
+        {10, -5, TVHT_ABOVE},        {1000, 1000, TVHT_TORIGHT | TVHT_BELOW}, {390, y, TVHT_PASTCOLUMNS},
+        {right.right - 2, y, TVHT_SUBITEMLABEL | 2u << 24}, {right.left + 1, y, TVHT_SUBITEMRIGHT | 2u << 24},
+        {right.left + 1, Centre(ItemRect(other)).y, TVHT_SUBITEMLABEL | 2u << 24},
+    };
+    for (const auto& z : zones) EXPECT_EQ(z.flags, HitFlags(z.x, z.y)) << "at " << z.x << "," << z.y;
 }
 
 }  // namespace

@@ -102,8 +102,7 @@ TEST_F(PaintTest, ScreenshotOfAFullTree)
     AddColumn(L"Note", 200);
     std::vector<HTREEITEM> wards;
     for (int g = 0; g < 3; ++g) {
-        HTREEITEM ward = Insert(TVI_ROOT, (std::wstring(L"Ward ") + wchar_t(L'A' + g)).c_str());
-        wards.push_back(ward);
+        HTREEITEM ward = wards.emplace_back(Insert(TVI_ROOT, (std::wstring(L"Ward ") + wchar_t(L'A' + g)).c_str()));
         SetCellText(ward, 1, std::to_wstring(3 + g).c_str());
         SetCellText(ward, 2, L"group");
         for (int i = 0; i < 3; ++i) {
@@ -120,7 +119,6 @@ TEST_F(PaintTest, ScreenshotOfAFullTree)
     SetFocus(tree);
     qvtest::PumpMessages(50);
     EXPECT_FALSE(qvtest::SaveWindowPng(*host, L"treelist_tree").empty());
-
     HWND editor = (HWND)Send(TVM_EDITLABELW, 1, (LPARAM)checked);
     ASSERT_NE(nullptr, editor);
     qvtest::PumpMessages(50);
