@@ -1,7 +1,5 @@
-// CTime and CTimeSpan. The suite runs in Asia/Taipei (no daylight saving)
-// and again in America/New_York; zone-specific cases check which zone they
-// are in. The daylight-saving logic is also driven with an explicit New York
-// zone, so it is checked in every run.
+// CTime and CTimeSpan. The suite runs in Asia/Taipei and again in America/New_York;
+// the daylight-saving logic is also driven with an explicit New York zone in every run.
 #include <gtest/gtest.h>
 
 #include <climits>
