@@ -141,13 +141,11 @@ TEST_F(TreeListTest, ArrowKeysMoveExpandAndCollapse)
     Key(VK_SPACE);  // check box of the selected item
     EXPECT_EQ((UINT)INDEXTOSTATEIMAGEMASK(2), State(roots[0]) & TVIS_STATEIMAGEMASK);
     host->clear();
-    Key(VK_RETURN);
+    Key(VK_RETURN);  // the parent hears of Return, not of it as a key
     EXPECT_EQ(1u, host->countNotify(NM_RETURN));
     EXPECT_EQ(0u, host->countNotify(TVN_KEYDOWN));
     Key(VK_UP);
     EXPECT_EQ(1u, host->countNotify(TVN_KEYDOWN));
-    MSG ret = {tree, WM_KEYDOWN, VK_RETURN, 0};
-    EXPECT_EQ(DLGC_WANTALLKEYS, Send(WM_GETDLGCODE, VK_RETURN, (LPARAM)&ret));
 }
 
 class EditTest : public TreeListTest {
@@ -171,13 +169,9 @@ TEST_F(EditTest, ReturnKeepsTheTextEscapeAndVetoDoNot)
     HTREEITEM item = Insert(TVI_ROOT, L"old text");
     HWND editor = Edit(item, 0);
     ASSERT_NE(nullptr, editor);
-    EXPECT_EQ(TVLE_ID, GetDlgCtrlID(editor));
     EXPECT_EQ(editor, GetFocus());
     EXPECT_EQ(0x801Du, Note(TVN_BEGINLABELEDITW).item.mask);
     EXPECT_EQ(item, Selected());  // the edited item is selected
-    DWORD start = 1, end = 0;
-    SendMessageW(editor, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
-    EXPECT_EQ((std::vector<DWORD>{0, 8}), (std::vector<DWORD>{start, end}));  // all the text is selected
     Type(editor, L"new text", VK_RETURN);
     EXPECT_FALSE(IsWindowVisible(editor));
     EXPECT_EQ(L"new text", Text(item));

@@ -45,7 +45,6 @@ TEST_F(PaintTest, AlternatingRowsGridLinesAndButtons)
     EXPECT_EQ(kLine, canvas.pixel(7 - 2, middle));
     EXPECT_EQ(kLine, canvas.pixel(7, middle - 2));
     EXPECT_EQ(kEven, canvas.pixel(7 - 3, middle - 3));  // inside the box: the row colour
-
     Expand(roots[0]);
     canvas.fill(RGB(0, 0, 0));
     PaintInto(canvas);

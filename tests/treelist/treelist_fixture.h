@@ -29,7 +29,6 @@ protected:
         if (tree && IsWindow(tree)) DestroyWindow(tree);
         delete host;
     }
-
     // Creates the window (a child of the host) with the given tree styles.
     HWND Make(DWORD style, int width = 400, int height = 300)
     {
@@ -37,7 +36,6 @@ protected:
                                       *host, (HMENU)100, GetModuleHandleW(nullptr), nullptr);
     }
     LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(tree, msg, wp, lp); }
-
     HTREEITEM InsertWith(HTREEITEM parent, HTREEITEM after, const TVITEMW& fields) const
     {
         TVINSERTSTRUCTW insert = {parent, after};
@@ -129,7 +127,6 @@ protected:
         for (HTREEITEM h = first; h; h = Next(h, code)) items.push_back(h);
         return items;
     }
-    // Synthesized input at client coordinates.
     void Click(POINT p, UINT msg = WM_LBUTTONDOWN, WPARAM keys = 0) const
     {
         Send(msg, keys, MAKELPARAM(p.x, p.y));
