@@ -61,14 +61,14 @@ TEST_F(TreeListTest, ReadsAndWritesItemsAndCells)
     EXPECT_EQ((UINT)(INDEXTOSTATEIMAGEMASK(1) | TVIS_EXPANDEDONCE), State(item));
     const TVITEMW read = Get(item, TVIF_PARAM | TVIF_IMAGE | TVIF_CHILDREN);  // a button without a child yet
     EXPECT_EQ((std::vector<LPARAM>{77, 3, 1}), (std::vector<LPARAM>{read.lParam, read.iImage, read.cChildren}));
-    // A cell without text: the empty string and 0; with text: the stored pointer.
+    // A cell without text: the empty string and 0; with text: its length and one.
     const UINT pointer = TVIF_TEXT | TVIF_TEXTPTR | TVIF_IMAGE;
     TVITEMW cell = Get(item, pointer, 1);
     EXPECT_STREQ(L"", cell.pszText);
     EXPECT_EQ((std::vector<int>{0, (int)0xFFFFFFFE}), (std::vector<int>{cell.cchTextMax, cell.iImage}));
     ASSERT_TRUE(SetCellText(item, 1, L"twelve"));
     cell = Get(item, pointer, 1);
-    EXPECT_EQ(7, cell.cchTextMax);  // the length and one
+    EXPECT_EQ(7, cell.cchTextMax);
     EXPECT_EQ(L"twelve", Text(item, 1));
     // A copy is cut to cchTextMax - 1 characters.
     wchar_t small[4] = L"zzz";
@@ -105,7 +105,7 @@ TEST_F(TreeListTest, NavigatesWithEveryCode)
         {child, TVGN_NEXTVISIBLE, nullptr},     {nullptr, 14, nullptr},
     };
     for (const auto& m : moves) EXPECT_EQ(m.expected, Next(m.from, m.code)) << "code " << m.code << ", " << N(m.from);
-    // Selection codes: the caret, its column, the next selected items in pre-order.
+    // The next selected item below a parent.
     Send(TVM_SETEXTENDEDSTYLE, TLX_MULTISELECT, TLX_MULTISELECT);
     ASSERT_TRUE(SetState(child, TVIS_SELECTED, TVIS_SELECTED));
     EXPECT_EQ(child, Next(roots[1], TVGN_NEXTSELCHILD));
