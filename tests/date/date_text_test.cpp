@@ -32,15 +32,3 @@ TEST(DateText, FormsOfOneDate)
     TIMESTAMP_STRUCT big = { -32768, 65535, 65535, 0, 0, 0, 0 };
     EXPECT_STREQ(L"-32768/65535/65535", CDate::TS2DateString(&big).GetString());
 }
-
-TEST(DateText, EnglishMonthsAndDaysWithoutZeros)
-{
-    const wchar_t* const months[12] = { L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
-                                        L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec" };
-    for (int month = 1; month <= 12; ++month) {  // the 11th to the 22nd: no zero-padded day
-        CString expected;
-        expected.Format(L"%s %d %d", months[month - 1], month + 10, 2026);
-        EXPECT_EQ(expected, CDate::ToEnglishString(CTime(LocalToTime(2026, month, month + 10, 12))));
-    }
-    EXPECT_STREQ(L"Nov 1 2026", CDate::ToEnglishString(CTime(LocalToTime(2026, 11, 1, 1, 30))).GetString());
-}

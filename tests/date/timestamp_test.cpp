@@ -22,7 +22,6 @@ TEST(TimeStamp, ConstructionAndCopiesKeepAllSixteenBytes)
     const TIMESTAMP_STRUCT full = Stamp(2026, 3, 8, 1, 2, 3, 123456);
     CTimeStamp set;
     set.SetTime(full);
-    EXPECT_TRUE(SameStamp(full, Out(CTimeStamp(full))));
     EXPECT_TRUE(SameStamp(full, Out(set)));
     EXPECT_TRUE(SameStamp(Stamp(2026, 11, 1, 1, 30, 15), Out(CTimeStamp(COleDateTime(2026, 11, 1, 1, 30, 15)))));
     EXPECT_TRUE(SameStamp(Stamp(2026, 3, 8, 3, 30, 15), Out(CTimeStamp(CTime(LocalToTime(2026, 3, 8, 3, 30, 15))))));
