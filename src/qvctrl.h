@@ -36,6 +36,7 @@
 
 // Tree list: the "TreeList" window.
 #include "control/treelist.h"
+#include "control/treelistctrl.h"
 
 // List grid: the header window, the grid, and the owner-drawn system header.
 #include "common/headwnd.h"
