@@ -43,5 +43,7 @@
 #include "common/listctrl.h"
 #include "control/newheaderctrl.h"
 
-// HTML reports.
+// HTML reports and text files.
 #include "control/fillhtml.h"
+#include "control/htmlview.h"
+#include "control/textfile.h"

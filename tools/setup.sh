@@ -21,6 +21,7 @@ PACKAGES=(
   poppler-utils                             # pdftotext, pdftoppm for printing tests
   imagemagick                               # looking at screenshots
   clang-format                              # the source format that ./qv test checks
+  chromium                                  # renders exported HTML reports headless
 )
 
 install_packages() {

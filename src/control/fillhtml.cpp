@@ -1,7 +1,8 @@
 // CFillHtml: construction and template loading.
 #include "control/fillhtml.h"
 
-namespace {
+namespace
+{
 
 // Zero bytes after a loaded file's bytes: they end the text for the fillers.
 const SIZE_T kLoadPadding = 100;
@@ -15,7 +16,8 @@ const wchar_t kReadError[] = L"文件讀取錯誤";
 bool ReadWhole(CFile& file, BYTE* pBuffer, ULONGLONG nCount)
 {
     ULONGLONG nDone = 0;
-    while (nDone < nCount) {
+    while (nDone < nCount)
+    {
         UINT nRead = file.Read(pBuffer + nDone, UINT(nCount - nDone));
         if (nRead == 0)
             return false;
@@ -24,15 +26,11 @@ bool ReadWhole(CFile& file, BYTE* pBuffer, ULONGLONG nCount)
     return true;
 }
 
-}  // namespace
+}   // namespace
 
-CFillHtml::CFillHtml() : m_nDocLength(0)
-{
-}
+CFillHtml::CFillHtml() : m_nDocLength(0) {}
 
-CFillHtml::~CFillHtml()
-{
-}
+CFillHtml::~CFillHtml() {}
 
 HGLOBAL CFillHtml::LoadFile(LPCTSTR pszFileName)
 {
@@ -48,7 +46,8 @@ HGLOBAL CFillHtml::LoadFile(LPCTSTR pszFileName)
     bool bRead = pBytes != nullptr && ReadWhole(file, pBytes, nLength);
     if (pBytes)
         ::GlobalUnlock(hDocument);
-    if (!bRead) {
+    if (!bRead)
+    {
         if (hDocument)
             ::GlobalFree(hDocument);
         AfxMessageBox(kReadError);

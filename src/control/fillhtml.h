@@ -31,8 +31,8 @@ public:
     // characters the filled text is a new block, the old one is freed and
     // the new handle comes back. Null when the block cannot be locked or the
     // record is missing; the caller's block is then left as it was.
-    HGLOBAL FillInformation(HGLOBAL hDocument, CfField* pField, int nCount, char* pRecord,
-                            wchar_t chStart, wchar_t chEnd);
+    HGLOBAL FillInformation(HGLOBAL hDocument, CfField* pField, int nCount, char* pRecord, wchar_t chStart,
+                            wchar_t chEnd);
     // Loads the template, fills its [Name] markers and writes the result to
     // the export file "report.htm". The file's path, or empty on failure.
     CString FillInformation(LPCTSTR pszTemplate, CfField* pField, int nCount, char* pRecord);
@@ -45,6 +45,5 @@ public:
     int GetDocumentLength() const { return m_nDocLength; }
 
 protected:
-    int m_nDocLength;  // byte length of the last loaded or filled document; 0 after construction
+    int m_nDocLength;   // byte length of the last loaded or filled document; 0 after construction
 };
-

@@ -3,7 +3,8 @@
 
 #include <cwchar>
 
-namespace qvhtml {
+namespace qvhtml
+{
 
 LockedDocument::LockedDocument(HGLOBAL hDocument) : m_hDocument(hDocument), m_pText(nullptr), m_nLength(0)
 {
@@ -25,4 +26,4 @@ HGLOBAL AllocateDocument(size_t nChars)
     return ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nChars * sizeof(wchar_t) + kDocumentPadding);
 }
 
-}  // namespace qvhtml
+}   // namespace qvhtml

@@ -4,7 +4,8 @@
 #include <windows.h>
 #include <cstddef>
 
-namespace qvhtml {
+namespace qvhtml
+{
 
 // Extra zero bytes after the text of a block the filler allocates, as
 // LoadFile leaves them, so that every document ends the same way.
@@ -34,4 +35,4 @@ private:
 // A new zero-filled block for nChars characters and the padding, or null.
 HGLOBAL AllocateDocument(size_t nChars);
 
-}  // namespace qvhtml
+}   // namespace qvhtml

@@ -5,9 +5,11 @@
 #include <vector>
 #include "control/fillhtml_document.h"
 
-namespace qvhtml {
+namespace qvhtml
+{
 
-namespace {
+namespace
+{
 
 const wchar_t kByteOrderMark = 0xFEFF;
 const BYTE kUtf16LeMark[] = {0xFF, 0xFE};
@@ -33,13 +35,15 @@ HGLOBAL DecodeBytes(const BYTE* pBytes, size_t nBytes)
     int nBytesInt = int(nBytes);
     UINT nCodePage = CP_UTF8;
     int nChars = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pChars, nBytesInt, nullptr, 0);
-    if (nChars == 0 && nBytes > 0) {
+    if (nChars == 0 && nBytes > 0)
+    {
         nCodePage = CP_ACP;
         nChars = ::MultiByteToWideChar(CP_ACP, 0, pChars, nBytesInt, nullptr, 0);
     }
     HGLOBAL hText = AllocateDocument(size_t(nChars));
     wchar_t* pText = hText ? static_cast<wchar_t*>(::GlobalLock(hText)) : nullptr;
-    if (pText == nullptr) {
+    if (pText == nullptr)
+    {
         if (hText)
             ::GlobalFree(hText);
         return nullptr;
@@ -50,17 +54,19 @@ HGLOBAL DecodeBytes(const BYTE* pBytes, size_t nBytes)
     return hText;
 }
 
-}  // namespace
+}   // namespace
 
 HGLOBAL DecodeTemplate(HGLOBAL hLoaded, size_t nBytes, ReportEncoding& encoding)
 {
     BYTE* pBytes = static_cast<BYTE*>(::GlobalLock(hLoaded));
-    if (pBytes == nullptr) {
+    if (pBytes == nullptr)
+    {
         ::GlobalFree(hLoaded);
         return nullptr;
     }
     if (BeginsWith(pBytes, nBytes, kUtf16LeMark, sizeof kUtf16LeMark) ||
-        BeginsWith(pBytes, nBytes, kUtf16BeMark, sizeof kUtf16BeMark)) {
+        BeginsWith(pBytes, nBytes, kUtf16BeMark, sizeof kUtf16BeMark))
+    {
         if (pBytes[0] == kUtf16BeMark[0])
             SwapBytes(pBytes, nBytes);
         // An odd last byte is half a character: it would pair with the padding.
@@ -80,7 +86,8 @@ HGLOBAL DecodeTemplate(HGLOBAL hLoaded, size_t nBytes, ReportEncoding& encoding)
 bool WriteReport(CFile& file, const wchar_t* pText, size_t nLength, ReportEncoding encoding)
 {
     bool bMarked = nLength > 0 && pText[0] == kByteOrderMark;
-    if (encoding == ReportEncoding::Utf16) {
+    if (encoding == ReportEncoding::Utf16)
+    {
         if (!bMarked && !file.Write(kUtf16LeMark, sizeof kUtf16LeMark))
             return false;
         return file.Write(pText, UINT(nLength * sizeof(wchar_t)));
@@ -95,4 +102,4 @@ bool WriteReport(CFile& file, const wchar_t* pText, size_t nLength, ReportEncodi
     return file.Write(bytes.data(), UINT(nBytes));
 }
 
-}  // namespace qvhtml
+}   // namespace qvhtml

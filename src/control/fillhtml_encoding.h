@@ -9,9 +9,14 @@
 #include <windows.h>
 #include "afx.h"
 
-namespace qvhtml {
+namespace qvhtml
+{
 
-enum class ReportEncoding { Utf16, Utf8 };
+enum class ReportEncoding
+{
+    Utf16,
+    Utf8
+};
 
 // Turns the block of a loaded file (nBytes bytes, LoadFile's form) into a
 // UTF-16 document block. The loaded block is taken over: it becomes the
@@ -22,4 +27,4 @@ HGLOBAL DecodeTemplate(HGLOBAL hLoaded, size_t nBytes, ReportEncoding& encoding)
 // one already). False when the file takes fewer bytes.
 bool WriteReport(CFile& file, const wchar_t* pText, size_t nLength, ReportEncoding encoding);
 
-}  // namespace qvhtml
+}   // namespace qvhtml

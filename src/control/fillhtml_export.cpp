@@ -7,7 +7,8 @@
 
 using namespace qvhtml;
 
-namespace {
+namespace
+{
 
 const wchar_t kReportFileName[] = L"report.htm";
 const UINT kCreateForWriting = CFile::modeCreate | CFile::modeWrite;
@@ -37,7 +38,7 @@ bool WriteDocument(HGLOBAL hDocument, const CString& strPath, ReportEncoding enc
     return bWritten;
 }
 
-}  // namespace
+}   // namespace
 
 CString CFillHtml::FillInformation(LPCTSTR pszTemplate, CfField* pField, int nCount, char* pRecord)
 {
@@ -51,7 +52,8 @@ CString CFillHtml::FillInformation(LPCTSTR pszTemplate, CfField* pField, int nCo
     if (hTemplate == nullptr)
         return CString();
     HGLOBAL hReport = FillInformation(hTemplate, pField, nCount, pRecord, L'[', L']');
-    if (hReport == nullptr) {
+    if (hReport == nullptr)
+    {
         ::GlobalFree(hTemplate);
         return CString();
     }

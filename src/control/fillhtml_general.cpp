@@ -11,7 +11,8 @@
 
 using namespace qvhtml;
 
-namespace {
+namespace
+{
 
 // Markers opened by this character are filled in place.
 const wchar_t kInPlaceStart = L'<';
@@ -28,8 +29,8 @@ const int kMarkerFrame = 2;
 
 struct Replacement
 {
-    size_t nStart;  // index of the marker's start character
-    size_t nEnd;    // index just past the marker and its dots
+    size_t nStart;   // index of the marker's start character
+    size_t nEnd;     // index just past the marker and its dots
     CString strText;
 };
 
@@ -51,7 +52,8 @@ std::vector<Replacement> FindReplacements(const wchar_t* pText, size_t nLength, 
     TagFinder tags(pText, nLength);
     nGrowth = 0;
     size_t nPos = 0;
-    while (nPos < nLength) {
+    while (nPos < nLength)
+    {
         const wchar_t* pFound = wmemchr(pText + nPos, chStart, nLength - nPos);
         if (pFound == nullptr)
             break;
@@ -78,7 +80,8 @@ size_t Assemble(const wchar_t* pText, size_t nLength, const std::vector<Replacem
 {
     wchar_t* pNext = pOut;
     size_t nCopied = 0;
-    for (const Replacement& replacement : replacements) {
+    for (const Replacement& replacement : replacements)
+    {
         wmemcpy(pNext, pText + nCopied, replacement.nStart - nCopied);
         pNext += replacement.nStart - nCopied;
         wmemcpy(pNext, replacement.strText.GetString(), replacement.strText.GetLength());
@@ -96,7 +99,7 @@ bool IsUnicodeFlagged(HGLOBAL hDocument)
     return document.Length() >= 2 && document.Text()[0] == 0x00FF && document.Text()[1] == 0x00FE;
 }
 
-}  // namespace
+}   // namespace
 
 int CFillHtml::FillInformation(HGLOBAL hDocument, CfField* pField, int nCount, char* pRecord)
 {
@@ -105,12 +108,13 @@ int CFillHtml::FillInformation(HGLOBAL hDocument, CfField* pField, int nCount, c
     return FillInformation(hDocument, pField, nCount, pRecord, L'<', L'>') != nullptr;
 }
 
-HGLOBAL CFillHtml::FillInformation(HGLOBAL hDocument, CfField* pField, int nCount, char* pRecord,
-                                   wchar_t chStart, wchar_t chEnd)
+HGLOBAL CFillHtml::FillInformation(HGLOBAL hDocument, CfField* pField, int nCount, char* pRecord, wchar_t chStart,
+                                   wchar_t chEnd)
 {
     if (hDocument == nullptr || pRecord == nullptr)
         return nullptr;
-    if (chStart == kInPlaceStart) {
+    if (chStart == kInPlaceStart)
+    {
         if (IsUnicodeFlagged(hDocument))
             return FillUnicodeInformation(hDocument, pField, nCount, pRecord) ? hDocument : nullptr;
         return FillMarkersInPlace(hDocument, CaptionTable(pField, nCount), pRecord, chEnd) ? hDocument : nullptr;
@@ -125,7 +129,8 @@ HGLOBAL CFillHtml::FillInformation(HGLOBAL hDocument, CfField* pField, int nCoun
             document.Text(), document.Length(), CaptionTable(pField, nCount), pRecord, chStart, chEnd, nGrowth);
         hFilled = AllocateDocument(document.Length() + nGrowth);
         wchar_t* pOut = hFilled ? static_cast<wchar_t*>(::GlobalLock(hFilled)) : nullptr;
-        if (pOut == nullptr) {
+        if (pOut == nullptr)
+        {
             if (hFilled)
                 ::GlobalFree(hFilled);
             return nullptr;

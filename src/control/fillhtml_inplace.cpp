@@ -9,7 +9,8 @@
 
 using namespace qvhtml;
 
-namespace {
+namespace
+{
 
 const wchar_t kMarkerStart = L'<';
 const wchar_t kMarkerEnd = L'>';
@@ -22,7 +23,8 @@ const wchar_t kFirstNameChar = L' ';
 size_t UnicodeMarkerEnd(const wchar_t* pText, size_t nLength, size_t nStart)
 {
     size_t nLimit = std::min(nLength, nStart + 1 + kMaxUnicodeName + 1);
-    for (size_t nPos = nStart + 1; nPos < nLimit; ++nPos) {
+    for (size_t nPos = nStart + 1; nPos < nLimit; ++nPos)
+    {
         if (pText[nPos] == kMarkerEnd)
             return nPos;
         if (pText[nPos] < kFirstNameChar)
@@ -31,9 +33,10 @@ size_t UnicodeMarkerEnd(const wchar_t* pText, size_t nLength, size_t nStart)
     return 0;
 }
 
-}  // namespace
+}   // namespace
 
-namespace qvhtml {
+namespace qvhtml
+{
 
 void OverwriteMarker(wchar_t* pText, size_t nStart, size_t nEnd, const CString& strValue)
 {
@@ -51,7 +54,8 @@ bool FillMarkersInPlace(HGLOBAL hDocument, const CaptionTable& captions, char* p
     size_t nLength = document.Length();
     TagFinder tags(pText, nLength);
     size_t nPos = 0;
-    while (nPos < nLength) {
+    while (nPos < nLength)
+    {
         const wchar_t* pFound = wmemchr(pText + nPos, kMarkerStart, nLength - nPos);
         if (pFound == nullptr)
             break;
@@ -63,7 +67,7 @@ bool FillMarkersInPlace(HGLOBAL hDocument, const CaptionTable& captions, char* p
     return true;
 }
 
-}  // namespace qvhtml
+}   // namespace qvhtml
 
 int CFillHtml::FillUnicodeInformation(HGLOBAL hDocument, CfField* pField, int nCount, char* pRecord)
 {
@@ -76,13 +80,15 @@ int CFillHtml::FillUnicodeInformation(HGLOBAL hDocument, CfField* pField, int nC
     wchar_t* pText = document.Text();
     size_t nLength = document.Length();
     size_t nPos = 0;
-    while (nPos < nLength) {
+    while (nPos < nLength)
+    {
         const wchar_t* pFound = wmemchr(pText + nPos, kMarkerStart, nLength - nPos);
         if (pFound == nullptr)
             break;
         size_t nStart = size_t(pFound - pText);
         size_t nClose = UnicodeMarkerEnd(pText, nLength, nStart);
-        if (nClose == 0) {
+        if (nClose == 0)
+        {
             nPos = nStart + 1;
             continue;
         }

@@ -6,7 +6,8 @@
 #include "afxstr.h"
 #include "control/fillhtml_value.h"
 
-namespace qvhtml {
+namespace qvhtml
+{
 
 // Blanks the span [nStart, nEnd) with spaces and writes the value over its
 // start. A value longer than the span is cut to it: nothing after the
@@ -18,4 +19,4 @@ void OverwriteMarker(wchar_t* pText, size_t nStart, size_t nEnd, const CString& 
 // ignoring case). False when the block cannot be locked.
 bool FillMarkersInPlace(HGLOBAL hDocument, const CaptionTable& captions, char* pRecord, wchar_t chEnd);
 
-}  // namespace qvhtml
+}   // namespace qvhtml

@@ -5,21 +5,24 @@
 #include <cstdint>
 #include "common/fieldvalue.h"
 
-namespace qvhtml {
+namespace qvhtml
+{
 
-namespace {
+namespace
+{
 
 // FIELD_TEXT_YEAR takes its year from the record's time value at this offset.
 const int kRecordYearOffset = 16;
 
-}  // namespace
+}   // namespace
 
 CaptionTable::CaptionTable(const CfField* pField, int nCount)
 {
     if (pField == nullptr || nCount <= 0)
         return;
     m_captions.reserve(nCount);
-    for (int i = 0; i < nCount; ++i) {
+    for (int i = 0; i < nCount; ++i)
+    {
         const wchar_t* pszName = pField[i].pszName;
         if (pszName != nullptr && *pszName != 0)
             m_captions.push_back({&pField[i], int(wcslen(pszName))});
@@ -30,7 +33,8 @@ const CfField* CaptionTable::Find(const wchar_t* pszName, int nName, bool bIgnor
 {
     if (nName <= 0)
         return nullptr;
-    for (const Caption& caption : m_captions) {
+    for (const Caption& caption : m_captions)
+    {
         if (caption.nLength != nName)
             continue;
         if (::CompareStringOrdinal(pszName, nName, caption.pField->pszName, nName, bIgnoreCase) == CSTR_EQUAL)
@@ -59,17 +63,29 @@ CString MarkerValue(const CfField& field, char* pRecord)
 CString HtmlText(const CString& strValue)
 {
     CString strHtml;
-    for (int i = 0; i < strValue.GetLength(); ++i) {
+    for (int i = 0; i < strValue.GetLength(); ++i)
+    {
         wchar_t ch = strValue[i];
-        switch (ch) {
-        case L'&': strHtml += L"&amp;"; break;
-        case L'<': strHtml += L"&lt;"; break;
-        case L'>': strHtml += L"&gt;"; break;
-        case L'"': strHtml += L"&quot;"; break;
-        default: strHtml += ch; break;
+        switch (ch)
+        {
+        case L'&':
+            strHtml += L"&amp;";
+            break;
+        case L'<':
+            strHtml += L"&lt;";
+            break;
+        case L'>':
+            strHtml += L"&gt;";
+            break;
+        case L'"':
+            strHtml += L"&quot;";
+            break;
+        default:
+            strHtml += ch;
+            break;
         }
     }
     return strHtml;
 }
 
-}  // namespace qvhtml
+}   // namespace qvhtml

@@ -6,7 +6,8 @@
 #include "afxstr.h"
 #include "common/field.h"
 
-namespace qvhtml {
+namespace qvhtml
+{
 
 // The captions of a field array, ready for many lookups.
 class CaptionTable
@@ -34,4 +35,4 @@ CString MarkerValue(const CfField& field, char* pRecord);
 // The value as HTML text: "&", "<", ">" and '"' become entities.
 CString HtmlText(const CString& strValue);
 
-}  // namespace qvhtml
+}   // namespace qvhtml

@@ -3,9 +3,11 @@
 
 #include <cwchar>
 
-namespace qvhtml {
+namespace qvhtml
+{
 
-namespace {
+namespace
+{
 
 const wchar_t kTagOpen = L'<';
 const wchar_t kTagClose = L'>';
@@ -21,7 +23,7 @@ size_t SkipTags(const wchar_t* pText, size_t nLength, size_t nPos, TagFinder& ta
     return nPos;
 }
 
-}  // namespace
+}   // namespace
 
 TagFinder::TagFinder(const wchar_t* pText, size_t nLength)
     : m_pText(pText), m_nLength(nLength), m_nSearchedFrom(nLength), m_nFound(nLength)
@@ -35,7 +37,8 @@ size_t TagFinder::TagEnd(size_t nPos)
         return m_nLength;
     // The first ">" at or after any index between the last search's start
     // and its find is that same find.
-    if (!(nFrom >= m_nSearchedFrom && nFrom <= m_nFound)) {
+    if (!(nFrom >= m_nSearchedFrom && nFrom <= m_nFound))
+    {
         const wchar_t* pFound = wmemchr(m_pText + nFrom, kTagClose, m_nLength - nFrom);
         m_nSearchedFrom = nFrom;
         m_nFound = pFound ? size_t(pFound - m_pText) : m_nLength;
@@ -43,22 +46,24 @@ size_t TagFinder::TagEnd(size_t nPos)
     return m_nFound < m_nLength ? m_nFound + 1 : m_nLength;
 }
 
-Marker ReadMarker(const wchar_t* pText, size_t nLength, size_t nStart, wchar_t chEnd, bool bSkipTags,
-                  TagFinder& tags)
+Marker ReadMarker(const wchar_t* pText, size_t nLength, size_t nStart, wchar_t chEnd, bool bSkipTags, TagFinder& tags)
 {
     Marker marker;
     marker.nStart = nStart;
     wchar_t name[kMaxMarkerName];
     int nName = 0;
     size_t nPos = nStart + 1;
-    while (nPos < nLength) {
+    while (nPos < nLength)
+    {
         wchar_t ch = pText[nPos];
-        if (ch == chEnd) {
+        if (ch == chEnd)
+        {
             marker.bClosed = true;
             ++nPos;
             break;
         }
-        if (bSkipTags && ch == kTagOpen) {
+        if (bSkipTags && ch == kTagOpen)
+        {
             nPos = tags.TagEnd(nPos);
             continue;
         }
@@ -77,7 +82,8 @@ size_t ReadDots(const wchar_t* pText, size_t nLength, size_t nPos, TagFinder& ta
     nDots = 0;
     // Tags count only where a dot follows them, so a closing tag after the
     // last dot stays in the document.
-    for (;;) {
+    for (;;)
+    {
         size_t nNext = SkipTags(pText, nLength, nPos, tags);
         if (nNext >= nLength || pText[nNext] != kDot)
             return nPos;
@@ -86,4 +92,4 @@ size_t ReadDots(const wchar_t* pText, size_t nLength, size_t nPos, TagFinder& ta
     }
 }
 
-}  // namespace qvhtml
+}   // namespace qvhtml

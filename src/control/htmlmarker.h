@@ -6,7 +6,8 @@
 #include <cstddef>
 #include "afxstr.h"
 
-namespace qvhtml {
+namespace qvhtml
+{
 
 // Longest marker name; a longer one is cut after this many characters.
 const int kMaxMarkerName = 99;
@@ -25,27 +26,26 @@ public:
 private:
     const wchar_t* m_pText;
     size_t m_nLength;
-    size_t m_nSearchedFrom;  // the last search began here ...
-    size_t m_nFound;         // ... and found the first ">" here (m_nLength: none)
+    size_t m_nSearchedFrom;   // the last search began here ...
+    size_t m_nFound;          // ... and found the first ">" here (m_nLength: none)
 };
 
 struct Marker
 {
-    size_t nStart = 0;     // index of the start character
-    size_t nEnd = 0;       // index just past the marker (past the end character when it closed there)
-    bool bClosed = false;  // the end character closed the name
-    CString strName;       // the name, tags left out
+    size_t nStart = 0;      // index of the start character
+    size_t nEnd = 0;        // index just past the marker (past the end character when it closed there)
+    bool bClosed = false;   // the end character closed the name
+    CString strName;        // the name, tags left out
 };
 
 // Reads the marker that begins at pText[nStart]. The name ends at chEnd,
 // before the first space or control character, after its 99th character or
 // at the end of the text. With bSkipTags, tags inside the name are skipped.
-Marker ReadMarker(const wchar_t* pText, size_t nLength, size_t nStart, wchar_t chEnd, bool bSkipTags,
-                  TagFinder& tags);
+Marker ReadMarker(const wchar_t* pText, size_t nLength, size_t nStart, wchar_t chEnd, bool bSkipTags, TagFinder& tags);
 
 // Widens a closed marker over what follows it: a tag followed by "." and any
 // run of "." characters, tags between the dots included. Returns the index
 // just past the widened marker and the number of dots.
 size_t ReadDots(const wchar_t* pText, size_t nLength, size_t nPos, TagFinder& tags, int& nDots);
 
-}  // namespace qvhtml
+}   // namespace qvhtml

@@ -10,7 +10,8 @@ inline HGLOBAL MakeDocument(const std::wstring& text)
 {
     SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    if (block != nullptr) {
+    if (block != nullptr)
+    {
         memcpy(::GlobalLock(block), text.c_str(), bytes);
         ::GlobalUnlock(block);
     }

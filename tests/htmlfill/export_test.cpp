@@ -6,11 +6,13 @@
 #include "test_files.h"
 #include "../module/cstring_print.h"
 
-namespace {
+namespace
+{
 
 const std::string kUtf8Mark = "\xEF\xBB\xBF";
 
-class ExportTest : public qvtest::MessageBoxTest {
+class ExportTest : public qvtest::MessageBoxTest
+{
 protected:
     void SetUp() override
     {
@@ -126,4 +128,4 @@ TEST_F(ExportTest, TemplatesOfSeveralMegabytesAreFilledWhole)
     ::DeleteFileW(path.c_str());
 }
 
-}  // namespace
+}   // namespace

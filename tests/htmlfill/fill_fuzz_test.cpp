@@ -8,11 +8,12 @@
 #include "patient_record.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const wchar_t* const kPieces[] = {
-    L"[", L"]", L"<", L">", L".", L"...", L"Code", L"code", L"姓名", L"姓", L"名", L"Note", L"病歷號",
-    L" ", L"\x01", L"<b>", L"</b>", L"x", L"&", L"\u00FF\u00FE", L"Unstored", L"{", L"}", L"\n",
+    L"[",      L"]", L"<",    L">",   L".",    L"...", L"Code", L"code",         L"姓名",     L"姓", L"名", L"Note",
+    L"病歷號", L" ", L"\x01", L"<b>", L"</b>", L"x",   L"&",    L"\u00FF\u00FE", L"Unstored", L"{",  L"}",  L"\n",
 };
 
 std::wstring RandomTemplate(std::mt19937& random)
@@ -34,19 +35,24 @@ TEST(FillFuzz, GeneratedTemplatesFillWithinTheirBlocks)
     record.tVisit = 0;
     char* pRecord = reinterpret_cast<char*>(&record);
     const wchar_t brackets[][2] = {{L'[', L']'}, {L'{', L'}'}, {L'<', L'>'}};
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 3000; ++i)
+    {
         std::wstring text = RandomTemplate(random);
         const wchar_t* pair = brackets[i % 3];
         CFillHtml filler;
         HGLOBAL filled = filler.FillInformation(MakeDocument(text), pFields, nCount, pRecord, pair[0], pair[1]);
         ASSERT_NE(nullptr, filled) << i;
         std::wstring result = DocumentText(filled);
-        if (pair[0] == L'<') {
+        if (pair[0] == L'<')
+        {
             ASSERT_EQ(text.size(), result.size()) << "in place keeps the length: " << i;
-        } else {
+        }
+        else
+        {
             ASSERT_EQ(int(result.size() * sizeof(wchar_t)), filler.GetDocumentLength()) << i;
         }
-        if (text.find(pair[0]) == std::wstring::npos) {
+        if (text.find(pair[0]) == std::wstring::npos)
+        {
             ASSERT_EQ(text, result) << "nothing to fill: " << i;
         }
         ::GlobalFree(filled);
@@ -63,4 +69,4 @@ TEST(FillFuzz, GeneratedTemplatesFillWithinTheirBlocks)
     }
 }
 
-}  // namespace
+}   // namespace

@@ -5,7 +5,8 @@
 #include "patient_record.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const std::wstring kNbsp = L"&nbsp;";
 
@@ -15,8 +16,8 @@ std::wstring FillBrackets(const std::wstring& text, PatientRecord record, int* p
     int nCount = 0;
     CfField* pFields = PatientFields(nCount);
     CFillHtml filler;
-    HGLOBAL filled = filler.FillInformation(MakeDocument(text), pFields, nCount,
-                                            reinterpret_cast<char*>(&record), L'[', L']');
+    HGLOBAL filled =
+        filler.FillInformation(MakeDocument(text), pFields, nCount, reinterpret_cast<char*>(&record), L'[', L']');
     if (filled == nullptr)
         return L"<null>";
     std::wstring result = DocumentText(filled);
@@ -26,7 +27,8 @@ std::wstring FillBrackets(const std::wstring& text, PatientRecord record, int* p
     return result;
 }
 
-struct FillCase {
+struct FillCase
+{
     const wchar_t* what;
     std::wstring templ;
     std::wstring expected;
@@ -138,9 +140,10 @@ TEST(GeneralFill, AMissingDocumentOrRecordFillsNothing)
     discarded = ::GlobalReAlloc(discarded, 0, GMEM_MOVEABLE);
     ASSERT_NE(nullptr, discarded);
     ASSERT_EQ(nullptr, ::GlobalLock(discarded));
-    EXPECT_EQ(nullptr, filler.FillInformation(discarded, pFields, nCount, reinterpret_cast<char*>(&record), L'[', L']'));
+    EXPECT_EQ(nullptr,
+              filler.FillInformation(discarded, pFields, nCount, reinterpret_cast<char*>(&record), L'[', L']'));
     EXPECT_EQ(0, filler.FillInformation(discarded, pFields, nCount, reinterpret_cast<char*>(&record)));
     ::GlobalFree(discarded);
 }
 
-}  // namespace
+}   // namespace

@@ -5,17 +5,18 @@
 #include "patient_record.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
-struct InPlaceResult {
+struct InPlaceResult
+{
     int result;
     std::wstring text;
     SIZE_T size;
 };
 
 // Runs one of the in-place fillers over a block made from the text.
-template <class Fill>
-InPlaceResult FillInPlace(const std::wstring& text, Fill fill)
+template <class Fill> InPlaceResult FillInPlace(const std::wstring& text, Fill fill)
 {
     int nCount = 0;
     CfField* pFields = PatientFields(nCount);
@@ -30,12 +31,19 @@ InPlaceResult FillInPlace(const std::wstring& text, Fill fill)
     return r;
 }
 
-int FillAngles(CFillHtml& f, HGLOBAL h, CfField* p, int n, char* r) { return f.FillInformation(h, p, n, r); }
-int FillUnicode(CFillHtml& f, HGLOBAL h, CfField* p, int n, char* r) { return f.FillUnicodeInformation(h, p, n, r); }
+int FillAngles(CFillHtml& f, HGLOBAL h, CfField* p, int n, char* r)
+{
+    return f.FillInformation(h, p, n, r);
+}
+int FillUnicode(CFillHtml& f, HGLOBAL h, CfField* p, int n, char* r)
+{
+    return f.FillUnicodeInformation(h, p, n, r);
+}
 
 TEST(InPlaceFill, AngleMarkersAreBlankedAndOverwrittenWithoutGrowing)
 {
-    const struct {
+    const struct
+    {
         const wchar_t* what;
         std::wstring templ;
         std::wstring expected;
@@ -47,7 +55,8 @@ TEST(InPlaceFill, AngleMarkersAreBlankedAndOverwrittenWithoutGrowing)
         {L"a space ends the name; the rest stays", L"<Code id=1>", L"abc   id=1>"},
         {L"tags are not markers unless named", L"<table border=1><tr>", L"<table border=1><tr>"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         HGLOBAL fresh = MakeDocument(c.templ);
         SIZE_T size = ::GlobalSize(fresh);
         ::GlobalFree(fresh);
@@ -61,19 +70,25 @@ TEST(InPlaceFill, AngleMarkersAreBlankedAndOverwrittenWithoutGrowing)
 TEST(InPlaceFill, UnicodeFlaggedDocumentsMatchCaptionsExactly)
 {
     const std::wstring flag = L"\u00FF\u00FE";
-    const struct {
+    const struct
+    {
         const wchar_t* what;
         std::wstring templ;
         std::wstring expected;
     } cases[] = {
         {L"exact case picks the lower-case caption", L"<code><Code><CODE>", L"A-0017abc   <CODE>"},
-        {L"a control character spoils the marker", L"<Co\x01" L"de><Code>", L"<Co\x01" L"de>abc   "},
+        {L"a control character spoils the marker",
+         L"<Co\x01"
+         L"de><Code>",
+         L"<Co\x01"
+         L"de>abc   "},
         {L"a name of 51 characters is no marker", L"<" + std::wstring(51, L'x') + L"><Code>",
          L"<" + std::wstring(51, L'x') + L">abc   "},
         {L"a longer value is cut at the marker", L"<Note>|", L"A&B <o|"},
         {L"a marker that never closes", L"x<Code", L"x<Code"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         // Through the general filler, which hands flagged documents over ...
         InPlaceResult r = FillInPlace(flag + c.templ, FillAngles);
         EXPECT_EQ(1, r.result) << qvtest::Utf8(c.what);
@@ -99,4 +114,4 @@ TEST(InPlaceFill, MissingDocumentOrRecordAnswersZeroAndChangesNothing)
     ::GlobalFree(document);
 }
 
-}  // namespace
+}   // namespace

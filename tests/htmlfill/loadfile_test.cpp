@@ -7,7 +7,8 @@
 
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
 TEST(LoadFile, ReturnsTheBytesFollowedByAHundredZeros)
 {
@@ -72,4 +73,4 @@ TEST(LoadFile, AFileThatCannotBeReadWholeShowsTheReadError)
     EXPECT_MESSAGE_BOXES(boxes, L"文件讀取錯誤");
 }
 
-}  // namespace
+}   // namespace

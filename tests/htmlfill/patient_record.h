@@ -8,8 +8,8 @@
 
 struct PatientRecord
 {
-    wchar_t szCode[8];     // bytes 0-15
-    __time64_t tVisit;     // bytes 16-23: the year of FIELD_TEXT_YEAR values
+    wchar_t szCode[8];   // bytes 0-15
+    __time64_t tVisit;   // bytes 16-23: the year of FIELD_TEXT_YEAR values
     wchar_t szName[20];
     double dFee;
     int nAge;

@@ -48,8 +48,10 @@ inline void RemoveTree(const std::wstring& folder)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
+    if (search != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
             std::wstring name = found.cFileName;
             if (name == L"." || name == L"..")
                 continue;
