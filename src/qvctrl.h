@@ -28,6 +28,10 @@
 // Tree list: the "TreeList" window.
 #include "control/treelist.h"
 
+// Tree list: the owner-drawn tree on the system tree control and its host window.
+#include "control/newtreelistctrl.h"
+#include "control/treelisthost.h"
+
 // List grid: the header window, the grid, and the owner-drawn system header.
 #include "common/headwnd.h"
 #include "common/listctrl.h"
