@@ -27,6 +27,7 @@
 
 // Tree list: the "TreeList" window.
 #include "control/treelist.h"
+#include "control/treelistctrl.h"
 
 // Tree list: the owner-drawn tree on the system tree control and its host window.
 #include "control/newtreelistctrl.h"
