@@ -22,7 +22,12 @@ public:
 
     // Sort marks per column: a column shows image 0 (ascending) or 1
     // (descending) of m_pImageList; a column never set has no mark.
-    enum SortState { kSortNone = -1, kSortAscending = 0, kSortDescending = 1 };
+    enum SortState
+    {
+        kSortNone = -1,
+        kSortAscending = 0,
+        kSortDescending = 1
+    };
     int GetSortState(int nCol) const;
     void SetSortState(int nCol, int nState);
     // Every column back to no mark.

@@ -1,9 +1,12 @@
 // CNewTreeListCtrl: columns, items and their records, mouse and keys.
 #include "control/newtreelistctrl.h"
 
+#include <algorithm>
+
 #include "control/treelisthost.h"
 
-namespace {
+namespace
+{
 
 const int kFormatRight = 1;
 const int kFormatCenter = 2;
@@ -11,12 +14,12 @@ const int kNoWidth = -1;
 // Where a click selects the item: its label, icon, state icon, indent or the row right of it.
 const UINT kSelectingHits = TVHT_ONITEM | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT;
 // What CopyItem reads and carries over to the copy.
-const UINT kCopiedFields = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM |
-                           TVIF_CHILDREN;
+const UINT kCopiedFields =
+    TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_PARAM | TVIF_CHILDREN;
 // NM_CLICK goes out in a block this large: the header, then zeros.
 const size_t kClickBlockSize = 32;
 
-}  // namespace
+}   // namespace
 
 IMPLEMENT_DYNAMIC(CNewTreeListCtrl, CTreeCtrl)
 
@@ -294,8 +297,7 @@ BOOL CNewTreeListCtrl::DeleteItem(HTREEITEM hItem)
     if (GetItemInfo(hItem) == nullptr)
         return FALSE;
     m_nItems -= FreeSubtree(hItem);
-    // Straight to the tree: the records are gone already.
-    return BOOL(DefWindowProc(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hItem)));
+    return DeleteTreeItem(hItem);
 }
 
 BOOL CNewTreeListCtrl::DeleteItem(int nIndex)
@@ -308,17 +310,65 @@ BOOL CNewTreeListCtrl::DeleteAllItems()
     ASSERT(::IsWindow(m_hWnd));
     MemDeleteAllItems(GetRootItem());
     m_nItems = 0;
-    return BOOL(DefWindowProc(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
+    return DeleteTreeItem(TVI_ROOT);
 }
 
 LRESULT CNewTreeListCtrl::OnDeleteItemMessage(WPARAM /*wParam*/, LPARAM lParam)
 {
     auto hItem = reinterpret_cast<HTREEITEM>(lParam);
     if (hItem == nullptr || hItem == TVI_ROOT)
+    {
         MemDeleteAllItems(GetRootItem());
-    else
-        FreeSubtree(hItem);
-    return Default();
+        return DeleteTreeItem(TVI_ROOT);
+    }
+    FreeSubtree(hItem);
+    return DeleteTreeItem(hItem);
+}
+
+BOOL CNewTreeListCtrl::DeleteTreeItem(HTREEITEM hItem)
+{
+    if (m_nTreeDepth > 0)
+    {
+        // The tree goes on with its items after the notification that asked for this.
+        m_pendingDeletions.push_back(hItem);
+        return TRUE;
+    }
+    // Straight to the tree: the records are gone already.
+    return BOOL(DefWindowProc(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hItem)));
+}
+
+void CNewTreeListCtrl::RunPendingDeletions()
+{
+    std::vector<HTREEITEM> pending;
+    pending.swap(m_pendingDeletions);
+    const bool bAll = std::find(pending.begin(), pending.end(), TVI_ROOT) != pending.end();
+    if (!::IsWindow(m_hWnd))
+        return;
+    // Items inserted under them meanwhile go too: their records are freed here.
+    if (bAll)
+    {
+        MemDeleteAllItems(GetRootItem());
+        m_nItems = 0;
+        DeleteTreeItem(TVI_ROOT);
+        return;
+    }
+    // The tree refuses an item that went with an earlier one.
+    for (HTREEITEM hItem : pending)
+    {
+        m_nItems -= FreeSubtree(hItem);
+        DeleteTreeItem(hItem);
+    }
+}
+
+LRESULT CNewTreeListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == TVM_DELETEITEM)
+        return CTreeCtrl::WindowProc(message, wParam, lParam);
+    ++m_nTreeDepth;
+    const LRESULT lResult = CTreeCtrl::WindowProc(message, wParam, lParam);
+    if (--m_nTreeDepth == 0 && !m_pendingDeletions.empty())
+        RunPendingDeletions();
+    return lResult;
 }
 
 void CNewTreeListCtrl::OnDestroy()

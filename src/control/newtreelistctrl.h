@@ -26,9 +26,9 @@ struct QVCTRL_API NewTreeItemInfo
 
     static const int kMaxColumn = 4095;   // highest column index a text may hold
 
-    CString m_strText;      // the texts of all columns, column 0 first
-    DWORD m_dwData;         // the caller's value (GetItemData / SetItemData)
-    char m_chSeparator;     // between column texts: NUL in this library
+    CString m_strText;    // the texts of all columns, column 0 first
+    DWORD m_dwData;       // the caller's value (GetItemData / SetItemData)
+    char m_chSeparator;   // between column texts: NUL in this library
     int m_bBold;
     COLORREF m_crText;
 };
@@ -57,8 +57,8 @@ public:
     HTREEITEM InsertItem(LPCWSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,
                          HTREEITEM hInsertAfter = TVI_LAST);
     // lParam becomes the record's user data; the tree item keeps the record.
-    HTREEITEM InsertItem(UINT nMask, LPCWSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
-                         UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
+    HTREEITEM InsertItem(UINT nMask, LPCWSTR lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
+                         LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
     // Column texts; 0 for an item without a record or a column out of range.
     BOOL SetItemText(HTREEITEM hItem, int nCol, LPCWSTR lpszText);
     CString GetItemText(HTREEITEM hItem, int nCol) const;
@@ -118,13 +118,16 @@ protected:
     // Every deletion, also through the base class or a bare message, frees the
     // records of the deleted items first.
     afx_msg LRESULT OnDeleteItemMessage(WPARAM wParam, LPARAM lParam);
+    // Counts the messages the tree is working on: a deletion asked for while it
+    // is inside one (a parent answering a notification) waits until it is done.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     struct ColumnCell
     {
-        int nLeft;    // in client coordinates, the offset applied
+        int nLeft;   // in client coordinates, the offset applied
         int nWidth;
         int nAlign;
     };
@@ -133,6 +136,9 @@ private:
     BOOL StoreInfo(HTREEITEM hItem, NewTreeItemInfo* pInfo);
     // Frees the record of hItem and of everything below it; the number freed.
     int FreeSubtree(HTREEITEM hItem);
+    // Deletes the tree item (TVI_ROOT: all), or queues it while the tree is busy.
+    BOOL DeleteTreeItem(HTREEITEM hItem);
+    void RunPendingDeletions();
     int FreeInfo(HTREEITEM hItem);
     bool IsRightOfFirstColumn(CPoint point) const;
     std::vector<ColumnCell> CollectColumns(int nClientWidth) const;
@@ -142,4 +148,6 @@ private:
     int m_nColumns = 0;
     int m_nColumnsWidth = 0;
     int m_nItems = 0;
+    int m_nTreeDepth = 0;                        // messages being processed, nested
+    std::vector<HTREEITEM> m_pendingDeletions;   // asked for while the tree was busy
 };

@@ -2,7 +2,8 @@
 // column 0, the column texts of every visible row in the header's layout.
 #include "control/newtreelistctrl.h"
 
-namespace {
+namespace
+{
 
 const int kFormatCenter = 2;
 const int kTextPadding = 2;   // on each side of a cell's text
@@ -34,7 +35,7 @@ CString CutWithEllipsis(CDC* pDC, const CString& strText, int nRoom)
     return CString();
 }
 
-}  // namespace
+}   // namespace
 
 void CNewTreeListCtrl::OnPaint()
 {

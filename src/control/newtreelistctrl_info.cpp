@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const wchar_t kDigits[] = L"0123456789";
 
@@ -52,7 +53,7 @@ struct SortOrder
     BOOL bAscending;
 };
 
-}  // namespace
+}   // namespace
 
 NewTreeItemInfo::NewTreeItemInfo()
     : m_dwData(0), m_chSeparator('\0'), m_bBold(0), m_crText(::GetSysColor(COLOR_WINDOWTEXT))

@@ -4,7 +4,8 @@
 
 #include "res/resource.h"
 
-namespace {
+namespace
+{
 
 const UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS;
 const DWORD kHeaderStyle = WS_CHILD | WS_VISIBLE | HDS_BUTTONS;
@@ -20,7 +21,7 @@ LRESULT CALLBACK DummyWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
     return ::DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
-}  // namespace
+}   // namespace
 
 const wchar_t CTreeList::kClassName[] = L"VORNELTREELISTCTRL";
 
@@ -112,15 +113,16 @@ void CTreeList::Initialize()
     const int nHeaderBottom = nHeaderHeight - 1;
     const int cyScroll = ::GetSystemMetrics(SM_CYHSCROLL);
     const int nTreeTop = nHeaderBottom + 4;
-    m_wndTree.Create(kTreeStyle,
-                     CRect(0, nTreeTop, rcClient.Width() - 5, nTreeTop + rcClient.Height() - nHeaderHeight - cyScroll - 4),
-                     this, IDC_TREELIST_TREE);
+    m_wndTree.Create(
+        kTreeStyle,
+        CRect(0, nTreeTop, rcClient.Width() - 5, nTreeTop + rcClient.Height() - nHeaderHeight - cyScroll - 4), this,
+        IDC_TREELIST_TREE);
     if (pFont != nullptr)
         m_wndTree.SetFont(pFont);
-    m_wndScroll.Create(kScrollStyle,
-                       CRect(0, rcClient.bottom - cyScroll, rcClient.Width() - ::GetSystemMetrics(SM_CXVSCROLL),
-                             rcClient.bottom),
-                       this, IDC_TREELIST_SCROLL);
+    m_wndScroll.Create(
+        kScrollStyle,
+        CRect(0, rcClient.bottom - cyScroll, rcClient.Width() - ::GetSystemMetrics(SM_CXVSCROLL), rcClient.bottom),
+        this, IDC_TREELIST_SCROLL);
 
     SortTree(0, TRUE, m_wndTree.GetRootItem());
 }

@@ -11,7 +11,7 @@
 
 // The children's control ids.
 #define IDC_TREELIST_HEADER 0x151
-#define IDC_TREELIST_TREE   0x175
+#define IDC_TREELIST_TREE 0x175
 #define IDC_TREELIST_SCROLL 0x179
 
 class QVCTRL_API CTreeList : public CWnd

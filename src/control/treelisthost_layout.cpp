@@ -2,12 +2,13 @@
 // the columns sideways.
 #include "control/treelisthost.h"
 
-namespace {
+namespace
+{
 
-const int kHeaderTop = -1;        // the header overlaps the host's top edge by a pixel
-const int kTreeGap = 4;           // between the header's bottom and the tree
-const int kTreeRightGap = 5;      // the tree stops short of the host's right edge
-const int kLineStep = 6;          // pixels per arrow click; thumb positions snap to it
+const int kHeaderTop = -1;     // the header overlaps the host's top edge by a pixel
+const int kTreeGap = 4;        // between the header's bottom and the tree
+const int kTreeRightGap = 5;   // the tree stops short of the host's right edge
+const int kLineStep = 6;       // pixels per arrow click; thumb positions snap to it
 const UINT kPlaceFlags = SWP_NOZORDER | SWP_NOACTIVATE;
 
 int ScrollLimit(CScrollBar& bar)
@@ -18,7 +19,7 @@ int ScrollLimit(CScrollBar& bar)
     return nMax;
 }
 
-}  // namespace
+}   // namespace
 
 int CTreeList::StretchWidth(int n, int nUnit)
 {
@@ -48,8 +49,7 @@ void CTreeList::PlaceTree(bool bRoomForBar)
     const int nTop = kHeaderTop + HeaderHeight() + kTreeGap;
     const int nBottom = bRoomForBar ? rcClient.bottom - ::GetSystemMetrics(SM_CYHSCROLL) - 1 : rcClient.bottom;
     const int nWidth = rcClient.Width() - kTreeRightGap;
-    m_wndTree.SetWindowPos(nullptr, 0, nTop, nWidth > 0 ? nWidth : 0, nBottom > nTop ? nBottom - nTop : 0,
-                           kPlaceFlags);
+    m_wndTree.SetWindowPos(nullptr, 0, nTop, nWidth > 0 ? nWidth : 0, nBottom > nTop ? nBottom - nTop : 0, kPlaceFlags);
 }
 
 bool CTreeList::FitScrollBar()
@@ -63,7 +63,8 @@ bool CTreeList::FitScrollBar()
         GetClientRect(&rcClient);
         const int cyScroll = ::GetSystemMetrics(SM_CYHSCROLL);
         const int nWidth = rcClient.Width() - (VerticalScrollVisible() ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
-        m_wndScroll.SetWindowPos(nullptr, 0, rcClient.bottom - cyScroll, nWidth, cyScroll, kPlaceFlags | SWP_SHOWWINDOW);
+        m_wndScroll.SetWindowPos(nullptr, 0, rcClient.bottom - cyScroll, nWidth, cyScroll,
+                                 kPlaceFlags | SWP_SHOWWINDOW);
         m_wndScroll.EnableWindow(TRUE);
         m_wndScroll.SetScrollRange(0, nTotal - rcTree.Width());
         return true;

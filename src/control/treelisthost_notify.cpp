@@ -4,12 +4,13 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // How much of a notification the parent gets: the header and what follows it.
 const size_t kPassedBytes = 32;
 
-}  // namespace
+}   // namespace
 
 BOOL CTreeList::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

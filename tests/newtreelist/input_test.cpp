@@ -5,9 +5,11 @@
 
 using newtree::NewTreeListTest;
 
-namespace {
+namespace
+{
 
-class NewTreeInputTest : public NewTreeListTest {
+class NewTreeInputTest : public NewTreeListTest
+{
 protected:
     void SetUp() override
     {
@@ -29,7 +31,8 @@ protected:
         RECT row{};
         tree.GetItemRect(item, &row, FALSE);
         const int y = (row.top + row.bottom) / 2;
-        for (int x = 0; x < 150; ++x) {
+        for (int x = 0; x < 150; ++x)
+        {
             UINT flags = 0;
             if (tree.HitTest(CPoint(x, y), &flags) == item && (flags & TVHT_ONITEMBUTTON))
                 return POINT{x, y};
@@ -48,7 +51,7 @@ protected:
     HTREEITEM ward = nullptr, bed = nullptr, other = nullptr;
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(NewTreeInputTest, TheButtonTogglesAndEveryClickEndsInNmClick)
 {
@@ -125,7 +128,8 @@ TEST_F(NewTreeInputTest, KeysMoveTheSelectionThroughTheTree)
 
 TEST_F(NewTreeInputTest, AParentThatDeletesEverythingWhileBeingToldLeavesNothingBroken)
 {
-    for (UINT code : {UINT(NM_CLICK), UINT(TVN_SELCHANGINGW), UINT(TVN_SELCHANGEDW), UINT(TVN_ITEMEXPANDINGW)}) {
+    for (UINT code : {UINT(NM_CLICK), UINT(TVN_SELCHANGINGW), UINT(TVN_SELCHANGEDW), UINT(TVN_ITEMEXPANDINGW)})
+    {
         tree.DeleteAllItems();
         ward = add({L"內科", L"12 床"});
         bed = add({L"1 床", L"陳大文"}, ward);
@@ -133,14 +137,17 @@ TEST_F(NewTreeInputTest, AParentThatDeletesEverythingWhileBeingToldLeavesNothing
         tree.SelectItem(ward);
         host.clear();
         int calls = 0;
-        host.onMessage([&](const qvtest::ReceivedMessage& message) -> std::optional<LRESULT> {
-            if (message.isNotify() && message.notifyCode == code && calls++ == 0)
-                tree.DeleteAllItems();
-            return std::nullopt;
-        });
+        host.onMessage(
+            [&](const qvtest::ReceivedMessage& message) -> std::optional<LRESULT>
+            {
+                if (message.isNotify() && message.notifyCode == code && calls++ == 0)
+                    tree.DeleteAllItems();
+                return std::nullopt;
+            });
         const POINT button = buttonOf(ward);
         click(button.x, button.y);
-        if (tree.GetRootItem() != nullptr) {
+        if (tree.GetRootItem() != nullptr)
+        {
             RECT label{};
             tree.GetItemRect(other, &label, TRUE);
             click(label.left + 2, (label.top + label.bottom) / 2);

@@ -4,7 +4,8 @@
 
 using newtree::NewTreeListTest;
 
-namespace {
+namespace
+{
 
 const wchar_t kSep = L'\0';
 
@@ -13,7 +14,7 @@ std::wstring Raw(const CString& text)
     return std::wstring(text.GetString(), size_t(text.GetLength()));
 }
 
-}  // namespace
+}   // namespace
 
 TEST(NewTreeItemInfoTest, ColumnTextsLiveInOneStringBetweenSeparators)
 {
@@ -100,8 +101,8 @@ TEST_F(NewTreeListTest, EveryInsertionFormKeepsARecordAndCountsTheItem)
 {
     HTREEITEM plain = tree.InsertItem(L"內科病房");
     HTREEITEM imaged = tree.InsertItem(L"301 室", 1, 2, plain);
-    HTREEITEM full = tree.InsertItem(TVIF_TEXT | TVIF_STATE, L"1 床", 0, 0, TVIS_BOLD, TVIS_BOLD, 0x1234, imaged,
-                                     TVI_LAST);
+    HTREEITEM full =
+        tree.InsertItem(TVIF_TEXT | TVIF_STATE, L"1 床", 0, 0, TVIS_BOLD, TVIS_BOLD, 0x1234, imaged, TVI_LAST);
     HTREEITEM noParamMask = tree.InsertItem(TVIF_TEXT, L"2 床", 0, 0, 0, 0, 77, imaged, TVI_FIRST);
     ASSERT_TRUE(plain && imaged && full && noParamMask);
     EXPECT_EQ(tree.GetItemCount(), 4);
@@ -167,8 +168,8 @@ TEST_F(NewTreeListTest, CopyAndMoveCarryTheFieldsAndRefuseItemsWithChildren)
 {
     HTREEITEM ward = add({L"內科"});
     HTREEITEM room = add({L"301 室"}, ward);
-    HTREEITEM bed = tree.InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE, L"1 床", 3, 4,
-                                    TVIS_BOLD, TVIS_BOLD, 99, room, TVI_LAST);
+    HTREEITEM bed = tree.InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE, L"1 床", 3, 4, TVIS_BOLD,
+                                    TVIS_BOLD, 99, room, TVI_LAST);
     tree.SetItemText(bed, 1, L"陳大文");
     tree.SetItemColor(bed, RGB(0, 0, 200), FALSE);
     HTREEITEM other = add({L"外科"});

@@ -11,18 +11,22 @@
 #include "control/newtreelistctrl.h"
 #include "qvtest.h"
 
-namespace newtree {
+namespace newtree
+{
 
 constexpr int kHeaderId = 0x151;
 constexpr int kTreeId = 0x175;
-constexpr DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+constexpr DWORD kTreeStyle =
+    WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
-class NewTreeListTest : public ::testing::Test {
+class NewTreeListTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
         CWnd* pHost = CWnd::FromHandle(host);
-        ASSERT_TRUE(tree.m_wndHeader.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS, CRect(0, 0, 400, 20), pHost, kHeaderId));
+        ASSERT_TRUE(
+            tree.m_wndHeader.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS, CRect(0, 0, 400, 20), pHost, kHeaderId));
         ASSERT_TRUE(tree.Create(kTreeStyle, CRect(0, 24, 400, 324), pHost, kTreeId));
         font.CreateFont(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"新細明體");
@@ -34,7 +38,8 @@ protected:
     {
         const int formats[] = {0, 1, 2, 0};
         int nCol = 0;
-        for (int width : widths) {
+        for (int width : widths)
+        {
             ASSERT_EQ(tree.InsertColumn(nCol, L"欄", formats[nCol % 4], width), nCol);
             ++nCol;
         }
@@ -71,4 +76,4 @@ protected:
     CNewTreeListCtrl tree;
 };
 
-}  // namespace newtree
+}   // namespace newtree

@@ -5,12 +5,14 @@
 
 using newtree::NewTreeListTest;
 
-namespace {
+namespace
+{
 
 const COLORREF kRed = RGB(200, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 200);
 
-class NewTreePaintTest : public NewTreeListTest {
+class NewTreePaintTest : public NewTreeListTest
+{
 protected:
     void draw()
     {
@@ -25,7 +27,8 @@ protected:
         RECT box{right, 400, left, 0};
         for (int y = 0; y < 300; ++y)
             for (int x = left; x < right; ++x)
-                if (canvas.pixel(x, y) == colour) {
+                if (canvas.pixel(x, y) == colour)
+                {
                     box.left = std::min<LONG>(box.left, x);
                     box.right = std::max<LONG>(box.right, x + 1);
                     box.top = std::min<LONG>(box.top, y);
@@ -42,7 +45,7 @@ protected:
     qvtest::MemoryCanvas canvas{400, 300};
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(NewTreePaintTest, ColumnTextsLieInTheirColumnsWithTheirAlignment)
 {
@@ -104,7 +107,8 @@ TEST_F(NewTreePaintTest, SelectionBoldOffsetAndItemsWithoutRecords)
     draw();
     const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
     const RECT selRow = rowOf(selected);
-    EXPECT_GT(canvas.countColor(RECT{100, selRow.top, 200, selRow.bottom}, highlight), 80 * (selRow.bottom - selRow.top));
+    EXPECT_GT(canvas.countColor(RECT{100, selRow.top, 200, selRow.bottom}, highlight),
+              80 * (selRow.bottom - selRow.top));
     EXPECT_GT(canvas.countColor(RECT{0, selRow.top, 200, selRow.bottom}, ::GetSysColor(COLOR_HIGHLIGHTTEXT)), 10);
     const RECT plainRow = rowOf(plain);
     const RECT boldRow = rowOf(bold);

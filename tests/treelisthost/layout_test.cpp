@@ -23,7 +23,8 @@ TEST_F(TreeListHostTest, TheClassAndTheChildrenItBuilds)
     ASSERT_EQ(hScroll, list.m_wndScroll.GetSafeHwnd());
     EXPECT_EQ(::GetWindowLongW(hTree, GWL_STYLE) & 0xFFFF00FF, 0x50000027);
     EXPECT_EQ(::GetWindowLongW(hHeader, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | HDS_BUTTONS), LONG(0x50000002));
-    EXPECT_EQ(::GetWindowLongW(hScroll, GWL_STYLE) & 0xFFFF000F, 0x58000002) << "disabled, along the top of its rectangle";
+    EXPECT_EQ(::GetWindowLongW(hScroll, GWL_STYLE) & 0xFFFF000F, 0x58000002)
+        << "disabled, along the top of its rectangle";
     EXPECT_EQ(list.m_dwHostTag, 0x54515620u);
 
     // The header in the dialog's font, as high as its "A" and 4 pixels, one pixel over the edges.
@@ -32,8 +33,8 @@ TEST_F(TreeListHostTest, TheClassAndTheChildrenItBuilds)
     dc.SelectObject(dialog.GetFont());
     const int height = dc.GetTextExtent(L"A", 1).cy + 4;
     EXPECT_EQ(childRect(header()), CRect(-1, -1, client.Width() - 1, height - 1));
-    EXPECT_EQ(childRect(tree()), CRect(0, height + 3, client.Width() - 5,
-                                       client.Height() - ::GetSystemMetrics(SM_CYHSCROLL) - 1));
+    EXPECT_EQ(childRect(tree()),
+              CRect(0, height + 3, client.Width() - 5, client.Height() - ::GetSystemMetrics(SM_CYHSCROLL) - 1));
     // Aligned to the top of its rectangle along the bottom; the bar keeps its own height.
     EXPECT_EQ(childRect(list.m_wndScroll).top, client.bottom - ::GetSystemMetrics(SM_CYHSCROLL));
 
@@ -48,7 +49,10 @@ TEST_F(TreeListHostTest, TheClassAndTheChildrenItBuilds)
 
 TEST_F(TreeListHostTest, StretchWidthRoundsUpToTheNextMultipleStrictlyAbove)
 {
-    const struct { int n, unit, result; } cases[] = {
+    const struct
+    {
+        int n, unit, result;
+    } cases[] = {
         {12, 6, 18}, {11, 6, 12}, {0, 6, 6}, {599, 300, 600}, {600, 300, 900}, {5, 0, 6}, {5, -3, 6},
     };
     for (const auto& c : cases)
@@ -72,13 +76,29 @@ TEST_F(TreeListHostTest, ColumnsWiderThanTheTreeScrollSidewaysWithTheHeader)
     EXPECT_EQ(nMax, 450 - treeClient.Width());
     const int last = nMax - 1;
 
-    const struct { UINT code; UINT pos; int expected; } steps[] = {
-        {SB_LINERIGHT, 0, 6}, {SB_LINERIGHT, 0, 12}, {SB_LINELEFT, 0, 6}, {SB_THUMBTRACK, 12, 18},
-        {SB_THUMBPOSITION, 11, 12}, {SB_THUMBTRACK, 0, 0}, {SB_LINELEFT, 0, 0}, {SB_PAGERIGHT, 0, std::min(300, last)},
-        {SB_RIGHT, 0, last}, {SB_LINERIGHT, 0, last}, {SB_PAGELEFT, 0, std::max(0, last - 300)}, {SB_LEFT, 0, 0},
-        {SB_THUMBTRACK, 1000, last}, {SB_ENDSCROLL, 0, last},
+    const struct
+    {
+        UINT code;
+        UINT pos;
+        int expected;
+    } steps[] = {
+        {SB_LINERIGHT, 0, 6},
+        {SB_LINERIGHT, 0, 12},
+        {SB_LINELEFT, 0, 6},
+        {SB_THUMBTRACK, 12, 18},
+        {SB_THUMBPOSITION, 11, 12},
+        {SB_THUMBTRACK, 0, 0},
+        {SB_LINELEFT, 0, 0},
+        {SB_PAGERIGHT, 0, std::min(300, last)},
+        {SB_RIGHT, 0, last},
+        {SB_LINERIGHT, 0, last},
+        {SB_PAGELEFT, 0, std::max(0, last - 300)},
+        {SB_LEFT, 0, 0},
+        {SB_THUMBTRACK, 1000, last},
+        {SB_ENDSCROLL, 0, last},
     };
-    for (const auto& step : steps) {
+    for (const auto& step : steps)
+    {
         scroll(step.code, step.pos);
         EXPECT_EQ(list.m_wndScroll.GetScrollPos(), step.expected) << step.code << " " << step.pos;
         EXPECT_EQ(tree().m_nOffset, -step.expected);

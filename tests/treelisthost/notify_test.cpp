@@ -7,9 +7,11 @@
 
 using hosttest::TreeListHostTest;
 
-namespace {
+namespace
+{
 
-class HostNotifyTest : public TreeListHostTest {
+class HostNotifyTest : public TreeListHostTest
+{
 protected:
     void SetUp() override
     {
@@ -38,14 +40,15 @@ HIMAGELIST WINAPI NoImageList(HINSTANCE, LPCWSTR, int, int, COLORREF, UINT, UINT
     return nullptr;
 }
 
-}  // namespace
+}   // namespace
 
 TEST_F(HostNotifyTest, TheTreesNotificationsReachTheParentFromTheHost)
 {
     clickLabel(other);
     ASSERT_EQ(dialog.count(NM_CLICK), 1u);
     EXPECT_GE(dialog.count(TVN_SELCHANGEDW), 1u);
-    for (const hosttest::Note& note : dialog.notes) {
+    for (const hosttest::Note& note : dialog.notes)
+    {
         EXPECT_EQ(note.hwndFrom, list.GetSafeHwnd()) << int(note.code);
         EXPECT_EQ(note.idFrom, UINT_PTR(IDC_DEPARTMENTS));
         EXPECT_EQ(note.wParam, WPARAM(IDC_DEPARTMENTS));
@@ -79,7 +82,8 @@ TEST_F(HostNotifyTest, TheContextMenuGoesToTheParentNamingTheClickedWindow)
 
 TEST_F(HostNotifyTest, AParentThatDeletesItemsInAnyNotificationBreaksNothing)
 {
-    for (UINT code : {UINT(NM_CLICK), UINT(TVN_SELCHANGINGW), UINT(TVN_SELCHANGEDW), UINT(NM_SETFOCUS)}) {
+    for (UINT code : {UINT(NM_CLICK), UINT(TVN_SELCHANGINGW), UINT(TVN_SELCHANGEDW), UINT(NM_SETFOCUS)})
+    {
         tree().DeleteAllItems();
         department = add({L"內科", L"3"});
         add({L"王醫師", L"1"}, department);
@@ -87,7 +91,8 @@ TEST_F(HostNotifyTest, AParentThatDeletesItemsInAnyNotificationBreaksNothing)
         tree().SelectItem(department);
         ::SetFocus(dialog.GetSafeHwnd());
         int calls = 0;
-        dialog.onNotify = [&](UINT seen) {
+        dialog.onNotify = [&](UINT seen)
+        {
             if (seen == code && calls++ == 0)
                 tree().DeleteItem(other);
         };
@@ -106,7 +111,8 @@ TEST_F(TreeListHostTest, WithoutTheMarkBitmapTheHostSaysSoOnceAndTheTreeStillWor
     hosttest::RecordingDialog second;
     CTreeList bare;
     {
-        qvtest::ImportPatch patch(reinterpret_cast<void*>(&::ImageList_LoadImageW), reinterpret_cast<void*>(&NoImageList));
+        qvtest::ImportPatch patch(reinterpret_cast<void*>(&::ImageList_LoadImageW),
+                                  reinterpret_cast<void*>(&NoImageList));
         ASSERT_GT(patch.patchedSlots(), 0u);
         ASSERT_TRUE(second.Create(IDD_DEPARTMENTS, nullptr));
         ASSERT_TRUE(bare.SubclassDlgItem(IDC_DEPARTMENTS, &second));

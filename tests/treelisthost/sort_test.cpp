@@ -4,20 +4,26 @@
 
 using hosttest::TreeListHostTest;
 
-namespace {
+namespace
+{
 
 const COLORREF kMarkGrey = RGB(128, 128, 128);   // the triangles of bitmap 343
 
-class HostSortTest : public TreeListHostTest {
+class HostSortTest : public TreeListHostTest
+{
 protected:
     void SetUp() override
     {
         TreeListHostTest::SetUp();
         resize(400, 240);
         addColumns({160, 80, 120});
-        const struct { const wchar_t* name; const wchar_t* count; } departments[] = {
-            {L"科 10", L"5"}, {L"科 9", L"30"}, {L"科 2", L"12"}};
-        for (const auto& department : departments) {
+        const struct
+        {
+            const wchar_t* name;
+            const wchar_t* count;
+        } departments[] = {{L"科 10", L"5"}, {L"科 9", L"30"}, {L"科 2", L"12"}};
+        for (const auto& department : departments)
+        {
             HTREEITEM item = add({department.name, department.count});
             add({L"醫師 3", L"7"}, item);
             add({L"醫師 11", L"2"}, item);
@@ -43,7 +49,8 @@ protected:
         RECT rc{};
         header().GetItemRect(nCol, &rc);
         std::vector<int> rows;
-        for (int y = 2; y < shot.height - 2; ++y) {
+        for (int y = 2; y < shot.height - 2; ++y)
+        {
             int n = 0;
             for (int x = rc.left + 3; x < rc.right - 3; ++x)
                 n += shot.pixel(x, y) == kMarkGrey;
@@ -57,7 +64,7 @@ protected:
     HTREEITEM first = nullptr;
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(HostSortTest, ThreeClicksSortAscendingDescendingAscendingAtEveryLevel)
 {

@@ -14,16 +14,19 @@
 #include "qvtest.h"
 #include "treelisthost_ids.h"
 
-namespace hosttest {
+namespace hosttest
+{
 
-struct Note {
+struct Note
+{
     UINT code;
     HWND hwndFrom;
     UINT_PTR idFrom;
     WPARAM wParam;
 };
 
-class RecordingDialog : public CDialog {
+class RecordingDialog : public CDialog
+{
 public:
     RecordingDialog() : CDialog(IDD_DEPARTMENTS) {}
     std::vector<Note> notes;
@@ -54,7 +57,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class TreeListHostTest : public ::testing::Test {
+class TreeListHostTest : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -85,7 +89,8 @@ protected:
     void addColumns(std::initializer_list<int> widths)
     {
         int nCol = 0;
-        for (int width : widths) {
+        for (int width : widths)
+        {
             tree().InsertColumn(nCol, L"欄", nCol == 1 ? 1 : 0, width);
             ++nCol;
         }
@@ -124,4 +129,4 @@ protected:
     CTreeList list;
 };
 
-}  // namespace hosttest
+}   // namespace hosttest
