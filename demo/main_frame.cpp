@@ -1,6 +1,7 @@
 // The demo's main window.
 #include "main_frame.h"
 
+#include "departments_page.h"
 #include "module_page.h"
 #include "patient_form.h"
 #include "patient_list_page.h"
@@ -37,6 +38,7 @@ struct DemoPage
 const DemoPage kPages[] = {
     {ID_VIEW_PATIENTS, L"demo-patients"},
     {ID_VIEW_WARDS, L"demo-wards"},
+    {ID_VIEW_DEPARTMENTS, L"demo-departments"},
     {ID_VIEW_FORM, L"demo-patient-form"},
     {ID_VIEW_INFO, L"demo-library-info"},
 };
@@ -53,6 +55,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -104,6 +107,9 @@ void CMainFrame::ShowPage(UINT nID)
         break;
     case ID_VIEW_INFO:
         pPage = CreateModuleInfoPage(this, PageRect(), kPageId);
+        break;
+    case ID_VIEW_DEPARTMENTS:
+        pPage = CreateDepartmentsPage(this, PageRect());
         break;
     }
     if (nID == ID_VIEW_WARDS)
