@@ -28,6 +28,9 @@
 // Tree list: the "TreeList" window.
 #include "control/treelist.h"
 
+// Printing: font scaling for devices.
+#include "common/changefont.h"
+
 // List grid: the header window, the grid, and the owner-drawn system header.
 #include "common/headwnd.h"
 #include "common/listctrl.h"
