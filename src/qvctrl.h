@@ -27,6 +27,7 @@
 
 // Tree list: the "TreeList" window.
 #include "control/treelist.h"
+#include "control/treelistctrl.h"
 
 // Printing: font scaling for devices.
 #include "common/changefont.h"
