@@ -42,7 +42,13 @@
 #include "control/newtreelistctrl.h"
 #include "control/treelisthost.h"
 
+// Printing: font scaling for devices.
+#include "common/changefont.h"
+
 // List grid: the header window, the grid, and the owner-drawn system header.
 #include "common/headwnd.h"
 #include "common/listctrl.h"
 #include "control/newheaderctrl.h"
+
+// HTML reports.
+#include "control/fillhtml.h"
