@@ -32,3 +32,8 @@
 #include "common/headwnd.h"
 #include "common/listctrl.h"
 #include "control/newheaderctrl.h"
+
+// Buttons, menu panels and small controls.
+#include "control/bitmapbutton.h"
+#include "control/bmpbutton.h"
+#include "control/texticonmenu.h"
