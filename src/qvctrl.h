@@ -37,3 +37,10 @@
 #include "control/bitmapbutton.h"
 #include "control/bmpbutton.h"
 #include "control/texticonmenu.h"
+#include "control/scancodeedit.h"
+#include "control/browseforfolder.h"
+#include "qvctrl/folderdlg.h"
+
+// The list grid's sort and search dialogs.
+#include "control/sortdlg.h"
+#include "control/searchdlg.h"

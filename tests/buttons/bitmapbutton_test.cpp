@@ -74,7 +74,9 @@ TEST_F(BitmapButtonTest, AttachMakesAnOwnerDrawnBitmapFaceWithARaisedTwoLevelFra
 {
     CMyBitmapButton button;
     ASSERT_EQ(1, button.Attach(IDC_PUSH_FIRST + 1, &dialog, IDB_MAGENTA));
-    EXPECT_EQ(static_cast<LONG>(BS_OWNERDRAW), ::GetWindowLongW(dialog.item(IDC_PUSH_FIRST + 1), GWL_STYLE) & BS_TYPEMASK);
+    const LONG style = ::GetWindowLongW(dialog.item(IDC_PUSH_FIRST + 1), GWL_STYLE);
+    EXPECT_EQ(static_cast<LONG>(BS_OWNERDRAW), style & BS_TYPEMASK);
+    EXPECT_EQ(WS_TABSTOP | WS_VISIBLE | WS_CHILD, style & (WS_TABSTOP | WS_VISIBLE | WS_CHILD)) << std::hex << style;
     EXPECT_EQ(FACE_BITMAP, button.m_nFaceType);
     EXPECT_EQ(IDB_MAGENTA, button.GetBitmapID());
 
