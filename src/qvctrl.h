@@ -54,3 +54,6 @@
 // The list grid's sort and search dialogs.
 #include "control/sortdlg.h"
 #include "control/searchdlg.h"
+
+// HTML reports.
+#include "control/fillhtml.h"
