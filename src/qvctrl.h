@@ -38,6 +38,9 @@
 #include "control/treelist.h"
 #include "control/treelistctrl.h"
 
+// Printing: font scaling for devices.
+#include "common/changefont.h"
+
 // List grid: the header window, the grid, and the owner-drawn system header.
 #include "common/headwnd.h"
 #include "common/listctrl.h"
