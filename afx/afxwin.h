@@ -271,6 +271,12 @@ protected:
 
     // Passes the message being processed to the original window procedure.
     LRESULT Default();
+    // SendMessage to this window with the answer as an int, for the thin
+    // control wrappers whose messages answer counts, indexes and flags.
+    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
+    {
+        return static_cast<int>(::SendMessage(m_hWnd, message, wParam, lParam));
+    }
     virtual void DoDataExchange(CDataExchange* pDX);
 
     // Default handlers: each passes the message on (Default()); the ones for
