@@ -58,6 +58,7 @@ long StoredSize(int nType)
     case FIELD_DOUBLE_TRIM:
     case FIELD_DOUBLE_IN:
     case FIELD_TIME: return 8;
+    case FIELD_TS_DATE_SLASH:
     case FIELD_TS_YEARMONTH: return sizeof(TIMESTAMP_STRUCT);
     default: return 0;
     }
@@ -160,6 +161,21 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
             if (!strText.IsEmpty() && swscanf(psz, L"%02d.%02d.%02d,%02d:%02d", &y, &mo, &d, &h, &mi) == 5)
                 value = TimeOf(kCenturyBase + y, mo, d, h, mi, 0);
             StoreLow32(pTarget, value);
+            break;
+        }
+        case FIELD_TS_DATE_SLASH: {
+            // Stored as the time stamp that DrawData reads back; the printed
+            // "yyyy/mm/dd" and the compact "yyyymmdd" are both understood.
+            TIMESTAMP_STRUCT stamp = {};
+            int y = 0, mo = 0, d = 0;
+            if (!strText.IsEmpty()
+                && (swscanf(psz, L"%04d/%02d/%02d", &y, &mo, &d) == 3
+                    || swscanf(psz, L"%04d%02d%02d", &y, &mo, &d) == 3)) {
+                stamp.year = static_cast<SQLSMALLINT>(y);
+                stamp.month = static_cast<SQLUSMALLINT>(mo);
+                stamp.day = static_cast<SQLUSMALLINT>(d);
+            }
+            qvfield::WriteValue<TIMESTAMP_STRUCT>(pTarget, stamp);
             break;
         }
         case FIELD_TS_YEARMONTH: {

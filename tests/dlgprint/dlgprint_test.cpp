@@ -63,8 +63,9 @@ public:
     CFont font;
 };
 CfField CVisitDlg::s_fields[2] = {
-    { 12, L"姓名", offsetof(Visit, name), FIELD_TEXT, 0, 0, 0 },
-    { 10, L"費用", offsetof(Visit, fee), FIELD_DOUBLE, 2, 0, 0 },
+    // Wide enough that the title, a unique job name in the title font, is not cut.
+    { 20, L"姓名", offsetof(Visit, name), FIELD_TEXT, 0, 0, 0 },
+    { 16, L"費用", offsetof(Visit, fee), FIELD_DOUBLE, 2, 0, 0 },
 };
 
 HWND FindPreviewFrame()
@@ -134,7 +135,7 @@ TEST(DlgPrint, PreviewFrameBecomesTheMainWindowAndGivesItBackWhenClosed)
 TEST(DlgPrint, DirectPrintingLeavesNoFrameAndPrintsTheCaptionAsTitle)
 {
     DialogHost host;
-    const std::wstring caption = qvtest::UniqueJobName(L"qv13_dlgprint");
+    const std::wstring caption = qvtest::UniqueJobName(L"qv13dp");
     host.dialog.SetWindowText(caption.c_str());
     host.dialog.records = 40;  // two pages
     qvtest::PrintDialogAnswer answer(IDOK);

@@ -116,7 +116,7 @@ TEST(ListPrintPages, PrintedPagesCarryRowsAndPageNumbersOnlyWhenThereAreSeveral)
         EXPECT_NE(page.find(caption), std::wstring::npos) << qvtest::Utf8(caption);
     EXPECT_EQ(Count(page, L"病患0"), static_cast<size_t>(rows));
     EXPECT_NE(page.find(L"A100000001"), std::wstring::npos);
-    EXPECT_NE(page.find(L"1950/01/15"), std::wstring::npos);  // type 17 with slashes
+    EXPECT_NE(page.find(L"19710115"), std::wstring::npos);  // type 17 read with slashes, printed compact
     EXPECT_NE(page.find(L"100.50"), std::wstring::npos);
     EXPECT_EQ(page.find(L"第1頁"), std::wstring::npos);
     EXPECT_TRUE(qvtest::PdfPageToPng(fullPdf, 1, 60, qvtest::OutputSubdir(L"screens") + L"\\listprint-page1.png"));

@@ -59,16 +59,20 @@ TEST(ListPrintText, LinesWrapToThePageWidthAndLineFeedsEndLines)
     HGLOBAL block = TextBlock(L"第一行\r\n" + exact + L"\r\n" + longer + L"\n\n末行\n");
     const auto texts = PrintText(print, block);
     ::GlobalFree(block);
-    ASSERT_EQ(texts.size(), 7u);
+    // The empty line leaves no text record but takes its line.
+    ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(texts[0].text, L"第一行");                    // the carriage return is dropped
     EXPECT_EQ(texts[1].text, exact);                         // exactly the width: one piece
     EXPECT_EQ(texts[2].text + texts[3].text + texts[4].text, longer);
-    EXPECT_LE(texts[2].text.size(), static_cast<size_t>(perLine));
-    EXPECT_EQ(texts[5].text, L"");
-    EXPECT_EQ(texts[6].text, L"末行");                      // the final line feed adds no line
+    // A piece must be narrower than the width, so the exact width holds one character less.
+    const size_t piece = static_cast<size_t>(width % one.cx == 0 ? perLine - 1 : perLine);
+    EXPECT_EQ(texts[2].text.size(), piece);
+    EXPECT_EQ(texts[3].text.size(), piece);
+    EXPECT_EQ(texts[5].text, L"末行");                      // the final line feed adds no line
     const int step = H + H / 2;
+    const int lineOf[] = { 0, 1, 2, 3, 4, 6 };
     for (size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(texts[i].origin.y, static_cast<int>(i) * step) << i;
+        EXPECT_EQ(texts[i].origin.y, lineOf[i] * step) << i;
         EXPECT_EQ(texts[i].height, H);  // scale 10: the character height
     }
 }
@@ -150,11 +154,15 @@ TEST(ListPrintText, HeadingBandWithAGroupCaption)
     recorder.record([&](HDC hdc) {
         CDC dc;
         dc.Attach(hdc);
-        TEXTMETRIC tm;
-        dc.GetTextMetrics(&tm);
+        CFont font;
+        font.CreateFont(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, CHINESEBIG5_CHARSET, 0, 0, 0, 0, L"新細明體");
+        CFont* old = dc.SelectObject(&font);
+        TEXTMETRIC tm = {};
+        ASSERT_TRUE(dc.GetTextMetrics(&tm));
         H = tm.tmHeight;
         W = tm.tmAveCharWidth;
         print.PrintHead(&dc, y);
+        dc.SelectObject(old);
         dc.Detach();
     });
     EXPECT_EQ(y, 100 + 2 * H);

@@ -24,7 +24,7 @@ CString CPatientPrint::GetItemText(long nRow, int nField)
     switch (nField) {
     case 0: text.Format(L"病患%04ld", nRow + 1); break;
     case 1: text.Format(L"A1%08ld", nRow + 1); break;
-    case 2: text.Format(L"%04ld/%02ld/15", 1950 + nRow % 50, 1 + nRow % 12); break;
+    case 2: text.Format(L"%04ld/%02ld/15", 1971 + nRow % 50, 1 + nRow % 12); break;
     case 4: text.Format(L"%ld.50", 100 + nRow); break;
     case 5: text.Format(L"%ld", nRow % 7); break;
     case 6: text = nRow % 2 ? L"是" : L"否"; break;

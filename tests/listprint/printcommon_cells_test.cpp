@@ -57,6 +57,7 @@ public:
     using CPrintCommon::AdjustPos;
     using CPrintCommon::EditPrint;
     using CPrintCommon::FitPageWidth;
+    void SetDocumentLength(int nLength) { m_nDocLength = nLength; }
     long GetRecordCount() override { return static_cast<long>(rows.size()); }
     long GetRecordLength() override { return length; }
     CString GetItemText(long nRow, int nField) override
@@ -94,7 +95,7 @@ AllTypes SampleRecord()
     r.count = 0;  // empty
     r.amount = 1234;
     r.yes = 1;
-    r.weight = 2.25f;
+    r.weight = 2.26f;
     r.fee = 0;  // nothing at all
     r.trimmed = 12.0;
     r.total = 300.0;
@@ -118,11 +119,13 @@ TEST(PrintCommonCells, EveryTypeIsFormattedAlignedAndRuled)
     CField positions;  // numbers the columns as the list printers do
     qvtest::MetafileRecorder recorder;
     AllTypes record = SampleRecord();
-    int W = 0;
+    int W = 0, amountExtent = 0, centredExtent = 0;
     Record(recorder, [&](CDC& dc) {
         TEXTMETRIC tm;
         dc.GetTextMetrics(&tm);
         W = tm.tmAveCharWidth;
+        amountExtent = dc.GetTextExtent(L"1234").cx;
+        centredExtent = dc.GetTextExtent(L"中").cx;
         int pos = 0;
         for (CfField& f : g_allFields) { f.nPos = pos; pos += f.nWidth; }
         print.m_nLeftMargin = 20;
@@ -152,26 +155,30 @@ TEST(PrintCommonCells, EveryTypeIsFormattedAlignedAndRuled)
     const CfField& amount = g_allFields[5];
     const auto* amountText = recorder.findText(L"1234");
     ASSERT_NE(amountText, nullptr);
-    EXPECT_GT(amountText->origin.x, 20 + (amount.nPos + amount.nWidth / 2) * W);
+    EXPECT_EQ(amountText->origin.x, 20 + (amount.nPos + amount.nWidth) * W - amountExtent);
     const CfField& centred = g_allFields[1];
     const auto* centredText = recorder.findText(L"中");
-    EXPECT_GT(centredText->origin.x, 20 + centred.nPos * W + 2);
+    ASSERT_NE(centredText, nullptr);
+    EXPECT_NEAR(centredText->origin.x, 20 + centred.nPos * W + (centred.nWidth * W - centredExtent) / 2, 1);
 
     // The borders: every stored cell is a closed path; the double cell with 0
     // has its border but no right-edge line of its own.
     const CfField& fee = g_allFields[8];
     const int left = 20 + fee.nPos * W, right = left + fee.nWidth * W;
-    auto hasLine = [&](POINT a, POINT b) {
+    auto countLines = [&](POINT a, POINT b) {
+        int n = 0;
         for (const auto& line : recorder.lines())
-            if (line.from.x == a.x && line.from.y == a.y && line.to.x == b.x && line.to.y == b.y) return true;
-        return false;
+            if (line.from.x == a.x && line.from.y == a.y && line.to.x == b.x && line.to.y == b.y) ++n;
+        return n;
     };
-    EXPECT_TRUE(hasLine({ left, 100 }, { left, 150 }));
-    EXPECT_TRUE(hasLine({ left, 150 }, { right, 150 }));
-    EXPECT_TRUE(hasLine({ right, 150 }, { right, 100 }));
-    EXPECT_TRUE(hasLine({ right, 100 }, { left, 100 }));
-    EXPECT_FALSE(hasLine({ right, 100 }, { right, 150 }));  // Draw's right edge goes top to bottom
-    EXPECT_TRUE(hasLine({ 20 + (amount.nPos + amount.nWidth) * W, 100 }, { 20 + (amount.nPos + amount.nWidth) * W, 150 }));
+    EXPECT_EQ(countLines({ left, 100 }, { left, 150 }), 2);  // its own border and the last cell's edge
+    EXPECT_EQ(countLines({ left, 150 }, { right, 150 }), 1);
+    EXPECT_EQ(countLines({ right, 150 }, { right, 100 }), 1);
+    EXPECT_EQ(countLines({ right, 100 }, { left, 100 }), 1);
+    // Top to bottom at its right: only the next cell's left border, no edge of its own.
+    EXPECT_EQ(countLines({ right, 100 }, { right, 150 }), 1);
+    const int amountRight = 20 + (amount.nPos + amount.nWidth) * W;
+    EXPECT_EQ(countLines({ amountRight, 100 }, { amountRight, 150 }), 2);  // Draw's edge and the next border
     // 20 cells, 4 border segments each, and one right edge per Draw (19 texts drawn, fee none).
     EXPECT_EQ(recorder.lines().size(), static_cast<size_t>(kAllFields * 4 + kAllFields - 1));
 }
@@ -220,7 +227,7 @@ TEST(PrintCommonCells, RecordsRebuiltFromTextsAndOutOfRangeRows)
     print.m_nField = kAllFields;
     print.rows = { { { 0, L"王小明" }, { 1, L"中" }, { 2, L"07" }, { 4, L"42" }, { 6, L"是" }, { 7, L"2.5" },
                      { 8, L"12.75" }, { 11, L"08:09:10" }, { 13, L"-( 1:30)" }, { 14, L"20210305" },
-                     { 15, L"合計" }, { 16, L"202103" }, { 17, L"21.03.05,09:30" }, { 19, L"2021/03" } } };
+                     { 15, L"合計" }, { 16, L"202103" }, { 17, L"21.03.05,09:30" }, { 18, L"2021/03/05" }, { 19, L"2021/03" } } };
     AllTypes r;
     memset(&r, 0xCC, sizeof r);
     ASSERT_EQ(print.GetRecord(0, reinterpret_cast<char*>(&r)), 1);
@@ -237,6 +244,10 @@ TEST(PrintCommonCells, RecordsRebuiltFromTextsAndOutOfRangeRows)
     EXPECT_EQ(static_cast<int>(r.compact), 0);  // "合計"
     EXPECT_EQ(static_cast<int>(r.variable), static_cast<int>(CTime(2021, 3, 1, 6, 0, 0).GetTime()));
     EXPECT_EQ(static_cast<int>(r.dateHour), static_cast<int>(CTime(2021, 3, 5, 9, 30, 0).GetTime()));
+    EXPECT_EQ(r.stamp.year, 2021);
+    EXPECT_EQ(r.stamp.month, 3);
+    EXPECT_EQ(r.stamp.day, 5);
+    EXPECT_EQ(r.stamp.hour, 0);
     EXPECT_EQ(r.stamp2.year, 2021);
     EXPECT_EQ(r.stamp2.month, 3);
     EXPECT_EQ(r.stamp2.day, 1);
@@ -269,7 +280,7 @@ TEST(PrintCommonCells, TitleBlockAndFittingText)
     CCellPrint print;
     print.m_strTitle = L"門診日報";
     qvtest::MetafileRecorder recorder;
-    int y = 10, H = 0, W = 0, fitAll = 0, fitNone = -1, adjust[3] = {};
+    int y = 10, H = 0, W = 0, fitAll = 0, fitNone = -1, adjust[4] = {};
     Record(recorder, [&](CDC& dc) {
         print.PrintTitle(&dc, y);  // no layout: nothing
         EXPECT_EQ(y, 10);
@@ -286,7 +297,8 @@ TEST(PrintCommonCells, TitleBlockAndFittingText)
         fitNone = print.FitPageWidth(&dc, text, 1);
         adjust[0] = print.AdjustPos(L"ab", 1);
         adjust[1] = print.AdjustPos(L"\x00E9x", 1);  // a unit with bit 0x80 counts as two
-        adjust[2] = print.AdjustPos(L"x\x00E9y", 2);
+        adjust[2] = print.AdjustPos(L"x\x00E9y", 2);  // the split would cut the two-unit character
+        adjust[3] = print.AdjustPos(L"\x00E9xy", 2);  // the split falls after it
     });
     EXPECT_EQ(y, 10 + 2 * H + H / 2 + H);
     ASSERT_EQ(recorder.textOuts().size(), 2u);
@@ -302,7 +314,8 @@ TEST(PrintCommonCells, TitleBlockAndFittingText)
     EXPECT_EQ(fitNone, 0);
     EXPECT_EQ(adjust[0], 1);
     EXPECT_EQ(adjust[1], 0);
-    EXPECT_EQ(adjust[2], 2);
+    EXPECT_EQ(adjust[2], 1);
+    EXPECT_EQ(adjust[3], 2);
 }
 
 TEST(PrintCommonCells, SaveFileAndTheEditQuestion)
@@ -317,7 +330,7 @@ TEST(PrintCommonCells, SaveFileAndTheEditQuestion)
     ::GlobalUnlock(doc);
     EXPECT_EQ(print.SaveFile(doc, path.c_str()), 0);  // no document length yet
     EXPECT_EQ(::GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
-    print.m_nDocLength = 20;
+    print.SetDocumentLength(20);
     ASSERT_EQ(print.SaveFile(doc, path.c_str()), 1);
     CFile file(path.c_str(), CFile::modeRead);
     char bytes[64] = {};
@@ -333,7 +346,7 @@ TEST(PrintCommonCells, SaveFileAndTheEditQuestion)
     EXPECT_EQ(boxes.last().text, L"是否使用編輯軟件來編輯打印?\n\n按否則直接打印，按是則進入所設置的編輯軟件!");
     EXPECT_EQ(boxes.last().style & (MB_TYPEMASK | MB_DEFMASK), static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2));
     // Yes with nothing to save: 1, and no program is started.
-    print.m_nDocLength = 0;
+    print.SetDocumentLength(0);
     boxes.answerNext(IDYES);
     EXPECT_EQ(print.EditPrint(doc, nullptr), 1);
     ::GlobalFree(doc);
