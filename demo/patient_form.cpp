@@ -4,9 +4,11 @@
 
 #include "patient_record.h"
 
-namespace {
+namespace
+{
 
-enum : UINT {
+enum : UINT
+{
     IDC_AGE = 2101,
     IDC_EXPIRY_SHOWN,
     IDC_STORE,
@@ -104,7 +106,7 @@ int CPatientForm::OnCreate(LPCREATESTRUCT lpcs)
     m_revert.Create(L"還原", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                     CRect(left + 120, top, left + 220, top + 28), this, IDC_REVERT);
     m_stored.Create(L"", WS_CHILD | WS_VISIBLE, CRect(16, top + 40, lpcs->cx - 16, top + 84), this, IDC_STORED);
-    for (CWnd* pWnd : { static_cast<CWnd*>(&m_store), static_cast<CWnd*>(&m_revert), static_cast<CWnd*>(&m_stored) })
+    for (CWnd* pWnd : {static_cast<CWnd*>(&m_store), static_cast<CWnd*>(&m_revert), static_cast<CWnd*>(&m_stored)})
         pWnd->SetFont(&m_font);
 
     int nCount = 0;
@@ -168,13 +170,13 @@ bool CPatientForm::TakeBirthFromIdCard()
     CString card;
     m_idCard.GetWindowText(card);
     if (card.GetLength() != 18)
-        return true;  // a card without a birth date in it
+        return true;   // a card without a birth date in it
     int year = _wtoi(card.Mid(6, 4)), month = _wtoi(card.Mid(10, 2)), day = _wtoi(card.Mid(12, 2));
     if (!CDate::AdjustBirthDate(year, month, day, 0))
         return false;
     CString birth;
     birth.Format(L"%04d/%02d/%02d", year, month, day);
-    m_birth.SetWindowText(birth);  // the change runs the typed-date check and shows the age
+    m_birth.SetWindowText(birth);   // the change runs the typed-date check and shows the age
     return true;
 }
 
@@ -182,7 +184,8 @@ bool CPatientForm::CheckExpiry()
 {
     CString text;
     m_expiry.GetWindowText(text);
-    if (text.IsEmpty()) {
+    if (text.IsEmpty())
+    {
         m_expiryShown.SetWindowText(L"");
         return true;
     }
@@ -201,11 +204,13 @@ bool CPatientForm::CheckExpiry()
 // when every field passed (the table stores into a copy).
 void CPatientForm::OnStore()
 {
-    if (!TakeBirthFromIdCard()) {
+    if (!TakeBirthFromIdCard())
+    {
         m_idCard.SetFocus();
         return;
     }
-    if (!CheckExpiry()) {
+    if (!CheckExpiry())
+    {
         m_expiry.SetFocus();
         return;
     }
@@ -229,12 +234,13 @@ void CPatientForm::FillSample()
     OnStore();
 }
 
-}  // namespace
+}   // namespace
 
 CWnd* CreatePatientForm(CWnd* pParent, const RECT& rect, UINT nID)
 {
     auto* pForm = new CPatientForm;
-    if (!pForm->CreateForm(pParent, rect, nID)) {
+    if (!pForm->CreateForm(pParent, rect, nID))
+    {
         delete pForm;
         return nullptr;
     }

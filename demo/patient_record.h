@@ -5,7 +5,8 @@
 #include "qvctrl.h"
 
 // Control identifiers of the patient form.
-enum : UINT {
+enum : UINT
+{
     IDC_PATIENT_NAME = 2001,
     IDC_PATIENT_IDCARD,
     IDC_PATIENT_BIRTH,
@@ -28,14 +29,14 @@ struct DemoPatient
 {
     wchar_t name[kPatientNameChars];
     wchar_t idCard[kPatientIdCardChars];
-    int birth;                       // yyyymmdd
-    wchar_t expiry[kPatientExpiryChars];  // 2005, 200501 or 20050101
+    int birth;                             // yyyymmdd
+    wchar_t expiry[kPatientExpiryChars];   // 2005, 200501 or 20050101
     int visits;
     double fee;
-    double weight;                   // kilograms, shown whole
+    double weight;   // kilograms, shown whole
     wchar_t city[kPatientCityChars];
     TIMESTAMP_STRUCT admitted;
-    int insured;                     // check box state
+    int insured;   // check box state
 };
 
 // The table: every field of DemoPatient with its control.

@@ -1,9 +1,11 @@
 // The visit search page: two pickers, the range's conditions, the visits in it.
 #include "visit_search_page.h"
 
-namespace {
+namespace
+{
 
-enum : UINT {
+enum : UINT
+{
     IDC_FROM = 2301,
     IDC_TO,
     IDC_SEARCH,
@@ -23,9 +25,9 @@ struct SampleVisit
     int year, month, day, hour, minute;
 };
 const SampleVisit kVisits[] = {
-    { L"王小明", 2026, 2, 27, 9, 10 }, { L"陳美玲", 2026, 3, 1, 8, 30 },  { L"林志強", 2026, 3, 3, 14, 0 },
-    { L"張淑芬", 2026, 3, 5, 10, 45 }, { L"李建宏", 2026, 3, 7, 23, 50 }, { L"黃雅婷", 2026, 3, 8, 0, 5 },
-    { L"吳家豪", 2026, 3, 12, 16, 20 },
+    {L"王小明", 2026, 2, 27, 9, 10},  {L"陳美玲", 2026, 3, 1, 8, 30},  {L"林志強", 2026, 3, 3, 14, 0},
+    {L"張淑芬", 2026, 3, 5, 10, 45},  {L"李建宏", 2026, 3, 7, 23, 50}, {L"黃雅婷", 2026, 3, 8, 0, 5},
+    {L"吳家豪", 2026, 3, 12, 16, 20},
 };
 
 class CVisitSearchPage : public CWnd
@@ -76,8 +78,8 @@ int CVisitSearchPage::OnCreate(LPCREATESTRUCT lpcs)
     m_from.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(140, y, 300, y + kLineHeight), this, IDC_FROM);
     m_toLabel.Create(L"至", label | SS_CENTER, CRect(310, y + 4, 340, y + 26), this);
     m_to.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(350, y, 510, y + kLineHeight), this, IDC_TO);
-    m_search.Create(L"查詢", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                    CRect(530, y, 630, y + kLineHeight), this, IDC_SEARCH);
+    m_search.Create(L"查詢", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(530, y, 630, y + kLineHeight),
+                    this, IDC_SEARCH);
     y += kLineHeight + 20;
     const int right = lpcs->cx - kMargin;
     m_conditionLabel.Create(L"查詢條件：", label, CRect(kMargin, y, 180, y + 22), this);
@@ -88,9 +90,9 @@ int CVisitSearchPage::OnCreate(LPCREATESTRUCT lpcs)
     y += kLineHeight + 16;
     m_visits.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
                     CRect(kMargin, y, right, lpcs->cy - kMargin), this, IDC_VISITS);
-    for (CWnd* pWnd : std::initializer_list<CWnd*>{ &m_fromLabel, &m_from, &m_toLabel, &m_to, &m_search,
-                                                    &m_conditionLabel, &m_condition, &m_filterLabel, &m_filter,
-                                                    &m_visits })
+    for (CWnd* pWnd :
+         std::initializer_list<CWnd*>{&m_fromLabel, &m_from, &m_toLabel, &m_to, &m_search, &m_conditionLabel,
+                                      &m_condition, &m_filterLabel, &m_filter, &m_visits})
         pWnd->SetFont(&m_font);
     // The two pickers are found by their class and their places: the left one begins the range.
     m_range.NormalFormat(this);
@@ -114,7 +116,8 @@ void CVisitSearchPage::OnSearch()
     // The visits the condition selects: from the first day's 00:00 to the end of the last day.
     __time64_t from = CDateRange::ToCTime(m_range.GetBegin()).GetTime();
     __time64_t to = CDateRange::ToCTime(m_range.GetEnd()).GetTime() + 24 * 60 * 60;
-    for (const SampleVisit& visit : kVisits) {
+    for (const SampleVisit& visit : kVisits)
+    {
         CTime t(visit.year, visit.month, visit.day, visit.hour, visit.minute, 0);
         if (t.GetTime() < from || t.GetTime() >= to)
             continue;
@@ -133,12 +136,13 @@ void CVisitSearchPage::ShowRange(const CTime& from, const CTime& to)
     m_to.SetTime(to);
 }
 
-}  // namespace
+}   // namespace
 
 CWnd* CreateVisitSearchPage(CWnd* pParent, const RECT& rect, UINT nID)
 {
     auto* pPage = new CVisitSearchPage;
-    if (!pPage->CreatePage(pParent, rect, nID)) {
+    if (!pPage->CreatePage(pParent, rect, nID))
+    {
         delete pPage;
         return nullptr;
     }
@@ -147,7 +151,8 @@ CWnd* CreateVisitSearchPage(CWnd* pParent, const RECT& rect, UINT nID)
 
 void SearchVisitSample(CWnd* pPage)
 {
-    if (auto* pSearch = dynamic_cast<CVisitSearchPage*>(pPage)) {
+    if (auto* pSearch = dynamic_cast<CVisitSearchPage*>(pPage))
+    {
         pSearch->ShowRange(CTime(2026, 3, 1, 9, 0, 0), CTime(2026, 3, 7, 9, 0, 0));
         pSearch->OnSearch();
     }
@@ -155,7 +160,8 @@ void SearchVisitSample(CWnd* pPage)
 
 void SearchReversedRange(CWnd* pPage)
 {
-    if (auto* pSearch = dynamic_cast<CVisitSearchPage*>(pPage)) {
+    if (auto* pSearch = dynamic_cast<CVisitSearchPage*>(pPage))
+    {
         pSearch->ShowRange(CTime(2026, 3, 10, 9, 0, 0), CTime(2026, 3, 1, 9, 0, 0));
         pSearch->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_SEARCH, BN_CLICKED),
                              reinterpret_cast<LPARAM>(pSearch->GetDlgItem(IDC_SEARCH)->GetSafeHwnd()));
