@@ -1,6 +1,7 @@
 // The demo program's application object.
 #include "afxall.h"
 #include "main_frame.h"
+#include "olecontrolsite.h"
 
 class CDemoApp : public CWinApp
 {
@@ -9,6 +10,8 @@ public:
 
     BOOL InitInstance() override
     {
+        // The report preview hosts the system's web browser control.
+        AfxOleInit();
         auto* pFrame = new CMainFrame;
         if (!pFrame->CreateFrame()) {
             delete pFrame;

@@ -7,6 +7,8 @@
 #include "module_page.h"
 #include "patient_form.h"
 #include "patient_list_page.h"
+#include "report_export.h"
+#include "report_ids.h"
 #include "resource.h"
 #include "treelist_page.h"
 #include "tour.h"
@@ -49,6 +51,7 @@ const DemoPage kPages[] = {
     {ID_VIEW_INFO, L"demo-library-info", nullptr},
     {ID_VIEW_SEARCH, L"demo-visit-search", SearchVisitSample},
     {ID_VIEW_SEARCH, L"demo-visit-search-wrong-date", SearchReversedRange},
+    {ID_VIEW_PATIENTS, nullptr, ExportReportSample},
     {0, nullptr, nullptr},
 };
 
@@ -62,6 +65,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_WM_TIMER()
     ON_WM_CLOSE()
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
+    ON_COMMAND_RANGE(ID_FILE_REPORT, ID_FILE_TEXT_EXPORT, OnFileReport)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_SEARCH, ID_VIEW_SEARCH, OnViewPage)
@@ -237,6 +241,14 @@ void CMainFrame::RunTourStep()
 void CMainFrame::OnClose()
 {
     DestroyWindow();
+}
+
+// The report and the text export are made from the patient list, shown first when needed.
+void CMainFrame::OnFileReport(UINT nID)
+{
+    if (m_nPage != ID_VIEW_PATIENTS)
+        ShowPage(ID_VIEW_PATIENTS);
+    RunReportCommand(nID, CWnd::FromHandlePermanent(m_hPage));
 }
 
 void CMainFrame::OnFileExit()

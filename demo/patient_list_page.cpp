@@ -112,3 +112,26 @@ CWnd* CreatePatientListPage(CWnd* pParent, const RECT& rect, UINT nID)
     pPage->Fill();
     return pPage;
 }
+
+bool GetPatientRow(CWnd* pPage, int nRow, PatientRowTexts& row)
+{
+    auto* pList = dynamic_cast<CPatientListPage*>(pPage);
+    if (pList == nullptr || nRow < 0 || nRow >= pList->GetItemCount())
+        return false;
+    row.strChartNo = pList->GetItemText(nRow, kChartNo);
+    row.strName = pList->GetItemText(nRow, kName);
+    row.strCity = pList->GetItemText(nRow, kCity);
+    row.strStreet = pList->GetItemText(nRow, kStreet);
+    row.strPhone = pList->GetItemText(nRow, kPhone);
+    row.strAge = pList->GetItemText(nRow, kAge);
+    return true;
+}
+
+int GetSelectedPatientRow(CWnd* pPage)
+{
+    auto* pList = dynamic_cast<CPatientListPage*>(pPage);
+    if (pList == nullptr || pList->GetItemCount() == 0)
+        return -1;
+    const int nRow = pList->GetSelectedItem();
+    return nRow >= 0 && nRow < pList->GetItemCount() ? nRow : 0;
+}
