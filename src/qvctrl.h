@@ -32,3 +32,7 @@
 #include "common/headwnd.h"
 #include "common/listctrl.h"
 #include "control/newheaderctrl.h"
+
+// Word documents through automation: the dispatch wrappers and the writer.
+#include "common/msword9.h"
+#include "common/wordoffice.h"

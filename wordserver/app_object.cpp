@@ -126,8 +126,8 @@ private:
             }
             app_->Close(doc);
         }
-        // The reply goes out before the message loop looks again.
-        PostQuitMessage(0);
+        // The process ends after the reply went out (wWinMain revokes and returns).
+        RequestServerExit();
     }
 
     AppPtr app_;

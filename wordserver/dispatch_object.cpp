@@ -3,12 +3,32 @@
 #include "dispatch_object.h"
 
 #include <cstring>
+#include <mutex>
 
 const IID IID_IWordServerObject = {0x6a1c2f0e, 0x5b7d, 0x4c1e, {0x9a, 0x3b, 0x0d, 0x2e, 0x4f, 0x6a, 0x8b, 0x01}};
 
 void ThrowWordError(const std::wstring& description, HRESULT code)
 {
     throw WordError{code, description};
+}
+
+HANDLE ServerExitEvent()
+{
+    static HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    return event;
+}
+
+void RequestServerExit()
+{
+    SetEvent(ServerExitEvent());
+}
+
+// Calls arrive on the threads of the multithreaded apartment; the document
+// model is used by one call at a time.
+static std::mutex& ModelLock()
+{
+    static std::mutex lock;
+    return lock;
 }
 
 long long& ServerCallCount()
@@ -134,7 +154,7 @@ DispatchObject::DispatchObject()
 DispatchObject::~DispatchObject()
 {
     if (CoReleaseServerProcess() == 0)
-        PostQuitMessage(0);
+        RequestServerExit();
 }
 
 STDMETHODIMP DispatchObject::QueryInterface(REFIID riid, void** object)
@@ -196,6 +216,7 @@ STDMETHODIMP DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, 
 STDMETHODIMP DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                     EXCEPINFO* info, UINT* argError)
 {
+    std::lock_guard<std::mutex> hold(ModelLock());
     ++ServerCallCount();
     if (result)
         VariantInit(result);

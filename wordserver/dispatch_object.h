@@ -91,6 +91,10 @@ private:
     LONG refs_ = 1;
 };
 
+// Ends the server's wait in wWinMain: the last object is gone or Quit was called.
+void RequestServerExit();
+HANDLE ServerExitEvent();
+
 // Counts every call that reaches the server (read through the application's
 // private property).
 long long& ServerCallCount();

@@ -1,5 +1,8 @@
 // The Word stand-in: a local automation server. Started by COM with -Embedding,
 // it offers its class object until the last object is released or Quit is called.
+// Calls run in the multithreaded apartment (no message loop between a call and
+// its answer); the objects take one call at a time. Each start serves one
+// client, as Word does: a writer that comes later starts its own.
 // /RegServer and /UnregServer write or remove its registration.
 #include <windows.h>
 
@@ -47,7 +50,7 @@ public:
         if (lock)
             CoAddRefServerProcess();
         else if (CoReleaseServerProcess() == 0)
-            PostQuitMessage(0);
+            RequestServerExit();
         return S_OK;
     }
 
@@ -73,21 +76,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     if (HasSwitch(commandLine, L"UnregServer"))
         return UnregisterServer() ? 0 : 1;
 
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
         return 1;
     auto app = std::make_shared<WordApp>();
     ApplicationFactory factory(app);
     DWORD cookie = 0;
     HRESULT hr = CoRegisterClassObject(CLSID_WordApplication, &factory, CLSCTX_LOCAL_SERVER,
-                                       REGCLS_MULTIPLEUSE | REGCLS_SUSPENDED, &cookie);
+                                       REGCLS_SINGLEUSE | REGCLS_SUSPENDED, &cookie);
     if (SUCCEEDED(hr))
         hr = CoResumeClassObjects();
     if (SUCCEEDED(hr)) {
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        WaitForSingleObject(ServerExitEvent(), INFINITE);
         CoRevokeClassObject(cookie);
     }
     app.reset();
