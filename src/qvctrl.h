@@ -25,8 +25,18 @@
 #include "common/cdate.h"
 #include "control/timestamp.h"
 
+// Dialog data exchange and date entry controls.
+#include "control/dlgaccess.h"
+#include "control/dlgutility.h"
+#include "control/dlgstringitem.h"
+#include "control/dateedit.h"
+#include "control/datedlg.h"
+#include "control/singledate.h"
+#include "extend/daterange.h"
+
 // Tree list: the "TreeList" window.
 #include "control/treelist.h"
+#include "control/treelistctrl.h"
 
 // List grid: the header window, the grid, and the owner-drawn system header.
 #include "common/headwnd.h"

@@ -20,6 +20,7 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf   # the PDF printer
   poppler-utils                             # pdftotext, pdftoppm for printing tests
   imagemagick                               # looking at screenshots
+  clang-format                              # the source format that ./qv test checks
   python3-docx                              # opening the .docx files the Word stand-in saves
 )
 

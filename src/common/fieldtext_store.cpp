@@ -162,7 +162,8 @@ int32_t DateNumber(const wchar_t* s, bool bWithDay)
 void CField::TextToRecord(CString strText, int nType, int nOffset, void* pRecord)
 {
     ASSERT(pRecord);
-    if (!pRecord)
+    // An offset of -1 marks a column without record data: nothing to write.
+    if (!pRecord || nOffset < 0)
         return;
     char* pField = static_cast<char*>(pRecord) + nOffset;
     const wchar_t* s = strText.GetString();

@@ -99,10 +99,10 @@ CImageList* CHeadWnd::GetImageList()
     return m_pImageList;
 }
 
-#ifdef _DEBUG
 void CHeadWnd::AssertValid() const
 {
     CWnd::AssertValid();
+#ifdef _DEBUG
     int nIndex = 0;
     const CxHeadItemIndex* pPrevious = nullptr;
     for (const CxHeadItemIndex* pNode = m_pHead; pNode; pNode = pNode->pNext, ++nIndex)
@@ -112,5 +112,5 @@ void CHeadWnd::AssertValid() const
         pPrevious = pNode;
     }
     ASSERT(nIndex == m_nCount);
-}
 #endif
+}

@@ -98,9 +98,8 @@ public:
     void DrawItem(CDC* pDC, int nIndex);
     void DrawShade(CDC* pDC, CRect& rect);
 
-#ifdef _DEBUG
+    // Checks the item chain (a no-op where diagnostics are not compiled in).
     void AssertValid() const override;
-#endif
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;

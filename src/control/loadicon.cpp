@@ -1,5 +1,7 @@
 #include "control/loadicon.h"
 
+#include "control/hosticon.h"
+
 namespace {
 
 // Buttons show an icon through BM_SETIMAGE, static controls through STM_SETICON.
@@ -11,16 +13,6 @@ void SetItemIcon(HWND hItem, HICON hIcon)
         ::SendMessageW(hItem, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon));
     else
         ::SendMessageW(hItem, STM_SETICON, reinterpret_cast<WPARAM>(hIcon), 0);
-}
-
-// The host's icon: through its application object as a framework program
-// loads icons, or from the current resource module when it has none.
-HICON LoadHostIcon(UINT nIconID)
-{
-    if (CWinApp* pApp = AfxGetApp())
-        return pApp->LoadIcon(nIconID);
-    LPCWSTR pszName = MAKEINTRESOURCEW(nIconID);
-    return ::LoadIconW(AfxFindResourceHandle(pszName, RT_GROUP_ICON), pszName);
 }
 
 }  // namespace

@@ -108,6 +108,7 @@ struct TreeListData {
     bool sorting;
     bool colourSet[TLC_COUNT];
     int depth; bool destroyed;   // nesting of the window procedure; free after the outermost
+    bool destroying;             // WM_DESTROY has begun
 };
 
 // ---- treelist_lock.cpp: the instance lock and messages to the parent ---------------
@@ -126,6 +127,7 @@ LRESULT NotifyParent(TreeListData* d, NMHDR* header, UINT code);
 LRESULT NotifyTree(TreeListData* d, UINT code, UINT action, const TVITEMW* itemNew,
                    const TVITEMW* itemOld, POINT ptDrag);
 void SetFocusUnlocked(TreeListData* d, HWND target);
+void ContextMenuToParent(TreeListData* d, POINT client);
 void SetScrollInfoUnlocked(TreeListData* d, int bar, SCROLLINFO* info);
 
 // ---- treelist_items.cpp: item table, insertion and deletion ------------------------
@@ -140,6 +142,9 @@ UINT FirstChild(const TreeListData* d, UINT parent);
 UINT InsertItem(TreeListData* d, const TVINSERTSTRUCTW* insert);
 bool DeleteItem(TreeListData* d, UINT handle);
 void DeleteAllItems(TreeListData* d);
+// Tells the parent of every item's deletion without unlinking any (a sort still holds
+// the handles); the records are freed with the window.
+void NotifyAllDeleted(TreeListData* d);
 void DeleteChildren(TreeListData* d, UINT handle);
 bool SetText(wchar_t** text, unsigned short* length, const wchar_t* source, size_t count);
 void FreeText(wchar_t* text);
@@ -211,7 +216,7 @@ LRESULT GetColour(const TreeListData* d, WPARAM slot);
 LRESULT SetExtendedStyle(TreeListData* d, DWORD mask, DWORD bits);
 void OnStyleChanged(TreeListData* d, DWORD oldStyle, DWORD newStyle);
 LRESULT SetImageList(TreeListData* d, WPARAM which, HIMAGELIST list);
-void SetFont(TreeListData* d, HFONT font, bool redraw);
+void SetFont(TreeListData* d, HFONT font);  // repaints
 void MeasureFont(TreeListData* d);
 void SetCheckBoxImages(TreeListData* d, bool on);
 HFONT ItemFont(const TreeListData* d, UINT state);
@@ -257,6 +262,7 @@ RECT CellRect(TreeListData* d, int row, int column);
 int SelectItem(TreeListData* d, UINT handle, int column, UINT flags);
 bool ToggleSelection(TreeListData* d, UINT handle, UINT action);
 void ToggleHiddenSelection(TreeListData* d, UINT handle, UINT action);
+UINT NextInSubtree(const TreeListData* d, UINT handle, UINT top);  // pre-order, 0 past `top`
 LRESULT SelectDrop(TreeListData* d, UINT handle, int column);
 void ClearFocusMarks(TreeListData* d);
 void ForgetItem(TreeListData* d, UINT handle);

@@ -80,6 +80,7 @@ bool PrepareEditor(TreeListData* d, int kind)
         d->editKind = kind;
     }
     if (kind) SendMessageW(d->editor, CB_RESETCONTENT, 0, 0);
+    SendMessageW(d->editor, kind ? CB_LIMITTEXT : EM_LIMITTEXT, kTextBuffer, 0);
     return true;
 }
 
@@ -101,7 +102,7 @@ void StartingText(TreeListData* d, UINT h, int column, wchar_t* text, bool* from
     *fromParent = false;
     const TreeListItem* item = ItemOf(d, h);
     const TreeListSubItem* cell = CellOf(d, h, column);
-    if (column > 0 && !cell) return;
+    if (!item || (column > 0 && !cell)) return;
     const BYTE callbacks = column ? cell->callbacks : item->callbacks;
     *fromParent = (callbacks & kCbText) != 0;
     int length;
@@ -162,6 +163,20 @@ void ShowEditor(TreeListData* d, const EditPlace& place, const wchar_t* text, HF
     Lock(d);
 }
 
+bool EditTargetLive(const TreeListData* d, UINT h, int column)
+{
+    return ItemOf(d, h) && column >= 0 && (column == 0 || column < d->columnCount);
+}
+
+// The text the parent left in TVN_ENDLABELEDITW: our buffer, or one of its own.
+void TakeAnsweredText(const wchar_t* answered, wchar_t* text)
+{
+    if (!answered || answered == text || answered == LPSTR_TEXTCALLBACKW) return;
+    const size_t n = wcsnlen(answered, kTextBuffer);
+    memmove(text, answered, n * sizeof(wchar_t));
+    text[n] = 0;
+}
+
 }  // namespace
 
 LRESULT EditLabel(TreeListData* d, WPARAM wp, UINT h)
@@ -170,18 +185,22 @@ LRESULT EditLabel(TreeListData* d, WPARAM wp, UINT h)
     const int column = (int)(wp & TVLE_COLUMNMASK);
     const int kind = (int)((wp >> 29) & 3);
     const bool wide = (wp & TVLE_WIDE) != 0;
-    if (kind > 2 || !ItemOf(d, h) || (column > 0 && column >= d->columnCount)) return 0;
+    if (kind > 2 || !EditTargetLive(d, h, column)) return 0;
+    // Every step below may notify the parent, which may delete or refill the item's
+    // branch: the item and column are checked again after each one.
     if (d->editItem) EndEdit(d, false);
     const int selectColumn = (d->exStyle & TLX_SUBSELECT) ? column : 0;
-    if (ItemOf(d, h) && (d->selItem != h || d->selColumn != selectColumn))
+    if (EditTargetLive(d, h, column) && (d->selItem != h || d->selColumn != selectColumn))
         SelectItem(d, h, selectColumn, kReplaceSelection);
-    if (!ItemOf(d, h) || EnsureVisible(d, h, column) < 0 || !PrepareEditor(d, kind)) return 0;
+    if (!EditTargetLive(d, h, column) || EnsureVisible(d, h, column) < 0) return 0;
+    if (!EditTargetLive(d, h, column) || RowOf(d, h) < 0 || !PrepareEditor(d, kind)) return 0;
 
     wchar_t text[kTextBuffer + 1];
     bool fromParent;
+    if (!EditTargetLive(d, h, column)) return 0;
     StartingText(d, h, column, text, &fromParent);
-    const TreeListItem* item = ItemOf(d, h);
-    if (!item || (column > 0 && column >= d->columnCount)) return 0;
+    if (!EditTargetLive(d, h, column)) return 0;
+    const TreeListItem* item = d->items[h];
     const TreeListSubItem* cell = CellOf(d, h, column);
     const UINT state = cell ? cell->state : item->state;
     const int length = (int)wcslen(text);
@@ -195,7 +214,7 @@ LRESULT EditLabel(TreeListData* d, WPARAM wp, UINT h)
         HideEditor(d);
         return 0;
     }
-    if (!ItemOf(d, h) || !d->editor || (column > 0 && column >= d->columnCount) || RowOf(d, h) < 0) return 0;
+    if (!EditTargetLive(d, h, column) || !d->editor || RowOf(d, h) < 0) return 0;
     const EditPlace place = PlaceEditor(d, h, column, textWidth, length, wide);
     ShowEditor(d, place, text, ItemFont(d, state));
     if (!ItemOf(d, h) || !d->editor) return 0;
@@ -216,14 +235,15 @@ bool EndEdit(TreeListData* d, bool cancel)
     wchar_t text[kEditorTextMax] = {};
     if (!cancel && d->editor) GetWindowTextW(d->editor, text, kEditorTextMax);
     HideEditor(d);
-    if (!ItemOf(d, h) || (column > 0 && column >= d->columnCount)) return false;
+    if (!EditTargetLive(d, h, column)) return false;
 
     NMTVDISPINFOW nm = {};
     FillNotifyItem(d, h, column, kEditMask, &nm.item);
     nm.item.pszText = cancel ? nullptr : text;
     nm.item.cchTextMax = cancel ? 0 : kTextBuffer;
     if (NotifyParent(d, &nm.hdr, TVN_ENDLABELEDITW) || cancel) return false;
-    if (!ItemOf(d, h) || (column > 0 && column >= d->columnCount)) return false;
+    if (!EditTargetLive(d, h, column)) return false;
+    TakeAnsweredText(nm.item.pszText, text);
     if (fromParent) {
         NMTVDISPINFOW set = {};
         FillNotifyItem(d, h, column, kEditMask, &set.item);

@@ -15,7 +15,7 @@ static LRESULT SendExpandNotice(TreeListData* d, UINT code, UINT h, bool collaps
     return NotifyTree(d, code, collapsing ? TVE_COLLAPSE : TVE_EXPAND, &it, nullptr, POINT{});
 }
 
-// A selected item that got hidden passes the selection to its nearest shown ancestor.
+// A selected item that a collapse hid passes the selection to its nearest shown ancestor.
 static void KeepSelectionShown(TreeListData* d)
 {
     UINT h = d->selItem;
@@ -48,7 +48,9 @@ int ToggleExpand(TreeListData* d, UINT h, bool partial)
     }
     if (!(item = ItemOf(d, h))) return 0;
     SendExpandNotice(d, TVN_ITEMEXPANDEDW, h, collapsing, item->state);
-    KeepSelectionShown(d);
+    // An expansion hides nothing; while ancestors open one by one (bringing an item
+    // into view) the selected item may still be hidden and must stay selected.
+    if (collapsing) KeepSelectionShown(d);
     return 1;
 }
 
@@ -67,10 +69,23 @@ static void SetPartial(TreeListData* d, UINT h, bool partial)
     if (old != item->state) InvalidateItem(d, h, 0);
 }
 
+// Whether an item has children or shows a button; a callback count is asked for.
+static bool CanExpand(TreeListData* d, UINT h)
+{
+    const TreeListItem* item = ItemOf(d, h);
+    if (item && (item->callbacks & kCbChildren)) {
+        TVITEMW answer;
+        if (!FetchItemCallback(d, h, TVIF_CHILDREN, 0, &answer)) return false;
+        item = ItemOf(d, h);
+    }
+    return item && ItemHasChildren(d, item);
+}
+
 LRESULT Expand(TreeListData* d, UINT code, UINT h)
 {
+    // As the platform's tree: an item without children is not expanded or collapsed.
+    if (!CanExpand(d, h)) return 0;
     TreeListItem* item = ItemOf(d, h);
-    if (!item) return 0;
     const bool partial = (code & TVE_EXPANDPARTIAL) != 0;
     const bool expanded = (item->state & TVIS_EXPANDED) != 0;
     int result;

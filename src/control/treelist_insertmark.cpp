@@ -14,7 +14,8 @@ static void PaintAsMark(TreeListData* d, UINT mark)
 LRESULT SetInsertMark(TreeListData* d, bool after, UINT h)
 {
     const bool hadMark = ItemOf(d, d->insertMark) != nullptr;
-    if (hadMark) DeleteItem(d, d->insertMark);
+    // While a sort runs the old row cannot go: it stays the mark and nothing changes.
+    if (hadMark && !DeleteItem(d, d->insertMark)) return 0;
     d->insertMark = 0;
     if (h == 0) return hadMark ? 1 : 0;
     const TreeListItem* item = ItemOf(d, h);
@@ -23,8 +24,8 @@ LRESULT SetInsertMark(TreeListData* d, bool after, UINT h)
     insert.hParent = item->parent ? (HTREEITEM)(ULONG_PTR)item->parent : TVI_ROOT;
     if (after) insert.hInsertAfter = (HTREEITEM)(ULONG_PTR)h;
     else insert.hInsertAfter = item->prevSibling ? (HTREEITEM)(ULONG_PTR)item->prevSibling : TVI_FIRST;
-    insert.item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;  // no check box either
-    insert.item.stateMask = TVIS_STATEIMAGEMASK;
+    // An item like any other: under TVS_CHECKBOXES it has the unchecked state image.
+    insert.item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.iImage = insert.item.iSelectedImage = (int)kNoImage;
     const UINT mark = InsertItem(d, &insert);
     if (!mark) return 0;

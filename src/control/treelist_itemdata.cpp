@@ -47,7 +47,7 @@ LRESULT GetItem(TreeListData* d, TVITEMW* out)
     if (out->mask & TVIF_SELECTEDIMAGE) out->iSelectedImage = (int)item->selectedImage;
     if ((out->mask & TVIF_CHILDREN) && !(out->mask & TVIF_SUBITEM)) {
         out->cChildren = (item->callbacks & kCbChildren) ? I_CHILDRENCALLBACK
-                                                         : (ItemHasChildren(d, item) ? 1 : 0);
+                                                         : (item->firstChild ? 1 : 0);
     }
     if (out->mask & TVIF_TEXT) ReturnText(out, item->text, item->textLength);
     if (out->mask & TVIF_STATE) out->state = item->state;

@@ -2,6 +2,8 @@
 // A handle is the item's index in the table (1 .. capacity); 0 is no item.
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "treelist_data.h"
 
@@ -172,16 +174,18 @@ static void Unlink(TreeListData* d, UINT h)
     else last = item->prevSibling;
 }
 
-// Where a new child goes: the sibling to follow, 0 for first place.
-static UINT InsertPosition(TreeListData* d, UINT parent, HTREEITEM after, const TVITEMW& fields)
+// Where a new child goes: the sibling to follow, 0 for first place. A sorted place
+// compares the new item's text, asked of the parent as its siblings' are when it is
+// a callback; the item is in the table already, not yet linked.
+static UINT InsertPosition(TreeListData* d, UINT parent, UINT h, HTREEITEM after)
 {
     const UINT last = ItemOf(d, parent) ? d->items[parent]->lastChild : d->lastRoot;
     if (after == TVI_FIRST) return 0;
     if (after == TVI_LAST || !after) return last;
     if (after == TVI_SORT) {
-        const bool hasText = (fields.mask & TVIF_TEXT) && fields.pszText &&
-                             fields.pszText != LPSTR_TEXTCALLBACKW;
-        return SortedInsertAfter(d, parent, hasText ? fields.pszText : L"");
+        int length;
+        const std::wstring text(DisplayText(d, h, 0, 1, &length));
+        return SortedInsertAfter(d, parent, text.c_str());
     }
     const TreeListItem* sibling = ItemOf(d, after);
     return sibling && sibling->parent == parent ? HandleOf(after) : last;
@@ -220,11 +224,6 @@ UINT InsertItem(TreeListData* d, const TVINSERTSTRUCTW* insert)
     }
     if (insert->hInsertAfter == TVI_ROOT) parent = 0;
     const TVITEMW& fields = insert->item;
-    // The sorted walk may ask the parent for texts; insertion and deletion wait.
-    d->sorting = true;
-    UINT after = InsertPosition(d, parent, insert->hInsertAfter, fields);
-    d->sorting = false;
-    if (d->destroyed || (parent && !ItemOf(d, parent))) return 0;
     if (d->itemCount + 1 > d->capacity && !GrowTables(d)) return 0;
 
     TreeListItem* item = (TreeListItem*)calloc(1, sizeof(TreeListItem) + d->userDataSize);
@@ -240,6 +239,12 @@ UINT InsertItem(TreeListData* d, const TVINSERTSTRUCTW* insert)
     d->items[h] = item;
     d->lastHandle = h;
     ++d->itemCount;
+    item->parent = parent;
+    // The sorted walk may ask the parent for texts; insertion and deletion wait.
+    d->sorting = true;
+    const UINT after = InsertPosition(d, parent, h, insert->hInsertAfter);
+    d->sorting = false;
+    if (d->destroying) return 0;  // the record goes with the window
     Link(d, h, parent, after);
 
     TreeListItem* p = ItemOf(d, parent);
@@ -339,6 +344,31 @@ void DeleteChildren(TreeListData* d, UINT handle)
     TreeListItem* item;
     while (!d->sorting && (item = ItemOf(d, handle)) && item->lastChild) DeleteSubtree(d, item->lastChild);
     AfterDeletion(d, handle);
+}
+
+void NotifyAllDeleted(TreeListData* d)
+{
+    std::vector<UINT> order;
+    order.reserve(d->itemCount);
+    for (UINT h = d->firstRoot; h;) {
+        order.push_back(h);
+        const TreeListItem* item = d->items[h];
+        if (item->firstChild) {
+            h = item->firstChild;
+            continue;
+        }
+        while (h && !d->items[h]->nextSibling) h = d->items[h]->parent;
+        if (h) h = d->items[h]->nextSibling;
+    }
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const TreeListItem* item = ItemOf(d, *it);
+        if (!item) continue;
+        TVITEMW old = {};
+        old.mask = TVIF_HANDLE | TVIF_PARAM;
+        old.hItem = (HTREEITEM)(ULONG_PTR)*it;
+        old.lParam = item->lParam;
+        NotifyTree(d, TVN_DELETEITEMW, 0, nullptr, &old, POINT{});
+    }
 }
 
 void DeleteAllItems(TreeListData* d)

@@ -56,6 +56,25 @@ void HorizontalKey(TreeListData* d, WPARAM key, Position& to)
     }
 }
 
+// The selected item and, with `whole`, every item below it are expanded; items
+// loaded by the parent on expansion are walked too.
+void ExpandBranch(TreeListData* d, UINT top, bool whole)
+{
+    for (UINT h = top; h && ItemOf(d, top);) {
+        const TreeListItem* item = ItemOf(d, h);
+        if (!item) return;
+        if (!(item->state & TVIS_EXPANDED) && ShowsButton(d, item)) ToggleExpand(d, h, false);
+        if (!whole || !(item = ItemOf(d, h))) return;
+        h = NextInSubtree(d, h, top);
+    }
+}
+
+void CollapseItem(TreeListData* d, UINT h)
+{
+    const TreeListItem* item = ItemOf(d, h);
+    if (item && (item->state & TVIS_EXPANDED) && item->firstChild) ToggleExpand(d, h, false);
+}
+
 void MoveKey(TreeListData* d, WPARAM key, Position& to)
 {
     const long page = d->fullRows > 1 ? (long)d->fullRows - 1 : 1;
@@ -72,6 +91,9 @@ void MoveKey(TreeListData* d, WPARAM key, Position& to)
     case VK_DOWN: ++to.row; break;
     case VK_LEFT:
     case VK_RIGHT: HorizontalKey(d, key, to); break;
+    case VK_ADD: ExpandBranch(d, d->selItem, false); break;
+    case VK_SUBTRACT: CollapseItem(d, d->selItem); break;
+    case VK_MULTIPLY: ExpandBranch(d, d->selItem, true); break;
     default: break;
     }
 }

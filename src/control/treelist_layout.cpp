@@ -166,10 +166,21 @@ void SetCheckBoxImages(TreeListData* d, bool on)
     MeasureStateImages(d);
 }
 
+// Items made before check boxes were turned on get an unchecked box, as new ones do.
+static void GiveCheckBoxes(TreeListData* d)
+{
+    for (UINT h = 1; h <= d->capacity; ++h) {
+        TreeListItem* item = d->items[h];
+        if (item && !(item->state & TVIS_STATEIMAGEMASK)) item->state |= INDEXTOSTATEIMAGEMASK(1);
+    }
+    InvalidateRect(d->hwnd, nullptr, FALSE);
+}
+
 void OnStyleChanged(TreeListData* d, DWORD oldStyle, DWORD newStyle)
 {
     d->style = newStyle;
     const DWORD changed = oldStyle ^ newStyle;
+    if (changed & newStyle & TVS_CHECKBOXES) GiveCheckBoxes(d);
     if (changed & (TVS_CHECKBOXES | TVS_NONEVENHEIGHT)) {
         SetCheckBoxImages(d, (newStyle & TVS_CHECKBOXES) != 0);
         ComputeRowHeight(d);
@@ -223,13 +234,13 @@ void MeasureFont(TreeListData* d)
     d->measuredFont = d->font;
 }
 
-void SetFont(TreeListData* d, HFONT font, bool redraw)
+void SetFont(TreeListData* d, HFONT font)
 {
     d->font = font ? font : SharedFont(false);
     d->boldFont = font ? font : SharedFont(true);
     MeasureFont(d);
     ClearTextWidths(d);
-    if (redraw) InvalidateRect(d->hwnd, nullptr, FALSE);
+    InvalidateRect(d->hwnd, nullptr, FALSE);
 }
 
 HFONT ItemFont(const TreeListData* d, UINT state)

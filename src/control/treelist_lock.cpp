@@ -43,6 +43,18 @@ LRESULT NotifyTree(TreeListData* d, UINT code, UINT action, const TVITEMW* itemN
     return NotifyParent(d, &nm.hdr, code);
 }
 
+void ContextMenuToParent(TreeListData* d, POINT client)
+{
+    HWND hwnd = d->hwnd;
+    HWND parent = GetParent(hwnd);
+    if (!parent || d->destroying) return;
+    POINT screen = client;
+    ClientToScreen(hwnd, &screen);
+    Unlock(d);
+    SendMessageW(parent, WM_CONTEXTMENU, (WPARAM)hwnd, MAKELPARAM(screen.x, screen.y));
+    Lock(d);
+}
+
 void SetFocusUnlocked(TreeListData* d, HWND target)
 {
     Unlock(d);

@@ -121,7 +121,10 @@ LRESULT OnMouseButton(TreeListData* d, UINT msg, WPARAM keys, LPARAM lp)
     }
     TVITEMW item;
     FillNotifyItem(d, ItemOf(d, h) ? h : 0, TVHT_COLUMN(flags), kClickMask, &item);
-    NotifyTree(d, ClickCode(msg), 0, &item, nullptr, pt);
+    const LRESULT handled = NotifyTree(d, ClickCode(msg), 0, &item, nullptr, pt);
+    // A parent written for the platform's tree gets its context menu: unless it took
+    // the right click, it hears WM_CONTEXTMENU at the point in screen coordinates.
+    if (msg == WM_RBUTTONDOWN && !handled) ContextMenuToParent(d, pt);
     return 0;
 }
 

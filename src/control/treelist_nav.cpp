@@ -5,16 +5,6 @@ namespace treelist {
 
 static LRESULT AsResult(UINT handle) { return (LRESULT)handle; }
 
-// The item after `h` in pre-order over the whole tree, staying inside `top`'s subtree.
-static UINT NextInPreorder(const TreeListData* d, UINT h, UINT top)
-{
-    if (d->items[h]->firstChild) return d->items[h]->firstChild;
-    for (; h && h != top; h = d->items[h]->parent) {
-        if (d->items[h]->nextSibling) return d->items[h]->nextSibling;
-    }
-    return 0;
-}
-
 static UINT NextSelected(const TreeListData* d, HTREEITEM start, bool subtreeOnly)
 {
     UINT h;
@@ -25,9 +15,9 @@ static UINT NextSelected(const TreeListData* d, HTREEITEM start, bool subtreeOnl
         const UINT s = HandleOf(start);
         if (!ItemOf(d, s)) return 0;
         top = subtreeOnly ? s : 0;
-        h = NextInPreorder(d, s, top);
+        h = NextInSubtree(d, s, top);
     }
-    for (; h; h = NextInPreorder(d, h, top)) {
+    for (; h; h = NextInSubtree(d, h, top)) {
         if (d->items[h]->state & TVIS_SELECTED) return h;
     }
     return 0;
@@ -53,7 +43,7 @@ LRESULT GetNextItem(TreeListData* d, UINT code, HTREEITEM start)
     case TVGN_NEXT: return AsResult(item ? item->nextSibling : 0);
     case TVGN_PREVIOUS: return AsResult(item ? item->prevSibling : 0);
     case TVGN_PARENT: return AsResult(item ? item->parent : 0);
-    case TVGN_CHILD: return AsResult(IsRootMarker(start) ? d->firstRoot : (item ? item->firstChild : 0));
+    case TVGN_CHILD: return AsResult(!start || IsRootMarker(start) ? d->firstRoot : (item ? item->firstChild : 0));
     case TVGN_FIRSTVISIBLE: return AsResult(ItemAtRow(d, d->topRow));
     case TVGN_NEXTVISIBLE: return AsResult(item ? VisibleNeighbour(d, s, 1) : 0);
     case TVGN_PREVIOUSVISIBLE: return AsResult(item ? VisibleNeighbour(d, s, -1) : 0);

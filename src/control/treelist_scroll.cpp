@@ -80,11 +80,14 @@ void SetHorizontalPos(TreeListData* d, long pos)
     UpdateScrollBars(d);
 }
 
-static int ThumbPosition(TreeListData* d, int bar, WPARAM wp)
+// The position comes from the message; its 16 bits are widened with the bar's own
+// 32-bit track position when that one agrees (a drag on a range beyond 65,535).
+static long ThumbPosition(TreeListData* d, int bar, WPARAM wp)
 {
+    const long given = HIWORD(wp);
     SCROLLINFO si = {sizeof(si), SIF_TRACKPOS, 0, 0, 0, 0, 0};
-    if (GetScrollInfo(d->hwnd, bar, &si)) return si.nTrackPos;
-    return HIWORD(wp);
+    if (GetScrollInfo(d->hwnd, bar, &si) && (si.nTrackPos & 0xFFFF) == given) return si.nTrackPos;
+    return given;
 }
 
 LRESULT OnVScroll(TreeListData* d, WPARAM wp)

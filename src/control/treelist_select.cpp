@@ -54,16 +54,18 @@ static void SingleExpand(TreeListData* d, UINT newItem, UINT oldItem)
             b = d->items[b]->parent;
         }
     }
-    if (!(reply & 1)) {
-        for (UINT h : toClose) {
-            const TreeListItem* item = ItemOf(d, h);
-            if (item && item->firstChild) SetExpanded(d, h, false);
-        }
-    }
+    // The new branch opens first: closing the old one while the new item is still
+    // hidden would pass the selection on to one of its ancestors.
     if (!(reply & 2)) {
         for (auto it = toOpen.rbegin(); it != toOpen.rend(); ++it) {
             const TreeListItem* item = ItemOf(d, *it);
             if (item && ItemHasChildren(d, item)) SetExpanded(d, *it, true);
+        }
+    }
+    if (!(reply & 1)) {
+        for (UINT h : toClose) {
+            const TreeListItem* item = ItemOf(d, h);
+            if (item && item->firstChild) SetExpanded(d, h, false);
         }
     }
 }
@@ -138,7 +140,7 @@ bool ToggleSelection(TreeListData* d, UINT h, UINT action)
 }
 
 // The item after `h` in pre-order, inside `top`'s subtree.
-static UINT NextInSubtree(const TreeListData* d, UINT h, UINT top)
+UINT NextInSubtree(const TreeListData* d, UINT h, UINT top)
 {
     if (d->items[h]->firstChild) return d->items[h]->firstChild;
     for (; h && h != top; h = d->items[h]->parent) {

@@ -16,7 +16,13 @@ class Comparer {
 public:
     Comparer(TreeListData* d, const TVSORTCB* callback) : d_(d), callback_(callback) {}
 
-    int operator()(UINT a, UINT b) const { return callback_ ? ByCallback(a, b) : ByText(a, b); }
+    // Once the window is being destroyed the parent may have freed what the items'
+    // lParams point at: the comparison stops asking and the sort runs out.
+    int operator()(UINT a, UINT b) const
+    {
+        if (d_->destroying) return 0;
+        return callback_ ? ByCallback(a, b) : ByText(a, b);
+    }
 
 private:
     const wchar_t* StoredText(UINT h, int buffer) const
@@ -85,7 +91,7 @@ void SortLevel(TreeListData* d, UINT parent, const Comparer& compare)
     for (UINT h = FirstChild(d, parent); h; h = d->items[h]->nextSibling) table.push_back(h);
     if (table.size() < 2) return;
     QuickSort(table, compare);
-    if (d->destroyed) return;
+    if (d->destroying) return;
     UINT previous = 0;
     for (UINT h : table) {
         d->items[h]->prevSibling = previous;
@@ -124,17 +130,19 @@ LRESULT SortChildren(TreeListData* d, HTREEITEM parentHandle, bool recurse, cons
         if (!ItemOf(d, parent)) return 0;
     }
     if (callback && !callback->lpfnCompare) return 0;
+    if (!FirstChild(d, parent)) return 0;  // nothing to sort
     const Comparer compare(d, callback);
     d->sorting = true;
     if (recurse) {
         // Children before their parents: a reversed pre-order visits every subtree first.
         const std::vector<UINT> below = Subtree(d, parent);
-        for (auto it = below.rbegin(); it != below.rend() && !d->destroyed; ++it) {
+        for (auto it = below.rbegin(); it != below.rend() && !d->destroying; ++it) {
             if (d->items[*it]->firstChild) SortLevel(d, *it, compare);
         }
     }
-    if (!d->destroyed) SortLevel(d, parent, compare);
+    if (!d->destroying) SortLevel(d, parent, compare);
     d->sorting = false;
+    if (d->destroying) return 0;
     if (parent == 0) RowsChangedAt(d, 0);
     else if (IsShown(d, parent) && (d->items[parent]->state & TVIS_EXPANDED)) RowsChangedAfter(d, parent);
     return 1;
@@ -143,7 +151,7 @@ LRESULT SortChildren(TreeListData* d, HTREEITEM parentHandle, bool recurse, cons
 UINT SortedInsertAfter(TreeListData* d, UINT parent, const wchar_t* text)
 {
     UINT previous = 0;
-    for (UINT h = FirstChild(d, parent); h; h = d->items[h]->nextSibling) {
+    for (UINT h = FirstChild(d, parent); h && !d->destroying; h = d->items[h]->nextSibling) {
         int length;
         const wchar_t* childText = DisplayText(d, h, 0, 0, &length);
         if (!ItemOf(d, h) || _wcsicmp(childText, text) > 0) return previous;

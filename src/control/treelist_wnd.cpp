@@ -72,7 +72,7 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* cs)
     d->clientWidth = client.right;
     d->clientHeight = client.bottom;
     d->edges[1] = d->clientWidth;
-    SetFont(d, nullptr, false);
+    SetFont(d, nullptr);
     LoadDefaultColours(d);
     if (d->style & TVS_CHECKBOXES) SetCheckBoxImages(d, true);
     ComputeRowHeight(d);
@@ -94,9 +94,13 @@ void DestroyChild(TreeListData* d, HWND* child)
 LRESULT OnDestroy(TreeListData* d)
 {
     InstanceLock lock(d);
+    d->destroying = true;
     HideTooltip(d);
     d->editItem = 0;
-    DeleteAllItems(d);
+    // A sort that runs (the parent destroyed the window from its comparison) still
+    // holds the handles: the parent hears of every deletion now, the records go later.
+    if (d->sorting) NotifyAllDeleted(d);
+    else DeleteAllItems(d);
     DestroyChild(d, &d->tooltip);
     DestroyChild(d, &d->editor);
     DestroyChild(d, &d->header);
@@ -394,7 +398,7 @@ LRESULT LockedMessage(TreeListData* d, UINT msg, WPARAM wp, LPARAM lp, bool* han
     case TVM_INSERTCOLUMN: return InsertColumn(d, ColumnArg(wp), (const LVCOLUMNW*)lp);
     case TVM_DELETECOLUMN: return DeleteColumn(d, ColumnArg(wp));
     case TVM_SETUSERDATASIZE: return OnSetUserDataSize(d, wp);
-    case WM_SETFONT: SetFont(d, (HFONT)wp, LOWORD(lp) != 0); return 0;
+    case WM_SETFONT: SetFont(d, (HFONT)wp); return 0;
     case WM_STYLECHANGED:
         if (wp == (WPARAM)GWL_STYLE && lp) {
             const STYLESTRUCT* change = (const STYLESTRUCT*)lp;

@@ -32,3 +32,15 @@ TEST(DateText, FormsOfOneDate)
     TIMESTAMP_STRUCT big = { -32768, 65535, 65535, 0, 0, 0, 0 };
     EXPECT_STREQ(L"-32768/65535/65535", CDate::TS2DateString(&big).GetString());
 }
+
+TEST(DateText, EnglishMonthAbbreviations)
+{
+    // The 11th to the 22nd of each month of 2026: the day without a leading zero.
+    const wchar_t* const expected[12] = { L"Jan 11 2026", L"Feb 12 2026", L"Mar 13 2026", L"Apr 14 2026",
+                                          L"May 15 2026", L"Jun 16 2026", L"Jul 17 2026", L"Aug 18 2026",
+                                          L"Sep 19 2026", L"Oct 20 2026", L"Nov 21 2026", L"Dec 22 2026" };
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_STREQ(expected[month - 1],
+                     CDate::ToEnglishString(CTime(LocalToTime(2026, month, month + 10, 12))).GetString());
+    EXPECT_STREQ(L"Nov 1 2026", CDate::ToEnglishString(CTime(LocalToTime(2026, 11, 1, 1, 30))).GetString());
+}

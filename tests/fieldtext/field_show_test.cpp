@@ -84,7 +84,12 @@ TEST_F(FieldShow, TimeValues)
 
 TEST_F(FieldShow, WeekdaysAndMonthNames)
 {
-    EXPECT_STREQ(L"2026年03月08日(日)", GuardedRecord(Time(2026, 3, 8, 12)).Show(23, 0).GetString());  // Sunday
+    // 2026-03-08 is a Sunday: each day of that week with its name.
+    const wchar_t* const week[7] = { L"2026年03月08日(日)", L"2026年03月09日(一)", L"2026年03月10日(二)",
+                                     L"2026年03月11日(三)", L"2026年03月12日(四)", L"2026年03月13日(五)",
+                                     L"2026年03月14日(六)" };
+    for (int i = 0; i < 7; ++i)
+        EXPECT_STREQ(week[i], GuardedRecord(Time(2026, 3, 8 + i, 12)).Show(23, 0).GetString());
     const wchar_t* const months[12] = { L"一", L"二", L"三", L"四", L"五", L"六",
                                         L"七", L"八", L"九", L"十", L"十一", L"十二" };
     for (int month = 1; month <= 12; ++month)

@@ -67,7 +67,7 @@ LRESULT CALLBACK HostWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 bool HostWindow::Records(UINT message) {
-    return message == WM_NOTIFY || message == WM_COMMAND || message >= WM_USER;
+    return message == WM_NOTIFY || message == WM_COMMAND || message == WM_CONTEXTMENU || message >= WM_USER;
 }
 
 LRESULT HostWindow::receive(UINT message, WPARAM wParam, LPARAM lParam) {

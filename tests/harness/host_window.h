@@ -55,7 +55,7 @@ public:
     HWND hwnd() const { return hwnd_; }
     operator HWND() const { return hwnd_; }
 
-    // Everything recorded, in order of arrival: WM_NOTIFY, WM_COMMAND and messages
+    // Everything recorded, in order of arrival: WM_NOTIFY, WM_COMMAND, WM_CONTEXTMENU and messages
     // from WM_USER up (private and registered messages).
     const std::vector<ReceivedMessage>& messages() const { return messages_; }
     std::vector<ReceivedMessage> notifications() const;

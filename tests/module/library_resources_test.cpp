@@ -83,8 +83,17 @@ TEST(LibraryResources, CheckBoxAndSortBitmaps)
     EXPECT_EQ(grey, arrows.pixel(0, 0));
     // No black: the header's image list masks black.
     EXPECT_EQ(0, Count(arrows, RECT{0, 0, 32, 15}, RGB(0, 0, 0)));
-    EXPECT_GT(Count(arrows, RECT{0, 0, 16, 15}, grey, true), 10) << "an arrow on each half";
-    EXPECT_GT(Count(arrows, RECT{16, 0, 32, 15}, grey, true), 10);
+    // The left arrow points up (its rows widen downwards), the right one down.
+    struct Arrow { int left; bool pointsUp; } kArrows[] = { { 0, true }, { 16, false } };
+    for (const Arrow& a : kArrows) {
+        std::vector<int> rows;  // ink of each row that has some
+        for (int y = 0; y < 15; ++y)
+            if (int ink = Count(arrows, RECT{a.left, y, a.left + 16, y + 1}, grey, true))
+                rows.push_back(ink);
+        ASSERT_GE(rows.size(), 4u) << a.left;
+        EXPECT_EQ(a.pointsUp, rows.front() < rows.back()) << a.left;
+        EXPECT_NE(rows.front(), rows.back()) << a.left;
+    }
 }
 
 TEST(LibraryResources, DialogTemplates)
@@ -108,6 +117,13 @@ TEST(LibraryResources, DialogTemplates)
             }
         }
     }
+    // The search dialog's labels, in order.
+    LibraryDialog search(176);
+    std::vector<std::wstring> labels;
+    for (HWND child = ::GetWindow(search.hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::lstrcmpiW(ClassOf(child).c_str(), L"Static") == 0)
+            labels.push_back(qvtest::WindowText(child));
+    EXPECT_EQ((std::vector<std::wstring>{ L"名稱", L"數值" }), labels);
     LibraryDialog chooser(1232);
     EXPECT_EQ(LVS_REPORT, ::GetWindowLongW(::GetDlgItem(chooser.hwnd, 1200), GWL_STYLE) & LVS_TYPEMASK);
     LibraryDialog sort(154);

