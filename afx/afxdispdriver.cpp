@@ -21,11 +21,12 @@ BOOL CException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpC
 static CString StatusText(SCODE sc)
 {
     wchar_t* buffer = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, static_cast<DWORD>(sc), 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, static_cast<DWORD>(sc), 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
     CString text;
-    if (n && buffer) {
+    if (n && buffer)
+    {
         while (n && (buffer[n - 1] == L'\r' || buffer[n - 1] == L'\n' || buffer[n - 1] == L' '))
             --n;
         text = CString(buffer, static_cast<int>(n));
@@ -107,7 +108,8 @@ COleDispatchDriver::COleDispatchDriver(const COleDispatchDriver& source)
 
 const COleDispatchDriver& COleDispatchDriver::operator=(const COleDispatchDriver& source)
 {
-    if (this != &source) {
+    if (this != &source)
+    {
         if (source.m_lpDispatch)
             source.m_lpDispatch->AddRef();
         ReleaseDispatch();
@@ -128,13 +130,15 @@ BOOL COleDispatchDriver::CreateDispatch(REFCLSID clsid, COleException* pError)
     LPUNKNOWN unknown = nullptr;
     HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, reinterpret_cast<void**>(&unknown));
     LPDISPATCH dispatch = nullptr;
-    if (SUCCEEDED(hr)) {
+    if (SUCCEEDED(hr))
+    {
         // A local server may not be ready for calls the moment it was started.
         OleRun(unknown);
         hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
         unknown->Release();
     }
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         if (pError)
             pError->m_sc = hr;
         return FALSE;
@@ -147,7 +151,8 @@ BOOL COleDispatchDriver::CreateDispatch(LPCTSTR lpszProgID, COleException* pErro
 {
     CLSID clsid;
     HRESULT hr = lpszProgID ? CLSIDFromProgID(lpszProgID, &clsid) : E_INVALIDARG;
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         if (pError)
             pError->m_sc = hr;
         return FALSE;
@@ -157,7 +162,8 @@ BOOL COleDispatchDriver::CreateDispatch(LPCTSTR lpszProgID, COleException* pErro
 
 void COleDispatchDriver::AttachDispatch(LPDISPATCH lpDispatch, BOOL bAutoRelease)
 {
-    if (lpDispatch == m_lpDispatch) {
+    if (lpDispatch == m_lpDispatch)
+    {
         // Attaching the held object again hands over the caller's reference.
         if (lpDispatch && bAutoRelease && m_bAutoRelease)
             lpDispatch->Release();
@@ -188,9 +194,12 @@ void AFX_CDECL COleDispatchDriver::InvokeHelper(DISPID dwDispID, WORD wFlags, VA
 {
     va_list args;
     va_start(args, pbParamInfo);
-    try {
+    try
+    {
         InvokeHelperV(dwDispID, wFlags, vtRet, pvRet, pbParamInfo, args);
-    } catch (...) {
+    }
+    catch (...)
+    {
         va_end(args);
         throw;
     }
@@ -202,19 +211,37 @@ void AFX_CDECL COleDispatchDriver::InvokeHelper(DISPID dwDispID, WORD wFlags, VA
 static HRESULT ReadArgument(BYTE type, va_list& args, VARIANT& v)
 {
     VariantInit(&v);
-    if (type & VT_MFCBYREF) {
+    if (type & VT_MFCBYREF)
+    {
         VARTYPE base = static_cast<VARTYPE>(type & ~VT_MFCBYREF);
         v.vt = static_cast<VARTYPE>(VT_BYREF | base);
         v.byref = va_arg(args, void*);
         return S_OK;
     }
-    switch (type) {
-    case VT_I2: v.vt = VT_I2; v.iVal = static_cast<SHORT>(va_arg(args, int)); break;
-    case VT_I4: v.vt = VT_I4; v.lVal = va_arg(args, long); break;
-    case VT_R4: v.vt = VT_R4; v.fltVal = static_cast<float>(va_arg(args, double)); break;
-    case VT_R8: v.vt = VT_R8; v.dblVal = va_arg(args, double); break;
-    case VT_BOOL: v.vt = VT_BOOL; v.boolVal = va_arg(args, BOOL) ? VARIANT_TRUE : VARIANT_FALSE; break;
-    case VT_BSTR: {
+    switch (type)
+    {
+    case VT_I2:
+        v.vt = VT_I2;
+        v.iVal = static_cast<SHORT>(va_arg(args, int));
+        break;
+    case VT_I4:
+        v.vt = VT_I4;
+        v.lVal = va_arg(args, long);
+        break;
+    case VT_R4:
+        v.vt = VT_R4;
+        v.fltVal = static_cast<float>(va_arg(args, double));
+        break;
+    case VT_R8:
+        v.vt = VT_R8;
+        v.dblVal = va_arg(args, double);
+        break;
+    case VT_BOOL:
+        v.vt = VT_BOOL;
+        v.boolVal = va_arg(args, BOOL) ? VARIANT_TRUE : VARIANT_FALSE;
+        break;
+    case VT_BSTR:
+    {
         const wchar_t* text = va_arg(args, const wchar_t*);
         v.vt = VT_BSTR;
         v.bstrVal = SysAllocString(text ? text : L"");
@@ -222,9 +249,16 @@ static HRESULT ReadArgument(BYTE type, va_list& args, VARIANT& v)
             return E_OUTOFMEMORY;
         break;
     }
-    case VT_DISPATCH: v.vt = VT_DISPATCH; v.pdispVal = va_arg(args, LPDISPATCH); break;
-    case VT_UNKNOWN: v.vt = VT_UNKNOWN; v.punkVal = va_arg(args, LPUNKNOWN); break;
-    case VT_VARIANT: {
+    case VT_DISPATCH:
+        v.vt = VT_DISPATCH;
+        v.pdispVal = va_arg(args, LPDISPATCH);
+        break;
+    case VT_UNKNOWN:
+        v.vt = VT_UNKNOWN;
+        v.punkVal = va_arg(args, LPUNKNOWN);
+        break;
+    case VT_VARIANT:
+    {
         const VARIANT* source = va_arg(args, const VARIANT*);
         if (source)
             v = *source;   // shallow: the caller keeps ownership
@@ -239,30 +273,48 @@ static HRESULT ReadArgument(BYTE type, va_list& args, VARIANT& v)
 // Moves the result into the caller's slot of type vtRet.
 static void StoreResult(VARIANT& result, VARTYPE vtRet, void* pvRet)
 {
-    if (vtRet == VT_VARIANT) {
+    if (vtRet == VT_VARIANT)
+    {
         *static_cast<VARIANT*>(pvRet) = result;
         return;
     }
-    if (result.vt != vtRet) {
+    if (result.vt != vtRet)
+    {
         HRESULT hr = VariantChangeType(&result, &result, 0, vtRet);
-        if (FAILED(hr)) {
+        if (FAILED(hr))
+        {
             VariantClear(&result);
             ThrowStatus(hr);
         }
     }
-    switch (vtRet) {
-    case VT_I2: *static_cast<short*>(pvRet) = result.iVal; break;
-    case VT_I4: *static_cast<long*>(pvRet) = result.lVal; break;
-    case VT_R4: *static_cast<float*>(pvRet) = result.fltVal; break;
-    case VT_R8: *static_cast<double*>(pvRet) = result.dblVal; break;
-    case VT_BOOL: *static_cast<BOOL*>(pvRet) = result.boolVal != VARIANT_FALSE; break;
+    switch (vtRet)
+    {
+    case VT_I2:
+        *static_cast<short*>(pvRet) = result.iVal;
+        break;
+    case VT_I4:
+        *static_cast<long*>(pvRet) = result.lVal;
+        break;
+    case VT_R4:
+        *static_cast<float*>(pvRet) = result.fltVal;
+        break;
+    case VT_R8:
+        *static_cast<double*>(pvRet) = result.dblVal;
+        break;
+    case VT_BOOL:
+        *static_cast<BOOL*>(pvRet) = result.boolVal != VARIANT_FALSE;
+        break;
     case VT_BSTR:
         *static_cast<CString*>(pvRet) =
             CString(result.bstrVal ? result.bstrVal : L"", static_cast<int>(SysStringLen(result.bstrVal)));
         VariantClear(&result);
         break;
-    case VT_DISPATCH: *static_cast<LPDISPATCH*>(pvRet) = result.pdispVal; break;   // the caller's reference
-    case VT_UNKNOWN: *static_cast<LPUNKNOWN*>(pvRet) = result.punkVal; break;
+    case VT_DISPATCH:
+        *static_cast<LPDISPATCH*>(pvRet) = result.pdispVal;
+        break;   // the caller's reference
+    case VT_UNKNOWN:
+        *static_cast<LPUNKNOWN*>(pvRet) = result.punkVal;
+        break;
     default:
         VariantClear(&result);
         ThrowStatus(DISP_E_BADVARTYPE);
@@ -281,12 +333,14 @@ void COleDispatchDriver::InvokeHelperV(DISPID dwDispID, WORD wFlags, VARTYPE vtR
     size_t read = 0;
     for (; read < count && SUCCEEDED(hr); ++read)
         hr = ReadArgument(pbParamInfo[read], argList, values[count - 1 - read]);
-    auto freeStrings = [&] {
+    auto freeStrings = [&]
+    {
         for (size_t i = 0; i < read; ++i)
             if (values[count - 1 - i].vt == VT_BSTR)
                 VariantClear(&values[count - 1 - i]);
     };
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         freeStrings();
         ThrowStatus(hr);
     }
@@ -295,7 +349,8 @@ void COleDispatchDriver::InvokeHelperV(DISPID dwDispID, WORD wFlags, VARTYPE vtR
     DISPID putId = DISPID_PROPERTYPUT;
     params.cArgs = static_cast<UINT>(count);
     params.rgvarg = count ? values.data() : nullptr;
-    if (wFlags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+    if (wFlags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))
+    {
         params.cNamedArgs = 1;
         params.rgdispidNamedArgs = &putId;
     }
@@ -306,7 +361,8 @@ void COleDispatchDriver::InvokeHelperV(DISPID dwDispID, WORD wFlags, VARTYPE vtR
     hr = m_lpDispatch->Invoke(dwDispID, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params,
                               vtRet != VT_EMPTY ? &result : nullptr, &info, &badArg);
     freeStrings();
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         VariantClear(&result);
         ThrowInvokeFailure(hr, info);
     }
@@ -328,9 +384,12 @@ void AFX_CDECL COleDispatchDriver::SetProperty(DISPID dwDispID, VARTYPE vtProp, 
     va_start(args, vtProp);
     BYTE types[2] = {static_cast<BYTE>(vtProp), 0};
     WORD flags = vtProp == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
-    try {
+    try
+    {
         InvokeHelperV(dwDispID, flags, VT_EMPTY, nullptr, types, args);
-    } catch (...) {
+    }
+    catch (...)
+    {
         va_end(args);
         throw;
     }

@@ -13,12 +13,12 @@
 #define VTS_I4 "\x03"
 #define VTS_R4 "\x04"
 #define VTS_R8 "\x05"
-#define VTS_BSTR "\x08"        // a wide-character string pointer
+#define VTS_BSTR "\x08"   // a wide-character string pointer
 #define VTS_DISPATCH "\x09"
 #define VTS_BOOL "\x0B"
-#define VTS_VARIANT "\x0C"     // a VARIANT passed by value (as const VARIANT*)
+#define VTS_VARIANT "\x0C"   // a VARIANT passed by value (as const VARIANT*)
 #define VTS_UNKNOWN "\x0D"
-#define VTS_PVARIANT "\x4C"    // a VARIANT passed by reference (VARIANT*)
+#define VTS_PVARIANT "\x4C"   // a VARIANT passed by reference (VARIANT*)
 // The by-reference flag of a type byte.
 #define VT_MFCBYREF 0x40
 
@@ -70,7 +70,9 @@ class COleDispatchDriver
 public:
     COleDispatchDriver() : m_lpDispatch(nullptr), m_bAutoRelease(TRUE) {}
     COleDispatchDriver(LPDISPATCH lpDispatch, BOOL bAutoRelease = TRUE)
-        : m_lpDispatch(lpDispatch), m_bAutoRelease(bAutoRelease) {}
+        : m_lpDispatch(lpDispatch), m_bAutoRelease(bAutoRelease)
+    {
+    }
     // Copies share the object: the copy holds its own reference.
     COleDispatchDriver(const COleDispatchDriver& source);
     const COleDispatchDriver& operator=(const COleDispatchDriver& source);
@@ -89,10 +91,9 @@ public:
     // follows; vtRet names what pvRet points to (VT_EMPTY: no result):
     // VT_I2 short, VT_I4 long, VT_R4 float, VT_R8 double, VT_BOOL BOOL,
     // VT_BSTR CString, VT_DISPATCH LPDISPATCH, VT_UNKNOWN LPUNKNOWN, VT_VARIANT VARIANT.
-    void AFX_CDECL InvokeHelper(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet,
-                                const BYTE* pbParamInfo, ...);
-    void InvokeHelperV(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet,
-                       const BYTE* pbParamInfo, va_list argList);
+    void AFX_CDECL InvokeHelper(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet, const BYTE* pbParamInfo, ...);
+    void InvokeHelperV(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet, const BYTE* pbParamInfo,
+                       va_list argList);
     void GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const;
     void AFX_CDECL SetProperty(DISPID dwDispID, VARTYPE vtProp, ...);
 

@@ -5,9 +5,11 @@
 #include "docx_file.h"
 #include "printing.h"
 
-namespace {
+namespace
+{
 
-enum AppDispId : DISPID {
+enum AppDispId : DISPID
+{
     kDispActiveDocument = 3,
     kDispSelection = 5,
     kDispDocuments = 6,
@@ -20,17 +22,28 @@ enum AppDispId : DISPID {
 };
 
 // PrintOut's arguments by position.
-enum PrintOutArg : UINT { kPrintCopies = 7 };
+enum PrintOutArg : UINT
+{
+    kPrintCopies = 7
+};
 // Quit's first argument: save the open documents first.
 const long kSaveChanges = -1;
 const wchar_t kVersion[] = L"9.0";
 
 const MemberName kNames[] = {
-    {L"ActiveDocument", kDispActiveDocument}, {L"Selection", kDispSelection},
-    {L"Documents", kDispDocuments}, {L"Visible", kDispVisible}, {L"Version", kDispVersion},
-    {L"ActivePrinter", kDispActivePrinter}, {L"PrintOut", kDispPrintOut}, {L"Quit", kDispQuit},
-    {L"Application", kDispApplication}, {L"Creator", kDispCreator}, {L"Parent", kDispParent},
-    {L"ServerCallCount", kDispServerCallCount}, {nullptr, 0},
+    {L"ActiveDocument", kDispActiveDocument},
+    {L"Selection", kDispSelection},
+    {L"Documents", kDispDocuments},
+    {L"Visible", kDispVisible},
+    {L"Version", kDispVersion},
+    {L"ActivePrinter", kDispActivePrinter},
+    {L"PrintOut", kDispPrintOut},
+    {L"Quit", kDispQuit},
+    {L"Application", kDispApplication},
+    {L"Creator", kDispCreator},
+    {L"Parent", kDispParent},
+    {L"ServerCallCount", kDispServerCallCount},
+    {nullptr, 0},
 };
 
 class ApplicationObject : public DispatchObject
@@ -43,40 +56,51 @@ protected:
 
     bool Call(DISPID id, CallArgs& args) override
     {
-        switch (id) {
+        switch (id)
+        {
         case kDispDocuments:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewDocuments(app_));
             return true;
         case kDispActiveDocument:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewDocument(app_, app_->Active()));
             return true;
         case kDispSelection:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewSelection(app_, app_->Active()));
             return true;
         case kDispVersion:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(std::wstring(kVersion));
             return true;
         case kDispVisible:
-            if (args.IsPut()) app_->visible = CallArgs::ToLong(args.PutValue()) != 0;
-            else if (args.IsGet()) args.Return(app_->visible);
-            else return false;
+            if (args.IsPut())
+                app_->visible = CallArgs::ToLong(args.PutValue()) != 0;
+            else if (args.IsGet())
+                args.Return(app_->visible);
+            else
+                return false;
             return true;
         case kDispActivePrinter:
             return ActivePrinter(args);
         case kDispPrintOut:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             PrintOut(args);
             return true;
         case kDispQuit:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             Quit(args);
             return true;
         case kDispServerCallCount:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(static_cast<long>(ServerCallCount()));
             return true;
         default:
@@ -89,14 +113,19 @@ private:
     {
         if (app_->activePrinter.empty())
             app_->activePrinter = DefaultPrinterName();
-        if (args.IsGet()) {
+        if (args.IsGet())
+        {
             args.Return(app_->activePrinter);
-        } else if (args.IsPut()) {
+        }
+        else if (args.IsPut())
+        {
             std::wstring name = CallArgs::ToString(args.PutValue());
             if (name != kAdobePdfPrinter && !PrinterExists(name))
                 ThrowWordError(L"There is a printer error: no printer named " + name + L".");
             app_->activePrinter = name;
-        } else {
+        }
+        else
+        {
             return false;
         }
         return true;
@@ -119,8 +148,10 @@ private:
     void Quit(CallArgs& args)
     {
         bool save = args.Long(0, 0) == kSaveChanges;
-        for (const DocumentPtr& doc : std::vector<DocumentPtr>(app_->documents)) {
-            if (save && !doc->path.empty()) {
+        for (const DocumentPtr& doc : std::vector<DocumentPtr>(app_->documents))
+        {
+            if (save && !doc->path.empty())
+            {
                 std::wstring ignored;
                 SaveDocx(doc->path, *doc, ignored);
             }
@@ -133,7 +164,7 @@ private:
     AppPtr app_;
 };
 
-}  // namespace
+}   // namespace
 
 IDispatch* NewApplication(const AppPtr& app)
 {

@@ -6,9 +6,11 @@
 
 #include "text_editing.h"
 
-namespace {
+namespace
+{
 
-enum CollectionDispId : DISPID {
+enum CollectionDispId : DISPID
+{
     kDispCount = 2,
     kDispAddPicture = 100,
     kDispAddHyperlink = 101,
@@ -16,22 +18,32 @@ enum CollectionDispId : DISPID {
 };
 
 // Hyperlinks.Add's arguments by position.
-enum HyperlinkArg : UINT { kLinkAnchor, kLinkAddress, kLinkSubAddress, kLinkScreenTip, kLinkText };
+enum HyperlinkArg : UINT
+{
+    kLinkAnchor,
+    kLinkAddress,
+    kLinkSubAddress,
+    kLinkScreenTip,
+    kLinkText
+};
 
 const MemberName kLeafNames[] = {
-    {L"Application", kDispApplication}, {L"Creator", kDispCreator}, {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Application", kDispApplication},
+    {L"Creator", kDispCreator},
+    {L"Parent", kDispParent},
+    {nullptr, 0},
 };
 const MemberName kParagraphsNames[] = {
-    {L"Count", kDispCount}, {L"_NewEnum", kDispNewEnum}, {L"Application", kDispApplication},
-    {L"Creator", kDispCreator}, {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Count", kDispCount},     {L"_NewEnum", kDispNewEnum}, {L"Application", kDispApplication},
+    {L"Creator", kDispCreator}, {L"Parent", kDispParent},    {nullptr, 0},
 };
 const MemberName kInlineShapesNames[] = {
     {L"AddPicture", kDispAddPicture}, {L"_NewEnum", kDispNewEnum}, {L"Application", kDispApplication},
-    {L"Creator", kDispCreator}, {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Creator", kDispCreator},       {L"Parent", kDispParent},    {nullptr, 0},
 };
 const MemberName kHyperlinksNames[] = {
     {L"Add", kDispAddHyperlink}, {L"_NewEnum", kDispNewEnum}, {L"Application", kDispApplication},
-    {L"Creator", kDispCreator}, {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Creator", kDispCreator},  {L"Parent", kDispParent},    {nullptr, 0},
 };
 
 // One paragraph, picture or hyperlink: it answers who made it and where it lives.
@@ -56,7 +68,9 @@ class PartCollection : public DispatchObject
 {
 public:
     PartCollection(const AppPtr& app, const DocumentPtr& doc, long start, long end)
-        : app_(app), doc_(doc), start_(start), end_(end) {}
+        : app_(app), doc_(doc), start_(start), end_(end)
+    {
+    }
 
 protected:
     bool Enumerate(CallArgs& args, bool pictures)
@@ -67,7 +81,8 @@ protected:
         std::vector<IDispatch*> items;
         long end = std::min(end_, doc.Length());
         int lastTag = WordDocument::kPlain;
-        for (long i = std::max(0L, start_); i < end; ++i) {
+        for (long i = std::max(0L, start_); i < end; ++i)
+        {
             int tag = doc.TagAt(i);
             const DocObject* object = doc.Object(tag);
             if (!object || object->isPicture != pictures || (!pictures && tag == lastTag))
@@ -99,13 +114,17 @@ protected:
     const MemberName* Names() const override { return kParagraphsNames; }
     bool Call(DISPID id, CallArgs& args) override
     {
-        if (id == kDispCount || id == kDispNewEnum) {
+        if (id == kDispCount || id == kDispNewEnum)
+        {
             if (!args.IsGet() && !(id == kDispNewEnum && args.IsMethod()))
                 return false;
             std::vector<long> starts = Starts();
-            if (id == kDispCount) {
+            if (id == kDispCount)
+            {
                 args.Return(static_cast<long>(starts.size()));
-            } else {
+            }
+            else
+            {
                 std::vector<IDispatch*> items;
                 for (size_t i = 0; i < starts.size(); ++i)
                     items.push_back(new LeafObject(app_, doc_));
@@ -138,7 +157,9 @@ class InlineShapesObject : public PartCollection
 {
 public:
     InlineShapesObject(const AppPtr& app, const DocumentPtr& doc, long start, long end, bool fromSelection)
-        : PartCollection(app, doc, start, end), fromSelection_(fromSelection) {}
+        : PartCollection(app, doc, start, end), fromSelection_(fromSelection)
+    {
+    }
 
 protected:
     const MemberName* Names() const override { return kInlineShapesNames; }
@@ -194,8 +215,8 @@ protected:
         doc.Clamp(where);
         bool atSelection = doc.selection.start == where.start && doc.selection.end == where.end;
         int tag = 0;
-        long end = InsertHyperlink(doc, where.start, where.end, args.String(kLinkAddress),
-                                   args.String(kLinkSubAddress), args.String(kLinkText), tag);
+        long end = InsertHyperlink(doc, where.start, where.end, args.String(kLinkAddress), args.String(kLinkSubAddress),
+                                   args.String(kLinkText), tag);
         // Typing goes on after a link inserted at the selection.
         if (atSelection)
             doc.selection.start = doc.selection.end = end;
@@ -220,7 +241,8 @@ public:
     {
         if (!object)
             return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IEnumVARIANT) {
+        if (riid == IID_IUnknown || riid == IID_IEnumVARIANT)
+        {
             *object = static_cast<IEnumVARIANT*>(this);
             AddRef();
             return S_OK;
@@ -239,7 +261,8 @@ public:
     STDMETHODIMP Next(ULONG count, VARIANT* out, ULONG* fetched) override
     {
         ULONG n = 0;
-        for (; n < count && next_ < items_.size(); ++n, ++next_) {
+        for (; n < count && next_ < items_.size(); ++n, ++next_)
+        {
             VariantInit(&out[n]);
             out[n].vt = VT_DISPATCH;
             out[n].pdispVal = items_[next_];
@@ -277,7 +300,7 @@ private:
     size_t next_ = 0;
 };
 
-}  // namespace
+}   // namespace
 
 IDispatch* NewParagraphs(const AppPtr& app, const DocumentPtr& doc, long start, long end)
 {

@@ -116,17 +116,26 @@ IDispatch* CallArgs::Dispatch(UINT i) const
 
 void CallArgs::Return(long value)
 {
-    if (result_) { result_->vt = VT_I4; result_->lVal = value; }
+    if (result_)
+    {
+        result_->vt = VT_I4;
+        result_->lVal = value;
+    }
 }
 
 void CallArgs::Return(bool value)
 {
-    if (result_) { result_->vt = VT_BOOL; result_->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE; }
+    if (result_)
+    {
+        result_->vt = VT_BOOL;
+        result_->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    }
 }
 
 void CallArgs::Return(const std::wstring& value)
 {
-    if (result_) {
+    if (result_)
+    {
         result_->vt = VT_BSTR;
         result_->bstrVal = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
     }
@@ -134,14 +143,24 @@ void CallArgs::Return(const std::wstring& value)
 
 void CallArgs::Return(IDispatch* value)
 {
-    if (result_) { result_->vt = VT_DISPATCH; result_->pdispVal = value; }
-    else if (value) value->Release();
+    if (result_)
+    {
+        result_->vt = VT_DISPATCH;
+        result_->pdispVal = value;
+    }
+    else if (value)
+        value->Release();
 }
 
 void CallArgs::Return(IUnknown* value)
 {
-    if (result_) { result_->vt = VT_UNKNOWN; result_->punkVal = value; }
-    else if (value) value->Release();
+    if (result_)
+    {
+        result_->vt = VT_UNKNOWN;
+        result_->punkVal = value;
+    }
+    else if (value)
+        value->Release();
 }
 
 // ---- the object ---------------------------------------------------------------
@@ -161,7 +180,8 @@ STDMETHODIMP DispatchObject::QueryInterface(REFIID riid, void** object)
 {
     if (!object)
         return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IWordServerObject) {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IWordServerObject)
+    {
         *object = static_cast<IDispatch*>(this);
         AddRef();
         return S_OK;
@@ -223,12 +243,16 @@ STDMETHODIMP DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPAR
     if (argError)
         *argError = 0;
     CallArgs args(flags, params, result);
-    try {
+    try
+    {
         return Call(id, args) ? S_OK : DISP_E_MEMBERNOTFOUND;
-    } catch (const WordError& e) {
+    }
+    catch (const WordError& e)
+    {
         if (result)
             VariantClear(result);
-        if (info) {
+        if (info)
+        {
             memset(info, 0, sizeof(*info));
             info->bstrSource = SysAllocString(L"Word.Application");
             info->bstrDescription = SysAllocString(e.description.c_str());

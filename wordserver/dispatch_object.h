@@ -9,7 +9,8 @@
 
 // A failure that the call reports to its caller as Word does: DISP_E_EXCEPTION
 // with the description in the exception information.
-struct WordError {
+struct WordError
+{
     HRESULT code;
     std::wstring description;
 };
@@ -52,7 +53,8 @@ private:
 };
 
 // Name and dispatch id of one member, for GetIDsOfNames.
-struct MemberName {
+struct MemberName
+{
     const wchar_t* name;
     DISPID id;
 };
@@ -76,8 +78,8 @@ public:
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                        EXCEPINFO* info, UINT* argError) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info,
+                        UINT* argError) override;
 
     // An object of this server behind the dispatch pointer, or null.
     static DispatchObject* FromDispatch(IDispatch* dispatch);

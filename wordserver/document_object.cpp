@@ -5,9 +5,11 @@
 
 #include "docx_file.h"
 
-namespace {
+namespace
+{
 
-enum DocumentDispId : DISPID {
+enum DocumentDispId : DISPID
+{
     kDispName = 0,
     kDispSaveAs = 102,
     kDispSave = 108,
@@ -19,9 +21,16 @@ enum DocumentDispId : DISPID {
 const long kSaveChanges = -1;
 
 const MemberName kNames[] = {
-    {L"Name", kDispName}, {L"SaveAs", kDispSaveAs}, {L"Save", kDispSave}, {L"Activate", kDispActivate},
-    {L"Close", kDispClose}, {L"Range", kDispRange}, {L"Application", kDispApplication},
-    {L"Creator", kDispCreator}, {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Name", kDispName},
+    {L"SaveAs", kDispSaveAs},
+    {L"Save", kDispSave},
+    {L"Activate", kDispActivate},
+    {L"Close", kDispClose},
+    {L"Range", kDispRange},
+    {L"Application", kDispApplication},
+    {L"Creator", kDispCreator},
+    {L"Parent", kDispParent},
+    {nullptr, 0},
 };
 
 std::wstring FileNamePart(const std::wstring& path)
@@ -40,13 +49,17 @@ protected:
 
     bool Call(DISPID id, CallArgs& args) override
     {
-        switch (id) {
+        switch (id)
+        {
         case kDispName:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(Alive(doc_)->name);
             return true;
-        case kDispRange: {
-            if (!args.IsMethod()) return false;
+        case kDispRange:
+        {
+            if (!args.IsMethod())
+                return false;
             WordDocument& doc = *Alive(doc_);
             long start = args.Long(0, 0), end = args.Long(1, doc.Length());
             if (start < 0 || end < 0 || start > doc.Length() || end > doc.Length())
@@ -55,17 +68,21 @@ protected:
             return true;
         }
         case kDispActivate:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             app_->active = Alive(doc_);
             return true;
         case kDispSave:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             if (Alive(doc_)->path.empty())
                 ThrowWordError(L"The document has no file yet: save it with SaveAs first.");
             Save(doc_->path);
             return true;
-        case kDispSaveAs: {
-            if (!args.IsMethod()) return false;
+        case kDispSaveAs:
+        {
+            if (!args.IsMethod())
+                return false;
             std::wstring path = args.String(0, Alive(doc_)->path);
             if (path.empty())
                 ThrowWordError(L"A file name is required.", DISP_E_PARAMNOTFOUND);
@@ -73,7 +90,8 @@ protected:
             return true;
         }
         case kDispClose:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             if (args.Long(0, 0) == kSaveChanges && !Alive(doc_)->path.empty())
                 Save(doc_->path);
             app_->Close(Alive(doc_));
@@ -100,7 +118,7 @@ private:
     DocumentPtr doc_;
 };
 
-}  // namespace
+}   // namespace
 
 IDispatch* NewDocument(const AppPtr& app, const DocumentPtr& doc)
 {

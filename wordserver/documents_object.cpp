@@ -3,9 +3,11 @@
 
 #include "docx_file.h"
 
-namespace {
+namespace
+{
 
-enum DocumentsDispId : DISPID {
+enum DocumentsDispId : DISPID
+{
     kDispItem = 0,
     kDispCount = 2,
     kDispAdd = 14,
@@ -14,9 +16,9 @@ enum DocumentsDispId : DISPID {
 };
 
 const MemberName kNames[] = {
-    {L"Item", kDispItem}, {L"Count", kDispCount}, {L"Add", kDispAdd}, {L"Open", kDispOpen},
-    {L"_NewEnum", kDispNewEnum}, {L"Application", kDispApplication}, {L"Creator", kDispCreator},
-    {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Item", kDispItem},       {L"Count", kDispCount},      {L"Add", kDispAdd},
+    {L"Open", kDispOpen},       {L"_NewEnum", kDispNewEnum}, {L"Application", kDispApplication},
+    {L"Creator", kDispCreator}, {L"Parent", kDispParent},    {nullptr, 0},
 };
 
 std::wstring FullPath(const std::wstring& path)
@@ -42,25 +44,32 @@ protected:
 
     bool Call(DISPID id, CallArgs& args) override
     {
-        switch (id) {
+        switch (id)
+        {
         case kDispCount:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(static_cast<long>(app_->documents.size()));
             return true;
         case kDispItem:
-            if (!args.IsMethod() && !args.IsGet()) return false;
+            if (!args.IsMethod() && !args.IsGet())
+                return false;
             args.Return(NewDocument(app_, Item(args.Arg(0))));
             return true;
         case kDispAdd:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             args.Return(NewDocument(app_, Add(args.String(0))));
             return true;
         case kDispOpen:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             args.Return(NewDocument(app_, Open(args.String(0))));
             return true;
-        case kDispNewEnum: {
-            if (!args.IsGet() && !args.IsMethod()) return false;
+        case kDispNewEnum:
+        {
+            if (!args.IsGet() && !args.IsMethod())
+                return false;
             std::vector<IDispatch*> items;
             for (const DocumentPtr& doc : app_->documents)
                 items.push_back(NewDocument(app_, doc));
@@ -76,12 +85,15 @@ private:
     // By number from 1, or by name.
     DocumentPtr Item(const VARIANT* index)
     {
-        if (index && (index->vt == VT_BSTR)) {
+        if (index && (index->vt == VT_BSTR))
+        {
             std::wstring name = CallArgs::ToString(index);
             for (const DocumentPtr& doc : app_->documents)
                 if (_wcsicmp(doc->name.c_str(), name.c_str()) == 0 || _wcsicmp(doc->path.c_str(), name.c_str()) == 0)
                     return doc;
-        } else {
+        }
+        else
+        {
             long n = CallArgs::ToLong(index);
             if (n >= 1 && static_cast<size_t>(n) <= app_->documents.size())
                 return app_->documents[static_cast<size_t>(n) - 1];
@@ -92,7 +104,8 @@ private:
     DocumentPtr Add(const std::wstring& templatePath)
     {
         auto doc = std::make_shared<WordDocument>();
-        if (!templatePath.empty()) {
+        if (!templatePath.empty())
+        {
             std::wstring error;
             if (!LoadDocumentFile(templatePath, *doc, error))
                 ThrowWordError(error);
@@ -107,8 +120,10 @@ private:
         if (path.empty())
             ThrowWordError(L"A file name is required.", DISP_E_PARAMNOTFOUND);
         std::wstring full = FullPath(path);
-        for (const DocumentPtr& doc : app_->documents) {
-            if (_wcsicmp(doc->path.c_str(), full.c_str()) == 0) {
+        for (const DocumentPtr& doc : app_->documents)
+        {
+            if (_wcsicmp(doc->path.c_str(), full.c_str()) == 0)
+            {
                 app_->active = doc;
                 return doc;
             }
@@ -126,7 +141,7 @@ private:
     AppPtr app_;
 };
 
-}  // namespace
+}   // namespace
 
 IDispatch* NewDocuments(const AppPtr& app)
 {

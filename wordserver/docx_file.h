@@ -17,8 +17,9 @@ bool LoadPictureFile(const std::wstring& path, DocPicture& picture, std::wstring
 bool ReadWholeFile(const std::wstring& path, ByteVector& bytes, std::wstring& error);
 
 // Package parts named after the WordprocessingML conventions.
-namespace docx {
+namespace docx
+{
 extern const char kMainPart[];
 extern const char kMainRels[];
 const long kEmuPerPixel = 9525;   // at 96 pixels an inch
-}
+}   // namespace docx

@@ -9,7 +9,8 @@
 
 #include "xml_scan.h"
 
-namespace {
+namespace
+{
 
 const wchar_t kW[] = L"http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 const wchar_t kR[] = L"http://schemas.openxmlformats.org/officeDocument/2006/relationships";
@@ -46,7 +47,8 @@ std::string ResolvePart(const std::string& folder, const std::string& target)
     if (!target.empty() && target[0] == '/')
         return target.substr(1);
     std::string base = folder, rest = target;
-    while (rest.compare(0, 3, "../") == 0) {
+    while (rest.compare(0, 3, "../") == 0)
+    {
         rest.erase(0, 3);
         size_t slash = base.find_last_of('/', base.size() > 1 ? base.size() - 2 : 0);
         base = slash == std::string::npos ? std::string() : base.substr(0, slash + 1);
@@ -54,7 +56,8 @@ std::string ResolvePart(const std::string& folder, const std::string& target)
     return base + rest;
 }
 
-struct Relationship {
+struct Relationship
+{
     std::wstring type;
     std::wstring target;
     bool external = false;
@@ -84,22 +87,36 @@ class BodyScan : public XmlEvents
 public:
     BodyScan(WordDocument& doc, const ZipReader& zip, const std::map<std::wstring, Relationship>& rels,
              const std::string& folder)
-        : doc_(doc), zip_(zip), rels_(rels), folder_(folder) {}
+        : doc_(doc), zip_(zip), rels_(rels), folder_(folder)
+    {
+    }
 
     void Start(const std::wstring& ns, const std::wstring& name, IXmlReader* reader) override
     {
-        if (ns == kW) {
-            if (name == L"body") ++body_;
-            else if (!body_) return;
-            else if (name == L"r") ++run_;
-            else if (name == L"t") inText_ = true;
-            else if (name == L"tab" && run_) Append(L"\t");
-            else if ((name == L"br" || name == L"cr") && run_) Append(std::wstring(1, WordDocument::kLineBreak));
-            else if (name == L"hyperlink") links_.push_back(LinkTag(reader));
-        } else if (body_ && ns == kWp && name == L"extent") {
+        if (ns == kW)
+        {
+            if (name == L"body")
+                ++body_;
+            else if (!body_)
+                return;
+            else if (name == L"r")
+                ++run_;
+            else if (name == L"t")
+                inText_ = true;
+            else if (name == L"tab" && run_)
+                Append(L"\t");
+            else if ((name == L"br" || name == L"cr") && run_)
+                Append(std::wstring(1, WordDocument::kLineBreak));
+            else if (name == L"hyperlink")
+                links_.push_back(LinkTag(reader));
+        }
+        else if (body_ && ns == kWp && name == L"extent")
+        {
             cx_ = _wtol(Attribute(reader, L"cx", nullptr).c_str());
             cy_ = _wtol(Attribute(reader, L"cy", nullptr).c_str());
-        } else if (body_ && ns == kA && name == L"blip") {
+        }
+        else if (body_ && ns == kA && name == L"blip")
+        {
             AddPicture(Attribute(reader, L"embed", kR));
         }
     }
@@ -108,11 +125,16 @@ public:
     {
         if (ns != kW || !body_)
             return;
-        if (name == L"body") --body_;
-        else if (name == L"r") --run_;
-        else if (name == L"t") inText_ = false;
-        else if (name == L"p") AppendTagged(std::wstring(1, WordDocument::kParagraphMark), WordDocument::kPlain);
-        else if (name == L"hyperlink" && !links_.empty()) links_.pop_back();
+        if (name == L"body")
+            --body_;
+        else if (name == L"r")
+            --run_;
+        else if (name == L"t")
+            inText_ = false;
+        else if (name == L"p")
+            AppendTagged(std::wstring(1, WordDocument::kParagraphMark), WordDocument::kPlain);
+        else if (name == L"hyperlink" && !links_.empty())
+            links_.pop_back();
     }
 
     void Text(const wchar_t* text, UINT length) override
@@ -153,7 +175,8 @@ private:
         if (!zip_.Extract(part, object.picture.bytes))
             return;
         size_t dot = part.find_last_of('.');
-        object.picture.extension = Lower(Wide(part.c_str() + dot + 1, dot == std::string::npos ? 0 : part.size() - dot - 1, CP_UTF8));
+        object.picture.extension =
+            Lower(Wide(part.c_str() + dot + 1, dot == std::string::npos ? 0 : part.size() - dot - 1, CP_UTF8));
         if (object.picture.extension == L"jpg")
             object.picture.extension = L"jpeg";
         object.picture.widthEmu = cx_;
@@ -184,7 +207,8 @@ bool LoadPlainText(const ByteVector& bytes, WordDocument& doc)
     else
         text = Wide(data, bytes.size(), CP_UTF8);
     std::wstring clean;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size(); ++i)
+    {
         if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
             continue;
         clean.push_back(text[i] == L'\n' ? WordDocument::kParagraphMark : text[i]);
@@ -201,9 +225,11 @@ bool LoadPackage(const ByteVector& bytes, WordDocument& doc)
     std::string main = docx::kMainPart;
     ByteVector xml;
     RelationshipScan packageRels;
-    if (zip.Extract("_rels/.rels", xml) && ScanXml(xml, packageRels)) {
+    if (zip.Extract("_rels/.rels", xml) && ScanXml(xml, packageRels))
+    {
         for (const auto& rel : packageRels.byId)
-            if (rel.second.type.size() >= 15 && rel.second.type.compare(rel.second.type.size() - 15, 15, L"/officeDocument") == 0)
+            if (rel.second.type.size() >= 15 &&
+                rel.second.type.compare(rel.second.type.size() - 15, 15, L"/officeDocument") == 0)
                 main = ResolvePart("", Narrow(rel.second.target));
     }
     if (!zip.Extract(main, xml))
@@ -225,7 +251,7 @@ bool LoadPackage(const ByteVector& bytes, WordDocument& doc)
     return true;
 }
 
-}  // namespace
+}   // namespace
 
 bool LoadDocumentFile(const std::wstring& path, WordDocument& doc, std::wstring& error)
 {
@@ -235,11 +261,13 @@ bool LoadDocumentFile(const std::wstring& path, WordDocument& doc, std::wstring&
     std::wstring lower = Lower(path);
     if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, L".txt") == 0)
         return LoadPlainText(bytes, doc);
-    if (bytes.size() < 4 || memcmp(bytes.data(), kZipMagic, 4) != 0) {
+    if (bytes.size() < 4 || memcmp(bytes.data(), kZipMagic, 4) != 0)
+    {
         error = L"The file is not a Word document: " + path;
         return false;
     }
-    if (!LoadPackage(bytes, doc)) {
+    if (!LoadPackage(bytes, doc))
+    {
         error = L"The file is corrupt and cannot be opened: " + path;
         return false;
     }
@@ -256,25 +284,36 @@ bool LoadPictureFile(const std::wstring& path, DocPicture& picture, std::wstring
     IWICBitmapFrameDecode* frame = nullptr;
     GUID format = {};
     UINT width = 0, height = 0;
-    bool ok = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                         IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+    bool ok = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                         reinterpret_cast<void**>(&factory))) &&
               SUCCEEDED(factory->CreateStream(&stream)) &&
               SUCCEEDED(stream->InitializeFromMemory(picture.bytes.data(), static_cast<DWORD>(picture.bytes.size()))) &&
               SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
               SUCCEEDED(decoder->GetContainerFormat(&format)) && SUCCEEDED(decoder->GetFrame(0, &frame)) &&
               SUCCEEDED(frame->GetSize(&width, &height)) && width > 0 && height > 0;
-    if (frame) frame->Release();
-    if (decoder) decoder->Release();
-    if (stream) stream->Release();
-    if (factory) factory->Release();
-    if (ok) {
-        if (format == GUID_ContainerFormatPng) picture.extension = L"png";
-        else if (format == GUID_ContainerFormatJpeg) picture.extension = L"jpeg";
-        else if (format == GUID_ContainerFormatGif) picture.extension = L"gif";
-        else if (format == GUID_ContainerFormatBmp) picture.extension = L"bmp";
-        else ok = false;
+    if (frame)
+        frame->Release();
+    if (decoder)
+        decoder->Release();
+    if (stream)
+        stream->Release();
+    if (factory)
+        factory->Release();
+    if (ok)
+    {
+        if (format == GUID_ContainerFormatPng)
+            picture.extension = L"png";
+        else if (format == GUID_ContainerFormatJpeg)
+            picture.extension = L"jpeg";
+        else if (format == GUID_ContainerFormatGif)
+            picture.extension = L"gif";
+        else if (format == GUID_ContainerFormatBmp)
+            picture.extension = L"bmp";
+        else
+            ok = false;
     }
-    if (!ok) {
+    if (!ok)
+    {
         picture.bytes.clear();
         error = L"The picture could not be read: " + path;
         return false;

@@ -8,12 +8,14 @@
 
 bool WriteWholeFile(const std::wstring& path, const ByteVector& bytes, std::wstring& error);
 
-namespace docx {
+namespace docx
+{
 const char kMainPart[] = "word/document.xml";
 const char kMainRels[] = "word/_rels/document.xml.rels";
-}
+}   // namespace docx
 
-namespace {
+namespace
+{
 
 const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
 const char kRelsNs[] = "http://schemas.openxmlformats.org/package/2006/relationships";
@@ -34,7 +36,8 @@ std::string Escape(const std::wstring& text)
 {
     std::wstring clean;
     clean.reserve(text.size());
-    for (wchar_t c : text) {
+    for (wchar_t c : text)
+    {
         if (c < 0x20 && c != L'\t' && c != L'\n')
             continue;
         if (c == 0xFFFE || c == 0xFFFF)
@@ -43,13 +46,24 @@ std::string Escape(const std::wstring& text)
     }
     std::string in = Utf8(clean), out;
     out.reserve(in.size());
-    for (char c : in) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out.push_back(c);
+    for (char c : in)
+    {
+        switch (c)
+        {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out.push_back(c);
         }
     }
     return out;
@@ -74,8 +88,10 @@ public:
         std::string body;
         const std::wstring& text = doc_.Text();
         long paragraphStart = 0;
-        for (long i = 0; i < doc_.Length(); ++i) {
-            if (text[static_cast<size_t>(i)] == WordDocument::kParagraphMark) {
+        for (long i = 0; i < doc_.Length(); ++i)
+        {
+            if (text[static_cast<size_t>(i)] == WordDocument::kParagraphMark)
+            {
                 body += Paragraph(paragraphStart, i);
                 paragraphStart = i + 1;
             }
@@ -108,10 +124,12 @@ private:
     {
         std::string xml = "<w:p>";
         long i = start;
-        while (i < end) {
+        while (i < end)
+        {
             int tag = doc_.TagAt(i);
             const DocObject* object = doc_.Object(tag);
-            if (object && object->isPicture) {
+            if (object && object->isPicture)
+            {
                 xml += Picture(object->picture);
                 ++i;
                 continue;
@@ -137,17 +155,28 @@ private:
         if (link)
             xml += "<w:rPr><w:color w:val=\"0563C1\"/><w:u w:val=\"single\"/></w:rPr>";
         std::wstring pending;
-        auto flush = [&] {
+        auto flush = [&]
+        {
             if (!pending.empty())
                 xml += "<w:t xml:space=\"preserve\">" + Escape(pending) + "</w:t>";
             pending.clear();
         };
         const std::wstring& text = doc_.Text();
-        for (long i = start; i < end; ++i) {
+        for (long i = start; i < end; ++i)
+        {
             wchar_t c = text[static_cast<size_t>(i)];
-            if (c == L'\t') { flush(); xml += "<w:tab/>"; }
-            else if (c == WordDocument::kLineBreak || c == L'\n') { flush(); xml += "<w:br/>"; }
-            else pending.push_back(c);
+            if (c == L'\t')
+            {
+                flush();
+                xml += "<w:tab/>";
+            }
+            else if (c == WordDocument::kLineBreak || c == L'\n')
+            {
+                flush();
+                xml += "<w:br/>";
+            }
+            else
+                pending.push_back(c);
         }
         flush();
         return xml + "</w:r>";
@@ -168,11 +197,19 @@ private:
         std::string cx = std::to_string(picture.widthEmu), cy = std::to_string(picture.heightEmu);
         std::string n = std::to_string(number);
         return "<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\">"
-               "<wp:extent cx=\"" + cx + "\" cy=\"" + cy + "\"/><wp:docPr id=\"" + n + "\" name=\"Picture " + n + "\"/>"
+               "<wp:extent cx=\"" +
+               cx + "\" cy=\"" + cy + "\"/><wp:docPr id=\"" + n + "\" name=\"Picture " + n +
+               "\"/>"
                "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
-               "<pic:pic><pic:nvPicPr><pic:cNvPr id=\"" + n + "\" name=\"" + file + "\"/><pic:cNvPicPr/></pic:nvPicPr>"
-               "<pic:blipFill><a:blip r:embed=\"" + id + "\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill>"
-               "<pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"" + cx + "\" cy=\"" + cy + "\"/></a:xfrm>"
+               "<pic:pic><pic:nvPicPr><pic:cNvPr id=\"" +
+               n + "\" name=\"" + file +
+               "\"/><pic:cNvPicPr/></pic:nvPicPr>"
+               "<pic:blipFill><a:blip r:embed=\"" +
+               id +
+               "\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill>"
+               "<pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"" +
+               cx + "\" cy=\"" + cy +
+               "\"/></a:xfrm>"
                "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic>"
                "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
     }
@@ -192,13 +229,14 @@ private:
     std::vector<std::string> extensions_;
 };
 
-}  // namespace
+}   // namespace
 
 bool SaveDocx(const std::wstring& path, const WordDocument& doc, std::wstring& error)
 {
     ZipWriter zip;
     MainPartWriter main(doc);
-    std::string types = std::string(kXmlHead) +
+    std::string types =
+        std::string(kXmlHead) +
         "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
         "<Default Extension=\"xml\" ContentType=\"application/xml\"/>";
@@ -209,9 +247,12 @@ bool SaveDocx(const std::wstring& path, const WordDocument& doc, std::wstring& e
     types += "<Override PartName=\"/word/document.xml\" ContentType=\""
              "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>";
     zip.Add("[Content_Types].xml", types);
-    zip.Add("_rels/.rels", std::string(kXmlHead) + "<Relationships xmlns=\"" + kRelsNs + "\">"
-            "<Relationship Id=\"rId1\" Type=\"" + kRelTypeBase + "officeDocument\" Target=\"word/document.xml\"/>"
-            "</Relationships>");
+    zip.Add("_rels/.rels", std::string(kXmlHead) + "<Relationships xmlns=\"" + kRelsNs +
+                               "\">"
+                               "<Relationship Id=\"rId1\" Type=\"" +
+                               kRelTypeBase +
+                               "officeDocument\" Target=\"word/document.xml\"/>"
+                               "</Relationships>");
     for (const auto& part : parts)
         zip.Add(part.first, part.second);
     return WriteWholeFile(path, zip.Finish(), error);

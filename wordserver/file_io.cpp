@@ -7,7 +7,8 @@ bool ReadWholeFile(const std::wstring& path, ByteVector& bytes, std::wstring& er
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    if (file == INVALID_HANDLE_VALUE)
+    {
         DWORD code = GetLastError();
         if (code == ERROR_SHARING_VIOLATION)
             error = L"The file is in use by another application: " + path;
@@ -18,7 +19,8 @@ bool ReadWholeFile(const std::wstring& path, ByteVector& bytes, std::wstring& er
     LARGE_INTEGER size = {};
     GetFileSizeEx(file, &size);
     const LONGLONG kLargestFile = 1LL << 30;
-    if (size.QuadPart > kLargestFile) {
+    if (size.QuadPart > kLargestFile)
+    {
         CloseHandle(file);
         error = L"The file is too large: " + path;
         return false;
@@ -27,7 +29,8 @@ bool ReadWholeFile(const std::wstring& path, ByteVector& bytes, std::wstring& er
     DWORD read = 0;
     BOOL ok = bytes.empty() || ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(file);
-    if (!ok || read != bytes.size()) {
+    if (!ok || read != bytes.size())
+    {
         error = L"The file could not be read: " + path;
         return false;
     }
@@ -38,16 +41,18 @@ bool ReadWholeFile(const std::wstring& path, ByteVector& bytes, std::wstring& er
 bool WriteWholeFile(const std::wstring& path, const ByteVector& bytes, std::wstring& error)
 {
     std::wstring temporary = path + L".~tmp";
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    HANDLE file =
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+    {
         error = L"The file could not be created: " + path;
         return false;
     }
     DWORD written = 0;
     BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
-    if (!ok || written != bytes.size() || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!ok || written != bytes.size() || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+    {
         DeleteFileW(temporary.c_str());
         error = GetLastError() == ERROR_SHARING_VIOLATION || GetLastError() == ERROR_ACCESS_DENIED
                     ? L"The file is in use by another application: " + path

@@ -9,7 +9,8 @@
 #include "server_registry.h"
 #include "word_app.h"
 
-namespace {
+namespace
+{
 
 class ApplicationFactory : public IClassFactory
 {
@@ -20,7 +21,8 @@ public:
     {
         if (!object)
             return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
+        if (riid == IID_IUnknown || riid == IID_IClassFactory)
+        {
             *object = static_cast<IClassFactory*>(this);
             AddRef();
             return S_OK;
@@ -67,7 +69,7 @@ bool HasSwitch(const wchar_t* commandLine, const wchar_t* name)
     return false;
 }
 
-}  // namespace
+}   // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
@@ -85,7 +87,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
                                        REGCLS_SINGLEUSE | REGCLS_SUSPENDED, &cookie);
     if (SUCCEEDED(hr))
         hr = CoResumeClassObjects();
-    if (SUCCEEDED(hr)) {
+    if (SUCCEEDED(hr))
+    {
         WaitForSingleObject(ServerExitEvent(), INFINITE);
         CoRevokeClassObject(cookie);
     }

@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const wchar_t kFace[] = L"新細明體";
 const int kPointSize = 12;
@@ -20,22 +21,25 @@ const LONG kA4Width = 21000;
 const LONG kA4Height = 29700;
 
 // One character or picture placed on a line.
-struct Box {
-    long index;     // in the document
+struct Box
+{
+    long index;   // in the document
     int x;
     int width;
-    int height;     // pictures only; text uses the line's
+    int height;   // pictures only; text uses the line's
     bool picture;
     int tag;
 };
 
-struct Line {
+struct Line
+{
     std::vector<Box> boxes;
     int height = 0;
     int ascent = 0;
 };
 
-struct Page {
+struct Page
+{
     std::vector<std::pair<int, Line>> lines;   // top y, line
 };
 
@@ -54,8 +58,8 @@ public:
         dpiX_ = GetDeviceCaps(dc, LOGPIXELSX);
         dpiY_ = dpi;
         font_ = CreateFontW(-MulDiv(kPointSize, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH, kFace);
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                            kFace);
         linkFont_ = CreateFontW(-MulDiv(kPointSize, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH, kFace);
@@ -80,9 +84,11 @@ public:
         pages_.assign(1, Page());
         y_ = top_;
         Line line;
-        for (long i = start; i < end; ++i) {
+        for (long i = start; i < end; ++i)
+        {
             wchar_t c = doc_.Text()[static_cast<size_t>(i)];
-            if (c == WordDocument::kParagraphMark || c == WordDocument::kLineBreak) {
+            if (c == WordDocument::kParagraphMark || c == WordDocument::kLineBreak)
+            {
                 Finish(line);
                 continue;
             }
@@ -105,12 +111,15 @@ public:
         HGDIOBJ old = SelectObject(dc, font_);
         SetBkMode(dc, TRANSPARENT);
         SetTextAlign(dc, TA_BASELINE | TA_LEFT);
-        for (const auto& [top, line] : page.lines) {
+        for (const auto& [top, line] : page.lines)
+        {
             int baseline = top + line.ascent;
             size_t i = 0;
-            while (i < line.boxes.size()) {
+            while (i < line.boxes.size())
+            {
                 const Box& first = line.boxes[i];
-                if (first.picture) {
+                if (first.picture)
+                {
                     DrawPicture(dc, first, baseline);
                     ++i;
                     continue;
@@ -120,7 +129,8 @@ public:
                 size_t j = i;
                 for (; j < line.boxes.size() && !line.boxes[j].picture && line.boxes[j].tag == first.tag; ++j)
                     text.push_back(doc_.Text()[static_cast<size_t>(line.boxes[j].index)] == L'\t'
-                                       ? L' ' : doc_.Text()[static_cast<size_t>(line.boxes[j].index)]);
+                                       ? L' '
+                                       : doc_.Text()[static_cast<size_t>(line.boxes[j].index)]);
                 bool link = doc_.Object(first.tag) != nullptr;
                 SelectObject(dc, link ? linkFont_ : font_);
                 SetTextColor(dc, link ? kLinkColor : kTextColor);
@@ -139,12 +149,13 @@ private:
     {
         int tag = doc_.TagAt(index);
         const DocObject* object = doc_.Object(tag);
-        if (object && object->isPicture) {
+        if (object && object->isPicture)
+        {
             int width = static_cast<int>(static_cast<long long>(object->picture.widthEmu) * dpiX_ / kEmuPerInch);
             int height = static_cast<int>(static_cast<long long>(object->picture.heightEmu) * dpiY_ / kEmuPerInch);
             // Too large a picture is scaled down into the page.
-            double scale = std::min({1.0, double(right_ - left_) / std::max(width, 1),
-                                     double(bottom_ - top_) / std::max(height, 1)});
+            double scale = std::min(
+                {1.0, double(right_ - left_) / std::max(width, 1), double(bottom_ - top_) / std::max(height, 1)});
             return Box{index, 0, std::max(1, int(width * scale)), std::max(1, int(height * scale)), true, tag};
         }
         SIZE size = {};
@@ -160,11 +171,14 @@ private:
     int Wrap(Line& line)
     {
         size_t keep = line.boxes.size();
-        for (size_t k = line.boxes.size(); k-- > 1;) {
+        for (size_t k = line.boxes.size(); k-- > 1;)
+        {
             const Box& box = line.boxes[k];
             wchar_t c = box.picture ? L' ' : doc_.Text()[static_cast<size_t>(box.index)];
-            wchar_t before = line.boxes[k - 1].picture ? L' ' : doc_.Text()[static_cast<size_t>(line.boxes[k - 1].index)];
-            if (BreaksAround(before) || c >= 0x2E80 || box.picture) {
+            wchar_t before =
+                line.boxes[k - 1].picture ? L' ' : doc_.Text()[static_cast<size_t>(line.boxes[k - 1].index)];
+            if (BreaksAround(before) || c >= 0x2E80 || box.picture)
+            {
                 keep = k;
                 break;
             }
@@ -173,7 +187,8 @@ private:
         line.boxes.resize(keep);
         Finish(line);
         int x = left_;
-        for (Box& box : rest) {
+        for (Box& box : rest)
+        {
             box.x = x;
             x += box.width;
             line.boxes.push_back(box);
@@ -185,13 +200,16 @@ private:
     {
         line.height = textHeight_;
         line.ascent = textAscent_;
-        for (const Box& box : line.boxes) {
-            if (box.picture && box.height > line.ascent) {
+        for (const Box& box : line.boxes)
+        {
+            if (box.picture && box.height > line.ascent)
+            {
                 line.height += box.height - line.ascent;
                 line.ascent = box.height;
             }
         }
-        if (y_ + line.height > bottom_ && !pages_.back().lines.empty()) {
+        if (y_ + line.height > bottom_ && !pages_.back().lines.empty())
+        {
             pages_.push_back(Page());
             y_ = top_;
         }
@@ -210,27 +228,36 @@ private:
         IWICFormatConverter* converter = nullptr;
         UINT width = 0, height = 0;
         std::vector<BYTE> pixels;
-        bool ok = object && SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                                       IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
-                  SUCCEEDED(factory->CreateStream(&stream)) &&
-                  SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(object->picture.bytes.data()),
-                                                         static_cast<DWORD>(object->picture.bytes.size()))) &&
-                  SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
-                  SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-                  SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
-                                                  0.0, WICBitmapPaletteTypeCustom)) &&
-                  SUCCEEDED(converter->GetSize(&width, &height));
-        if (ok) {
+        bool ok =
+            object &&
+            SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                       reinterpret_cast<void**>(&factory))) &&
+            SUCCEEDED(factory->CreateStream(&stream)) &&
+            SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(object->picture.bytes.data()),
+                                                   static_cast<DWORD>(object->picture.bytes.size()))) &&
+            SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
+            SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+            SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                            WICBitmapPaletteTypeCustom)) &&
+            SUCCEEDED(converter->GetSize(&width, &height));
+        if (ok)
+        {
             pixels.resize(static_cast<size_t>(width) * height * 4);
             ok = SUCCEEDED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size()), pixels.data()));
         }
-        if (converter) converter->Release();
-        if (frame) frame->Release();
-        if (decoder) decoder->Release();
-        if (stream) stream->Release();
-        if (factory) factory->Release();
+        if (converter)
+            converter->Release();
+        if (frame)
+            frame->Release();
+        if (decoder)
+            decoder->Release();
+        if (stream)
+            stream->Release();
+        if (factory)
+            factory->Release();
         int top = baseline - box.height;
-        if (!ok) {
+        if (!ok)
+        {
             // An unreadable picture still takes its place, as an empty frame.
             HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
             Rectangle(dc, box.x, top, box.x + box.width, baseline);
@@ -267,12 +294,13 @@ int Margin(HDC dc)
     return GetDeviceCaps(dc, LOGPIXELSX);
 }
 
-}  // namespace
+}   // namespace
 
 bool PrintDocument(const WordDocument& doc, const std::wstring& printer, int copies, std::wstring& error)
 {
     HDC dc = CreateDCW(nullptr, printer.c_str(), nullptr, nullptr);
-    if (!dc) {
+    if (!dc)
+    {
         error = L"There is a printer error: " + printer + L" cannot be opened.";
         return false;
     }
@@ -282,8 +310,10 @@ bool PrintDocument(const WordDocument& doc, const std::wstring& printer, int cop
     info.cbSize = sizeof(info);
     info.lpszDocName = doc.name.c_str();
     bool ok = StartDocW(dc, &info) > 0;
-    for (int copy = 0; ok && copy < copies; ++copy) {
-        for (const Page& page : layout.Pages()) {
+    for (int copy = 0; ok && copy < copies; ++copy)
+    {
+        for (const Page& page : layout.Pages())
+        {
             ok = ok && StartPage(dc) > 0;
             if (ok)
                 layout.Draw(dc, page);

@@ -6,9 +6,11 @@
 #include "printing.h"
 #include "text_editing.h"
 
-namespace {
+namespace
+{
 
-enum RangeDispId : DISPID {
+enum RangeDispId : DISPID
+{
     kDispText = 0,
     kDispStart = 3,
     kDispEnd = 4,
@@ -21,10 +23,19 @@ enum RangeDispId : DISPID {
 };
 
 const MemberName kNames[] = {
-    {L"Text", kDispText}, {L"Start", kDispStart}, {L"End", kDispEnd}, {L"Paragraphs", kDispParagraphs},
-    {L"InsertAfter", kDispInsertAfter}, {L"WholeStory", kDispWholeStory}, {L"StoryLength", kDispStoryLength},
-    {L"Hyperlinks", kDispHyperlinks}, {L"CopyAsPicture", kDispCopyAsPicture},
-    {L"Application", kDispApplication}, {L"Creator", kDispCreator}, {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Text", kDispText},
+    {L"Start", kDispStart},
+    {L"End", kDispEnd},
+    {L"Paragraphs", kDispParagraphs},
+    {L"InsertAfter", kDispInsertAfter},
+    {L"WholeStory", kDispWholeStory},
+    {L"StoryLength", kDispStoryLength},
+    {L"Hyperlinks", kDispHyperlinks},
+    {L"CopyAsPicture", kDispCopyAsPicture},
+    {L"Application", kDispApplication},
+    {L"Creator", kDispCreator},
+    {L"Parent", kDispParent},
+    {nullptr, 0},
 };
 
 class RangeObject : public DispatchObject
@@ -54,21 +65,29 @@ protected:
             return CommonCall(id, args, app_, [this] { return NewDocument(app_, doc_); });
         WordDocument& doc = *Alive(doc_);
         doc.Clamp(span_);
-        switch (id) {
+        switch (id)
+        {
         case kDispText:
-            if (args.IsPut()) {
+            if (args.IsPut())
+            {
                 span_.end = InsertText(doc, span_.start, span_.end, CallArgs::ToString(args.PutValue()));
-            } else if (args.IsGet()) {
+            }
+            else if (args.IsGet())
+            {
                 args.Return(SpanText(doc, span_.start, span_.end));
-            } else {
+            }
+            else
+            {
                 return false;
             }
             return true;
         case kDispStart:
         case kDispEnd:
             return Position(doc, id == kDispStart, args);
-        case kDispInsertAfter: {
-            if (!args.IsMethod()) return false;
+        case kDispInsertAfter:
+        {
+            if (!args.IsMethod())
+                return false;
             // Text goes in before the final paragraph mark at the latest.
             long at = std::min(span_.end, doc.Length() - 1);
             long end = InsertText(doc, at, at, args.String(0));
@@ -76,24 +95,29 @@ protected:
             return true;
         }
         case kDispWholeStory:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             span_.start = 0;
             span_.end = doc.Length();
             return true;
         case kDispStoryLength:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(doc.Length());
             return true;
         case kDispCopyAsPicture:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             CopyAsPicture(doc);
             return true;
         case kDispHyperlinks:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewHyperlinks(app_, doc_, span_.start, span_.end));
             return true;
         case kDispParagraphs:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewParagraphs(app_, doc_, span_.start, span_.end));
             return true;
         default:
@@ -105,7 +129,8 @@ private:
     bool Position(const WordDocument& doc, bool start, CallArgs& args)
     {
         long& position = start ? span_.start : span_.end;
-        if (args.IsGet()) {
+        if (args.IsGet())
+        {
             args.Return(position);
             return true;
         }
@@ -122,7 +147,8 @@ private:
         HENHMETAFILE picture = DrawToMetafile(doc, span_.start, span_.end);
         if (!picture)
             ThrowWordError(L"The picture could not be made.");
-        if (!OpenClipboard(nullptr)) {
+        if (!OpenClipboard(nullptr))
+        {
             DeleteEnhMetaFile(picture);
             ThrowWordError(L"The clipboard is in use by another application.");
         }
@@ -137,7 +163,7 @@ private:
     TextSpan span_;
 };
 
-}  // namespace
+}   // namespace
 
 IDispatch* NewRange(const AppPtr& app, const DocumentPtr& doc, long start, long end)
 {

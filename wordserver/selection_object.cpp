@@ -6,9 +6,11 @@
 
 #include "text_editing.h"
 
-namespace {
+namespace
+{
 
-enum SelectionDispId : DISPID {
+enum SelectionDispId : DISPID
+{
     kDispText = 0,
     kDispStart = 3,
     kDispEnd = 4,
@@ -24,14 +26,29 @@ enum SelectionDispId : DISPID {
 };
 
 // Units of the moves.
-enum MoveUnit : long { kUnitCharacter = 1, kUnitStory = 6 };
+enum MoveUnit : long
+{
+    kUnitCharacter = 1,
+    kUnitStory = 6
+};
 
 const MemberName kNames[] = {
-    {L"Text", kDispText}, {L"Start", kDispStart}, {L"End", kDispEnd}, {L"Paragraphs", kDispParagraphs},
-    {L"MoveStart", kDispMoveStart}, {L"InsertFile", kDispInsertFile}, {L"Range", kDispRange},
-    {L"InlineShapes", kDispInlineShapes}, {L"MoveLeft", kDispMoveLeft}, {L"MoveRight", kDispMoveRight},
-    {L"TypeText", kDispTypeText}, {L"TypeParagraph", kDispTypeParagraph},
-    {L"Application", kDispApplication}, {L"Creator", kDispCreator}, {L"Parent", kDispParent}, {nullptr, 0},
+    {L"Text", kDispText},
+    {L"Start", kDispStart},
+    {L"End", kDispEnd},
+    {L"Paragraphs", kDispParagraphs},
+    {L"MoveStart", kDispMoveStart},
+    {L"InsertFile", kDispInsertFile},
+    {L"Range", kDispRange},
+    {L"InlineShapes", kDispInlineShapes},
+    {L"MoveLeft", kDispMoveLeft},
+    {L"MoveRight", kDispMoveRight},
+    {L"TypeText", kDispTypeText},
+    {L"TypeParagraph", kDispTypeParagraph},
+    {L"Application", kDispApplication},
+    {L"Creator", kDispCreator},
+    {L"Parent", kDispParent},
+    {nullptr, 0},
 };
 
 // How many characters a move of count units covers; only characters and the whole story move.
@@ -59,15 +76,21 @@ protected:
         WordDocument& doc = *Alive(doc_);
         TextSpan& sel = doc.selection;
         doc.Clamp(sel);
-        switch (id) {
+        switch (id)
+        {
         case kDispText:
-            if (args.IsPut()) {
+            if (args.IsPut())
+            {
                 long end = InsertText(doc, sel.start, sel.end, CallArgs::ToString(args.PutValue()));
                 sel.end = end;
-            } else if (args.IsGet()) {
+            }
+            else if (args.IsGet())
+            {
                 // A collapsed selection reads the character after it, as Word's does.
                 args.Return(SpanText(doc, sel.start, sel.start == sel.end ? sel.start + 1 : sel.end));
-            } else {
+            }
+            else
+            {
                 return false;
             }
             return true;
@@ -75,29 +98,36 @@ protected:
         case kDispEnd:
             return Position(doc, id == kDispStart ? sel.start : sel.end, args);
         case kDispTypeText:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             Collapse(sel, InsertText(doc, sel.start, sel.end, args.String(0)));
             return true;
         case kDispTypeParagraph:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             Collapse(sel, InsertText(doc, sel.start, sel.end, std::wstring(1, WordDocument::kParagraphMark)));
             return true;
         case kDispInsertFile:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             Collapse(sel, InsertFile(doc, sel.start, sel.end, args.String(0)));
             return true;
         case kDispMoveRight:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             args.Return(MoveRight(doc, sel, UnitCount(args.Long(0, kUnitCharacter), args.Long(1, 1), doc.Length()),
                                   args.Bool(2, false)));
             return true;
         case kDispMoveLeft:
-            if (!args.IsMethod()) return false;
+            if (!args.IsMethod())
+                return false;
             args.Return(MoveLeft(sel, UnitCount(args.Long(0, kUnitCharacter), args.Long(1, 1), doc.Length()),
                                  args.Bool(2, false)));
             return true;
-        case kDispMoveStart: {
-            if (!args.IsMethod()) return false;
+        case kDispMoveStart:
+        {
+            if (!args.IsMethod())
+                return false;
             long count = UnitCount(args.Long(0, kUnitCharacter), args.Long(1, 1), doc.Length());
             long before = sel.start;
             sel.start = std::clamp(sel.start + count, 0L, doc.Length());
@@ -106,15 +136,18 @@ protected:
             return true;
         }
         case kDispRange:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewRange(app_, doc_, sel.start, sel.end));
             return true;
         case kDispParagraphs:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewParagraphs(app_, doc_, sel.start, sel.end));
             return true;
         case kDispInlineShapes:
-            if (!args.IsGet()) return false;
+            if (!args.IsGet())
+                return false;
             args.Return(NewInlineShapes(app_, doc_, sel.start, sel.end, true));
             return true;
         default:
@@ -127,14 +160,19 @@ private:
 
     bool Position(WordDocument& doc, long& position, CallArgs& args)
     {
-        if (args.IsGet()) {
+        if (args.IsGet())
+        {
             args.Return(position);
-        } else if (args.IsPut()) {
+        }
+        else if (args.IsPut())
+        {
             position = std::clamp(CallArgs::ToLong(args.PutValue()), 0L, doc.Length());
             TextSpan& sel = doc.selection;
             if (sel.start > sel.end)
                 (&position == &sel.start ? sel.end : sel.start) = position;
-        } else {
+        }
+        else
+        {
             return false;
         }
         return true;
@@ -147,12 +185,14 @@ private:
         if (count < 0)
             return -MoveLeft(sel, -count, extend);
         long before = sel.end;
-        if (extend) {
+        if (extend)
+        {
             sel.end = std::min(sel.end + count, doc.Length());
             return sel.end - before;
         }
         long moved = 0;
-        if (sel.start != sel.end && count > 0) {
+        if (sel.start != sel.end && count > 0)
+        {
             sel.start = sel.end;
             moved = 1;
             --count;
@@ -166,12 +206,14 @@ private:
     static long MoveLeft(TextSpan& sel, long count, bool extend)
     {
         long before = sel.start;
-        if (extend) {
+        if (extend)
+        {
             sel.start = std::max(0L, sel.start - count);
             return before - sel.start;
         }
         long moved = 0;
-        if (sel.start != sel.end && count > 0) {
+        if (sel.start != sel.end && count > 0)
+        {
             sel.end = sel.start;
             moved = 1;
             --count;
@@ -186,7 +228,7 @@ private:
     DocumentPtr doc_;
 };
 
-}  // namespace
+}   // namespace
 
 IDispatch* NewSelection(const AppPtr& app, const DocumentPtr& doc)
 {

@@ -7,7 +7,8 @@
 // {000209FF-0000-0000-C000-000000000046}
 const CLSID CLSID_WordApplication = {0x000209FF, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-namespace {
+namespace
+{
 
 const wchar_t kProgId[] = L"Word.Application";
 const wchar_t kClassId[] = L"{000209FF-0000-0000-C000-000000000046}";
@@ -19,7 +20,7 @@ bool SetDefault(const std::wstring& key, const std::wstring& value)
                         static_cast<DWORD>(value.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-}  // namespace
+}   // namespace
 
 bool RegisterServer()
 {

@@ -10,7 +10,8 @@ std::wstring TypedText(const std::wstring& text)
 {
     std::wstring out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size(); ++i)
+    {
         if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
             continue;
         out.push_back(text[i] == L'\n' ? WordDocument::kParagraphMark : text[i]);

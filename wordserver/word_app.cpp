@@ -38,10 +38,18 @@ bool CommonCall(DISPID id, CallArgs& args, const AppPtr& app, const std::functio
 {
     if (!args.IsGet())
         return false;
-    switch (id) {
-    case kDispCreator: args.Return(kWordCreator); return true;
-    case kDispApplication: args.Return(NewApplication(app)); return true;
-    case kDispParent: args.Return(parent ? parent() : NewApplication(app)); return true;
-    default: return false;
+    switch (id)
+    {
+    case kDispCreator:
+        args.Return(kWordCreator);
+        return true;
+    case kDispApplication:
+        args.Return(NewApplication(app));
+        return true;
+    case kDispParent:
+        args.Return(parent ? parent() : NewApplication(app));
+        return true;
+    default:
+        return false;
     }
 }

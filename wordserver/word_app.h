@@ -11,7 +11,8 @@
 #include "word_document.h"
 
 // Word's dispatch ids that every object answers.
-enum CommonDispId : DISPID {
+enum CommonDispId : DISPID
+{
     kDispApplication = 1000,
     kDispCreator = 1001,
     kDispParent = 1002,
@@ -22,12 +23,13 @@ const long kWordCreator = 0x4D535744;
 extern const wchar_t kAdobePdfPrinter[];
 extern const wchar_t kPdfQueue[];
 
-struct WordApp {
+struct WordApp
+{
     std::vector<DocumentPtr> documents;   // in the order they were opened
     DocumentPtr active;
     std::wstring activePrinter;
     bool visible = false;
-    int nextNumber = 1;                   // of the next new "Document<n>"
+    int nextNumber = 1;   // of the next new "Document<n>"
 
     // The active document; an error when no document is open.
     DocumentPtr Active() const;
@@ -42,8 +44,7 @@ const DocumentPtr& Alive(const DocumentPtr& doc);
 
 // Answers Application, Creator and Parent; false for any other id.
 // The parent is made only when asked for; without one it is the application.
-bool CommonCall(DISPID id, CallArgs& args, const AppPtr& app,
-                const std::function<IDispatch*()>& parent = nullptr);
+bool CommonCall(DISPID id, CallArgs& args, const AppPtr& app, const std::function<IDispatch*()>& parent = nullptr);
 
 IDispatch* NewApplication(const AppPtr& app);
 IDispatch* NewDocuments(const AppPtr& app);

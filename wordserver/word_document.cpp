@@ -62,14 +62,16 @@ void WordDocument::Splice(long start, long end, const std::wstring& text, const 
     tags_.insert(tags_.begin() + start, tags.begin(), tags.end());
     long inserted = static_cast<long>(text.size());
     long delta = inserted - (end - start);
-    auto move = [&](long p) {
+    auto move = [&](long p)
+    {
         if (p <= start)
             return p;
         if (p >= end)
             return p + delta;
         return start + inserted;
     };
-    for (TextSpan* span : spans_) {
+    for (TextSpan* span : spans_)
+    {
         span->start = move(span->start);
         span->end = move(span->end);
     }

@@ -8,27 +8,31 @@
 
 #include "zip_package.h"
 
-struct DocPicture {
-    ByteVector bytes;          // the image file as it was read
-    std::wstring extension;    // "png", "jpeg", "gif", "bmp"
-    long widthEmu = 0;         // shown size, English metric units (914,400 an inch)
+struct DocPicture
+{
+    ByteVector bytes;         // the image file as it was read
+    std::wstring extension;   // "png", "jpeg", "gif", "bmp"
+    long widthEmu = 0;        // shown size, English metric units (914,400 an inch)
     long heightEmu = 0;
 };
 
-struct DocLink {
+struct DocLink
+{
     std::wstring address;
     std::wstring subAddress;
 };
 
 // What a tagged character stands for: one picture, or part of a hyperlink's text.
-struct DocObject {
+struct DocObject
+{
     bool isPicture = false;
     DocPicture picture;
     DocLink link;
 };
 
 // Two positions that follow the edits of their document, as a Word range does.
-struct TextSpan {
+struct TextSpan
+{
     long start = 0;
     long end = 0;
 };

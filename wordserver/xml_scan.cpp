@@ -5,15 +5,19 @@
 
 #include <shlwapi.h>
 
-namespace {
+namespace
+{
 
 using CreateXmlReaderFn = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
 
 CreateXmlReaderFn ReaderFactory()
 {
-    static CreateXmlReaderFn factory = [] {
+    static CreateXmlReaderFn factory = []
+    {
         HMODULE module = LoadLibraryW(L"xmllite.dll");
-        return module ? reinterpret_cast<CreateXmlReaderFn>(reinterpret_cast<void*>(GetProcAddress(module, "CreateXmlReader"))) : nullptr;
+        return module ? reinterpret_cast<CreateXmlReaderFn>(
+                            reinterpret_cast<void*>(GetProcAddress(module, "CreateXmlReader")))
+                      : nullptr;
     }();
     return factory;
 }
@@ -26,12 +30,13 @@ std::wstring Current(IXmlReader* reader, bool ns)
     return SUCCEEDED(hr) && text ? std::wstring(text, length) : std::wstring();
 }
 
-}  // namespace
+}   // namespace
 
 std::wstring Attribute(IXmlReader* reader, const wchar_t* name, const wchar_t* ns)
 {
     std::wstring value;
-    if (reader->MoveToAttributeByName(name, ns) == S_OK) {
+    if (reader->MoveToAttributeByName(name, ns) == S_OK)
+    {
         const wchar_t* text = nullptr;
         UINT length = 0;
         if (SUCCEEDED(reader->GetValue(&text, &length)) && text)
@@ -48,7 +53,8 @@ bool ScanXml(const ByteVector& xml, XmlEvents& events)
         return false;
     IStream* stream = SHCreateMemStream(xml.data(), static_cast<UINT>(xml.size()));
     IXmlReader* reader = nullptr;
-    if (!stream || FAILED(factory(IID_IXmlReader, reinterpret_cast<void**>(&reader), nullptr))) {
+    if (!stream || FAILED(factory(IID_IXmlReader, reinterpret_cast<void**>(&reader), nullptr)))
+    {
         if (stream)
             stream->Release();
         return false;
@@ -56,9 +62,12 @@ bool ScanXml(const ByteVector& xml, XmlEvents& events)
     bool ok = SUCCEEDED(reader->SetInput(stream));
     XmlNodeType type;
     HRESULT hr = S_OK;
-    while (ok && (hr = reader->Read(&type)) == S_OK) {
-        switch (type) {
-        case XmlNodeType_Element: {
+    while (ok && (hr = reader->Read(&type)) == S_OK)
+    {
+        switch (type)
+        {
+        case XmlNodeType_Element:
+        {
             bool empty = reader->IsEmptyElement();
             std::wstring ns = Current(reader, true), name = Current(reader, false);
             events.Start(ns, name, reader);
@@ -71,7 +80,8 @@ bool ScanXml(const ByteVector& xml, XmlEvents& events)
             break;
         case XmlNodeType_Text:
         case XmlNodeType_Whitespace:
-        case XmlNodeType_CDATA: {
+        case XmlNodeType_CDATA:
+        {
             const wchar_t* text = nullptr;
             UINT length = 0;
             if (SUCCEEDED(reader->GetValue(&text, &length)) && text)

@@ -3,7 +3,8 @@
 
 #include <zlib.h>
 
-namespace {
+namespace
+{
 
 const uint32_t kLocalSignature = 0x04034b50;
 const uint32_t kCentralSignature = 0x02014b50;
@@ -21,13 +22,27 @@ const uint32_t kLargestEntry = 512u << 20;
 const uint16_t kDosDate = ((2020 - 1980) << 9) | (1 << 5) | 1;
 const uint16_t kDosTime = 0;
 
-uint16_t Read16(const ByteVector& b, size_t at) { return static_cast<uint16_t>(b[at] | (b[at + 1] << 8)); }
-uint32_t Read32(const ByteVector& b, size_t at) { return Read16(b, at) | (static_cast<uint32_t>(Read16(b, at + 2)) << 16); }
+uint16_t Read16(const ByteVector& b, size_t at)
+{
+    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
+}
+uint32_t Read32(const ByteVector& b, size_t at)
+{
+    return Read16(b, at) | (static_cast<uint32_t>(Read16(b, at + 2)) << 16);
+}
 
-void Put16(ByteVector& b, uint16_t v) { b.push_back(v & 0xFF); b.push_back(v >> 8); }
-void Put32(ByteVector& b, uint32_t v) { Put16(b, v & 0xFFFF); Put16(b, v >> 16); }
+void Put16(ByteVector& b, uint16_t v)
+{
+    b.push_back(v & 0xFF);
+    b.push_back(v >> 8);
+}
+void Put32(ByteVector& b, uint32_t v)
+{
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
 
-}  // namespace
+}   // namespace
 
 bool ZipReader::Load(const ByteVector& archive)
 {
@@ -39,15 +54,21 @@ bool ZipReader::Load(const ByteVector& archive)
     size_t lowest = archive.size() > 0xFFFF + kEndRecordSize ? archive.size() - 0xFFFF - kEndRecordSize : 0;
     size_t end = archive.size() - kEndRecordSize + 1;
     bool found = false;
-    while (end-- > lowest) {
-        if (Read32(archive, end) == kEndSignature) { found = true; break; }
+    while (end-- > lowest)
+    {
+        if (Read32(archive, end) == kEndSignature)
+        {
+            found = true;
+            break;
+        }
     }
     if (!found)
         return false;
     uint16_t count = Read16(archive, end + 10);
     uint32_t directory = Read32(archive, end + 16);
     size_t at = directory;
-    for (uint16_t i = 0; i < count; ++i) {
+    for (uint16_t i = 0; i < count; ++i)
+    {
         if (at + kCentralHeaderSize > archive.size() || Read32(archive, at) != kCentralSignature)
             return false;
         Entry e;
@@ -82,11 +103,14 @@ bool ZipReader::Extract(const std::string& name, ByteVector& out) const
     size_t data = at + kLocalHeaderSize + Read16(archive, at + 26) + Read16(archive, at + 28);
     if (data > archive.size() || e.compressedSize > archive.size() - data || e.size > kLargestEntry)
         return false;
-    if (e.method == kStored) {
+    if (e.method == kStored)
+    {
         if (e.compressedSize != e.size)
             return false;
         out.assign(archive.begin() + data, archive.begin() + data + e.size);
-    } else if (e.method == kDeflated) {
+    }
+    else if (e.method == kDeflated)
+    {
         out.resize(e.size);
         z_stream z = {};
         if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
@@ -100,7 +124,9 @@ bool ZipReader::Extract(const std::string& name, ByteVector& out) const
         inflateEnd(&z);
         if (!whole)
             return false;
-    } else {
+    }
+    else
+    {
         return false;
     }
     return crc32(0, out.data(), static_cast<uInt>(out.size())) == e.crc;
@@ -146,7 +172,8 @@ void ZipWriter::Add(const std::string& name, const ByteVector& data)
 ByteVector ZipWriter::Finish()
 {
     uint32_t directory = static_cast<uint32_t>(out_.size());
-    for (const Entry& e : entries_) {
+    for (const Entry& e : entries_)
+    {
         Put32(out_, kCentralSignature);
         Put16(out_, kVersion);
         Put16(out_, kVersion);
@@ -158,11 +185,11 @@ ByteVector ZipWriter::Finish()
         Put32(out_, e.compressedSize);
         Put32(out_, e.size);
         Put16(out_, static_cast<uint16_t>(e.name.size()));
-        Put16(out_, 0);  // extra
-        Put16(out_, 0);  // comment
-        Put16(out_, 0);  // disk
-        Put16(out_, 0);  // internal attributes
-        Put32(out_, 0);  // external attributes
+        Put16(out_, 0);   // extra
+        Put16(out_, 0);   // comment
+        Put16(out_, 0);   // disk
+        Put16(out_, 0);   // internal attributes
+        Put32(out_, 0);   // external attributes
         Put32(out_, e.offset);
         out_.insert(out_.end(), e.name.begin(), e.name.end());
     }

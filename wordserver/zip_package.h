@@ -20,7 +20,8 @@ public:
     bool Extract(const std::string& name, ByteVector& out) const;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         uint16_t method;
         uint32_t crc;
         uint32_t compressedSize;
@@ -40,7 +41,8 @@ public:
     ByteVector Finish();
 
 private:
-    struct Entry {
+    struct Entry
+    {
         std::string name;
         uint32_t crc;
         uint32_t compressedSize;

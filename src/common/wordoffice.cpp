@@ -46,12 +46,17 @@ void CWordOffice::Report(COleDispatchException* e)
 
 int CWordOffice::Guarded(const std::function<int()>& steps)
 {
-    try {
+    try
+    {
         return steps();
-    } catch (COleDispatchException* e) {
+    }
+    catch (COleDispatchException* e)
+    {
         Report(e);
         e->Delete();
-    } catch (COleException* e) {
+    }
+    catch (COleException* e)
+    {
         wordoffice::ShowMessage(e->GetErrorText());
         e->Delete();
     }
@@ -60,13 +65,18 @@ int CWordOffice::Guarded(const std::function<int()>& steps)
 
 LPDISPATCH CWordOffice::TryGet(const std::function<LPDISPATCH()>& get)
 {
-    try {
+    try
+    {
         return get();
-    } catch (COleDispatchException* e) {
+    }
+    catch (COleDispatchException* e)
+    {
         if (wordoffice::ServerIsGone(e->m_scError))
             ReleaseAll();
         e->Delete();
-    } catch (COleException* e) {
+    }
+    catch (COleException* e)
+    {
         e->Delete();
     }
     return nullptr;
@@ -76,9 +86,11 @@ int CWordOffice::CreateApp()
 {
     if (m_wdApp.m_lpDispatch)
         return 1;
-    try {
+    try
+    {
         COleException error;
-        if (!m_wdApp.CreateDispatch(kProgId, &error)) {
+        if (!m_wdApp.CreateDispatch(kProgId, &error))
+        {
             CLSID clsid;
             if (FAILED(CLSIDFromProgID(kProgId, &clsid)))
                 ::MessageBoxW(nullptr, L"CLSIDFromProgID() 函數調用失敗！", L"錯誤", MB_SYSTEMMODAL | MB_ICONSTOP);
@@ -88,13 +100,19 @@ int CWordOffice::CreateApp()
         }
         m_strVersion = m_wdApp.GetVersion();
         return 1;
-    } catch (COleDispatchException* e) {
+    }
+    catch (COleDispatchException* e)
+    {
         TRACE(L"%s(%d): OLE Execption caught: SCODE = %x", kSourceName, __LINE__, static_cast<unsigned>(e->m_scError));
         e->Delete();
-    } catch (COleException* e) {
+    }
+    catch (COleException* e)
+    {
         TRACE(L"%s(%d): OLE Execption caught: SCODE = %x", kSourceName, __LINE__, static_cast<unsigned>(e->m_sc));
         e->Delete();
-    } catch (...) {
+    }
+    catch (...)
+    {
         TRACE(L"unknown error");
     }
     m_wdApp.ReleaseDispatch();
@@ -106,7 +124,8 @@ int CWordOffice::CreateDocuments()
     if (!CreateApp())
         return 0;
     m_wdDocs.AttachDispatch(TryGet([this] { return m_wdApp.GetDocuments(); }));
-    if (!m_wdDocs.m_lpDispatch) {
+    if (!m_wdDocs.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Documents創建失敗!");
         return 0;
     }
@@ -116,19 +135,22 @@ int CWordOffice::CreateDocuments()
 int CWordOffice::AttachDocumentParts(LPDISPATCH pDocument)
 {
     m_wdDoc.AttachDispatch(pDocument ? pDocument : TryGet([this] { return m_wdApp.GetActiveDocument(); }));
-    if (!m_wdDoc.m_lpDispatch) {
+    if (!m_wdDoc.m_lpDispatch)
+    {
         m_wdSel.ReleaseDispatch();
         m_wdRange.ReleaseDispatch();
         wordoffice::ShowMessage(L"Document獲取失敗!");
         return 0;
     }
     m_wdSel.AttachDispatch(TryGet([this] { return m_wdApp.GetSelection(); }));
-    if (!m_wdSel.m_lpDispatch) {
+    if (!m_wdSel.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Select獲取失敗!");
         return 0;
     }
     m_wdRange.AttachDispatch(TryGet([this] { return m_wdDoc.Range(&m_vOptional, &m_vOptional); }));
-    if (!m_wdRange.m_lpDispatch) {
+    if (!m_wdRange.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Range獲取失敗!");
         return 0;
     }
@@ -137,14 +159,17 @@ int CWordOffice::AttachDocumentParts(LPDISPATCH pDocument)
 
 int CWordOffice::CreateDocument()
 {
-    if (!m_wdDocs.m_lpDispatch) {
+    if (!m_wdDocs.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Documents為空!");
         return 0;
     }
-    return Guarded([this] {
-        _Document1 added(m_wdDocs.Add(&m_vOptional, &m_vOptional, &m_vOptional, &m_vOptional));
-        return AttachDocumentParts(nullptr);
-    });
+    return Guarded(
+        [this]
+        {
+            _Document1 added(m_wdDocs.Add(&m_vOptional, &m_vOptional, &m_vOptional, &m_vOptional));
+            return AttachDocumentParts(nullptr);
+        });
 }
 
 int CWordOffice::Create()
@@ -154,14 +179,14 @@ int CWordOffice::Create()
 
 int CWordOffice::OpenDocument(const CString& strPath)
 {
-    if (!m_wdDocs.m_lpDispatch) {
+    if (!m_wdDocs.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Documents為空!");
         return 0;
     }
     wordoffice::TextVariant file(strPath);
-    LPDISPATCH document = m_wdDocs.Open(file, &m_vTrue, &m_vFalse, &m_vFalse, &m_vOptional, &m_vOptional,
-                                        &m_vOptional, &m_vOptional, &m_vOptional, &m_vOptional, &m_vOptional,
-                                        &m_vOptional);
+    LPDISPATCH document = m_wdDocs.Open(file, &m_vTrue, &m_vFalse, &m_vFalse, &m_vOptional, &m_vOptional, &m_vOptional,
+                                        &m_vOptional, &m_vOptional, &m_vOptional, &m_vOptional, &m_vOptional);
     return AttachDocumentParts(document);
 }
 
@@ -172,9 +197,12 @@ int CWordOffice::Open(const CString& strPath)
 
 int CWordOffice::TryOpen(const CString& strPath)
 {
-    try {
+    try
+    {
         return Open(strPath);
-    } catch (COleDispatchException* e) {
+    }
+    catch (COleDispatchException* e)
+    {
         CString text;
         text.Format(L"不能打開文件 %s ", strPath);
         wordoffice::ShowMessage(text);
@@ -187,19 +215,22 @@ int CWordOffice::TryOpen(const CString& strPath)
 
 int CWordOffice::SetActiveDocument(short nIndex)
 {
-    if (!m_wdDocs.m_lpDispatch) {
+    if (!m_wdDocs.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Documents為空!");
         return 0;
     }
-    int result = Guarded([this, nIndex] {
-        VARIANT index;
-        VariantInit(&index);
-        index.vt = VT_I2;
-        index.iVal = nIndex;
-        _Document1 document(m_wdDocs.Item(&index));
-        document.Activate();
-        return AttachDocumentParts(document.DetachDispatch());
-    });
+    int result = Guarded(
+        [this, nIndex]
+        {
+            VARIANT index;
+            VariantInit(&index);
+            index.vt = VT_I2;
+            index.iVal = nIndex;
+            _Document1 document(m_wdDocs.Item(&index));
+            document.Activate();
+            return AttachDocumentParts(document.DetachDispatch());
+        });
     HideApp();
     return result;
 }
@@ -208,59 +239,72 @@ int CWordOffice::ShowApp()
 {
     if (!m_wdApp.m_lpDispatch)
         return 0;
-    return Guarded([this] {
-        m_wdApp.SetVisible(TRUE);
-        return 1;
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdApp.SetVisible(TRUE);
+            return 1;
+        });
 }
 
 int CWordOffice::HideApp()
 {
     if (!m_wdApp.m_lpDispatch)
         return 0;
-    return Guarded([this] {
-        m_wdApp.SetVisible(FALSE);
-        return 1;
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdApp.SetVisible(FALSE);
+            return 1;
+        });
 }
 
 int CWordOffice::SaveDocument()
 {
-    if (!m_wdDoc.m_lpDispatch) {
+    if (!m_wdDoc.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Document獲取失敗!");
         return 0;
     }
-    return Guarded([this] {
-        m_wdDoc.Save();
-        return 1;
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdDoc.Save();
+            return 1;
+        });
 }
 
 int CWordOffice::SaveDocumentAs(const CString& strPath)
 {
-    if (!m_wdDoc.m_lpDispatch) {
+    if (!m_wdDoc.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Document獲取失敗!");
         return 0;
     }
-    return Guarded([this, &strPath] {
-        wordoffice::TextVariant file(strPath);
-        VARIANT* o = &m_vOptional;
-        m_wdDoc.SaveAs(file, o, o, o, o, o, o, o, o, o, o);
-        return 1;
-    });
+    return Guarded(
+        [this, &strPath]
+        {
+            wordoffice::TextVariant file(strPath);
+            VARIANT* o = &m_vOptional;
+            m_wdDoc.SaveAs(file, o, o, o, o, o, o, o, o, o, o);
+            return 1;
+        });
 }
 
 int CWordOffice::CloseDocument()
 {
-    if (!m_wdDoc.m_lpDispatch) {
+    if (!m_wdDoc.m_lpDispatch)
+    {
         wordoffice::ShowMessage(L"Document獲取失敗!");
         return 0;
     }
-    return Guarded([this] {
-        m_wdDoc.Close(&m_vFalse, &m_vTrue, &m_vFalse);
-        m_wdDoc.ReleaseDispatch();
-        return AttachDocumentParts(nullptr);
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdDoc.Close(&m_vFalse, &m_vTrue, &m_vFalse);
+            m_wdDoc.ReleaseDispatch();
+            return AttachDocumentParts(nullptr);
+        });
 }
 
 int CWordOffice::CloseApp()
@@ -268,10 +312,12 @@ int CWordOffice::CloseApp()
     if (!m_wdApp.m_lpDispatch)
         return 0;
     int saved = m_wdDoc.m_lpDispatch ? SaveDocument() : 1;
-    int quit = Guarded([this] {
-        m_wdApp.Quit(&m_vFalse, &m_vTrue, &m_vFalse);
-        return 1;
-    });
+    int quit = Guarded(
+        [this]
+        {
+            m_wdApp.Quit(&m_vFalse, &m_vTrue, &m_vFalse);
+            return 1;
+        });
     ReleaseAll();
     return saved && quit;
 }
@@ -280,16 +326,20 @@ int CWordOffice::CloseFile()
 {
     int closed = 1;
     if (m_wdDoc.m_lpDispatch)
-        closed = Guarded([this] {
-            m_wdDoc.Close(&m_vFalse, &m_vTrue, &m_vFalse);
-            return 1;
-        });
+        closed = Guarded(
+            [this]
+            {
+                m_wdDoc.Close(&m_vFalse, &m_vTrue, &m_vFalse);
+                return 1;
+            });
     int quit = 1;
     if (m_wdApp.m_lpDispatch)
-        quit = Guarded([this] {
-            m_wdApp.Quit(&m_vOptional, &m_vOptional, &m_vOptional);
-            return 1;
-        });
+        quit = Guarded(
+            [this]
+            {
+                m_wdApp.Quit(&m_vOptional, &m_vOptional, &m_vOptional);
+                return 1;
+            });
     ReleaseAll();
     return closed && quit;
 }
@@ -298,10 +348,12 @@ int CWordOffice::Clear()
 {
     int quit = 1;
     if (m_wdApp.m_lpDispatch)
-        quit = Guarded([this] {
-            m_wdApp.Quit(&m_vFalse, &m_vTrue, &m_vFalse);
-            return 1;
-        });
+        quit = Guarded(
+            [this]
+            {
+                m_wdApp.Quit(&m_vFalse, &m_vTrue, &m_vFalse);
+                return 1;
+            });
     ReleaseAll();
     return quit;
 }

@@ -17,7 +17,8 @@ int CWordOffice::FileAvailable(const CString& strPath)
         return 1;
     // Opening without sharing fails only while another program has the file open.
     HANDLE file = CreateFileW(strPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
+    if (file != INVALID_HANDLE_VALUE)
+    {
         CloseHandle(file);
         return 1;
     }
@@ -46,9 +47,11 @@ int CWordOffice::DeleteFileW(const CString& strPath)
 static void WaitPumping(clock_t ticks)
 {
     clock_t start = clock();
-    while (clock() - start < ticks) {
+    while (clock() - start < ticks)
+    {
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -61,21 +64,25 @@ int CWordOffice::PrintToPDF()
     if (!m_wdApp.m_lpDispatch)
         return 0;
     CString printer;
-    if (!Guarded([this, &printer] {
-            printer = m_wdApp.GetActivePrinter();
-            m_wdApp.SetActivePrinter(kPdfPrinter);
-            return 1;
-        }))
+    if (!Guarded(
+            [this, &printer]
+            {
+                printer = m_wdApp.GetActivePrinter();
+                m_wdApp.SetActivePrinter(kPdfPrinter);
+                return 1;
+            }))
         return 0;
-    int printed = Guarded([this] {
-        VARIANT copies;
-        VariantInit(&copies);
-        copies.vt = VT_I2;
-        copies.iVal = kOneCopy;
-        VARIANT* o = &m_vOptional;
-        m_wdApp.PrintOut(&m_vTrue, o, o, o, o, o, o, &copies, o, o, &m_vFalse, o, o, o, o, o, o, o, o);
-        return 1;
-    });
+    int printed = Guarded(
+        [this]
+        {
+            VARIANT copies;
+            VariantInit(&copies);
+            copies.vt = VT_I2;
+            copies.iVal = kOneCopy;
+            VARIANT* o = &m_vOptional;
+            m_wdApp.PrintOut(&m_vTrue, o, o, o, o, o, o, &copies, o, o, &m_vFalse, o, o, o, o, o, o, o, o);
+            return 1;
+        });
     if (printed)
         WaitPumping(kPrintWaitTicks);
     if (!m_wdApp.m_lpDispatch)
@@ -83,9 +90,11 @@ int CWordOffice::PrintToPDF()
     // With no printer to go back to, "Adobe PDF" stays.
     if (printer.IsEmpty())
         return printed;
-    int restored = Guarded([this, &printer] {
-        m_wdApp.SetActivePrinter(printer);
-        return 1;
-    });
+    int restored = Guarded(
+        [this, &printer]
+        {
+            m_wdApp.SetActivePrinter(printer);
+            return 1;
+        });
     return printed && restored;
 }

@@ -28,7 +28,8 @@ int CWordOffice::WalkMarkers(const std::function<int(const CString& strName, int
 {
     if (!m_wdSel.m_lpDispatch || !m_wdRange.m_lpDispatch)
         return -1;
-    try {
+    try
+    {
         VARIANT character = LongVariant(wdCharacter);
         VARIANT story = LongVariant(wdStory);
         VARIANT one = LongVariant(1);
@@ -37,12 +38,14 @@ int CWordOffice::WalkMarkers(const std::function<int(const CString& strName, int
         long position = 0;
         int markerLength = 0;   // characters of the open marker so far; 0: none open
         // The final paragraph mark is not walked.
-        while (position < length - 1) {
+        while (position < length - 1)
+        {
             m_wdSel.MoveRight(&character, &one, &m_vTrue);
             CString ch = m_wdSel.GetText();
             m_wdSel.MoveRight(&character, &one, &m_vFalse);
             ++position;
-            if (ch == L"<") {
+            if (ch == L"<")
+            {
                 markerLength = 1;
                 continue;
             }
@@ -67,11 +70,15 @@ int CWordOffice::WalkMarkers(const std::function<int(const CString& strName, int
             markerLength = 0;
         }
         return 0;
-    } catch (COleDispatchException* e) {
+    }
+    catch (COleDispatchException* e)
+    {
         if (wordoffice::ServerIsGone(e->m_scError))
             ReleaseAll();
         e->Delete();
-    } catch (COleException* e) {
+    }
+    catch (COleException* e)
+    {
         e->Delete();
     }
     return -1;
@@ -79,22 +86,23 @@ int CWordOffice::WalkMarkers(const std::function<int(const CString& strName, int
 
 int CWordOffice::FindLabel(const CString& strLabel)
 {
-    return WalkMarkers([&strLabel](const CString& strName, int nLength) {
-               return strName == strLabel ? kStopWalk : nLength;
-           }) == 1;
+    return WalkMarkers([&strLabel](const CString& strName, int nLength)
+                       { return strName == strLabel ? kStopWalk : nLength; }) == 1;
 }
 
 CString CWordOffice::MarkerValue(const CString& strName, CfField* pField, int nCount, char* pRecord, BOOL& bKnown)
 {
     bKnown = TRUE;
     CString value;
-    if (strName == kCurrentTime) {
+    if (strName == kCurrentTime)
+    {
         CTime now = CTime::GetCurrentTime();
         value.Format(L"%04ld年%02ld月%02ld日", static_cast<long>(now.GetYear()), static_cast<long>(now.GetMonth()),
                      static_cast<long>(now.GetDay()));
         return value;
     }
-    for (int i = 0; pField && i < nCount; ++i) {
+    for (int i = 0; pField && i < nCount; ++i)
+    {
         const CfField& field = pField[i];
         if (!field.pszName || strName.CompareNoCase(field.pszName) != 0)
             continue;
@@ -117,24 +125,28 @@ CString CWordOffice::MarkerValue(const CString& strName, CfField* pField, int nC
 int CWordOffice::Fill(const CString& strSource, CfField* pField, int nCount, char* pRecord)
 {
     ASSERT(pRecord != nullptr || nCount == 0);
-    int walked = WalkMarkers([&](const CString& strName, int nLength) {
-        BOOL known = FALSE;
-        CString value = MarkerValue(strName, pField, nCount, pRecord, known);
-        if (!known) {
-            CString text;
-            text.Format(L"不能识别%s", strName);
-            wordoffice::ShowMessage(text);
-            return nLength;
-        }
-        // Line ends become single paragraph marks, so the typed length is known.
-        value.Replace(L"\r\n", L"\r");
-        value.Replace(L'\n', L'\r');
-        if (value.IsEmpty())
-            value = kEmptyValue;
-        m_wdSel.TypeText(value);
-        return value.GetLength();
-    });
-    if (walked < 0) {
+    int walked = WalkMarkers(
+        [&](const CString& strName, int nLength)
+        {
+            BOOL known = FALSE;
+            CString value = MarkerValue(strName, pField, nCount, pRecord, known);
+            if (!known)
+            {
+                CString text;
+                text.Format(L"不能识别%s", strName);
+                wordoffice::ShowMessage(text);
+                return nLength;
+            }
+            // Line ends become single paragraph marks, so the typed length is known.
+            value.Replace(L"\r\n", L"\r");
+            value.Replace(L'\n', L'\r');
+            if (value.IsEmpty())
+                value = kEmptyValue;
+            m_wdSel.TypeText(value);
+            return value.GetLength();
+        });
+    if (walked < 0)
+    {
         CString text;
         text.Format(L"不能讀取文件 %s ", strSource);
         wordoffice::ShowMessage(text);
@@ -152,10 +164,13 @@ int CWordOffice::FillWordInformation(const CString& strTemplate, CfField* pField
 {
     if (!FileAvailable(strTemplate))
         return 0;
-    try {
+    try
+    {
         if (!Open(strTemplate))
             return 0;
-    } catch (COleDispatchException* e) {
+    }
+    catch (COleDispatchException* e)
+    {
         CString text;
         text.Format(L"不能打開文件 %s \n %s", strTemplate, e->m_strDescription);
         wordoffice::ShowMessage(text);
@@ -172,16 +187,20 @@ int CWordOffice::FillList(CfField*, int, char*, long, long)
     if (!m_wdRange.m_lpDispatch)
         return 0;
     CString text;
-    if (!Guarded([this, &text] {
-            text = m_wdRange.GetText();
-            return 1;
-        }))
+    if (!Guarded(
+            [this, &text]
+            {
+                text = m_wdRange.GetText();
+                return 1;
+            }))
         return 0;
     // Without any marker there is nothing to walk.
     if (text.Find(L'<') < 0 || !FindLabel(kListLabel))
         return 0;
-    return Guarded([this] {
-        m_wdSel.MoveStart(&m_vOptional, &m_vOptional);
-        return 1;
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdSel.MoveStart(&m_vOptional, &m_vOptional);
+            return 1;
+        });
 }

@@ -3,7 +3,8 @@
 
 #include "afxdisp.h"
 
-namespace wordoffice {
+namespace wordoffice
+{
 
 // The one way the writer shows a message: the framework's box, exclamation style.
 void ShowMessage(const CString& strText);
@@ -24,4 +25,4 @@ private:
     VARIANT m_value;
 };
 
-}  // namespace wordoffice
+}   // namespace wordoffice

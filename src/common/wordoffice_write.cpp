@@ -3,7 +3,8 @@
 
 #include "wordoffice_internal.h"
 
-namespace wordoffice {
+namespace wordoffice
+{
 
 void ShowMessage(const CString& strText)
 {
@@ -30,26 +31,30 @@ TextVariant::~TextVariant()
     VariantClear(&m_value);
 }
 
-}  // namespace wordoffice
+}   // namespace wordoffice
 
 int CWordOffice::WriteText(const CString& strText)
 {
     if (!m_wdSel.m_lpDispatch)
         return 0;
-    return Guarded([this, &strText] {
-        m_wdSel.TypeText(strText);
-        return 1;
-    });
+    return Guarded(
+        [this, &strText]
+        {
+            m_wdSel.TypeText(strText);
+            return 1;
+        });
 }
 
 int CWordOffice::NewLine()
 {
     if (!m_wdSel.m_lpDispatch)
         return 0;
-    return Guarded([this] {
-        m_wdSel.TypeParagraph();
-        return 1;
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdSel.TypeParagraph();
+            return 1;
+        });
 }
 
 int CWordOffice::WriteNewLineText(const CString& strText, int nCount)
@@ -64,64 +69,77 @@ int CWordOffice::WriteEndLine(const CString& strText)
 {
     if (!m_wdRange.m_lpDispatch)
         return 0;
-    return Guarded([this, &strText] {
-        m_wdRange.InsertAfter(strText);
-        return 1;
-    });
+    return Guarded(
+        [this, &strText]
+        {
+            m_wdRange.InsertAfter(strText);
+            return 1;
+        });
 }
 
 int CWordOffice::WholeStory()
 {
     if (!m_wdRange.m_lpDispatch)
         return 0;
-    return Guarded([this] {
-        m_wdRange.WholeStory();
-        return 1;
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdRange.WholeStory();
+            return 1;
+        });
 }
 
 int CWordOffice::Copy()
 {
     if (!m_wdRange.m_lpDispatch)
         return 0;
-    return Guarded([this] {
-        m_wdRange.CopyAsPicture();
-        return 1;
-    });
+    return Guarded(
+        [this]
+        {
+            m_wdRange.CopyAsPicture();
+            return 1;
+        });
 }
 
 int CWordOffice::InsertFile(const CString& strPath)
 {
     if (!m_wdSel.m_lpDispatch)
         return 0;
-    return Guarded([this, &strPath] {
-        wordoffice::TextVariant noRange(CString(L""));
-        m_wdSel.InsertFile(strPath, noRange, &m_vFalse, &m_vFalse, &m_vFalse);
-        return 1;
-    });
+    return Guarded(
+        [this, &strPath]
+        {
+            wordoffice::TextVariant noRange(CString(L""));
+            m_wdSel.InsertFile(strPath, noRange, &m_vFalse, &m_vFalse, &m_vFalse);
+            return 1;
+        });
 }
 
 int CWordOffice::InsertShapes(const CString& strPicture)
 {
     if (!m_wdSel.m_lpDispatch)
         return 0;
-    return Guarded([this, &strPicture] {
-        m_wdInlineShapes.AttachDispatch(m_wdSel.GetInlineShapes());
-        m_wdInlineShape.AttachDispatch(m_wdInlineShapes.AddPicture(strPicture, &m_vFalse, &m_vFalse, &m_vOptional));
-        return 1;
-    });
+    return Guarded(
+        [this, &strPicture]
+        {
+            m_wdInlineShapes.AttachDispatch(m_wdSel.GetInlineShapes());
+            m_wdInlineShape.AttachDispatch(m_wdInlineShapes.AddPicture(strPicture, &m_vFalse, &m_vFalse, &m_vOptional));
+            return 1;
+        });
 }
 
 int CWordOffice::InsertHyperlink(const CString& strAddress)
 {
     if (!m_wdSel.m_lpDispatch)
         return 0;
-    return Guarded([this, &strAddress] {
-        Range1 anchor(m_wdSel.GetRange());
-        Hyperlinks links(anchor.GetHyperlinks());
-        wordoffice::TextVariant address(strAddress);
-        wordoffice::TextVariant subAddress(CString(L""));
-        Hyperlink added(links.Add(anchor.m_lpDispatch, address, subAddress, &m_vOptional, &m_vOptional, &m_vOptional));
-        return 1;
-    });
+    return Guarded(
+        [this, &strAddress]
+        {
+            Range1 anchor(m_wdSel.GetRange());
+            Hyperlinks links(anchor.GetHyperlinks());
+            wordoffice::TextVariant address(strAddress);
+            wordoffice::TextVariant subAddress(CString(L""));
+            Hyperlink added(
+                links.Add(anchor.m_lpDispatch, address, subAddress, &m_vOptional, &m_vOptional, &m_vOptional));
+            return 1;
+        });
 }

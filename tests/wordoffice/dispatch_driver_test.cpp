@@ -4,15 +4,18 @@
 
 using namespace wordtest;
 
-namespace {
+namespace
+{
 
 // The status of the dispatch exception that the call throws; S_OK when none.
-template <class Call>
-SCODE FailureOf(Call call, CString* description = nullptr)
+template <class Call> SCODE FailureOf(Call call, CString* description = nullptr)
 {
-    try {
+    try
+    {
         call();
-    } catch (COleDispatchException* e) {
+    }
+    catch (COleDispatchException* e)
+    {
         SCODE sc = e->m_scError;
         if (description)
             *description = e->m_strDescription;
@@ -22,7 +25,15 @@ SCODE FailureOf(Call call, CString* description = nullptr)
     return S_OK;
 }
 
-enum : DISPID { kVersion = 24, kVisible = 23, kActiveDocument = 3, kDocuments = 6, kCreator = 1001, kQuit = 1105 };
+enum : DISPID
+{
+    kVersion = 24,
+    kVisible = 23,
+    kActiveDocument = 3,
+    kDocuments = 6,
+    kCreator = 1001,
+    kQuit = 1105
+};
 
 TEST_F(WordTest, DispatchDriverCallsAndFailures)
 {
@@ -31,7 +42,8 @@ TEST_F(WordTest, DispatchDriverCallsAndFailures)
     EXPECT_FALSE(bad.CreateDispatch(L"No.Such.Application", &error));
     EXPECT_EQ(error.m_sc, CO_E_CLASSSTRING);
     EXPECT_EQ(bad.m_lpDispatch, nullptr);
-    EXPECT_EQ(FailureOf([&] { bad.InvokeHelper(kVersion, DISPATCH_PROPERTYGET, VT_EMPTY, nullptr, nullptr); }), E_POINTER);
+    EXPECT_EQ(FailureOf([&] { bad.InvokeHelper(kVersion, DISPATCH_PROPERTYGET, VT_EMPTY, nullptr, nullptr); }),
+              E_POINTER);
 
     COleDispatchDriver app;
     ASSERT_TRUE(app.CreateDispatch(L"Word.Application", &error));
@@ -53,15 +65,18 @@ TEST_F(WordTest, DispatchDriverCallsAndFailures)
     // Unknown ids and the wrong kind of call: DISP_E_MEMBERNOTFOUND.
     EXPECT_EQ(FailureOf([&] { app.InvokeHelper(9999, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr); }),
               DISP_E_MEMBERNOTFOUND);
-    EXPECT_EQ(FailureOf([&] {
-                  app.InvokeHelper(kVersion, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr,
-                                   reinterpret_cast<const BYTE*>(VTS_BSTR), L"10.0");
-              }),
+    EXPECT_EQ(FailureOf(
+                  [&]
+                  {
+                      app.InvokeHelper(kVersion, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr,
+                                       reinterpret_cast<const BYTE*>(VTS_BSTR), L"10.0");
+                  }),
               DISP_E_MEMBERNOTFOUND);
     // A failure that the server explains comes with its text.
     CString description;
     LPDISPATCH document = nullptr;
-    EXPECT_EQ(FailureOf([&] { app.InvokeHelper(kActiveDocument, DISPATCH_PROPERTYGET, VT_DISPATCH, &document, nullptr); },
+    EXPECT_EQ(FailureOf([&]
+                        { app.InvokeHelper(kActiveDocument, DISPATCH_PROPERTYGET, VT_DISPATCH, &document, nullptr); },
                         &description),
               E_FAIL);
     EXPECT_EQ(description, CString(L"This command is not available because no document is open."));
@@ -103,4 +118,4 @@ TEST_F(WordTest, DispatchDriverCallsAndFailures)
                      reinterpret_cast<const BYTE*>(VTS_PVARIANT VTS_PVARIANT VTS_PVARIANT), &no, &optional, &optional);
 }
 
-}  // namespace
+}   // namespace

@@ -4,7 +4,8 @@
 
 using namespace wordtest;
 
-namespace {
+namespace
+{
 
 const wchar_t kTyped[] = L"病歷摘要 Summary\r第二段+0+neg\r\r第四段 (end)\r";
 
@@ -47,7 +48,8 @@ TEST_F(WordTest, InsertsPicturesHyperlinksAndFiles)
     image.pixels.assign(40 * 20, 0x00C00000);
     ASSERT_TRUE(qvtest::WritePngFile(picture, image));
     std::wstring text = OutputFile(L"insert.txt");
-    std::string utf8 = "\xEF\xBB\xBF" "插入的文字\r\nsecond";
+    std::string utf8 = "\xEF\xBB\xBF"
+                       "插入的文字\r\nsecond";
     HANDLE file = CreateFileW(text.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
@@ -128,4 +130,4 @@ TEST_F(WordTest, SwitchesBetweenOpenDocuments)
     EXPECT_TRUE(word.Clear());
 }
 
-}  // namespace
+}   // namespace

@@ -4,7 +4,8 @@
 
 using namespace wordtest;
 
-namespace {
+namespace
+{
 
 // Writes a template through the writer itself, one paragraph per line.
 void WriteTemplate(const std::wstring& path, const std::vector<std::wstring>& lines)
@@ -12,8 +13,10 @@ void WriteTemplate(const std::wstring& path, const std::vector<std::wstring>& li
     DeleteFileW(path.c_str());
     CWordOffice word;
     ASSERT_TRUE(word.Create());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
+    for (size_t i = 0; i < lines.size(); ++i)
+    {
+        if (i > 0)
+        {
             ASSERT_TRUE(word.NewLine());
         }
         ASSERT_TRUE(word.WriteText(lines[i].c_str()));
@@ -43,8 +46,9 @@ TEST_F(WordTest, FillsTemplateMarkersFromARecord)
     ASSERT_TRUE(word.FillWordInformation(templatePath.c_str(), kPatientFields, kPatientFieldCount,
                                          reinterpret_cast<char*>(&record)));
     EXPECT_MESSAGE_BOXES(boxes, L"不能识别currenttime", L"不能识别Unknown");
-    std::wstring expected = L"病患：王小明\r年齡：42歲，費用：12.5\r就診：2021/03/05，病歷號：21-A123\r備註：[ ]\r今天：" +
-                            TodayText() + L"\r小寫：<currenttime>，未知：<Unknown>\r未完：<open text\r王小明\r";
+    std::wstring expected =
+        L"病患：王小明\r年齡：42歲，費用：12.5\r就診：2021/03/05，病歷號：21-A123\r備註：[ ]\r今天：" + TodayText() +
+        L"\r小寫：<currenttime>，未知：<Unknown>\r未完：<open text\r王小明\r";
     EXPECT_EQ(std::wstring(word.m_wdRange.GetText()), expected);
     ASSERT_TRUE(word.SaveDocumentAs(filled.c_str()));
     EXPECT_TRUE(word.CloseFile());
@@ -119,8 +123,7 @@ TEST_F(WordTest, RefusesTemplatesThatCannotBeRead)
     for (const std::wstring& path : {notDocx, truncated, corrupt})
         EXPECT_FALSE(word.FillWordInformation(path.c_str(), kPatientFields, kPatientFieldCount, data)) << path;
     EXPECT_FALSE(word.FillWordInformation(missing.c_str(), kPatientFields, kPatientFieldCount, data));
-    EXPECT_MESSAGE_BOXES(boxes,
-                         L"不能打開文件 " + notDocx + L" \n The file is not a Word document: " + notDocx,
+    EXPECT_MESSAGE_BOXES(boxes, L"不能打開文件 " + notDocx + L" \n The file is not a Word document: " + notDocx,
                          L"不能打開文件 " + truncated + L" \n The file is corrupt and cannot be opened: " + truncated,
                          L"不能打開文件 " + corrupt + L" \n The file is corrupt and cannot be opened: " + corrupt,
                          L"不能打開文件 " + missing + L" \n This file could not be found: " + missing);
@@ -133,4 +136,4 @@ TEST_F(WordTest, RefusesTemplatesThatCannotBeRead)
     EXPECT_TRUE(word.Clear());
 }
 
-}  // namespace
+}   // namespace

@@ -5,15 +5,17 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace wordtest {
+namespace wordtest
+{
 
-namespace {
+namespace
+{
 const wchar_t kServerExe[] = L"wordserver.exe";
 const wchar_t kClassKey[] = L"CLSID\\{000209FF-0000-0000-C000-000000000046}";
 const wchar_t kProgId[] = L"Word.Application";
 const wchar_t kClassId[] = L"{000209FF-0000-0000-C000-000000000046}";
 const wchar_t kPdfFolder[] = L"Z:\\root\\PDF";
-}  // namespace
+}   // namespace
 
 std::vector<DWORD> ServerProcesses()
 {
@@ -99,7 +101,8 @@ std::wstring DocxAsText(const std::wstring& docxPath)
     wchar_t root[MAX_PATH] = L"";
     GetEnvironmentVariableW(L"QV_ROOT", root, MAX_PATH);
     RunUnix(L"Z:\\usr\\bin\\python3 " + std::wstring(root) + L"/tests/wordoffice/read_docx.py " +
-            Wide(UnixPath(docxPath)) + L" " + Wide(UnixPath(result)), result);
+                Wide(UnixPath(docxPath)) + L" " + Wide(UnixPath(result)),
+            result);
     return Utf8ToWide(ReadUtf8File(result));
 }
 
@@ -117,13 +120,16 @@ std::wstring FindPrintedPdf(const std::wstring& namePart, FILETIME after, unsign
 {
     std::wstring found;
     qvtest::PumpUntil(
-        [&] {
+        [&]
+        {
             WIN32_FIND_DATAW data;
             FILETIME newest = after;
             HANDLE find = FindFirstFileW((std::wstring(kPdfFolder) + L"\\*.pdf").c_str(), &data);
-            for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+            for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
+            {
                 if (wcsstr(data.cFileName, namePart.c_str()) && data.nFileSizeLow > 0 &&
-                    CompareFileTime(&data.ftLastWriteTime, &newest) > 0) {
+                    CompareFileTime(&data.ftLastWriteTime, &newest) > 0)
+                {
                     newest = data.ftLastWriteTime;
                     found = std::wstring(kPdfFolder) + L"\\" + data.cFileName;
                 }
@@ -183,9 +189,7 @@ static void WriteDefault(const std::wstring& key, const std::wstring& value)
                  static_cast<DWORD>(value.size() * sizeof(wchar_t)));
 }
 
-RegistrationChange::RegistrationChange() : serverPath_(ReadDefault(std::wstring(kClassKey) + L"\\LocalServer32"))
-{
-}
+RegistrationChange::RegistrationChange() : serverPath_(ReadDefault(std::wstring(kClassKey) + L"\\LocalServer32")) {}
 
 RegistrationChange::~RegistrationChange()
 {
@@ -209,4 +213,4 @@ void WordTest::SetUp()
     ASSERT_TRUE(WaitForNoServer()) << "a Word stand-in from an earlier test is still running";
 }
 
-}  // namespace wordtest
+}   // namespace wordtest

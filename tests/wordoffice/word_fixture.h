@@ -10,7 +10,8 @@
 #include "qvctrl.h"
 #include "qvtest.h"
 
-namespace wordtest {
+namespace wordtest
+{
 
 // Processes of the stand-in now running.
 std::vector<DWORD> ServerProcesses();
@@ -38,7 +39,8 @@ std::wstring FindPrintedPdf(const std::wstring& namePart, FILETIME after, unsign
 
 // A record of the clinic's patient list as the filler reads it. The visit time
 // lies at byte 16, where the year-prefixed chart number takes its year from.
-struct PatientRecord {
+struct PatientRecord
+{
     wchar_t chart[8];
     __int64 visit;
     wchar_t name[16];
@@ -74,4 +76,4 @@ protected:
     void SetUp() override;
 };
 
-}  // namespace wordtest
+}   // namespace wordtest

@@ -4,7 +4,8 @@
 
 using namespace wordtest;
 
-namespace {
+namespace
+{
 
 TEST_F(WordTest, PrintsToPdfAndPutsThePrinterBack)
 {
@@ -37,9 +38,12 @@ TEST_F(WordTest, PrintsToPdfAndPutsThePrinterBack)
     boxes.clear();
     EXPECT_THROW(
         {
-            try {
+            try
+            {
                 word.m_wdApp.SetActivePrinter(L"No Such Printer");
-            } catch (COleDispatchException* e) {
+            }
+            catch (COleDispatchException* e)
+            {
                 EXPECT_EQ(e->m_strDescription, CString(L"There is a printer error: no printer named No Such Printer."));
                 e->Delete();
                 throw 1;
@@ -50,4 +54,4 @@ TEST_F(WordTest, PrintsToPdfAndPutsThePrinterBack)
     EXPECT_TRUE(word.Clear());
 }
 
-}  // namespace
+}   // namespace

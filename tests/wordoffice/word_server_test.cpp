@@ -7,7 +7,8 @@
 
 using namespace wordtest;
 
-namespace {
+namespace
+{
 
 TEST_F(WordTest, CreatingTheApplicationTwiceStartsOneServer)
 {
@@ -52,12 +53,14 @@ TEST_F(WordTest, ServerKilledDuringAFillLeavesTheWriterUsable)
     std::vector<DWORD> servers = ServerProcesses();
     ASSERT_EQ(servers.size(), 1u);
     // The walk takes many calls; the server goes in the middle of them.
-    std::thread killer([id = servers[0]] {
-        Sleep(1500);
-        HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
-        TerminateProcess(process, 9);
-        CloseHandle(process);
-    });
+    std::thread killer(
+        [id = servers[0]]
+        {
+            Sleep(1500);
+            HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
+            TerminateProcess(process, 9);
+            CloseHandle(process);
+        });
     int filled = word.FillWordInformation(templatePath.c_str(), kPatientFields, kPatientFieldCount,
                                           reinterpret_cast<char*>(&record));
     killer.join();
@@ -96,8 +99,8 @@ TEST_F(WordTest, FilesHeldByAnotherProgram)
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     PatientRecord record = SamplePatient();
     EXPECT_FALSE(word.FileAvailable(path.c_str()));
-    EXPECT_FALSE(word.FillWordInformation(path.c_str(), kPatientFields, kPatientFieldCount,
-                                          reinterpret_cast<char*>(&record)));
+    EXPECT_FALSE(
+        word.FillWordInformation(path.c_str(), kPatientFields, kPatientFieldCount, reinterpret_cast<char*>(&record)));
     EXPECT_FALSE(word.DeleteFileW(path.c_str()));
     EXPECT_MESSAGE_BOXES(boxes, L"Please close held.docx on Office word and retry",
                          L"Please close held.docx on Office word and retry",
@@ -128,4 +131,4 @@ TEST_F(WordTest, ServerThatIsNotRegistered)
     EXPECT_EQ(word.m_wdApp.m_lpDispatch, nullptr);
 }
 
-}  // namespace
+}   // namespace
