@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "treelist_page.h"
 #include "tour.h"
+#include "word_output.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_WM_TIMER()
     ON_WM_CLOSE()
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
+    ON_COMMAND(ID_FILE_WORD, OnFileWord)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
 END_MESSAGE_MAP()
@@ -188,6 +190,7 @@ void CMainFrame::RunTourStep()
             FillPatientFormSample(CWnd::FromHandle(m_hPage));
     } else if (step > nPages) {
         KillTimer(kTourTimer);
+        WritePatientDocument();
         PostMessage(WM_CLOSE);
     }
 }
@@ -200,6 +203,12 @@ void CMainFrame::OnClose()
 void CMainFrame::OnFileExit()
 {
     PostMessage(WM_CLOSE);
+}
+
+void CMainFrame::OnFileWord()
+{
+    if (WritePatientDocument())
+        AfxMessageBox(L"已寫成 out\\patient.docx 並列印為 out\\patient.pdf", MB_OK | MB_ICONINFORMATION);
 }
 
 void CMainFrame::OnHelpAbout()
