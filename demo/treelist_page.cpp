@@ -1,12 +1,8 @@
-// The ward page of the demo: a container window that holds a "TreeList" window with
-// wards, rooms and beds, and starts the editor on a double-clicked cell.
+// The ward page of the demo: a container window that holds a tree list (CTreeListCtrl)
+// with wards, rooms and beds, and starts the editor on a double-clicked cell.
 #include "treelist_page.h"
 
-#include <commctrl.h>
-
-#include <string>
-
-#include "control/treelist.h"
+#include "qvctrl.h"
 
 namespace {
 
@@ -45,84 +41,65 @@ const Ward kWards[] = {
                                 {L"3 床", L"", L"", L""}}}}},
 };
 
-HTREEITEM Insert(HWND tree, HTREEITEM parent, const wchar_t* text)
-{
-    TVINSERTSTRUCTW insert = {};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<wchar_t*>(text);
-    return (HTREEITEM)SendMessageW(tree, TVM_INSERTITEMW, 0, (LPARAM)&insert);
-}
+// What the page owns: the tree list and the font it shows.
+struct WardPage {
+    CTreeListCtrl tree;
+    HFONT font = nullptr;
+};
 
-void SetCell(HWND tree, HTREEITEM item, int column, const wchar_t* text)
-{
-    TVITEMW cell = {};
-    cell.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_SUBITEM;
-    cell.hItem = item;
-    cell.cChildren = column;
-    cell.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(tree, TVM_SETITEMW, 0, (LPARAM)&cell);
-}
+WardPage* PageOf(HWND page) { return (WardPage*)GetWindowLongPtrW(page, GWLP_USERDATA); }
 
-void AddColumn(HWND tree, const wchar_t* caption, int width, int format)
+void Fill(CTreeListCtrl& tree)
 {
-    LVCOLUMNW column = {};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.pszText = const_cast<wchar_t*>(caption);
-    column.cx = width;
-    column.fmt = format;
-    SendMessageW(tree, TVM_INSERTCOLUMN, SendMessageW(tree, TVM_GETCOLUMNCOUNT, 0, 0), (LPARAM)&column);
-}
-
-void Fill(HWND tree)
-{
-    AddColumn(tree, L"病床", 170, LVCFMT_LEFT);
-    AddColumn(tree, L"病人", 110, LVCFMT_LEFT);
-    AddColumn(tree, L"入院日期", 110, LVCFMT_CENTER);
-    AddColumn(tree, L"費用", 90, LVCFMT_RIGHT);
+    tree.InsertColumn(0, L"病床", LVCFMT_LEFT, 170);
+    tree.InsertColumn(1, L"病人", LVCFMT_LEFT, 110);
+    tree.InsertColumn(2, L"入院日期", LVCFMT_CENTER, 110);
+    tree.InsertColumn(3, L"費用", LVCFMT_RIGHT, 90);
     for (const Ward& ward : kWards) {
-        HTREEITEM wardItem = Insert(tree, TVI_ROOT, ward.name);
+        HTREEITEM wardItem = tree.InsertItem(ward.name);
+        tree.SetItemBkColor(wardItem, 0, RGB(255, 244, 214));
         for (const Room& room : ward.rooms) {
-            HTREEITEM roomItem = Insert(tree, wardItem, room.name);
+            HTREEITEM roomItem = tree.InsertItem(room.name, wardItem);
             for (const Bed& bed : room.beds) {
-                HTREEITEM bedItem = Insert(tree, roomItem, bed.bed);
-                SetCell(tree, bedItem, 1, bed.patient);
-                SetCell(tree, bedItem, 2, bed.admitted);
-                SetCell(tree, bedItem, 3, bed.fee);
+                HTREEITEM bedItem = tree.InsertItem(bed.bed, roomItem);
+                tree.SetItemText(bedItem, bed.patient, 1);
+                tree.SetItemText(bedItem, bed.admitted, 2);
+                tree.SetItemText(bedItem, bed.fee, 3);
+                if (!*bed.patient) tree.SetItemTextColor(bedItem, 0, RGB(0, 128, 0));  // a free bed
             }
-            SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, (LPARAM)roomItem);
+            tree.Expand(roomItem, TVE_EXPAND);
         }
-        SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, (LPARAM)wardItem);
+        tree.Expand(wardItem, TVE_EXPAND);
     }
 }
 
 // A double click on a bed's cell opens the editor there.
-void EditHitCell(HWND tree, const NMTREEVIEWW* click)
+void EditHitCell(CTreeListCtrl& tree, const NMTREEVIEWW* click)
 {
-    TVHITTESTINFO hit = {};
-    hit.pt = click->ptDrag;
-    HTREEITEM item = (HTREEITEM)SendMessageW(tree, TVM_HITTEST, 0, (LPARAM)&hit);
-    const int column = TVHT_COLUMN(hit.flags);
-    if (item && column > 0) SendMessageW(tree, TVM_EDITLABELW, (WPARAM)column, (LPARAM)item);
+    UINT flags = 0;
+    HTREEITEM item = tree.HitTest(CPoint(click->ptDrag), &flags);
+    const int column = TVHT_COLUMN(flags);
+    if (item && column > 0) tree.EditLabel(item, column, FALSE);
 }
 
 LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
+    WardPage* page = PageOf(hwnd);
     switch (msg) {
     case WM_SIZE:
-        MoveWindow(GetDlgItem(hwnd, kTreeId), 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+        if (page && page->tree.m_hWnd) page->tree.MoveWindow(0, 0, LOWORD(lp), HIWORD(lp), TRUE);
         return 0;
     case WM_NOTIFY: {
         const NMHDR* header = (const NMHDR*)lp;
-        if (header->idFrom == kTreeId && header->code == NM_DBLCLK)
-            EditHitCell(header->hwndFrom, (const NMTREEVIEWW*)lp);
+        if (page && header->idFrom == kTreeId && header->code == NM_DBLCLK)
+            EditHitCell(page->tree, (const NMTREEVIEWW*)lp);
         return 0;  // TVN_ENDLABELEDITW: 0 keeps the edited text
     }
-    case WM_DESTROY:
-        if (HFONT font = (HFONT)GetPropW(hwnd, L"font")) DeleteObject(font);
-        RemovePropW(hwnd, L"font");
-        return 0;
+    case WM_NCDESTROY:  // the tree went before
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (page && page->font) DeleteObject(page->font);
+        delete page;
+        return DefWindowProcW(hwnd, msg, wp, lp);
     default:
         return DefWindowProcW(hwnd, msg, wp, lp);
     }
@@ -132,30 +109,29 @@ LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 HWND CreateWardTreePage(HWND parent, const RECT& rc)
 {
-    if (!TreeListRegister()) return nullptr;
     WNDCLASSEXW wc = {sizeof(wc)};
     wc.lpfnWndProc = PageProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kPageClass;
     RegisterClassExW(&wc);
-    HWND page = CreateWindowExW(0, kPageClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rc.left, rc.top,
+    HWND hwnd = CreateWindowExW(0, kPageClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rc.left, rc.top,
                                 rc.right - rc.left, rc.bottom - rc.top, parent, nullptr, GetModuleHandleW(nullptr),
                                 nullptr);
-    if (!page) return nullptr;
+    if (!hwnd) return nullptr;
+    WardPage* page = new WardPage;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, (LONG_PTR)page);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
                         TVS_CHECKBOXES | TVS_EDITLABELS | TVS_SHOWSELALWAYS;
-    HWND tree = CreateWindowExW(0, TREELIST_CLASSNAME, L"", style, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
-                                page, (HMENU)(INT_PTR)kTreeId, GetModuleHandleW(nullptr), nullptr);
-    if (!tree) {
-        DestroyWindow(page);
+    const CRect area(0, 0, rc.right - rc.left, rc.bottom - rc.top);
+    if (!page->tree.Create(style, area, CWnd::FromHandle(hwnd), kTreeId)) {
+        DestroyWindow(hwnd);
         return nullptr;
     }
-    HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, CHINESEBIG5_CHARSET, 0, 0, 0, 0, L"新細明體");
-    SetPropW(page, L"font", font);
-    SendMessageW(tree, WM_SETFONT, (WPARAM)font, FALSE);
-    SendMessageW(tree, TVM_SETITEMHEIGHT, (WPARAM)-1, 0);
-    SendMessageW(tree, TVM_SETEXTENDEDSTYLE, 0, TLX_GRIDLINES | TLX_ALTERNATE | TLX_SUBSELECT);
-    Fill(tree);
-    return page;
+    page->font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, CHINESEBIG5_CHARSET, 0, 0, 0, 0, L"新細明體");
+    page->tree.SetFont(CFont::FromHandle(page->font), FALSE);
+    page->tree.SetItemHeight(-1);
+    page->tree.SetExtendedStyle(TLX_GRIDLINES | TLX_ALTERNATE | TLX_SUBSELECT);
+    Fill(page->tree);
+    return hwnd;
 }

@@ -1,19 +1,17 @@
 // Speed of the "TreeList" window against the platform's tree view, driven by the same
 // messages in the same run. Prints one line per step:
 //   tree <step> n=<items> ours=<seconds> treeview=<seconds> ratio=<ours/treeview>
-// Arguments: item counts to run (default 100000 200000, to show linear growth).
+// Arguments: item counts to run (default 100000 200000, to show linear growth);
+// "--ours" leaves the platform's tree out (treeview=0) for a quick look at our figures.
 // Wine's tree view is quadratic in some steps (appending 20,000 roots takes it minutes),
 // so in those steps, above kTreeViewCap items, it runs at kTreeViewCap and its time is
 // scaled up in proportion: a lower bound on its real time, which grows at least linearly.
-#include <windows.h>
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "control/treelist.h"
+#include "qvctrl.h"
 
 namespace {
 
@@ -29,20 +27,19 @@ double Now()
     return (double)t.QuadPart / (double)frequency.QuadPart;
 }
 
-HWND MakeTree(HWND parent, const wchar_t* className)
+// Both trees are filled through the framework's classes: ours through CTreeListCtrl,
+// the platform's through CTreeCtrl, with the same inherited calls.
+CTreeCtrl* MakeTree(HWND parent, bool ours)
 {
-    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 400, 300,
-                           parent, (HMENU)1, GetModuleHandleW(nullptr), nullptr);
-}
-
-HTREEITEM Insert(HWND tree, HTREEITEM parent, const wchar_t* text, HTREEITEM after = TVI_LAST)
-{
-    TVINSERTSTRUCTW insert = {};
-    insert.hParent = parent;
-    insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<wchar_t*>(text);
-    return (HTREEITEM)SendMessageW(tree, TVM_INSERTITEMW, 0, (LPARAM)&insert);
+    CTreeCtrl* tree = ours ? new CTreeListCtrl : new CTreeCtrl;
+    const DWORD style = WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES;
+    const BOOL made = ours ? static_cast<CTreeListCtrl*>(tree)->Create(style, CRect(0, 0, 400, 300), CWnd::FromHandle(parent), 1)
+                           : tree->Create(style, CRect(0, 0, 400, 300), CWnd::FromHandle(parent), 1);
+    if (!made) {
+        std::fprintf(stderr, "cannot create a %s\n", ours ? "tree list" : "tree view");
+        std::exit(1);
+    }
+    return tree;
 }
 
 void Pump()
@@ -57,17 +54,19 @@ constexpr int kTreeViewCap = 5000;
 struct Steps {
     HWND frame;
     int n;
+    bool withTreeView;
 
-    double Timed(const wchar_t* className, int n, void (*prepare)(HWND, int), void (*measured)(HWND, int)) const
+    double Timed(bool ours, int n, void (*prepare)(CTreeCtrl&, int), void (*measured)(CTreeCtrl&, int)) const
     {
-        HWND tree = MakeTree(frame, className);
-        prepare(tree, n);
+        CTreeCtrl* tree = MakeTree(frame, ours);
+        prepare(*tree, n);
         Pump();
         const double start = Now();
-        measured(tree, n);
+        measured(*tree, n);
         const double seconds = Now() - start;
-        SendMessageW(tree, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
-        DestroyWindow(tree);
+        tree->DeleteAllItems();
+        tree->DestroyWindow();
+        delete tree;
         Pump();
         return seconds;
     }
@@ -76,9 +75,9 @@ struct Steps {
 std::vector<HTREEITEM> g_parents;
 std::vector<HTREEITEM> g_items;  // every item of the last InsertCollapsed
 
-void Nothing(HWND, int) {}
+void Nothing(CTreeCtrl&, int) {}
 
-void InsertCollapsed(HWND tree, int n)
+void InsertCollapsed(CTreeCtrl& tree, int n)
 {
     g_parents.clear();
     g_items.clear();
@@ -86,31 +85,31 @@ void InsertCollapsed(HWND tree, int n)
     wchar_t text[32];
     for (int p = 0; p < parents; ++p) {
         swprintf(text, 32, L"parent %d", p);
-        HTREEITEM parent = Insert(tree, TVI_ROOT, text);
+        HTREEITEM parent = tree.InsertItem(text);
         g_parents.push_back(parent);
         g_items.push_back(parent);
         for (int c = 0; c < 99; ++c) {
             swprintf(text, 32, L"child %d.%d", p, c);
-            g_items.push_back(Insert(tree, parent, text));
+            g_items.push_back(tree.InsertItem(text, parent));
         }
     }
 }
 
-void ExpandAll(HWND tree, int)
+void ExpandAll(CTreeCtrl& tree, int)
 {
-    for (HTREEITEM parent : g_parents) SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, (LPARAM)parent);
+    for (HTREEITEM parent : g_parents) tree.Expand(parent, TVE_EXPAND);
 }
 
-void AppendRoots(HWND tree, int n)
+void AppendRoots(CTreeCtrl& tree, int n)
 {
     wchar_t text[32];
     for (int i = 0; i < n; ++i) {
         swprintf(text, 32, L"root %d", i);
-        Insert(tree, TVI_ROOT, text);
+        tree.InsertItem(text);
     }
 }
 
-void ReadTexts(HWND tree, int)
+void ReadTexts(CTreeCtrl& tree, int)
 {
     wchar_t buffer[64];
     long long total = 0;
@@ -120,7 +119,7 @@ void ReadTexts(HWND tree, int)
         query.hItem = item;
         query.pszText = buffer;
         query.cchTextMax = 64;
-        SendMessageW(tree, TVM_GETITEMW, 0, (LPARAM)&query);
+        tree.GetItem(&query);
         total += buffer[0];
     }
     if (total == 42) std::puts("");
@@ -128,34 +127,34 @@ void ReadTexts(HWND tree, int)
 
 constexpr int kKeySteps = 3000;
 
-void SelectFirst(HWND tree, int n)
+void SelectFirst(CTreeCtrl& tree, int n)
 {
     AppendRoots(tree, n);
-    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    SetFocus(tree);
+    tree.SelectItem(tree.GetRootItem());
+    tree.SetFocus();
 }
 
-void KeyDown(HWND tree, int)
+void KeyDown(CTreeCtrl& tree, int)
 {
-    for (int i = 0; i < kKeySteps; ++i) SendMessageW(tree, WM_KEYDOWN, VK_DOWN, 1);
+    for (int i = 0; i < kKeySteps; ++i) tree.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
 }
 
 HTREEITEM g_sortParent;
 
-void FillSortParent(HWND tree, int)
+void FillSortParent(CTreeCtrl& tree, int)
 {
-    g_sortParent = Insert(tree, TVI_ROOT, L"parent");
+    g_sortParent = tree.InsertItem(L"parent");
     wchar_t text[32];
     srand(7);
     for (int i = 0; i < 10000; ++i) {
         swprintf(text, 32, L"item %05d", rand() % 100000);
-        Insert(tree, g_sortParent, text);
+        tree.InsertItem(text, g_sortParent);
     }
 }
 
-void SortParent(HWND tree, int) { SendMessageW(tree, TVM_SORTCHILDREN, 0, (LPARAM)g_sortParent); }
+void SortParent(CTreeCtrl& tree, int) { tree.SortChildren(g_sortParent); }
 
-void DeleteAll(HWND tree, int) { SendMessageW(tree, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT); }
+void DeleteAll(CTreeCtrl& tree, int) { tree.DeleteAllItems(); }
 
 void Report(const char* step, int n, double ours, double theirs)
 {
@@ -165,12 +164,12 @@ void Report(const char* step, int n, double ours, double theirs)
 }
 
 // `capped`: the tree view runs this step at kTreeViewCap items at the most.
-void Run(const Steps& s, const char* step, int n, bool capped, void (*prepare)(HWND, int),
-         void (*measured)(HWND, int))
+void Run(const Steps& s, const char* step, int n, bool capped, void (*prepare)(CTreeCtrl&, int),
+         void (*measured)(CTreeCtrl&, int))
 {
-    const double ours = s.Timed(TREELIST_CLASSNAME, s.n, prepare, measured);
+    const double ours = s.Timed(true, s.n, prepare, measured);
     const int theirsN = capped && s.n > kTreeViewCap ? kTreeViewCap : s.n;
-    const double theirs = s.Timed(WC_TREEVIEWW, theirsN, prepare, measured) * s.n / theirsN;
+    const double theirs = s.withTreeView ? s.Timed(false, theirsN, prepare, measured) * s.n / theirsN : 0.0;
     Report(step, n, ours, theirs);
 }
 
@@ -184,12 +183,16 @@ int main(int argc, char** argv)
     HWND frame = CreateWindowExW(0, L"STATIC", L"tree bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 340,
                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+    bool withTreeView = true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--ours") withTreeView = false;
+        else sizes.push_back(std::atoi(argv[i]));
+    }
     if (sizes.empty()) sizes = {100000, 200000};
     std::printf("# tree view: expand_all, append_roots and select_keys above n=%d are its time at n=%d "
                 "scaled by n/%d\n", kTreeViewCap, kTreeViewCap, kTreeViewCap);
     for (int n : sizes) {
-        const Steps s = {frame, n};
+        const Steps s = {frame, n, withTreeView};
         Run(s, "insert_collapsed", n, false, Nothing, InsertCollapsed);
         Run(s, "expand_all", n, true, InsertCollapsed, ExpandAll);
         Run(s, "append_roots", n, true, Nothing, AppendRoots);

@@ -101,6 +101,7 @@ struct TreeListData {
     BYTE align[kMaxColumns];     // 0 left, 1 centre, 2 right
     bool autoWidth[kMaxColumns];
     UINT lastVRange, lastVPage, lastVPos;
+    bool scrollBarsPending;
     int lastHRange, lastHPage, lastHPos;
     wchar_t text[2][kTextBuffer + 1];
     int fontHeight, fontAscent; bool fontFixedPitch;
@@ -233,7 +234,9 @@ HPEN SharedLinePen();
 HFONT SharedFont(bool bold);
 
 // ---- treelist_scroll.cpp -----------------------------------------------------------
-void UpdateScrollBars(TreeListData* d);
+void UpdateScrollBars(TreeListData* d);  // soon: posts ScrollBarsMessage() once per batch
+void ApplyScrollBars(TreeListData* d);   // now
+UINT ScrollBarsMessage();
 void SetTopRow(TreeListData* d, long top);
 void SetHorizontalPos(TreeListData* d, long pos);
 UINT MaxTopRow(const TreeListData* d);

@@ -23,9 +23,25 @@ static bool HorizontalRange(const TreeListData* d)
     return !(d->style & TVS_NOSCROLL) && !(d->exStyle & TLX_NOHSCROLL) && ContentWidth(d) > d->clientWidth;
 }
 
+UINT ScrollBarsMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"QVCtrl.TreeList.ScrollBars");
+    return message;
+}
+
+// Changes only ask for the bars to follow: a run of insertions or key presses sets
+// them once, when the window next reads its queue or paints, not once per change.
 void UpdateScrollBars(TreeListData* d)
 {
-    if (d->destroyed) return;
+    if (d->destroying || d->scrollBarsPending) return;
+    d->scrollBarsPending = true;
+    PostMessageW(d->hwnd, ScrollBarsMessage(), 0, 0);
+}
+
+void ApplyScrollBars(TreeListData* d)
+{
+    d->scrollBarsPending = false;
+    if (d->destroying) return;
     const bool vertical = !(d->style & TVS_NOSCROLL) && d->rowCount > d->fullRows;
     const UINT vRange = vertical ? d->rowCount : 0, vPage = vertical ? d->fullRows : 0;
     if (vRange != d->lastVRange || vPage != d->lastVPage || d->topRow != d->lastVPos) {

@@ -156,9 +156,17 @@ LRESULT OnEnable(TreeListData* d, bool enabled)
     return 0;
 }
 
+LRESULT OnScrollBarsDue(TreeListData* d)
+{
+    InstanceLock lock(d);
+    if (d->scrollBarsPending) ApplyScrollBars(d);
+    return 0;
+}
+
 LRESULT OnPaint(TreeListData* d, HDC given)
 {
     InstanceLock lock(d);
+    if (d->scrollBarsPending) ApplyScrollBars(d);
     if (given) {
         RECT client = {0, 0, d->clientWidth, d->clientHeight};
         Paint(d, given, client);
@@ -432,6 +440,7 @@ bool IsLockedMessage(UINT msg)
 
 LRESULT Dispatch(TreeListData* d, UINT msg, WPARAM wp, LPARAM lp)
 {
+    if (msg == ScrollBarsMessage()) return d->destroyed ? 0 : OnScrollBarsDue(d);
     bool handled;
     LRESULT result = SelfLockingMessage(d, msg, wp, lp, &handled);
     if (handled) return result;

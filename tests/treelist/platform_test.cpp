@@ -1,8 +1,6 @@
 // Where the window answers as the platform's tree view does: lazy loading under the
 // editor, opening collapsed branches, scroll messages from a program, sorted callback
 // texts, expanding childless items, the numpad keys, context menus, the editor's text.
-#include <windowsx.h>
-
 #include <optional>
 
 #include "treelist_fixture.h"
@@ -192,8 +190,8 @@ TEST_F(PlatformTest, AnUnhandledRightClickBringsTheParentsContextMenu)
     POINT screen = at;
     ClientToScreen(tree, &screen);
     EXPECT_EQ(tree, (HWND)menus[0].wParam);
-    EXPECT_EQ(screen.x, GET_X_LPARAM(menus[0].lParam));
-    EXPECT_EQ(screen.y, GET_Y_LPARAM(menus[0].lParam));
+    EXPECT_EQ(screen.x, (short)LOWORD(menus[0].lParam));
+    EXPECT_EQ(screen.y, (short)HIWORD(menus[0].lParam));
     host->clear();
     host->answerNotify(NM_RCLICK, 1);  // the parent showed its own menu
     Click(at, WM_RBUTTONDOWN);

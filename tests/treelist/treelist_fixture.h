@@ -1,4 +1,5 @@
-// A TreeList window inside a recording host window, with helpers that speak its messages.
+// A TreeList window inside a recording host window, made and filled through its
+// framework class CTreeListCtrl; the checks speak the window's messages.
 #pragma once
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control/treelist.h"
+#include "qvctrl.h"
 #include "qvtest.h"
 
 namespace treelist_test {
@@ -26,40 +27,39 @@ protected:
     {
         SetKeyDown(VK_SHIFT, false);
         SetKeyDown(VK_CONTROL, false);
-        if (tree && IsWindow(tree)) DestroyWindow(tree);
+        if (control.m_hWnd) control.DestroyWindow();
         delete host;
     }
     // Creates the window (a child of the host) with the given tree styles.
     HWND Make(DWORD style, int width = 400, int height = 300)
     {
-        return tree = CreateWindowExW(0, TREELIST_CLASSNAME, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, width, height,
-                                      *host, (HMENU)100, GetModuleHandleW(nullptr), nullptr);
+        tree = nullptr;
+        if (control.Create(WS_CHILD | WS_VISIBLE | style, CRect(0, 0, width, height), CWnd::FromHandle(*host), 100))
+            tree = control.m_hWnd;
+        return tree;
     }
     LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(tree, msg, wp, lp); }
-    HTREEITEM InsertWith(HTREEITEM parent, HTREEITEM after, const TVITEMW& fields) const
+    HTREEITEM InsertWith(HTREEITEM parent, HTREEITEM after, const TVITEMW& fields)
     {
         TVINSERTSTRUCTW insert = {parent, after};
         insert.item = fields;
-        return (HTREEITEM)Send(TVM_INSERTITEMW, 0, (LPARAM)&insert);
+        return control.InsertItem(&insert);
     }
-    HTREEITEM Insert(HTREEITEM parent, const wchar_t* text, HTREEITEM after = TVI_LAST, LPARAM param = 0) const
+    HTREEITEM Insert(HTREEITEM parent, const wchar_t* text, HTREEITEM after = TVI_LAST, LPARAM param = 0)
     {
-        return InsertWith(parent, after,
-                          {TVIF_TEXT | TVIF_PARAM, nullptr, 0, 0, const_cast<wchar_t*>(text), 0, 0, 0, 0, param});
+        return control.InsertItem(TVIF_TEXT | TVIF_PARAM, text, 0, 0, 0, 0, param, parent, after);
     }
     // A column of the given width; a negative width makes an auto-width column.
-    int AddColumn(const wchar_t* caption, int width, int format = LVCFMT_LEFT) const
+    int AddColumn(const wchar_t* caption, int width, int format = LVCFMT_LEFT)
     {
-        const UINT mask = LVCF_TEXT | LVCF_FMT | (width >= 0 ? LVCF_WIDTH : 0u);
-        LVCOLUMNW column = {mask, format, width, const_cast<wchar_t*>(caption)};
-        return (int)Send(TVM_INSERTCOLUMN, Send(TVM_GETCOLUMNCOUNT), (LPARAM)&column);
+        return control.InsertColumn((int)Send(TVM_GETCOLUMNCOUNT), caption, format, width);
     }
-    bool SetItem(TVITEMW change) const { return Send(TVM_SETITEMW, 0, (LPARAM)&change) != 0; }
-    bool SetCellText(HTREEITEM item, int column, const wchar_t* text) const
+    bool SetItem(TVITEMW change) { return control.SetItem(&change) != 0; }
+    bool SetCellText(HTREEITEM item, int column, const wchar_t* text)
     {
-        return SetItem({TVIF_TEXT | TVIF_SUBITEM, item, 0, 0, const_cast<wchar_t*>(text), 0, 0, 0, column});
+        return control.SetItemText(item, text, column) != 0;
     }
-    bool SetState(HTREEITEM item, UINT state, UINT mask) const { return SetItem({TVIF_STATE, item, state, mask}); }
+    bool SetState(HTREEITEM item, UINT state, UINT mask) { return SetItem({TVIF_STATE, item, state, mask}); }
     // TVM_GETITEMW of the fields in `mask`; a column of 0 or more reads that cell.
     TVITEMW Get(HTREEITEM item, UINT mask, int column = -1) const
     {
@@ -97,7 +97,7 @@ protected:
         return info.flags;
     }
     // Root i ("i") with children "i.j".
-    std::vector<HTREEITEM> FillTwoLevels(int roots, int children) const
+    std::vector<HTREEITEM> FillTwoLevels(int roots, int children)
     {
         std::vector<HTREEITEM> rootItems;
         for (int i = 0; i < roots; ++i) {
@@ -141,6 +141,7 @@ protected:
         SetKeyboardState(keys);
     }
     qvtest::HostWindow* host = nullptr;
+    CTreeListCtrl control;
     HWND tree = nullptr;
 };
 }  // namespace treelist_test
