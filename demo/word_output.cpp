@@ -6,6 +6,7 @@
 
 #include "output_path.h"
 #include "qvctrl.h"
+#include "common/wordoffice.h"
 
 namespace
 {

@@ -43,6 +43,5 @@
 #include "common/listctrl.h"
 #include "control/newheaderctrl.h"
 
-// Word documents through automation: the dispatch wrappers and the writer.
-#include "common/msword9.h"
-#include "common/wordoffice.h"
+// HTML reports.
+#include "control/fillhtml.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "qvctrl.h"
+#include "common/wordoffice.h"
 
 namespace
 {

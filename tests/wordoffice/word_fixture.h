@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "qvctrl.h"
+#include "common/wordoffice.h"
 #include "qvtest.h"
 
 namespace wordtest
