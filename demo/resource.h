@@ -4,7 +4,10 @@
 #define IDR_MAINMENU        100
 #define IDI_DEMO            101
 
-#define ID_FILE_PRINT       1001
+// File > Print is the framework's standard print command.
+#ifndef ID_FILE_PRINT
+#define ID_FILE_PRINT       0xE107
+#endif
 #define ID_FILE_EXPORT      1002
 #define ID_FILE_EXIT        1003
 #define ID_FILE_WORD        1004
