@@ -3,6 +3,7 @@
 
 #include "button_tools.h"
 #include "button_tools_ids.h"
+#include "departments_page.h"
 #include "module_page.h"
 #include "patient_form.h"
 #include "patient_list_page.h"
@@ -40,6 +41,7 @@ struct DemoPage
 const DemoPage kPages[] = {
     {ID_VIEW_PATIENTS, L"demo-patients"},
     {ID_VIEW_WARDS, L"demo-wards"},
+    {ID_VIEW_DEPARTMENTS, L"demo-departments"},
     {ID_VIEW_FORM, L"demo-patient-form"},
     {ID_VIEW_INFO, L"demo-library-info"},
 };
@@ -57,6 +59,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND(ID_FILE_WORD, OnFileWord)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_START, ID_VIEW_START, OnViewPage)
     ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
 END_MESSAGE_MAP()
@@ -111,6 +114,9 @@ void CMainFrame::ShowPage(UINT nID)
         break;
     case ID_VIEW_INFO:
         pPage = CreateModuleInfoPage(this, PageRect(), kPageId);
+        break;
+    case ID_VIEW_DEPARTMENTS:
+        pPage = CreateDepartmentsPage(this, PageRect());
         break;
     case ID_VIEW_START:
         pPage = CreateStartMenuPage(this, PageRect(), kPageId);

@@ -38,6 +38,10 @@
 #include "control/treelist.h"
 #include "control/treelistctrl.h"
 
+// Tree list: the owner-drawn tree on the system tree control and its host window.
+#include "control/newtreelistctrl.h"
+#include "control/treelisthost.h"
+
 // Printing: font scaling for devices.
 #include "common/changefont.h"
 
@@ -60,3 +64,7 @@
 
 // HTML reports.
 #include "control/fillhtml.h"
+
+// Word documents through automation.
+#include "common/msword9.h"
+#include "common/wordoffice.h"

@@ -2,7 +2,7 @@
 // real button paints when its dialog asks it to.
 #include <windows.h>
 #include <gtest/gtest.h>
-#include "assert_counter.h"
+#include "../module/assert_counter.h"
 #include "button_dialog.h"
 #include "buttons_ids.h"
 #include "memory_canvas.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <vector>
-#include "assert_counter.h"
+#include "../module/assert_counter.h"
 #include "buttons_ids.h"
 #include "message_box_capture.h"
 #include "message_pump.h"
