@@ -18,6 +18,18 @@ constexpr int kTooltipId = 2;
 constexpr UINT kSelectionMask = TVIF_SUBITEM | TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;  // 0x801C
 constexpr UINT kEditMask = kSelectionMask | TVIF_TEXT;                                // 0x801D
 constexpr UINT kCellStateFromItem = 0xE2;  // item bits that a cell's state shows
+constexpr UINT kPointerNoticeMask = 0x4000 | TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;  // 0x401C: clicks, drags
+constexpr UINT kAllBits = 0xFFFFFFFF;      // stateMask of notifications: every bit
+// A cell answers its state without the item's expansion bits.
+constexpr UINT kCellStateReadMask = ~(UINT)(TVIS_EXPANDED | TVIS_EXPANDEDONCE);  // 0xFFFFFF9F
+// TVM_SETITEMBKCOLOR / TVM_SETITEMTEXTCOLOR: the item in bits 0..23, the column above.
+constexpr UINT kItemBits = 0x00FFFFFF;
+constexpr int kColumnShift = 24;
+// Indent steps: the default, the bounds of TVM_SETINDENT, the expand button's centre.
+constexpr int kDefaultIndent = 19;
+constexpr int kMinIndent = 5;
+constexpr int kMaxIndent = 64;
+constexpr int kButtonCentre = 7;
 
 // Callback byte: which values the parent supplies through TVN_GETDISPINFOW.
 enum : BYTE { kCbText = 0x01, kCbImage = 0x02, kCbSelectedImage = 0x20, kCbChildren = 0x40 };
@@ -29,6 +41,18 @@ enum : BYTE {
     kFlOwnText = 0x10,
     kFlOwnBack = 0x20,
     kFlFocusMark = 0x40,
+};
+
+// The rules of the item table (treelist_check.cpp); kHolds when all hold.
+enum class TableRule : int {
+    kHolds = 0,
+    kItemCount = 1,         // items in the table, reached from the roots, counted
+    kSiblingChain = 2,      // first/last child and sibling links agree both ways
+    kParentAndLevel = 3,    // a child names its parent; its level is the parent's + 1
+    kRowCount = 4,          // the row count is the number of shown items
+    kRowTable = 5,          // the valid rows list the shown items in pre-order
+    kRememberedHandle = 6,  // selection, focus, drop, insert mark, editor: live items
+    kSelectedCount = 7,     // the count of items carrying TVIS_SELECTED
 };
 
 struct TreeListSubItem {
@@ -68,7 +92,7 @@ struct TreeListData {
     HIMAGELIST stateImages, normalImages;
     HFONT font, boldFont, measuredFont;
     HWND tooltip, editor, header;
-    COLORREF colours[TLC_COUNT];
+    COLORREF colours[TLC_COUNT];  // the colour slots TLC_*
     bool ownStateImages;
     int stateWidth, stateHeight, imageWidth, imageHeight;
     int rowHeight, indent, buttonCentre;
@@ -110,7 +134,11 @@ struct TreeListData {
     bool colourSet[TLC_COUNT];
     int depth; bool destroyed;   // nesting of the window procedure; free after the outermost
     bool destroying;             // WM_DESTROY has begun
+    TableRule broken;            // diagnostic builds: the first rule found broken
 };
+
+// ---- treelist_check.cpp -----------------------------------------------------------
+TableRule CheckTable(const TreeListData* d);
 
 // ---- treelist_lock.cpp: the instance lock and messages to the parent ---------------
 void Lock(TreeListData* d);

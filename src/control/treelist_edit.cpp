@@ -9,7 +9,17 @@ namespace treelist {
 namespace {
 
 constexpr int kEditorId = TVLE_ID;
-constexpr DWORD kEditorStyles[] = {0x40800080, 0x40800082, 0x40800083};
+// Per editor kind: an edit box, an editable combo box, a drop-list combo box.
+constexpr DWORD kEditorStyles[] = {WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
+                                   WS_CHILD | WS_BORDER | CBS_OEMCONVERT | CBS_DROPDOWN,
+                                   WS_CHILD | WS_BORDER | CBS_OEMCONVERT | CBS_DROPDOWNLIST};
+static_assert(kEditorStyles[0] == 0x40800080 && kEditorStyles[2] == 0x40800083);
+constexpr int kKindShift = 29;           // TVM_EDITLABELW: the editor kind in bits 29..30
+constexpr UINT kKindBits = 3;
+constexpr UINT kSetDispInfoStateMask = 0xFFFFFF1D;
+constexpr int kEditorMinWidth = 32;
+constexpr int kComboDropHeight = 160;    // the combo box with its list
+constexpr int kNarrowMargin = 10;        // the narrow editor: text width + margin + length
 constexpr UINT kEditorTextMax = kTextBuffer + 1;  // characters read back, terminator included
 
 // Passes Return and Escape up to the parent as the editor's own command codes.
@@ -136,7 +146,7 @@ EditPlace PlaceEditor(TreeListData* d, UINT h, int column, int textWidth, int le
         place.width = right - 2 - textLeft;
         return place;
     }
-    place.width = textWidth + 10 + length;
+    place.width = textWidth + kNarrowMargin + length;
     place.left = textLeft;
     if (column > 0 && d->align[column] == 1) place.left = textLeft + (right - textLeft - place.width) / 2;
     else if (column > 0 && d->align[column] == 2) place.left = right - place.width;
@@ -149,9 +159,9 @@ void ShowEditor(TreeListData* d, const EditPlace& place, const wchar_t* text, HF
     HWND editor = d->editor;
     const int length = (int)wcslen(text);
     const bool combo = d->editKind != 0;
-    const int height = combo ? 160 : d->fontHeight + 4;
+    const int height = combo ? kComboDropHeight : d->fontHeight + 4;
     const int top = combo ? place.top : place.top + 1;
-    const int width = place.width < 32 ? 32 : place.width;
+    const int width = place.width < kEditorMinWidth ? kEditorMinWidth : place.width;
     Unlock(d);
     SetFocus(editor);
     SetWindowTextW(editor, text);
@@ -183,7 +193,7 @@ LRESULT EditLabel(TreeListData* d, WPARAM wp, UINT h)
 {
     if (!(d->style & TVS_EDITLABELS)) return 0;
     const int column = (int)(wp & TVLE_COLUMNMASK);
-    const int kind = (int)((wp >> 29) & 3);
+    const int kind = (int)((wp >> kKindShift) & kKindBits);
     const bool wide = (wp & TVLE_WIDE) != 0;
     if (kind > 2 || !EditTargetLive(d, h, column)) return 0;
     // Every step below may notify the parent, which may delete or refill the item's
@@ -247,7 +257,7 @@ bool EndEdit(TreeListData* d, bool cancel)
     if (fromParent) {
         NMTVDISPINFOW set = {};
         FillNotifyItem(d, h, column, kEditMask, &set.item);
-        set.item.stateMask = 0xFFFFFF1D;
+        set.item.stateMask = kSetDispInfoStateMask;
         set.item.pszText = text;
         set.item.cchTextMax = kTextBuffer;
         NotifyParent(d, &set.hdr, TVN_SETDISPINFOW);

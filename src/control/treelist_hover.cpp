@@ -95,7 +95,7 @@ void StartDrag(TreeListData* d, bool left, POINT pt)
     const TreeListItem* item = ItemOf(d, h);
     if (!item) return;
     TVITEMW it;
-    FillNotifyItem(d, h, column, 0x401C, &it);
+    FillNotifyItem(d, h, column, kPointerNoticeMask, &it);
     const UINT action = (item->state & TVIS_EXPANDED) ? 1 : 2;
     NotifyTree(d, left ? TVN_BEGINDRAGW : TVN_BEGINRDRAGW, action, &it, nullptr, pt);
 }

@@ -39,7 +39,7 @@ LRESULT GetItem(TreeListData* d, TVITEMW* out)
         if (out->mask & TVIF_PARAM) out->lParam = item->lParam;
         if (out->mask & TVIF_IMAGE) out->iImage = (int)cell->image;
         if (out->mask & TVIF_TEXT) ReturnText(out, cell->text, cell->textLength);
-        if (out->mask & TVIF_STATE) out->state = cell->state & 0xFFFFFF9F;
+        if (out->mask & TVIF_STATE) out->state = cell->state & kCellStateReadMask;
         return 1;
     }
     if (out->mask & TVIF_PARAM) out->lParam = item->lParam;
@@ -81,7 +81,8 @@ static bool StoreImage(UINT* image, BYTE* callbacks, BYTE bit, int value)
 // Bits whose change shows on screen.
 static bool StateChangeShows(const TreeListData* d, UINT changed)
 {
-    return ((changed & 0xF04) && d->normalImages) || ((changed & 0xF000) && d->stateImages) ||
+    return ((changed & (TVIS_OVERLAYMASK | TVIS_CUT)) && d->normalImages) ||
+           ((changed & TVIS_STATEIMAGEMASK) && d->stateImages) ||
            (changed & (TVIS_BOLD | TVIS_DROPHILITED));
 }
 
@@ -179,7 +180,7 @@ void FillNotifyItem(TreeListData* d, UINT handle, int column, UINT mask, TVITEMW
     *out = TVITEMW{};
     out->mask = mask;
     out->hItem = (HTREEITEM)(ULONG_PTR)handle;
-    out->stateMask = 0xFFFFFFFF;
+    out->stateMask = kAllBits;
     out->cChildren = column;
     const TreeListItem* item = ItemOf(d, handle);
     if (!item) return;

@@ -5,6 +5,14 @@
 namespace treelist {
 
 constexpr COLORREF kNoColour = 0xFFFFFFFF;
+// Style bits whose change only needs a repaint.
+constexpr DWORD kRepaintingStyles =
+    TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_RTLREADING | TVS_CHECKBOXES | TVS_TRACKSELECT;
+static_assert(kRepaintingStyles == 0x347);
+constexpr int kMinAutoRowHeight = 10;
+constexpr int kMaxRowHeight = 256;
+constexpr COLORREF kEighthOfChannels = 0x1F1F1F;  // a colour shifted right by 3, per channel
+constexpr COLORREF kBlueByte = 0xFF0000;          // the hot-tracked text: blue inverted
 
 void UpdatePageRows(TreeListData* d)
 {
@@ -26,7 +34,7 @@ void ComputeRowHeight(TreeListData* d)
 {
     if (d->fixedRowHeight) return;
     const int old = d->rowHeight;
-    int height = 10;
+    int height = kMinAutoRowHeight;
     if (d->stateImages && d->stateHeight + 2 > height) height = d->stateHeight + 2;
     if (d->normalImages && d->imageWidth + 2 > height) height = d->imageWidth + 2;
     if (d->fontHeight + 2 > height) height = d->fontHeight + 2;
@@ -46,7 +54,7 @@ LRESULT SetItemHeight(TreeListData* d, int height)
     }
     if ((height & 1) && !(d->exStyle & TLX_ODDHEIGHT)) --height;
     if (height <= 0) height = 1;
-    if (height > 256) height = 256;
+    if (height > kMaxRowHeight) height = kMaxRowHeight;
     d->rowHeight = height;
     d->fixedRowHeight = true;
     RowHeightChanged(d, old);
@@ -56,7 +64,8 @@ LRESULT SetItemHeight(TreeListData* d, int height)
 COLORREF BlendHighlight(COLORREF base)
 {
     const COLORREF h = GetSysColor(COLOR_HIGHLIGHT);
-    return ((base >> 3) & 0x1F1F1F) * 7 + ((h >> 3) & 0x1F1F1F);
+    // Each channel: seven eighths of the base and one eighth of the highlight.
+    return ((base >> 3) & kEighthOfChannels) * 7 + ((h >> 3) & kEighthOfChannels);
 }
 
 void LoadDefaultColours(TreeListData* d)
@@ -64,7 +73,7 @@ void LoadDefaultColours(TreeListData* d)
     const COLORREF defaults[] = {
         GetSysColor(COLOR_WINDOW),        GetSysColor(COLOR_INFOBK),     GetSysColor(COLOR_WINDOW),
         GetSysColor(COLOR_BTNFACE),       GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT),
-        GetSysColor(COLOR_BTNSHADOW),     GetSysColor(COLOR_WINDOWTEXT) ^ 0xFF0000,
+        GetSysColor(COLOR_BTNSHADOW),     GetSysColor(COLOR_WINDOWTEXT) ^ kBlueByte,
     };
     for (int slot = 0; slot < 8; ++slot) {
         if (!d->colourSet[slot]) d->colours[slot] = defaults[slot];
@@ -94,7 +103,7 @@ LRESULT SetColour(TreeListData* d, WPARAM slot, LPARAM value)
 
 LRESULT SetExtendedStyle(TreeListData* d, DWORD mask, DWORD bits)
 {
-    if (mask == 0) mask = 0xFFFFFFFF;
+    if (mask == 0) mask = kAllBits;
     const DWORD old = d->exStyle;
     d->exStyle = (bits & mask) | (old & ~mask);
     const DWORD changed = old ^ d->exStyle;
@@ -186,7 +195,7 @@ void OnStyleChanged(TreeListData* d, DWORD oldStyle, DWORD newStyle)
         ComputeRowHeight(d);
         UpdateScrollBars(d);
     }
-    if (changed & 0x347) InvalidateRect(d->hwnd, nullptr, FALSE);
+    if (changed & kRepaintingStyles) InvalidateRect(d->hwnd, nullptr, FALSE);
     if (changed & TVS_NOSCROLL) UpdateScrollBars(d);
     if (changed & TVS_NOTOOLTIPS) {
         if (newStyle & TVS_NOTOOLTIPS) HideTooltip(d);
@@ -263,8 +272,8 @@ LRESULT GetCellColour(TreeListData* d, UINT handle, int column, bool back)
 
 LRESULT SetCellColour(TreeListData* d, WPARAM target, COLORREF colour, bool back)
 {
-    const UINT handle = (UINT)(target & 0xFFFFFF);
-    const int column = (int)((target >> 24) & 0xFF);
+    const UINT handle = (UINT)(target & kItemBits);
+    const int column = (int)((target >> kColumnShift) & 0xFF);
     if (!ItemOf(d, handle) || (column > 0 && column >= d->columnCount)) return (LRESULT)kNoColour;
     const LRESULT old = GetCellColour(d, handle, column, back);
     BYTE* flags;

@@ -8,8 +8,6 @@ namespace treelist {
 
 namespace {
 
-constexpr UINT kClickMask = 0x401C;
-
 bool IsLeft(UINT msg) { return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK; }
 bool IsDouble(UINT msg) { return msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK; }
 
@@ -120,7 +118,7 @@ LRESULT OnMouseButton(TreeListData* d, UINT msg, WPARAM keys, LPARAM lp)
         ClickItem(d, msg, keys, h, flags);
     }
     TVITEMW item;
-    FillNotifyItem(d, ItemOf(d, h) ? h : 0, TVHT_COLUMN(flags), kClickMask, &item);
+    FillNotifyItem(d, ItemOf(d, h) ? h : 0, TVHT_COLUMN(flags), kPointerNoticeMask, &item);
     const LRESULT handled = NotifyTree(d, ClickCode(msg), 0, &item, nullptr, pt);
     // A parent written for the platform's tree gets its context menu: unless it took
     // the right click, it hears WM_CONTEXTMENU at the point in screen coordinates.

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cstdlib>
+#include <cwchar>
 
 #include "treelist_data.h"
 
@@ -11,6 +12,7 @@ namespace treelist {
 namespace {
 
 LONG g_registered;
+constexpr LONG kLockMaximum = 0x70000000;  // waiters the instance lock can count
 
 TreeListData* DataOf(HWND hwnd) { return (TreeListData*)GetWindowLongPtrW(hwnd, 0); }
 
@@ -50,7 +52,7 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* cs)
     if (!d) return -1;
     d->items = (TreeListItem**)calloc(1, sizeof(TreeListItem*));
     d->rows = (UINT*)calloc(1, sizeof(UINT));
-    d->lock = CreateSemaphoreW(nullptr, 1, 0x70000000, nullptr);
+    d->lock = CreateSemaphoreW(nullptr, 1, kLockMaximum, nullptr);
     // The counter stands for the initial count: waiting starts from an empty semaphore.
     if (d->lock) WaitForSingleObject(d->lock, 0);
     if (!d->items || !d->rows || !d->lock) {
@@ -58,8 +60,8 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* cs)
         return -1;
     }
     d->hwnd = hwnd;
-    d->indent = 19;
-    d->buttonCentre = 7;
+    d->indent = kDefaultIndent;
+    d->buttonCentre = kButtonCentre;
     d->rowHeight = 1;
     d->style = (DWORD)cs->style;
     d->enabled = !(cs->style & WS_DISABLED);
@@ -234,7 +236,7 @@ LRESULT OnSetIndent(TreeListData* d, WPARAM indent)
     InstanceLock lock(d);
     const int old = d->indent;
     const int value = (int)indent;
-    d->indent = value < 5 ? 5 : (value > 64 ? 64 : value);
+    d->indent = value < kMinIndent ? kMinIndent : (value > kMaxIndent ? kMaxIndent : value);
     if (d->indent != old) InvalidateRect(d->hwnd, nullptr, FALSE);
     return old;
 }
@@ -466,6 +468,11 @@ LRESULT CALLBACK TreeListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     ++d->depth;
     const LRESULT result = Dispatch(d, msg, wp, lp);
+#ifdef _DEBUG
+    // Once the outermost message is done, whatever the parent did meanwhile.
+    if (d->depth == 1 && !d->destroyed && d->broken == TableRule::kHolds && IsLockedMessage(msg))
+        d->broken = CheckTable(d);
+#endif
     // A window destroyed while this message ran is freed once the outermost call ends.
     if (--d->depth == 0 && d->destroyed && !DataOf(hwnd)) FreeInstance(d);
     return result;
@@ -474,6 +481,16 @@ LRESULT CALLBACK TreeListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }  // namespace
 
 }  // namespace treelist
+
+extern "C" QVCTRL_API int TreeListCheck(HWND hwnd)
+{
+    wchar_t name[16] = {};
+    if (!IsWindow(hwnd) || !GetClassNameW(hwnd, name, 16) || wcscmp(name, TREELIST_CLASSNAME) != 0) return -1;
+    const treelist::TreeListData* d = treelist::DataOf(hwnd);
+    if (!d) return -1;
+    if (d->broken != treelist::TableRule::kHolds) return (int)d->broken;
+    return (int)treelist::CheckTable(d);
+}
 
 extern "C" QVCTRL_API int TreeListRegister(void)
 {
