@@ -42,3 +42,6 @@
 #include "common/headwnd.h"
 #include "common/listctrl.h"
 #include "control/newheaderctrl.h"
+
+// HTML reports.
+#include "control/fillhtml.h"
