@@ -271,6 +271,12 @@ protected:
 
     // Passes the message being processed to the original window procedure.
     LRESULT Default();
+    // SendMessage to this window with the answer as an int, for the thin
+    // control wrappers whose messages answer counts, indexes and flags.
+    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
+    {
+        return static_cast<int>(::SendMessage(m_hWnd, message, wParam, lParam));
+    }
     virtual void DoDataExchange(CDataExchange* pDX);
 
     // Default handlers: each passes the message on (Default()); the ones for
@@ -414,6 +420,10 @@ public:
     int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
     MSG m_msgCur = {};
+    // The printer that print jobs start from (SelectPrinter); null: the
+    // system's default printer.
+    HGLOBAL m_hDevMode = nullptr;
+    HGLOBAL m_hDevNames = nullptr;
 
     virtual BOOL InitApplication();
     virtual BOOL InitInstance();
@@ -433,6 +443,10 @@ public:
     HCURSOR LoadCursor(UINT nIDResource) const;
     HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
 
+    // Takes the DEVNAMES/DEVMODE blocks (either may be null) as the printer
+    // of later print jobs; the previous ones are freed when bFreeOld is set.
+    void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
+
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
     BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
@@ -450,3 +464,4 @@ private:
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow);
 
 #include "afxctl.h"
+#include "afxframe.h"

@@ -35,6 +35,7 @@ CWinApp::~CWinApp()
         pState->m_pCurrentWinApp = nullptr;
         pState->m_lpszCurrentAppName = m_pszModuleName;
     }
+    SelectPrinter(nullptr, nullptr);
     delete[] m_pszAppName;
     delete[] m_pszExeName;
     delete[] m_pszProfileName;

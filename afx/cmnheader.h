@@ -43,10 +43,4 @@ public:
     BOOL SetOrderArray(int iCount, LPINT piArray) { return Send(HDM_SETORDERARRAY, iCount, reinterpret_cast<LPARAM>(piArray)); }
     int SetHotDivider(CPoint pt) { return Send(HDM_SETHOTDIVIDER, TRUE, MAKELPARAM(pt.x, pt.y)); }
     int SetHotDivider(int nIndex) { return Send(HDM_SETHOTDIVIDER, FALSE, nIndex); }
-
-private:
-    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
-    {
-        return static_cast<int>(::SendMessage(m_hWnd, message, wParam, lParam));
-    }
 };

@@ -129,10 +129,4 @@ public:
     }
     // A new image list that the caller deletes, or null.
     CImageList* CreateDragImage(int nItem, LPPOINT lpPoint);
-
-private:
-    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
-    {
-        return static_cast<int>(::SendMessage(m_hWnd, message, wParam, lParam));
-    }
 };

@@ -140,10 +140,4 @@ public:
     {
         return static_cast<COLORREF>(::SendMessage(m_hWnd, TVM_SETLINECOLOR, 0, clrNew));
     }
-
-private:
-    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
-    {
-        return static_cast<int>(::SendMessage(m_hWnd, message, wParam, lParam));
-    }
 };

@@ -72,10 +72,4 @@ public:
     void Copy() { ::SendMessage(m_hWnd, WM_COPY, 0, 0); }
     void Cut() { ::SendMessage(m_hWnd, WM_CUT, 0, 0); }
     void Paste() { ::SendMessage(m_hWnd, WM_PASTE, 0, 0); }
-
-private:
-    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
-    {
-        return static_cast<int>(::SendMessage(m_hWnd, message, wParam, lParam));
-    }
 };

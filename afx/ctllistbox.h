@@ -62,10 +62,4 @@ public:
     void SetHorizontalExtent(int cxExtent) { ::SendMessage(m_hWnd, LB_SETHORIZONTALEXTENT, cxExtent, 0); }
     void SetColumnWidth(int cxWidth) { ::SendMessage(m_hWnd, LB_SETCOLUMNWIDTH, cxWidth, 0); }
     BOOL SetTabStops(int nTabStops, LPINT rgTabStops) { return Send(LB_SETTABSTOPS, nTabStops, reinterpret_cast<LPARAM>(rgTabStops)); }
-
-private:
-    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
-    {
-        return static_cast<int>(::SendMessage(m_hWnd, message, wParam, lParam));
-    }
 };

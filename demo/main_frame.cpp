@@ -1,12 +1,16 @@
 // The demo's main window.
 #include "main_frame.h"
 
+#include "button_tools.h"
+#include "button_tools_ids.h"
+#include "departments_page.h"
 #include "module_page.h"
 #include "patient_form.h"
 #include "patient_list_page.h"
 #include "resource.h"
 #include "treelist_page.h"
 #include "tour.h"
+#include "visit_search_page.h"
 
 namespace {
 
@@ -29,16 +33,23 @@ void RegisterFrameClass()
 }
 
 // The pages of the View menu, in the order the unattended tour shows them.
+// A page may have something done on it once shown (tour); an entry with no
+// page is a pause, in which the message box of the page before is answered.
 struct DemoPage
 {
     UINT nID;
     const wchar_t* screenshot;
+    void (*tour)(CWnd* pPage);
 };
 const DemoPage kPages[] = {
-    {ID_VIEW_PATIENTS, L"demo-patients"},
-    {ID_VIEW_WARDS, L"demo-wards"},
-    {ID_VIEW_FORM, L"demo-patient-form"},
-    {ID_VIEW_INFO, L"demo-library-info"},
+    {ID_VIEW_PATIENTS, L"demo-patients", nullptr},
+    {ID_VIEW_WARDS, L"demo-wards", nullptr},
+    {ID_VIEW_DEPARTMENTS, L"demo-departments", nullptr},
+    {ID_VIEW_FORM, L"demo-patient-form", FillPatientFormSample},
+    {ID_VIEW_INFO, L"demo-library-info", nullptr},
+    {ID_VIEW_SEARCH, L"demo-visit-search", SearchVisitSample},
+    {ID_VIEW_SEARCH, L"demo-visit-search-wrong-date", SearchReversedRange},
+    {0, nullptr, nullptr},
 };
 
 } // namespace
@@ -53,6 +64,10 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_SEARCH, ID_VIEW_SEARCH, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_START, ID_VIEW_START, OnViewPage)
+    ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -75,6 +90,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
                           DEFAULT_PITCH, L"新細明體");
     if (DemoTourRequested())
         SetTimer(kTourTimer, 700, nullptr);
+    ShowPage(ID_VIEW_START);
     return 0;
 }
 
@@ -105,6 +121,15 @@ void CMainFrame::ShowPage(UINT nID)
     case ID_VIEW_INFO:
         pPage = CreateModuleInfoPage(this, PageRect(), kPageId);
         break;
+    case ID_VIEW_SEARCH:
+        pPage = CreateVisitSearchPage(this, PageRect(), kPageId);
+        break;
+    case ID_VIEW_DEPARTMENTS:
+        pPage = CreateDepartmentsPage(this, PageRect());
+        break;
+    case ID_VIEW_START:
+        pPage = CreateStartMenuPage(this, PageRect(), kPageId);
+        break;
     }
     if (nID == ID_VIEW_WARDS)
         m_hPage = CreateWardTreePage(m_hWnd, PageRect());
@@ -116,6 +141,18 @@ void CMainFrame::ShowPage(UINT nID)
 void CMainFrame::OnViewPage(UINT nID)
 {
     ShowPage(nID);
+}
+
+// The sort and search dialogs work on the patient list, shown first when needed.
+void CMainFrame::OnPatientDialog(UINT nID)
+{
+    if (m_nPage != ID_VIEW_PATIENTS)
+        ShowPage(ID_VIEW_PATIENTS);
+    CWnd* pList = CWnd::FromHandlePermanent(m_hPage);
+    if (nID == ID_PATIENT_SORT)
+        RunPatientSortDialog(this, pList, m_strPatientSort);
+    else
+        RunPatientSearchDialog(this, pList);
 }
 
 void CMainFrame::OnSize(UINT nType, int cx, int cy)
@@ -177,17 +214,22 @@ void CMainFrame::RunTourStep()
 {
     const int nPages = static_cast<int>(sizeof(kPages) / sizeof(kPages[0]));
     const int step = m_tourStep++;
-    if (step == 0)
+    if (step == 0) {
         SaveDemoScreenshot(m_hWnd, L"demo-main");
-    else if (step <= nPages)
+        SaveDemoScreenshot(m_hWnd, L"demo-menu-panel");
+    }
+    else if (step <= nPages && kPages[step - 1].screenshot != nullptr)
         SaveDemoScreenshot(m_hWnd, kPages[step - 1].screenshot);
+    AnswerDemoMessageBoxes();
 
     if (step < nPages) {
-        ShowPage(kPages[step].nID);
-        if (kPages[step].nID == ID_VIEW_FORM)
-            FillPatientFormSample(CWnd::FromHandle(m_hPage));
+        if (kPages[step].nID != 0)
+            ShowPage(kPages[step].nID);
+        if (kPages[step].tour != nullptr)
+            kPages[step].tour(CWnd::FromHandle(m_hPage));
     } else if (step > nPages) {
         KillTimer(kTourTimer);
+        SaveButtonTourScreens(this);
         PostMessage(WM_CLOSE);
     }
 }

@@ -93,23 +93,23 @@ CString VariableDateText(CTime t)
 CString PositiveTimeText(int nType, CTime t)
 {
     switch (nType) {
-    case 5:
+    case FIELD_TIME:
         return Formatted(L"%02d:%02d:%02d", t.GetHour(), t.GetMinute(), t.GetSecond());
-    case 6:
+    case FIELD_HOURMINUTE:
         return Formatted(L"%02d時%02d分", t.GetHour(), t.GetMinute());
-    case 8:
+    case FIELD_DATE:
         return CDate::ToDate(t);
-    case 9:
+    case FIELD_DATEHOUR:
         return Formatted(L"%04d%02d%02d %02d時", t.GetYear(), t.GetMonth(), t.GetDay(), t.GetHour());
-    case 17:
-    case 34:
+    case FIELD_DATE_SLASH:
+    case FIELD_DATE_SLASH_OUT:
         return CDate::ToDateString(t);
-    case 21:
+    case FIELD_DATE_CHINESE:
         return CDate::ToChineseString(t);
-    case 23:
+    case FIELD_DATE_WEEKDAY:
         return Formatted(L"%04d年%02d月%02d日(%s)", t.GetYear(), t.GetMonth(), t.GetDay(),
                          qvnames::WeekName(t.GetDayOfWeek()));
-    case 35:
+    case FIELD_DATE_VARIABLE:
         return VariableDateText(t);
     }
     return CString();
@@ -118,21 +118,21 @@ CString PositiveTimeText(int nType, CTime t)
 CString StampText(int nType, const TIMESTAMP_STRUCT& s)
 {
     switch (nType) {
-    case 13:
+    case FIELD_TS_TIME:
         return s.year == 0 ? CString() : Formatted(L"%02d:%02d:%02d", s.hour, s.minute, s.second);
-    case 14:
+    case FIELD_TS_MONTHDAY:
         return s.year > 0 ? Formatted(L"%02d/%02d", s.month, s.day) : CString();
-    case 15:
+    case FIELD_TS_DATE:
         return s.year > 0 ? Formatted(L"%04d/%02d/%02d", s.year, s.month, s.day) : CString();
-    case 16:
+    case FIELD_TS_DATETIME:
         return s.year == 0 ? CString()
                            : Formatted(L"%04d/%02d/%02d %02d:%02d:%02d", s.year, s.month, s.day, s.hour,
                                        s.minute, s.second);
-    case 18:
+    case FIELD_TS_DATE_SLASH:
         return IsShowableStamp(s) ? Formatted(L"%04d/%02d/%02d", s.year, s.month, s.day) : CString();
-    case 19:
+    case FIELD_TS_YEARMONTH:
         return IsShowableStamp(s) ? Formatted(L"%04d/%02d", s.year, s.month) : CString();
-    case 36:
+    case FIELD_TS_CHINESE:
         return CField::ToChinese(s);
     }
     return CString();
@@ -146,63 +146,63 @@ CString CField::GetFieldString(char* pValue, int nType, int nFormat)
     if (!pValue)
         return CString();
     switch (nType) {
-    case 0:
+    case FIELD_TEXT:
         return CString(reinterpret_cast<const wchar_t*>(pValue));
-    case 1:
-    case 31: {
+    case FIELD_BYTE2:
+    case FIELD_BYTE: {
         unsigned value = ReadValue<unsigned char>(pValue);
-        return value == 0 ? CString() : Formatted(nType == 1 ? L"%02d" : L"%d", value);
+        return value == 0 ? CString() : Formatted(nType == FIELD_BYTE2 ? L"%02d" : L"%d", value);
     }
-    case 2: {
+    case FIELD_FLOAT: {
         float value = ReadValue<float>(pValue);
         return value == 0 ? CString() : Formatted(DecimalFormat(nFormat, false), double(value));
     }
-    case 3:
-    case 20:
-        return DoubleText(ReadValue<double>(pValue), nFormat, nType == 20);
-    case 7:
+    case FIELD_DOUBLE:
+    case FIELD_DOUBLE_TRIM:
+        return DoubleText(ReadValue<double>(pValue), nFormat, nType == FIELD_DOUBLE_TRIM);
+    case FIELD_DURATION:
         return DurationText(ReadValue<int64_t>(pValue));
-    case 10:
+    case FIELD_MONTHNAME:
         return qvnames::MonthName(CTime(ReadValue<__time64_t>(pValue)).GetMonth());
-    case 11:
-    case 12:
-    case 25: {
+    case FIELD_INT:
+    case FIELD_LONG:
+    case FIELD_YMD_NUMBER: {
         int32_t value = ReadValue<int32_t>(pValue);
         if (value <= 0)
             return CString();
-        if (nType == 25)
+        if (nType == FIELD_YMD_NUMBER)
             return CDate::ToBirthdayString(value);
-        return Formatted(nType == 11 ? L"%d" : L"%ld", value);
+        return Formatted(nType == FIELD_INT ? L"%d" : L"%ld", value);
     }
-    case 5:
-    case 6:
-    case 8:
-    case 9:
-    case 17:
-    case 21:
-    case 23:
-    case 34:
-    case 35: {
+    case FIELD_TIME:
+    case FIELD_HOURMINUTE:
+    case FIELD_DATE:
+    case FIELD_DATEHOUR:
+    case FIELD_DATE_SLASH:
+    case FIELD_DATE_CHINESE:
+    case FIELD_DATE_WEEKDAY:
+    case FIELD_DATE_SLASH_OUT:
+    case FIELD_DATE_VARIABLE: {
         __time64_t t = ReadValue<__time64_t>(pValue);
-        if (t < 0 && (nType == 17 || nType == 34)) {
+        if (t < 0 && (nType == FIELD_DATE_SLASH || nType == FIELD_DATE_SLASH_OUT)) {
             AfxMessageBox(L"時間錯誤", MB_OK, 0);
             return L"--time--";
         }
         return t > 0 ? PositiveTimeText(nType, CTime(t)) : CString();
     }
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 18:
-    case 19:
-    case 36:
+    case FIELD_TS_TIME:
+    case FIELD_TS_MONTHDAY:
+    case FIELD_TS_DATE:
+    case FIELD_TS_DATETIME:
+    case FIELD_TS_DATE_SLASH:
+    case FIELD_TS_YEARMONTH:
+    case FIELD_TS_CHINESE:
         return StampText(nType, ReadValue<TIMESTAMP_STRUCT>(pValue));
-    case 29:
+    case FIELD_YESNO:
         return ReadValue<int32_t>(pValue) == 0 ? L"否" : L"是";
-    case 39:
+    case FIELD_CSTRING:
         return *reinterpret_cast<const CString*>(pValue);
-    case 157: {
+    case FIELD_FLAG_BIT: {
         uint32_t word = ReadValue<uint32_t>(pValue);
         // A bit number outside the word names no bit: it reads as clear.
         bool bSet = nFormat >= 0 && nFormat < 32 && (word >> nFormat & 1u);

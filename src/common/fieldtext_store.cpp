@@ -77,12 +77,12 @@ bool StoreDateOrTime(const CString& text, int nType, char* pField)
     WorkText work(text);
     const wchar_t* s = work.chars;
     switch (nType) {
-    case 5: {
+    case FIELD_TIME: {
         Scanned v(s, L"%02d:%02d:%02d");
         WriteTime(pField, CTime(CDate::ThisYear(), 1, 1, v.n[0], v.n[1], v.n[2]));
         return true;
     }
-    case 6: {
+    case FIELD_HOURMINUTE: {
         if (work.IsEmpty())
             return StoreZero<uint32_t>(pField);
         Scanned v(s, L"%02d時%02d分");
@@ -90,38 +90,38 @@ bool StoreDateOrTime(const CString& text, int nType, char* pField)
         WriteTime(pField, CTime(now.GetYear(), now.GetMonth(), now.GetDay(), v.n[0], v.n[1], 0));
         return true;
     }
-    case 8:
-    case 30:
-    case 17: {
-        bool bEmpty = nType == 17 ? work.IsEmpty() : work.IsEmptyOrTotal();
+    case FIELD_DATE:
+    case FIELD_DATE_IN:
+    case FIELD_DATE_SLASH: {
+        bool bEmpty = nType == FIELD_DATE_SLASH ? work.IsEmpty() : work.IsEmptyOrTotal();
         if (bEmpty)
             return StoreZero<uint32_t>(pField);
-        Scanned v(s, nType == 17 ? L"%04d/%02d/%02d" : L"%04d%02d%02d");
+        Scanned v(s, nType == FIELD_DATE_SLASH ? L"%04d/%02d/%02d" : L"%04d%02d%02d");
         WriteTime(pField, CTime(v.n[0], v.n[1], v.n[2], 12, 0, 0));
         return true;
     }
-    case 9: {
+    case FIELD_DATEHOUR: {
         if (work.IsEmpty())
             return StoreZero<uint32_t>(pField);
         Scanned v(s, L"%02d.%02d.%02d,%02d:%02d");
         WriteTime(pField, CTime(v.n[0] + 2000, v.n[1], v.n[2], v.n[3], v.n[4], 0));
         return true;
     }
-    case 18: {
+    case FIELD_TS_DATE_SLASH: {
         if (work.IsEmpty())
             return StoreZero<TIMESTAMP_STRUCT>(pField);
         Scanned v(s, qvscan::FindChar(s, L'/', 0) >= 0 ? L"%04d/%02d/%02d" : L"%04d%02d%02d");
         WriteStamp(pField, v.n[0], v.n[1], v.n[2]);
         return true;
     }
-    case 19: {
+    case FIELD_TS_YEARMONTH: {
         if (work.IsEmpty())
             return StoreZero<TIMESTAMP_STRUCT>(pField);
         Scanned v(s, L"%04d/%02d");
         WriteStamp(pField, v.n[0], v.n[1], 1);
         return true;
     }
-    case 27: {
+    case FIELD_HHMM_NUMBER: {
         if (work.IsEmpty())
             return StoreZero<int32_t>(pField);
         Scanned v(s, L"%02d:%02d");
@@ -129,7 +129,7 @@ bool StoreDateOrTime(const CString& text, int nType, char* pField)
         WriteValue<int32_t>(pField, hhmm == 0 ? 2400 : hhmm);
         return true;
     }
-    case 35: {
+    case FIELD_DATE_VARIABLE: {
         if (work.IsEmptyOrTotal())
             return StoreZero<uint32_t>(pField);
         // The hour marks the precision: 04:00 year only, 06:00 year and month.
@@ -168,36 +168,36 @@ void CField::TextToRecord(CString strText, int nType, int nOffset, void* pRecord
     char* pField = static_cast<char*>(pRecord) + nOffset;
     const wchar_t* s = strText.GetString();
     switch (nType) {
-    case 0:
-    case 32:
+    case FIELD_TEXT:
+    case FIELD_TEXT_IN:
         memcpy(pField, s, (size_t(strText.GetLength()) + 1) * sizeof(wchar_t));
         return;
-    case 1:
-    case 31:
+    case FIELD_BYTE2:
+    case FIELD_BYTE:
         WriteValue<uint8_t>(pField, uint8_t(qvscan::NumberAt(s)));
         return;
-    case 2:
+    case FIELD_FLOAT:
         WriteValue<float>(pField, float(_wtof(s)));
         return;
-    case 3:
-    case 20:
-    case 33:
+    case FIELD_DOUBLE:
+    case FIELD_DOUBLE_TRIM:
+    case FIELD_DOUBLE_IN:
         WriteValue<double>(pField, _wtof(s));
         return;
-    case 11:
-    case 12:
+    case FIELD_INT:
+    case FIELD_LONG:
         WriteValue<int32_t>(pField, qvscan::NumberAt(s));
         return;
-    case 26:
+    case FIELD_YM01_NUMBER:
         WriteValue<int32_t>(pField, strText.GetLength() > 7 ? DateNumber(s, false) : 0);
         return;
-    case 28:
+    case FIELD_YMD_NUMBER2:
         WriteValue<int32_t>(pField, strText.GetLength() > 9 ? DateNumber(s, true) : 0);
         return;
-    case 29:
+    case FIELD_YESNO:
         WriteValue<int32_t>(pField, strText == L"是" ? 1 : 0);
         return;
-    case 157:
+    case FIELD_FLAG_BIT:
         WriteValue<int32_t>(pField, strText == L"是" || qvscan::NumberAt(s) > 0 ? 1 : 0);
         return;
     }

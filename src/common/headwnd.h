@@ -132,7 +132,6 @@ private:
 
     // Painting
     CRect ItemRect(const CxHeadItemIndex* pNode) const;
-    BOOL SelectHeaderFont(CDC* pDC, CFont& font);
     void DrawAuthor(CDC* pDC);
 
     int m_nRowHeight = 24;

@@ -127,7 +127,12 @@ void CHeadWnd::DragBorder(CPoint point)
     CWnd* pParent = GetParent();
     if (!pParent)
         return;
-    pParent->SendMessage(UM_HEADSIZE, WPARAM(pNode->nIndex), MAKELONG(GetWidth(), m_nRowHeight));
+    // The parent may delete items while it answers: look the item up again.
+    const int nIndex = pNode->nIndex;
+    pParent->SendMessage(UM_HEADSIZE, WPARAM(nIndex), MAKELONG(GetWidth(), m_nRowHeight));
+    pNode = NodeAt(nIndex);
+    if (!pNode || !::IsWindow(pParent->GetSafeHwnd()))
+        return;
     CRect rcParent;
     pParent->GetClientRect(&rcParent);
     rcParent.left = pNode->nLeft - pParent->GetScrollPos(SB_HORZ);

@@ -3,6 +3,8 @@
 
 #include <cwchar>
 
+#include "common/listfont.h"
+
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -42,23 +44,6 @@ LRESULT CHeadWnd::OnPrintClient(WPARAM wParam, LPARAM)
     return 0;
 }
 
-// A font for small rows (or when the grid asks for it) from the DC's current one.
-BOOL CHeadWnd::SelectHeaderFont(CDC* pDC, CFont& font)
-{
-    LOGFONTW logFont{};
-    CFont* pCurrent = pDC->GetCurrentFont();
-    if (!pCurrent || !pCurrent->GetLogFont(&logFont))
-    {
-        AfxMessageBox(L"不能讀字模參數");
-        return FALSE;
-    }
-    logFont.lfHeight = m_nRowHeight - 8;
-    logFont.lfWidth = 0;
-    logFont.lfWeight = FW_NORMAL;
-    wcscpy_s(logFont.lfFaceName, L"新細明體");
-    return font.CreateFontIndirect(&logFont);
-}
-
 void CHeadWnd::OnDraw(CDC* pDC)
 {
     CRect rcClient(0, 0, GetWidth(), m_nTotalHeight);
@@ -68,7 +53,8 @@ void CHeadWnd::OnDraw(CDC* pDC)
 
     CFont font;
     CFont* pOldFont = nullptr;
-    if ((m_nRowHeight < 25 || m_nOwnFont) && SelectHeaderFont(pDC, font))
+    // Small rows (or a grid that asks for it) take a font fitted to the row.
+    if ((m_nRowHeight < 25 || m_nOwnFont) && CreateListFont(pDC, font, m_nRowHeight - 8, FW_NORMAL))
         pOldFont = pDC->SelectObject(&font);
 
     for (int nIndex = 0; nIndex < m_nCount; ++nIndex)

@@ -10,6 +10,8 @@
 #include "qvapi.h"
 #include "common/headwnd.h"
 #include "common/listrows.h"
+#include "common/mycombobox.h"
+#include "common/newedit.h"
 
 // Parent -> grid: lParam a size; the grid enlarges its font, header and columns
 // and shows two lines per row.
@@ -29,7 +31,27 @@
 // Control id of the grid's header window.
 #define LIST_HEADER_ID 9000
 
-class QVCTRL_API CNewListCtrl : public CWnd, private CListRowManager
+// Grid -> parent: the selected row moved with Up or Down (0, 0).
+#define UM_ROWMOVED (WM_USER + 5)
+// Grid -> parent: may the clicked row be edited? wParam the row. Answers below.
+#define UM_EDITQUERY (WM_USER + 101)
+#define EDITQUERY_SILVER 1   // paint the row silver, then edit
+#define EDITQUERY_REFUSE 2   // hide the editor and the combo boxes
+// Grid -> parent around moving an existing editor: 0, MAKELONG(column, row).
+#define UM_EDITMOVING (WM_USER + 1001)
+#define UM_EDITMOVED  (WM_USER + 1002)
+
+// Notification codes of the paging keys while the paging flag is 1.
+#define LISTN_PAGEUP   0
+#define LISTN_PAGEDOWN (-99)
+
+// Control id of the grid's own drop-down combo (SetupComboBox).
+#define LIST_COMBO_ID 1000
+
+// Hit-test flag of a state image or a check box.
+#define LISTHT_CHECK LVHT_ONITEMSTATEICON
+
+class QVCTRL_API CNewListCtrl : public CWnd, private CListRowManager, public IMyComboBox
 {
     DECLARE_DYNAMIC(CNewListCtrl)
 public:
@@ -43,10 +65,29 @@ public:
                         CCreateContext* pContext = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                           CCreateContext* pContext = nullptr);
+    virtual void OnOK();
     virtual void SetHeadHeight(int nHeight);
     virtual COLORREF GetItemColor(int nRow, int nColumn);
+    virtual int ShowComboBox();
+    virtual CMyComboBox* GetSelBox(int nIndex);
+    virtual CMyComboBox* CreateComboBox(int nID, int nColumn);
+    virtual void DoFocusDown();
+    virtual void DoFocusUp();
+    virtual void SendNotifyStateChanged(int nRow, int nColumn);
     virtual void ClearSelected();
+    virtual void SendChangeRowMessage();
     virtual void OnDrawItem(CDC* pDC, int nColumn, int nRow);
+    virtual void OnHeadItemClick(NMHDR* pNMHDR, LRESULT* pResult);
+    virtual void OnHeadItemDblClick(NMHDR* pNMHDR, LRESULT* pResult);
+    virtual CEdit* CreateEdit(int nReserved);
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL DestroyWindow() override;
+
+    // ---- placing the grid ----
+    // Creates the grid over a placeholder control, with its style, place, parent and id.
+    BOOL Replace(CWnd* pPlaceholder);
+    BOOL Attach(int nID, CWnd* pParent);
 
     // ---- columns (the header's items) ----
     int InsertColumn(int nColumn, const LVCOLUMN* pColumn);
@@ -168,11 +209,52 @@ public:
     void InitImageList();
     void ReleaseImageList();
 
-    // ---- the in-place editor (laid over cells by the editing code) ----
+    // ---- hit testing ----
+    int HitTest(CPoint point, UINT* pFlags = nullptr);
+    int HitTest(LVHITTESTINFO* pInfo);
+    BOOL GetItemRect(int nRow, RECT* pRect, UINT nCode);
+    BOOL GetSubItemRect(int nRow, int nColumn, int nArea, CRect& rect);
+
+    // ---- the in-place editor and the combo boxes ----
     CEdit* GetEditControl() const { return m_pEdit; }
+    CEdit* GetEditWindow() const { return m_pEdit; }
+    CEdit* EditLabel(int nRow);
+    CEdit* EditLabel(int nRow, int nColumn);
+    BOOL ColRowToRect(CPoint ptCell, CRect& rect);
+    // Answers TRUE when the grid had to scroll vertically to show the cell.
+    BOOL ShowEditWnd(const CRect& rect, int nColumn);
+    void MoveEditWindow(int nColumn, int nRow);
+    void HideEditWnd();
+    void ScrollEdit();
+    int GetEditText(int& nColumn, int& nRow, CString& strText);
+    CString GetEditText(int nRow, int nColumn);
+    BOOL IsEditFocus();
+    BOOL IsListCtrlFocus();
+    void ActiveEdit();
+    void SetEditFocus();
+    void SetupComboBox(int nOn);
+    CComboBox* GetOwnComboBox() { return &m_ownCombo; }
+    CRect GetLastEditRect() const { return m_rcLastEdit; }
+
+    // ---- keys ----
+    void OnDown();
+    void OnUp();
+    void OnNext();
+    void OnPrior();
+
+    // Set by the application: 1 sends the paging keys to the parent instead of paging.
+    int m_nPaging = 0;
+    // Set by the application: the text of the grid's tooltip.
+    CString m_strToolTip;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    // ---- notifications to the parent ----
+    LRESULT SendNotify(int nCode, CPoint point);
+    LRESULT SendNotify(int nCode, const CString& strUnused);
+    LRESULT SendNotify(const NMLVDISPINFOW& info);
+    LRESULT SendNotify(NMHDR* pNMHDR);
 
     CxRowIndex* GetRowIndex(int nRow);
     CxColumnIndex* GetColumnIndex(int nColumn, int nRow);
@@ -189,6 +271,17 @@ protected:
     afx_msg LRESULT OnHeadSize(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnKillfocusEdit();
+    afx_msg LRESULT OnListSelchangedComboBox(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHittest(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
     // Store
@@ -225,6 +318,15 @@ protected:
     int m_nInLayout = 0;
     DWORD m_dwStyle = 0;
 
+    // Interaction
+    UINT m_nHitFlags = 0;           // flags of the last click's hit test
+    int m_nSortColumn = -1;
+    bool m_bSortDescending = false;
+    CRect m_rcLastEdit;             // written by ColRowToRect
+    CComboBox m_ownCombo;           // SetupComboBox's box
+    CFont m_cellFont;               // the editor's and the boxes' font
+    int m_nPlacingEditor = 0;       // > 0 while the editor is being placed
+
 private:
     // Cells
     void AfterCellTextWritten(CxColumnIndex* pCell, int nRow, int nColumn);
@@ -234,10 +336,40 @@ private:
     int CompareRows(int nRow1, int nRow2, int nColumn, bool bDescending, bool bDigit);
     void InvalidateBelowHeader();
     void RedrawRow(int nRow);
+    void FollowDeletedRow();
+    void ForgetDeletedColumn(int nColumn);
+
+    // Interaction helpers
+    bool IsEditLabels() const { return (GetStyle() & LVS_EDITLABELS) != 0; }
+    bool IsNoEditColumn(int nColumn) const { return nColumn == 0 && (GetStyle() & LVS_NOLABELWRAP) != 0; }
+    bool HasEditWindow() const { return m_pEdit && m_pEdit->GetSafeHwnd(); }
+    LRESULT SendItemChanged(int nRow, int nColumn);
+    LRESULT SendEditNotify(int nCode, int nRow, int nColumn, const CString* pText);
+    LRESULT SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL BringCellIntoView(const CRect& rect);
+    void ApplyCellFont(CWnd* pWnd);
+    bool EditBlocksMove();
+    void MoveSelection(int nNewRow, bool bWithEditor);
+    void MoveSelectionTo(int nNewRow, UINT nScrollCode, bool bScrollNeeded);
+    bool AdvanceActiveCell();
 
     // Painting helpers
     CRect PaintBox(CDC* pDC);
-    BOOL SelectCellFont(CDC* pDC, CFont& font);
+    CRect PaintCellBox(CDC* pDC, const CRect& rcBox, bool bHighlight, COLORREF crBack, const CxColumnIndex* pCell);
+    // Gives a DC its text and background colours back when it goes.
+    class SavedColours
+    {
+    public:
+        explicit SavedColours(CDC* pDC);
+        ~SavedColours();
+        SavedColours(const SavedColours&) = delete;
+        SavedColours& operator=(const SavedColours&) = delete;
+
+    private:
+        CDC* m_pDC;
+        COLORREF m_crText;
+        COLORREF m_crBack;
+    };
     BOOL IsHighlighted(int nColumn, int nFirstRow, int nLastRow);
     void DrawCellText(CDC* pDC, const CRect& rcInner, int y, LPCTSTR lpszText, int nFormat);
     void DrawStateOverlay(CDC* pDC, const CxColumnIndex* pCell, const CRect& rcCell);
@@ -250,3 +382,9 @@ private:
     void ScrollVertically(int nDelta);
     void ScrollHorizontally(int nDelta);
 };
+
+// Searches a column from row nStart on: mode 1 for a cell that contains the
+// text, any other mode for one that begins with it (ignoring case). A match
+// answers its row and sets nStart past it; a pass without one shows
+// "完成了一遍搜索!", sets nStart to 0 and answers 0; an empty grid answers -1.
+QVCTRL_API long FindItem(CNewListCtrl& list, int nColumn, const CString& strText, long& nStart, int nMode);

@@ -28,6 +28,10 @@ BOOL CNewListCtrl::SetItemText(int nRow, int nColumn, LPCTSTR lpszText)
         return FALSE;
     StoreCellText(pCell, lpszText);
     AfterCellTextWritten(pCell, nRow, nColumn);
+    // The box shown over the selected cell shows the new text.
+    if (nRow == m_nSelectedRow)
+        if (CMyComboBox* pBox = GetComboBox(nColumn); pBox && pBox->GetSafeHwnd())
+            pBox->SetWindowText(lpszText ? lpszText : L"");
     return TRUE;
 }
 

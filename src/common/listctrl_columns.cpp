@@ -33,7 +33,8 @@ int CNewListCtrl::InsertColumn(int nColumn, const LVCOLUMN* pColumn)
 
     CxHeadItem item{};
     item.nWidth = pColumn->cx;
-    item.pszText = pColumn->pszText;
+    // Without LVCF_TEXT the caption pointer is not the caller's to read.
+    item.pszText = (pColumn->mask & LVCF_TEXT) ? pColumn->pszText : const_cast<LPWSTR>(L"");
     item.nMask = int(pColumn->mask);
     item.nLevel = pColumn->iOrder;    // the grid carries the header level in iOrder
     item.nFormat = HeaderFormatOf(pColumn->fmt);
@@ -56,6 +57,8 @@ BOOL CNewListCtrl::DeleteColumn(int nColumn)
         return FALSE;
     // Cells keep their column numbers; the column counter stays.
     const BOOL bDeleted = m_pHeadWnd->DeleteItem(nColumn);
+    if (bDeleted)
+        ForgetDeletedColumn(nColumn);
     if (bDeleted && GetSafeHwnd())
     {
         m_pHeadWnd->Invalidate();
@@ -147,4 +150,22 @@ BOOL CNewListCtrl::IsCheckColumn(int nColumn)
 {
     const CxHeadItemIndex* pNode = m_pHeadWnd->GetHeadParam(nColumn);
     return pNode && (pNode->nMask & LVCF_IMAGE);
+}
+
+// A combo box of a deleted column is bound to none; an editor over a column
+// that no longer exists hides.
+void CNewListCtrl::ForgetDeletedColumn(int nColumn)
+{
+    if (CMyComboBox* pBox = GetComboBox(nColumn))
+    {
+        pBox->SetColumn(-1);
+        if (pBox->GetSafeHwnd())
+            pBox->ShowWindow(SW_HIDE);
+    }
+    if (m_nActiveColumn >= m_pHeadWnd->GetItemCount())
+    {
+        m_nActiveColumn = -1;
+        HideEditWnd();
+        HideComboBox();
+    }
 }

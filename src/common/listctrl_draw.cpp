@@ -4,10 +4,13 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "common/listfont.h"
+
 namespace {
 
 const int kBackPatternRows = 20;   // fewer rows than this show bitmap 129 behind them
 const UINT kBackPatternBitmap = 129;
+const int kEnlargedWeight = 100;   // the two-line rows of enlarged mode use a light face
 
 // Bitmaps behind the grid belong to the host program.
 HBITMAP LoadHostBitmap(UINT nBitmapID)
@@ -16,6 +19,17 @@ HBITMAP LoadHostBitmap(UINT nBitmapID)
 }
 
 }  // namespace
+
+CNewListCtrl::SavedColours::SavedColours(CDC* pDC)
+    : m_pDC(pDC), m_crText(pDC->GetTextColor()), m_crBack(pDC->GetBkColor())
+{
+}
+
+CNewListCtrl::SavedColours::~SavedColours()
+{
+    m_pDC->SetTextColor(m_crText);
+    m_pDC->SetBkColor(m_crBack);
+}
 
 void CNewListCtrl::OnPaint()
 {
@@ -43,25 +57,6 @@ CRect CNewListCtrl::PaintBox(CDC* pDC)
     if (pDC->GetClipBox(&rcClip) <= NULLREGION || rcClip.IsRectEmpty())
         GetClientRect(&rcClip);
     return rcClip;
-}
-
-BOOL CNewListCtrl::SelectCellFont(CDC* pDC, CFont& font)
-{
-    LOGFONTW logFont{};
-    CFont* pCurrent = pDC->GetCurrentFont();
-    if (!pCurrent || !pCurrent->GetLogFont(&logFont))
-    {
-        AfxMessageBox(L"不能讀字模參數");
-        return FALSE;
-    }
-    logFont.lfHeight = m_nFontHeight;
-    logFont.lfWidth = 0;
-    // The library draws with the Ming face: the device's own face (often the
-    // System font) need not have the Chinese characters of the records.
-    wcscpy_s(logFont.lfFaceName, L"新細明體");
-    if (m_nEnlarged && m_nLinesPerRow > 1)
-        logFont.lfWeight = 100;
-    return font.CreateFontIndirect(&logFont);
 }
 
 void CNewListCtrl::OnDraw(CDC* pDC)
@@ -99,7 +94,8 @@ void CNewListCtrl::OnDraw(CDC* pDC)
 
     CFont font;
     CFont* pOldFont = nullptr;
-    if (SelectCellFont(pDC, font))
+    const int nWeight = m_nEnlarged && m_nLinesPerRow > 1 ? kEnlargedWeight : 0;
+    if (CreateListFont(pDC, font, m_nFontHeight, nWeight))
         pOldFont = pDC->SelectObject(&font);
 
     const bool bOwnerDraw = (GetStyle() & LVS_OWNERDRAWFIXED) != 0;
@@ -184,6 +180,26 @@ BOOL CNewListCtrl::IsHighlighted(int nColumn, int nFirstRow, int nLastRow)
     return !(m_pEdit && m_pEdit->GetSafeHwnd() && m_pEdit->IsWindowVisible());
 }
 
+// The frame of a cell box and its background: the selection colours when
+// highlighted, else crBack with the cell's colour (if any) as text colour.
+// Answers the inside of the frame. The caller keeps the DC's colours.
+CRect CNewListCtrl::PaintCellBox(CDC* pDC, const CRect& rcBox, bool bHighlight, COLORREF crBack,
+                                 const CxColumnIndex* pCell)
+{
+    DrawRect(pDC, rcBox);
+    const CRect rcInner(rcBox.left + 1, rcBox.top + 1, rcBox.right, rcBox.bottom);
+    if (bHighlight)
+    {
+        crBack = ::GetSysColor(COLOR_HIGHLIGHT);
+        pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    else if (pCell && pCell->crColor)
+        pDC->SetTextColor(pCell->crColor);
+    pDC->FillSolidRect(&rcInner, crBack);
+    pDC->SetBkColor(crBack);
+    return rcInner;
+}
+
 void CNewListCtrl::OnDrawItem(CDC* pDC, int nColumn, int nRow)
 {
     if (nRow < 0 || nRow >= m_nRowCount)
@@ -204,25 +220,9 @@ void CNewListCtrl::OnDrawItem(CDC* pDC, int nColumn, int nRow)
     rcCell.right = rcCell.left + rcHeader.Width();
     rcCell.top = y;
     rcCell.bottom = y + m_nRowHeight;
-    DrawRect(pDC, rcCell);
-    CRect rcInner(rcCell.left + 1, rcCell.top + 1, rcCell.right, rcCell.bottom);
-
-    const COLORREF crOldText = pDC->GetTextColor();
-    const COLORREF crOldBack = pDC->GetBkColor();
-    COLORREF crBack = 0;
-    if (IsHighlighted(nColumn, nRow, nRow))
-    {
-        crBack = ::GetSysColor(COLOR_HIGHLIGHT);
-        pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-    }
-    else
-    {
-        crBack = GetBkColor(nRow, nColumn);
-        if (pCell && pCell->crColor)
-            pDC->SetTextColor(pCell->crColor);
-    }
-    pDC->FillSolidRect(&rcInner, crBack);
-    pDC->SetBkColor(crBack);
+    const SavedColours saved(pDC);
+    CRect rcInner =
+        PaintCellBox(pDC, rcCell, IsHighlighted(nColumn, nRow, nRow), GetBkColor(nRow, nColumn), pCell);
 
     const CxHeadItemIndex* pNode = m_pHeadWnd->GetHeadParam(nColumn);
     const int nFormat = pNode ? pNode->nFormat : 0;
@@ -236,8 +236,6 @@ void CNewListCtrl::OnDrawItem(CDC* pDC, int nColumn, int nRow)
     if (pCell)
         DrawStateOverlay(pDC, pCell, rcCell);
     DrawRect(pDC, rcCell);
-    pDC->SetTextColor(crOldText);
-    pDC->SetBkColor(crOldBack);
 }
 
 // The text of a cell: one line, or split over the lines of a row.

@@ -152,31 +152,12 @@ void CNewListCtrl::DrawCombine(CDC* pDC, int nColumn, int nRow)
     rcBlock.bottom = rcBlock.top + (nLast - nFirst + 1) * m_nRowHeight;
     rcBlock.left = rcHeader.left - GetScrollPos(SB_HORZ);
     rcBlock.right = rcBlock.left + rcHeader.Width();
-    DrawRect(pDC, rcBlock);
-    CRect rcInner(rcBlock.left + 1, rcBlock.top + 1, rcBlock.right, rcBlock.bottom);
-
-    const COLORREF crOldText = pDC->GetTextColor();
-    const COLORREF crOldBack = pDC->GetBkColor();
-    COLORREF crBack = 0;
-    if (IsHighlighted(nColumn, nFirst, nLast))
-    {
-        crBack = ::GetSysColor(COLOR_HIGHLIGHT);
-        pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-    }
-    else
-    {
-        const CxRowIndex* pRow = RowAt(nRow);
-        crBack = pRow && pRow->crColor ? pRow->crColor : m_crList;
-        const CxColumnIndex* pCell = FindCell(pRow, nColumn);
-        if (pCell && pCell->crColor)
-            pDC->SetTextColor(pCell->crColor);
-    }
-    pDC->FillSolidRect(&rcInner, crBack);
-    pDC->SetBkColor(crBack);
+    const SavedColours saved(pDC);
+    const CxRowIndex* pRow = RowAt(nRow);
+    const COLORREF crBack = pRow && pRow->crColor ? pRow->crColor : m_crList;
+    CRect rcInner = PaintCellBox(pDC, rcBlock, IsHighlighted(nColumn, nFirst, nLast), crBack, FindCell(pRow, nColumn));
 
     const CxHeadItemIndex* pNode = m_pHeadWnd->GetHeadParam(nColumn);
     const UINT nAlign = pNode ? UINT(pNode->nFormat & HEADFMT_ALIGNMASK) : DT_LEFT;
-    pDC->DrawText(CellText(FindCell(RowAt(nRow), nColumn)), -1, &rcInner, nAlign | DT_VCENTER | DT_SINGLELINE);
-    pDC->SetTextColor(crOldText);
-    pDC->SetBkColor(crOldBack);
+    pDC->DrawText(CellText(FindCell(pRow, nColumn)), -1, &rcInner, nAlign | DT_VCENTER | DT_SINGLELINE);
 }

@@ -124,9 +124,7 @@ BOOL CNewListCtrl::DeleteItem(int nRow)
     m_nCachedRow = -1;
     m_pCachedRow = nullptr;
     UpdateScrollSizes();
-    // With editing on, an editor without a selected row has nothing to stand on.
-    if ((GetStyle() & LVS_EDITLABELS) && bEditor && m_nSelectedRow < 0)
-        m_pEdit->ShowWindow(SW_HIDE);
+    FollowDeletedRow();
     InvalidateBelowHeader();
     return TRUE;
 }

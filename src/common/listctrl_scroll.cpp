@@ -212,6 +212,7 @@ void CNewListCtrl::ScrollVertically(int nDelta)
     SetScrollPos(SB_VERT, nCurrent + nDelta, FALSE);
     InvalidateBars();
     UpdateWindow();
+    ScrollEdit();
 }
 
 void CNewListCtrl::ScrollHorizontally(int nDelta)
@@ -226,6 +227,7 @@ void CNewListCtrl::ScrollHorizontally(int nDelta)
     ScrollWindow(-nDelta, 0);
     SetScrollPos(SB_HORZ, nCurrent + nDelta, FALSE);
     InvalidateBars();
+    ScrollEdit();
 }
 
 void CNewListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)

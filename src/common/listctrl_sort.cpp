@@ -18,13 +18,6 @@ struct SortKey
     const wchar_t* pszText;
 };
 
-// One key table for every grid of the module, rebuilt at each sort.
-std::vector<SortKey>& SharedSortKeys()
-{
-    static std::vector<SortKey> keys;
-    return keys;
-}
-
 // Texts in ordinal order, or as numbers (-1, 0, 1) for numeric columns.
 int CompareTexts(const wchar_t* a, const wchar_t* b, bool bDescending, bool bDigit)
 {
@@ -92,9 +85,8 @@ int CNewListCtrl::CompareRows(int nRow1, int nRow2, int nColumn, bool bDescendin
 long CNewListCtrl::Sort(int nColumn, bool bDescending)
 {
     const clock_t nStart = clock();
-    std::vector<SortKey>& keys = SharedSortKeys();
-    keys.clear();
-    keys.shrink_to_fit();
+    // The keys belong to this sort alone: grids may sort at the same time.
+    std::vector<SortKey> keys;
     keys.reserve(size_t(m_nRowCount));
     int nRow = 0;
     for (const CxRowIndex* pRow = m_pHeadRow; pRow; pRow = pRow->pNext, ++nRow)

@@ -16,6 +16,21 @@ BEGIN_MESSAGE_MAP(CNewListCtrl, CWnd)
     ON_MESSAGE(UM_HEADSIZE, OnHeadSize)
     ON_MESSAGE(LVM_SETIMAGELIST, OnSetImageList)
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_KILLFOCUS()
+    ON_WM_GETDLGCODE()
+    ON_EN_KILLFOCUS(LIST_EDIT_ID, OnKillfocusEdit)
+    ON_MESSAGE(UM_COMBOSELECTION, OnListSelchangedComboBox)
+    ON_MESSAGE(LVM_HITTEST, OnHittest)
+    ON_NOTIFY(HDN_ITEMCLICKW, LIST_HEADER_ID, OnHeadItemClick)
+    ON_NOTIFY(HDN_ITEMDBLCLICKW, LIST_HEADER_ID, OnHeadItemDblClick)
+    // Tools flagged TTF_IDISHWND carry a window handle as their id: any id.
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFFFFFFu, OnToolTipText)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFFu, OnToolTipText)
 END_MESSAGE_MAP()
 
 CNewListCtrl::CNewListCtrl()
@@ -71,6 +86,12 @@ int CNewListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
+BOOL CNewListCtrl::DestroyWindow()
+{
+    HideEditWnd();
+    return CWnd::DestroyWindow();
+}
+
 void CNewListCtrl::OnDestroy()
 {
     if (m_pHeadWnd->GetSafeHwnd())
@@ -88,10 +109,21 @@ void CNewListCtrl::OnSize(UINT nType, int cx, int cy)
         UpdateScrollSizes();
 }
 
+// A column border was dragged: the editor stays over its cell.
 LRESULT CNewListCtrl::OnHeadSize(WPARAM, LPARAM lParam)
 {
     m_nRowWidth = LOWORD(lParam);
+    int nColumn = -1, nRow = -1;
+    CString strText;
+    const bool bFollow = IsEditLabels() && HasEditWindow() && m_pEdit->IsWindowVisible() &&
+                         GetEditText(nColumn, nRow, strText);
     UpdateScrollSizes();
+    if (bFollow)
+    {
+        MoveEditWindow(nColumn, nRow);
+        if (HasEditWindow())
+            m_pEdit->SetWindowText(strText);
+    }
     return 1;
 }
 
@@ -121,6 +153,13 @@ LRESULT CNewListCtrl::OnEnlarge(WPARAM, LPARAM lParam)
         m_pHeadWnd->SetWindowPos(nullptr, 0, 0, m_pHeadWnd->GetWidth(), m_pHeadWnd->GetHeight(),
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateScrollSizes();
+    // The editor and the boxes take the larger font.
+    m_cellFont.DeleteObject();
+    if (HasEditWindow())
+        ApplyCellFont(m_pEdit);
+    for (int i = 0; i < m_nBoxCount; ++i)
+        if (CMyComboBox* pBox = GetSelBox(i); pBox && pBox->GetSafeHwnd())
+            ApplyCellFont(pBox);
     Invalidate();
     return 1;
 }

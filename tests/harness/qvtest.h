@@ -10,5 +10,7 @@
 #include "output_path.h"
 #include "pixel_image.h"
 #include "png_file.h"
+#include "print_dialog_answer.h"
+#include "printed_pdf.h"
 #include "wide_text.h"
 #include "window_capture.h"
