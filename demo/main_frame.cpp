@@ -7,6 +7,8 @@
 #include "module_page.h"
 #include "patient_form.h"
 #include "patient_list_page.h"
+#include "print_demo.h"
+#include "print_demo_ids.h"
 #include "resource.h"
 #include "treelist_page.h"
 #include "tour.h"
@@ -68,6 +70,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_START, ID_VIEW_START, OnViewPage)
     ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
+    ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnPrintCommand)
+    ON_COMMAND_RANGE(ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_PREVIEW, OnPrintCommand)
+    ON_COMMAND_RANGE(ID_FILE_DAY_REPORT, ID_FILE_DAY_REPORT, OnPrintCommand)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -155,6 +160,11 @@ void CMainFrame::OnPatientDialog(UINT nID)
         RunPatientSearchDialog(this, pList);
 }
 
+void CMainFrame::OnPrintCommand(UINT nID)
+{
+    RunPrintCommand(this, nID);
+}
+
 void CMainFrame::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
@@ -230,6 +240,7 @@ void CMainFrame::RunTourStep()
     } else if (step > nPages) {
         KillTimer(kTourTimer);
         SaveButtonTourScreens(this);
+        RunPrintTour();
         PostMessage(WM_CLOSE);
     }
 }
