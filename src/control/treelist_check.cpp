@@ -76,7 +76,7 @@ TableRule CheckRows(const TreeListData* d)
 
 TableRule CheckRemembered(const TreeListData* d)
 {
-    for (UINT h : {d->selItem, d->dropItem, d->focusItem, d->insertMark, d->editItem, d->anchor}) {
+    for (UINT h : {d->sel.item, d->sel.dropItem, d->sel.focusItem, d->sel.insertMark, d->edit.item, d->sel.anchor}) {
         if (!Live(d, h)) return TableRule::kRememberedHandle;
     }
     UINT selected = 0, count = 0;
@@ -86,7 +86,7 @@ TableRule CheckRemembered(const TreeListData* d)
         selected += (d->items[h]->state & TVIS_SELECTED) != 0;
     }
     if (count != d->itemCount) return TableRule::kItemCount;
-    return selected == d->selectedCount ? TableRule::kHolds : TableRule::kSelectedCount;
+    return selected == d->sel.count ? TableRule::kHolds : TableRule::kSelectedCount;
 }
 
 }  // namespace

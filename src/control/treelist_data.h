@@ -85,18 +85,63 @@ struct TreeListItem {
     // The user-data area of TreeListData::userDataSize bytes follows.
 };
 
+// The parts of the instance record that belong together, so that a file touches
+// the group it works on rather than every field.
+struct TreeListSelection {
+    UINT item; int column;            // the selected item and cell
+    UINT focusItem; int focusColumn;
+    UINT anchor, count;               // range anchor; items carrying TVIS_SELECTED
+    UINT dropItem; int dropColumn;    // drop-highlighted item
+    UINT insertMark; bool insertAfter;
+};
+
+struct TreeListEditing {
+    HWND window;                      // the label editor, or null
+    UINT item; int column; int kind;
+    bool textFromParent;
+};
+
+struct TreeListScrolling {
+    UINT topRow;
+    int hPos;
+    UINT pageRows, fullRows;          // rows touching / fully inside the client area
+    UINT lastVRange, lastVPage, lastVPos;  // what the scroll bars were last given
+    int lastHRange, lastHPage, lastHPos;
+    bool barsPending;                 // an update is posted and not yet applied
+};
+
+struct TreeListLayout {
+    int stateWidth, stateHeight, imageWidth, imageHeight;
+    int rowHeight, indent, buttonCentre;
+    int totalWidth;
+    int clientWidth, clientHeight;
+    int headerHeight;
+    int columnCount, autoColumns;
+    int edges[kMaxColumns + 2];       // edge c .. c+1 is column c; past the last: client width
+    BYTE align[kMaxColumns];          // 0 left, 1 centre, 2 right
+    bool autoWidth[kMaxColumns];
+    int fontHeight, fontAscent; bool fontFixedPitch;
+    bool fixedRowHeight;
+};
+
+struct TreeListTip {
+    UINT item; int column; bool shown;
+};
+
+struct TreeListDrag {
+    BYTE flags; UINT item; int column;
+};
+
 struct TreeListData {
     HWND hwnd;
     HANDLE lock;
     LONG lockUsers;        // threads holding or waiting for the lock
     HIMAGELIST stateImages, normalImages;
     HFONT font, boldFont, measuredFont;
-    HWND tooltip, editor, header;
+    HWND tooltip, header;
     COLORREF colours[TLC_COUNT];  // the colour slots TLC_*
+    bool colourSet[TLC_COUNT];
     bool ownStateImages;
-    int stateWidth, stateHeight, imageWidth, imageHeight;
-    int rowHeight, indent, buttonCentre;
-    int totalWidth;
     UINT rowCount;         // rows shown, kept exact at every change
     UINT rowsValid;        // rows[0 .. rowsValid) are up to date; the rest is rebuilt on need
     UINT rowsBuilt;        // length of the last rebuild: items with a row number lie there
@@ -106,32 +151,16 @@ struct TreeListData {
     TreeListSubItem** cells[kMaxColumns];  // per column >= 1, indexed by handle
     UINT capacity, itemCount, lastHandle, userDataSize;
     UINT firstRoot, lastRoot;
-    UINT topRow;
-    int hPos;
-    int clientWidth, clientHeight;
     DWORD style, exStyle;
-    int headerHeight;
-    UINT pageRows, fullRows;
-    int columnCount, autoColumns;
-    UINT selItem; int selColumn;
-    UINT focusItem; int focusColumn;
-    UINT tipItem; int tipColumn; bool tipShown;
-    UINT editItem; int editColumn; int editKind;
-    UINT insertMark; bool insertAfter;
-    UINT dropItem; int dropColumn;
-    UINT anchor, selectedCount;
-    BYTE dragFlags; UINT dragItem; int dragColumn;
-    int edges[kMaxColumns + 2];  // edge c .. c+1 is column c; past the last: client width
-    BYTE align[kMaxColumns];     // 0 left, 1 centre, 2 right
-    bool autoWidth[kMaxColumns];
-    UINT lastVRange, lastVPage, lastVPos;
-    bool scrollBarsPending;
-    int lastHRange, lastHPage, lastHPos;
+    TreeListLayout layout;
+    TreeListScrolling scroll;
+    TreeListSelection sel;
+    TreeListEditing edit;
+    TreeListTip tip;
+    TreeListDrag drag;
     wchar_t text[2][kTextBuffer + 1];
-    int fontHeight, fontAscent; bool fontFixedPitch;
-    bool fixedRowHeight, hasFocus, enabled, editTextFromParent;
+    bool hasFocus, enabled;
     bool sorting;
-    bool colourSet[TLC_COUNT];
     int depth; bool destroyed;   // nesting of the window procedure; free after the outermost
     bool destroying;             // WM_DESTROY has begun
     TableRule broken;            // diagnostic builds: the first rule found broken

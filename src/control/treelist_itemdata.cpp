@@ -33,7 +33,7 @@ LRESULT GetItem(TreeListData* d, TVITEMW* out)
     if (!item) return 0;
     const int column = ItemColumn(out);
     if (column != 0) {
-        if (column < 0 || column >= d->columnCount) return 0;
+        if (column < 0 || column >= d->layout.columnCount) return 0;
         TreeListSubItem* cell = MakeCell(d, h, column);
         if (!cell) return 0;
         if (out->mask & TVIF_PARAM) out->lParam = item->lParam;
@@ -93,7 +93,7 @@ static void ApplyStateSteps(TreeListData* d, UINT h, int column, UINT changed, b
     if (changed & TVIS_SELECTED) {
         if (selected) SelectItem(d, h, column, 0);
         else {
-            if (d->selItem == h) SelectItem(d, 0, 0, 0);
+            if (d->sel.item == h) SelectItem(d, 0, 0, 0);
             const TreeListItem* item = ItemOf(d, h);
             if (item && (item->state & TVIS_SELECTED)) ToggleSelection(d, h, 0);
         }
@@ -153,7 +153,7 @@ LRESULT SetItem(TreeListData* d, const TVITEMW* in)
     if (!item) return 0;
     const int column = ItemColumn(in);
     if (column != 0) {
-        if (column < 0 || column >= d->columnCount) return 0;
+        if (column < 0 || column >= d->layout.columnCount) return 0;
         return SetCell(d, h, column, in);
     }
     bool changed = false;
@@ -330,7 +330,7 @@ void ClearTextWidths(TreeListData* d)
     for (UINT h = 1; h <= d->capacity; ++h) {
         if (!d->items[h]) continue;
         d->items[h]->textWidth = 0;
-        for (int c = 1; c < d->columnCount; ++c) {
+        for (int c = 1; c < d->layout.columnCount; ++c) {
             if (d->cells[c][h]) d->cells[c][h]->textWidth = 0;
         }
     }

@@ -47,8 +47,8 @@ void CtrlToggle(TreeListData* d, UINT h, int column)
     ToggleHiddenSelection(d, h, 1);
     ClearFocusMarks(d);
     if (TreeListItem* item = ItemOf(d, h)) {
-        d->focusItem = h;
-        d->focusColumn = column;
+        d->sel.focusItem = h;
+        d->sel.focusColumn = column;
         item->flags |= kFlFocusMark;
         if (TreeListSubItem* cell = CellOf(d, h, column)) cell->flags |= kFlFocusMark;
         InvalidateItem(d, h, -1);
@@ -59,9 +59,9 @@ void ClickItem(TreeListData* d, UINT msg, WPARAM keys, UINT h, UINT flags)
 {
     const int column = (flags & ItemZones(d)) ? 0 : ((d->exStyle & TLX_SUBSELECT) ? TVHT_COLUMN(flags) : 0);
     if (!(d->style & TVS_DISABLEDRAGDROP) && !IsDouble(msg)) {
-        d->dragFlags |= IsLeft(msg) ? 1 : 2;
-        d->dragItem = h;
-        d->dragColumn = column;
+        d->drag.flags |= IsLeft(msg) ? 1 : 2;
+        d->drag.item = h;
+        d->drag.column = column;
     }
     const bool ctrl = (keys & MK_CONTROL) != 0;
     if (ctrl && IsLeft(msg) && (d->exStyle & TLX_MULTISELECT) && (d->items[h]->state & TVIS_SELECTED)) {
@@ -128,7 +128,7 @@ LRESULT OnMouseButton(TreeListData* d, UINT msg, WPARAM keys, LPARAM lp)
 
 LRESULT OnButtonUp(TreeListData* d, UINT msg)
 {
-    d->dragFlags &= msg == WM_LBUTTONUP ? ~1 : ~2;
+    d->drag.flags &= msg == WM_LBUTTONUP ? ~1 : ~2;
     return 0;
 }
 
