@@ -9,10 +9,13 @@
 #include "patient_list_page.h"
 #include "report_export.h"
 #include "report_ids.h"
+#include "print_demo.h"
+#include "print_demo_ids.h"
 #include "resource.h"
 #include "treelist_page.h"
 #include "tour.h"
 #include "visit_search_page.h"
+#include "word_output.h"
 
 namespace {
 
@@ -66,12 +69,16 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_WM_CLOSE()
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
     ON_COMMAND_RANGE(ID_FILE_REPORT, ID_FILE_TEXT_EXPORT, OnFileReport)
+    ON_COMMAND(ID_FILE_WORD, OnFileWord)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_SEARCH, ID_VIEW_SEARCH, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_START, ID_VIEW_START, OnViewPage)
     ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
+    ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnPrintCommand)
+    ON_COMMAND_RANGE(ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_PREVIEW, OnPrintCommand)
+    ON_COMMAND_RANGE(ID_FILE_DAY_REPORT, ID_FILE_DAY_REPORT, OnPrintCommand)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -159,6 +166,11 @@ void CMainFrame::OnPatientDialog(UINT nID)
         RunPatientSearchDialog(this, pList);
 }
 
+void CMainFrame::OnPrintCommand(UINT nID)
+{
+    RunPrintCommand(this, nID);
+}
+
 void CMainFrame::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
@@ -234,6 +246,8 @@ void CMainFrame::RunTourStep()
     } else if (step > nPages) {
         KillTimer(kTourTimer);
         SaveButtonTourScreens(this);
+        RunPrintTour();
+        WritePatientDocument();
         PostMessage(WM_CLOSE);
     }
 }
@@ -254,6 +268,12 @@ void CMainFrame::OnFileReport(UINT nID)
 void CMainFrame::OnFileExit()
 {
     PostMessage(WM_CLOSE);
+}
+
+void CMainFrame::OnFileWord()
+{
+    if (WritePatientDocument())
+        AfxMessageBox(L"已寫成 out\\patient.docx 並列印為 out\\patient.pdf", MB_OK | MB_ICONINFORMATION);
 }
 
 void CMainFrame::OnHelpAbout()

@@ -18,9 +18,11 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnFileExit();
     afx_msg void OnFileReport(UINT nID);
+    afx_msg void OnFileWord();
     afx_msg void OnHelpAbout();
     afx_msg void OnViewPage(UINT nID);
     afx_msg void OnPatientDialog(UINT nID);
+    afx_msg void OnPrintCommand(UINT nID);
     void PostNcDestroy() override;
 
 private:

@@ -66,3 +66,8 @@
 #include "control/fillhtml.h"
 #include "control/htmlview.h"
 #include "control/textfile.h"
+#include "control/htmlwnd.h"
+
+// Word documents through automation.
+#include "common/msword9.h"
+#include "common/wordoffice.h"
