@@ -25,9 +25,6 @@ struct AFX_EVENT
     HRESULT m_hResult;          // what the control gets back from its sink
 };
 
-// Initialises OLE on the calling thread for the program; TRUE on success.
-BOOL AfxOleInit();
-
 class COleControlSite;
 
 class COleControlWnd : public CWnd

@@ -1,7 +1,6 @@
 // The demo program's application object.
 #include "afxall.h"
 #include "main_frame.h"
-#include "olecontrolsite.h"
 
 class CDemoApp : public CWinApp
 {
