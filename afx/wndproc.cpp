@@ -73,9 +73,16 @@ LRESULT CWnd::Default()
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The window procedure that called us may belong to another module than
+    // this object's class (a program subclassing a control class of a DLL);
+    // Default() reads the message recorded in the class's module, so record
+    // it here as well.
+    MSG saved = t_currentMessage;
+    t_currentMessage = MSG{ m_hWnd, message, wParam, lParam, 0, {} };
     LRESULT lResult = 0;
     if (!OnWndMsg(message, wParam, lParam, &lResult))
         lResult = DefWindowProc(message, wParam, lParam);
+    t_currentMessage = saved;
     return lResult;
 }
 

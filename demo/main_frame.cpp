@@ -1,6 +1,9 @@
 // The demo's main window.
 #include "main_frame.h"
 
+#include "button_tools.h"
+#include "button_tools_ids.h"
+#include "departments_page.h"
 #include "module_page.h"
 #include "patient_form.h"
 #include "patient_list_page.h"
@@ -37,6 +40,7 @@ struct DemoPage
 const DemoPage kPages[] = {
     {ID_VIEW_PATIENTS, L"demo-patients"},
     {ID_VIEW_WARDS, L"demo-wards"},
+    {ID_VIEW_DEPARTMENTS, L"demo-departments"},
     {ID_VIEW_FORM, L"demo-patient-form"},
     {ID_VIEW_INFO, L"demo-library-info"},
 };
@@ -53,6 +57,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_START, ID_VIEW_START, OnViewPage)
+    ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -75,6 +82,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
                           DEFAULT_PITCH, L"新細明體");
     if (DemoTourRequested())
         SetTimer(kTourTimer, 700, nullptr);
+    ShowPage(ID_VIEW_START);
     return 0;
 }
 
@@ -105,6 +113,12 @@ void CMainFrame::ShowPage(UINT nID)
     case ID_VIEW_INFO:
         pPage = CreateModuleInfoPage(this, PageRect(), kPageId);
         break;
+    case ID_VIEW_DEPARTMENTS:
+        pPage = CreateDepartmentsPage(this, PageRect());
+        break;
+    case ID_VIEW_START:
+        pPage = CreateStartMenuPage(this, PageRect(), kPageId);
+        break;
     }
     if (nID == ID_VIEW_WARDS)
         m_hPage = CreateWardTreePage(m_hWnd, PageRect());
@@ -116,6 +130,18 @@ void CMainFrame::ShowPage(UINT nID)
 void CMainFrame::OnViewPage(UINT nID)
 {
     ShowPage(nID);
+}
+
+// The sort and search dialogs work on the patient list, shown first when needed.
+void CMainFrame::OnPatientDialog(UINT nID)
+{
+    if (m_nPage != ID_VIEW_PATIENTS)
+        ShowPage(ID_VIEW_PATIENTS);
+    CWnd* pList = CWnd::FromHandlePermanent(m_hPage);
+    if (nID == ID_PATIENT_SORT)
+        RunPatientSortDialog(this, pList, m_strPatientSort);
+    else
+        RunPatientSearchDialog(this, pList);
 }
 
 void CMainFrame::OnSize(UINT nType, int cx, int cy)
@@ -177,8 +203,10 @@ void CMainFrame::RunTourStep()
 {
     const int nPages = static_cast<int>(sizeof(kPages) / sizeof(kPages[0]));
     const int step = m_tourStep++;
-    if (step == 0)
+    if (step == 0) {
         SaveDemoScreenshot(m_hWnd, L"demo-main");
+        SaveDemoScreenshot(m_hWnd, L"demo-menu-panel");
+    }
     else if (step <= nPages)
         SaveDemoScreenshot(m_hWnd, kPages[step - 1].screenshot);
 
@@ -188,6 +216,7 @@ void CMainFrame::RunTourStep()
             FillPatientFormSample(CWnd::FromHandle(m_hPage));
     } else if (step > nPages) {
         KillTimer(kTourTimer);
+        SaveButtonTourScreens(this);
         PostMessage(WM_CLOSE);
     }
 }

@@ -19,6 +19,7 @@ protected:
     afx_msg void OnFileExit();
     afx_msg void OnHelpAbout();
     afx_msg void OnViewPage(UINT nID);
+    afx_msg void OnPatientDialog(UINT nID);
     void PostNcDestroy() override;
 
 private:
@@ -31,6 +32,7 @@ private:
     HWND m_hPage = nullptr;
     UINT m_nPage = 0;
     int m_tourStep = 0;
+    CString m_strPatientSort;   // the sort list in force on the patient list
 
     DECLARE_MESSAGE_MAP()
 };

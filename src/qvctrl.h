@@ -38,6 +38,10 @@
 #include "control/treelist.h"
 #include "control/treelistctrl.h"
 
+// Tree list: the owner-drawn tree on the system tree control and its host window.
+#include "control/newtreelistctrl.h"
+#include "control/treelisthost.h"
+
 // Printing: font scaling for devices.
 #include "common/changefont.h"
 
@@ -47,6 +51,18 @@
 #include "control/fieldlistctrl.h"
 #include "control/fieldlistdlg.h"
 #include "control/newheaderctrl.h"
+
+// Buttons, menu panels and small controls.
+#include "control/bitmapbutton.h"
+#include "control/bmpbutton.h"
+#include "control/texticonmenu.h"
+#include "control/scancodeedit.h"
+#include "control/browseforfolder.h"
+#include "qvctrl/folderdlg.h"
+
+// The list grid's sort and search dialogs.
+#include "control/sortdlg.h"
+#include "control/searchdlg.h"
 
 // HTML reports.
 #include "control/fillhtml.h"
