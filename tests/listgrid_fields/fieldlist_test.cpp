@@ -24,7 +24,7 @@ CfField kFields[] = {
     {6, L"金額", offsetof(Patient, fee), FIELD_DOUBLE, 1, 0, HEADLEVEL_LOWER},
     {6, L"次數", offsetof(Patient, visits), FIELD_LONG, 0, 0, HEADLEVEL_LOWER},
     {4, L"初診", offsetof(Patient, flags), FIELD_FLAG_BIT, 0, 0, 0},
-    {7, L"月份", offsetof(Patient, visits), FIELD_YM01_NUMBER, 0, 0, 0},
+    {7, L"複診", offsetof(Patient, visits), FIELD_YESNO, 0, 0, 0},
 };
 const int kFieldCount = 6;
 
@@ -54,7 +54,7 @@ protected:
 TEST_F(FieldGridTest, ColumnsFollowTheFields)
 {
     CHeadWnd* head = grid.GetHeadWnd();
-    ASSERT_EQ(grid.GetFieldCount(), kFieldCount);
+    ASSERT_EQ(grid.CNewListCtrl::GetFieldCount(), kFieldCount);
     EXPECT_EQ(head->GetTextColor(), RGB(0, 0, 128));
     struct Expected { int width, level, format, mask; const wchar_t* caption; };
     const int fieldMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
@@ -64,7 +64,7 @@ TEST_F(FieldGridTest, ColumnsFollowTheFields)
         {60, HEADLEVEL_LOWER, DT_RIGHT, fieldMask, L"金額"},
         {60, HEADLEVEL_LOWER, DT_RIGHT | HEADFMT_DIGIT, fieldMask, L"次數"},
         {40, 0, DT_LEFT, fieldMask | LVCF_IMAGE, L"初診"},
-        {70, 0, DT_CENTER, fieldMask, L"月份"},
+        {70, 0, DT_LEFT, fieldMask, L"複診"},
     };
     for (int i = 0; i < kFieldCount; ++i)
     {
@@ -84,14 +84,59 @@ TEST_F(FieldGridTest, ColumnsFollowTheFields)
     grid.SetList(kPatients, int(sizeof(Patient)), 3);
     CfField one[] = {{5, L"代號", 0, 128, 0, 0, 0}};
     SetListHead(grid, one, 1, RGB(1, 2, 3));
-    ASSERT_EQ(grid.GetFieldCount(), 1);
+    ASSERT_EQ(grid.CNewListCtrl::GetFieldCount(), 1);
     EXPECT_EQ(grid.GetItemCount(), 0);
     EXPECT_EQ(head->GetHeadParam(0)->nMask, fieldMask | LVCF_IMAGE);
     EXPECT_EQ(head->GetHeadParam(0)->nFormat, DT_LEFT);
     SetListHead(&grid, nullptr, 0, RGB(9, 9, 9));
-    EXPECT_EQ(grid.GetFieldCount(), 1);
+    EXPECT_EQ(grid.CNewListCtrl::GetFieldCount(), 1);
     EXPECT_EQ(head->GetTextColor(), RGB(9, 9, 9));
     EXPECT_MESSAGE_BOXES(boxes);
+}
+
+// Each data type's column format and mask, one field at a time.
+TEST_F(FieldGridTest, TypesChooseAlignmentAndCheckBoxes)
+{
+    const UINT fieldMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    struct Case { int type; int format; UINT mask; };
+    const Case cases[] = {
+        {FIELD_TEXT, DT_LEFT, fieldMask},
+        {FIELD_DOUBLE, DT_RIGHT, fieldMask},
+        {FIELD_RIGHT, DT_RIGHT, fieldMask},
+        {FIELD_LONG, DT_RIGHT | HEADFMT_DIGIT, fieldMask},
+        {FIELD_INT, DT_LEFT, fieldMask},
+        {FIELD_YM01_NUMBER, DT_CENTER, fieldMask},
+        {FIELD_TYPE_FLAG, DT_LEFT, fieldMask | LVCF_IMAGE},
+        {FIELD_FLAG_BIT, DT_LEFT, fieldMask | LVCF_IMAGE},
+        {FIELD_TYPE_FLAG | FIELD_DOUBLE, DT_LEFT, fieldMask | LVCF_IMAGE},
+    };
+    for (const Case& c : cases)
+    {
+        CfField field[] = {{5, L"欄", 0, c.type, 0, 0, 0}};
+        SetListHead(grid, field, 1, 0);
+        const CxHeadItemIndex* node = grid.GetHeadWnd()->GetHeadParam(0);
+        ASSERT_TRUE(node) << c.type;
+        EXPECT_EQ(node->nFormat, c.format) << c.type;
+        EXPECT_EQ(node->nMask, c.mask) << c.type;
+    }
+    EXPECT_MESSAGE_BOXES(boxes);
+}
+
+// A type that only reads text into records shows its message for each row
+// and leaves the cell empty.
+TEST_F(FieldGridTest, AWriteOnlyTypeInAListSaysSoForEachRow)
+{
+    CfField fields[] = {
+        {8, L"姓名", offsetof(Patient, name), FIELD_TEXT, 0, 0, 0},
+        {7, L"月份", offsetof(Patient, visits), FIELD_YM01_NUMBER, 0, 0, 0},
+    };
+    grid.SetField(fields, 2);
+    grid.SetListHead(0);
+    grid.SetList(kPatients, int(sizeof(Patient)), 2);
+    ASSERT_EQ(grid.GetItemCount(), 2);
+    EXPECT_EQ(text(1, 0), CString(L"李美"));
+    EXPECT_EQ(text(1, 1), CString());
+    EXPECT_MESSAGE_BOXES(boxes, L"不認識的數據類型 26", L"不認識的數據類型 26");
 }
 
 TEST_F(FieldGridTest, EnlargedGridsWidenTheirUnits)
@@ -176,6 +221,7 @@ public:
         for (const Patient& patient : kPatients)
             AddRow(&patient);
         rows = m_pList->GetItemCount();
+        columns = m_pList->CNewListCtrl::GetFieldCount();
         replacedPlaceholder = !::IsWindowVisible(::GetDlgItem(m_hWnd, FIELDLIST_PLACEHOLDER_ID)) &&
                               m_pList->GetDlgCtrlID() == FIELDLIST_PLACEHOLDER_ID;
         const int y = m_pList->RowToYPos(1) + 3;
@@ -185,6 +231,7 @@ public:
     bool configured = false;
     bool replacedPlaceholder = false;
     int rows = 0;
+    int columns = 0;
 };
 
 }  // namespace
@@ -199,7 +246,6 @@ TEST(FieldListDialog, RunsOnTheLibrarysTemplateAndClosesAsOkOnADoubleClick)
     EXPECT_TRUE(chooser.configured);
     EXPECT_TRUE(chooser.replacedPlaceholder);
     EXPECT_EQ(chooser.rows, 3);
-    ASSERT_TRUE(chooser.GetList());
-    EXPECT_EQ(chooser.GetList()->GetFieldCount(), kFieldCount);
+    EXPECT_EQ(chooser.columns, kFieldCount);
     EXPECT_MESSAGE_BOXES(boxes);
 }
