@@ -1,0 +1,208 @@
+// Printing a list of records with CListPrint on the PDF queue, from the start
+// of the job to the PDF on disk, against a floor: the same texts drawn with
+// plain TextOut calls at the same places on the same printer DC.
+//   listprint_bench.exe [record counts...]   (default 1000 10000)
+#include "qvctrl.h"
+#include "control/listprint.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point from)
+{
+    return std::chrono::duration<double>(Clock::now() - from).count();
+}
+
+#pragma pack(push, 1)
+struct BenchRecord
+{
+    wchar_t name[12];
+    wchar_t idCard[12];
+    wchar_t phone[12];
+    wchar_t city[8];
+    __time64_t birth;
+    double fee;
+    int visits;
+    int insured;
+};
+#pragma pack(pop)
+
+CfField g_fields[8] = {
+    { 10, L"姓名", offsetof(BenchRecord, name), FIELD_TEXT, 0, 0, 0 },
+    { 11, L"身分證", offsetof(BenchRecord, idCard), FIELD_TEXT, 0, 0, 0 },
+    { 11, L"電話", offsetof(BenchRecord, phone), FIELD_TEXT, 0, 0, 0 },
+    { 7, L"縣市", offsetof(BenchRecord, city), FIELD_TEXT, 0, 0, 0 },
+    { 10, L"生日", offsetof(BenchRecord, birth), FIELD_DATE_SLASH, 0, 0, 0 },
+    { 9, L"費用", offsetof(BenchRecord, fee), FIELD_DOUBLE, 2, 0, 0 },
+    { 5, L"次數", offsetof(BenchRecord, visits), FIELD_INT, 0, 0, 0 },
+    { 5, L"健保", offsetof(BenchRecord, insured), FIELD_YESNO, 0, 0, 0 },
+};
+
+CString ItemText(long nRow, int nField)
+{
+    static const wchar_t* const cities[] = { L"台北市", L"新北市", L"台中市", L"高雄市" };
+    CString text;
+    switch (nField) {
+    case 0: text.Format(L"病患%05ld", nRow + 1); break;
+    case 1: text.Format(L"A1%08ld", nRow + 1); break;
+    case 2: text.Format(L"02-2%07ld", nRow); break;
+    case 3: text = cities[nRow % 4]; break;
+    case 4: text.Format(L"%04ld/%02ld/15", 1940 + nRow % 60, 1 + nRow % 12); break;
+    case 5: text.Format(L"%ld.50", 100 + nRow % 900); break;
+    case 6: text.Format(L"%ld", 1 + nRow % 9); break;
+    case 7: text = nRow % 2 ? L"是" : L"否"; break;
+    default: break;
+    }
+    return text;
+}
+
+class CBenchPrint : public CListPrint
+{
+public:
+    explicit CBenchPrint(long nRecords) : m_nRecords(nRecords)
+    {
+        SetPrintField(g_fields, 8);
+        m_strTitle = L"病患清單";
+    }
+    long GetRecordCount() override { return m_nRecords; }
+    long GetRecordLength() override { return sizeof(BenchRecord); }
+    CString GetItemText(long nRow, int nField) override { return ItemText(nRow, nField); }
+    using CPrintCommon::m_nLeftMargin;
+
+private:
+    long m_nRecords;
+};
+
+std::wstring PdfFolder()
+{
+    wchar_t unixPath[MAX_PATH] = L"/root/PDF";
+    GetEnvironmentVariableW(L"QV_PDF_DIR", unixPath, MAX_PATH);
+    std::wstring path = std::wstring(L"Z:") + unixPath;
+    for (wchar_t& c : path)
+        if (c == L'/') c = L'\\';
+    return path;
+}
+
+// Waits until the queue has written the job's PDF completely.
+bool WaitForPdf(const std::wstring& jobName)
+{
+    const std::wstring pattern = PdfFolder() + L"\\*" + jobName + L"*.pdf";
+    for (int i = 0; i < 6000; ++i) {
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            FindClose(find);
+            const std::wstring path = PdfFolder() + L"\\" + data.cFileName;
+            HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                char tail[32] = {};
+                DWORD read = 0;
+                LARGE_INTEGER size;
+                GetFileSizeEx(file, &size);
+                if (size.QuadPart > 32) {
+                    SetFilePointer(file, -32, nullptr, FILE_END);
+                    ReadFile(file, tail, 31, &read, nullptr);
+                }
+                CloseHandle(file);
+                if (strstr(tail, "%%EOF") != nullptr)
+                    return true;
+            }
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
+struct JobResult
+{
+    double total = 0;
+    double firstPage = 0;
+    UINT pages = 0;
+};
+
+// One job on the PDF printer: pagePrinter(dc, info) draws each page.
+template <class Begin, class Page>
+JobResult RunJob(const std::wstring& jobName, Begin begin, Page page)
+{
+    JobResult result;
+    const auto start = Clock::now();
+    CDC dc;
+    dc.Attach(::CreateDCW(nullptr, L"PDF", nullptr, nullptr));
+    if (dc.m_hDC == nullptr)
+        return result;
+    CFont font;
+    font.CreateFont(-static_cast<int>(dc.GetDeviceCaps(LOGPIXELSY) * 3.7 / 25.4), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                    CHINESEBIG5_CHARSET, 0, 0, 0, 0, L"新細明體");
+    CFont* pOld = dc.SelectObject(&font);
+    CPrintInfo info;
+    begin(dc, info);
+    result.pages = info.GetMaxPage();
+    DOCINFOW doc = { sizeof doc, jobName.c_str() };
+    dc.StartDoc(&doc);
+    for (UINT p = 1; p <= result.pages; ++p) {
+        info.m_nCurPage = p;
+        dc.StartPage();
+        page(dc, info);
+        dc.EndPage();
+        if (p == 1)
+            result.firstPage = Seconds(start);
+    }
+    dc.EndDoc();
+    dc.SelectObject(pOld);
+    WaitForPdf(jobName);
+    result.total = Seconds(start);
+    return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<long> counts;
+    for (int i = 1; i < argc; ++i)
+        counts.push_back(atol(argv[i]));
+    if (counts.empty())
+        counts = { 1000, 10000 };
+    for (long n : counts) {
+        const std::wstring stamp = std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(n) + L"_" +
+                                   std::to_wstring(GetTickCount64() % 1000000);
+        CBenchPrint print(n);
+        const JobResult ours = RunJob(
+            L"qvbench_listprint_ours_" + stamp,
+            [&](CDC& dc, CPrintInfo& info) { print.OnBeginPrinting(&dc, &info); },
+            [&](CDC& dc, CPrintInfo& info) { print.OnPrint(&dc, &info); });
+
+        // The floor: every cell's text at its cell's place, nothing else.
+        CBenchPrint layout(n);
+        int W = 0, firstY = 0;
+        const JobResult floor = RunJob(
+            L"qvbench_listprint_floor_" + stamp,
+            [&](CDC& dc, CPrintInfo& info) {
+                layout.OnBeginPrinting(&dc, &info);
+                TEXTMETRIC tm;
+                dc.GetTextMetrics(&tm);
+                W = tm.tmAveCharWidth;
+                firstY = 6 * layout.m_nLineHeight;
+            },
+            [&](CDC& dc, CPrintInfo& info) {
+                const long first = static_cast<long>(info.m_nCurPage - 1) * layout.m_nRowsPerPage;
+                int y = firstY;
+                for (long r = first; r < first + layout.m_nRowsPerPage && r < n; ++r, y += layout.m_nLineHeight)
+                    for (int f = 0; f < 8; ++f)
+                        dc.TextOut(g_fields[f].nPos * W + layout.m_nLeftMargin, y, ItemText(r, f));
+            });
+        std::printf("print records=%ld pages=%u ours=%.2f floor=%.2f vs-floor=%.2f first-page=%.3f\n", n, ours.pages,
+                    ours.total, floor.total, floor.total > 0 ? ours.total / floor.total : 0.0, ours.firstPage);
+        std::fflush(stdout);
+    }
+    return 0;
+}
