@@ -10,6 +10,7 @@
 #include "resource.h"
 #include "treelist_page.h"
 #include "tour.h"
+#include "visit_search_page.h"
 
 namespace {
 
@@ -32,17 +33,23 @@ void RegisterFrameClass()
 }
 
 // The pages of the View menu, in the order the unattended tour shows them.
+// A page may have something done on it once shown (tour); an entry with no
+// page is a pause, in which the message box of the page before is answered.
 struct DemoPage
 {
     UINT nID;
     const wchar_t* screenshot;
+    void (*tour)(CWnd* pPage);
 };
 const DemoPage kPages[] = {
-    {ID_VIEW_PATIENTS, L"demo-patients"},
-    {ID_VIEW_WARDS, L"demo-wards"},
-    {ID_VIEW_DEPARTMENTS, L"demo-departments"},
-    {ID_VIEW_FORM, L"demo-patient-form"},
-    {ID_VIEW_INFO, L"demo-library-info"},
+    {ID_VIEW_PATIENTS, L"demo-patients", nullptr},
+    {ID_VIEW_WARDS, L"demo-wards", nullptr},
+    {ID_VIEW_DEPARTMENTS, L"demo-departments", nullptr},
+    {ID_VIEW_FORM, L"demo-patient-form", FillPatientFormSample},
+    {ID_VIEW_INFO, L"demo-library-info", nullptr},
+    {ID_VIEW_SEARCH, L"demo-visit-search", SearchVisitSample},
+    {ID_VIEW_SEARCH, L"demo-visit-search-wrong-date", SearchReversedRange},
+    {0, nullptr, nullptr},
 };
 
 } // namespace
@@ -57,6 +64,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
+    ON_COMMAND_RANGE(ID_VIEW_SEARCH, ID_VIEW_SEARCH, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_START, ID_VIEW_START, OnViewPage)
     ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
@@ -112,6 +120,9 @@ void CMainFrame::ShowPage(UINT nID)
         break;
     case ID_VIEW_INFO:
         pPage = CreateModuleInfoPage(this, PageRect(), kPageId);
+        break;
+    case ID_VIEW_SEARCH:
+        pPage = CreateVisitSearchPage(this, PageRect(), kPageId);
         break;
     case ID_VIEW_DEPARTMENTS:
         pPage = CreateDepartmentsPage(this, PageRect());
@@ -207,13 +218,15 @@ void CMainFrame::RunTourStep()
         SaveDemoScreenshot(m_hWnd, L"demo-main");
         SaveDemoScreenshot(m_hWnd, L"demo-menu-panel");
     }
-    else if (step <= nPages)
+    else if (step <= nPages && kPages[step - 1].screenshot != nullptr)
         SaveDemoScreenshot(m_hWnd, kPages[step - 1].screenshot);
+    AnswerDemoMessageBoxes();
 
     if (step < nPages) {
-        ShowPage(kPages[step].nID);
-        if (kPages[step].nID == ID_VIEW_FORM)
-            FillPatientFormSample(CWnd::FromHandle(m_hPage));
+        if (kPages[step].nID != 0)
+            ShowPage(kPages[step].nID);
+        if (kPages[step].tour != nullptr)
+            kPages[step].tour(CWnd::FromHandle(m_hPage));
     } else if (step > nPages) {
         KillTimer(kTourTimer);
         SaveButtonTourScreens(this);

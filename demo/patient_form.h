@@ -1,6 +1,8 @@
-// The demo's patient form: name, identity card, birth date typed as
-// yyyy/mm/dd (checked with the birthday rules, the age shown as text) and an
-// expiry date of variable precision. Wrong input shows the library's messages.
+// The demo's patient form: every field of a patient record, moved between the
+// record in memory and the form's controls by the library's IDlgAccess table.
+// The birth date typed as yyyy/mm/dd is checked with the birthday rules (the
+// age shown as text), the expiry date has a variable precision; wrong input
+// shows the library's messages.
 #pragma once
 
 #include "qvctrl.h"
@@ -9,6 +11,6 @@
 // nID. The returned window deletes itself when it is destroyed.
 CWnd* CreatePatientForm(CWnd* pParent, const RECT& rect, UINT nID);
 
-// Types a sample patient into the form and runs its checks, for the
-// unattended tour (the sample is valid: no message box appears).
+// Shows a sample patient in the form and stores it back through its checks,
+// for the unattended tour (the sample is valid: no message box appears).
 void FillPatientFormSample(CWnd* pForm);

@@ -14,5 +14,6 @@
 #define ID_VIEW_WARDS       1102
 #define ID_VIEW_FORM        1103
 #define ID_VIEW_INFO        1104
+#define ID_VIEW_SEARCH      1105
 #define ID_VIEW_DEPARTMENTS 1110
 #define ID_HELP_ABOUT       1201

@@ -6,7 +6,8 @@
 #include "common/datescan.h"
 #include "qvmessage.h"
 
-namespace {
+namespace
+{
 
 // While set on a dialog, changes of its date boxes come from the
 // normalisation itself and must not start it again.
@@ -23,7 +24,7 @@ struct SpinRange
 {
     int nLower, nUpper;
 };
-const SpinRange kSpinRanges[CDateDlg::kBoxesPerGroup] = { { 1970, 2100 }, { 1, 12 }, { 1, 31 } };
+const SpinRange kSpinRanges[CDateDlg::kBoxesPerGroup] = {{1970, 2100}, {1, 12}, {1, 31}};
 
 HWND Box(CWnd* pDlg, UINT nID)
 {
@@ -57,15 +58,14 @@ bool IsEditable(HWND hBox)
     return hBox != nullptr && ::IsWindowVisible(hBox) && (::GetWindowLongW(hBox, GWL_STYLE) & ES_READONLY) == 0;
 }
 
-}  // namespace
+}   // namespace
 
-CDateDlg::CDateDlg() : m_pSpin{}
-{
-}
+CDateDlg::CDateDlg() : m_pSpin{} {}
 
 CDateDlg::~CDateDlg()
 {
-    for (CSpinButtonCtrl*& pSpin : m_pSpin) {
+    for (CSpinButtonCtrl*& pSpin : m_pSpin)
+    {
         delete pSpin;
         pSpin = nullptr;
     }
@@ -74,7 +74,8 @@ CDateDlg::~CDateDlg()
 void CDateDlg::SetDlgDate(CWnd* pDlg, UINT nID, CTime& t)
 {
     ASSERT(pDlg != nullptr && ::IsWindow(pDlg->GetSafeHwnd()));
-    if (t.GetTime() < 0) {
+    if (t.GetTime() < 0)
+    {
         AfxMessageBox(L"時間未初始化", MB_OK, 0);
         return;
     }
@@ -99,19 +100,22 @@ CTime CDateDlg::GetDlgDate(CWnd* pDlg, UINT nID)
     int year = BoxNumber(hYear);
     int month = hMonth != nullptr ? BoxNumber(hMonth) : 1;
     int day = hDay != nullptr ? BoxNumber(hDay) : 1;
-    if (year < kFirstYear || year > kLastYear) {
+    if (year < kFirstYear || year > kLastYear)
+    {
         WarningBox(L"年份輸入錯誤");
         return CTime(0);
     }
     if (year < kFirstTypedYear)
         year = kOldYearStandIn;
-    if (month < 0) {
+    if (month < 0)
+    {
         WarningBox(L"月份輸入錯誤");
         return CTime(0);
     }
     if (month == 0)
         month = 1;
-    if (day < 0 || day > 31) {
+    if (day < 0 || day > 31)
+    {
         WarningBox(L"日期輸入錯誤");
         return CTime(0);
     }
@@ -127,9 +131,11 @@ CTime CDateDlg::GetDlgDate(CWnd* pDlg, UINT nDateID, UINT nTimeID)
     if (date.GetTime() == 0)
         return date;   // the date was refused: no time of day to add
     // A part out of range is reported and counts as 0.
-    auto part = [](HWND hBox, int nLast) {
+    auto part = [](HWND hBox, int nLast)
+    {
         int n = BoxNumber(hBox);
-        if (n < 0 || n > nLast) {
+        if (n < 0 || n > nLast)
+        {
             WarningBox(L"時間設定錯誤");
             return 0;
         }
@@ -137,7 +143,8 @@ CTime CDateDlg::GetDlgDate(CWnd* pDlg, UINT nDateID, UINT nTimeID)
     };
     int hour = part(Box(pDlg, nTimeID), 23);
     int minute = 0, second = 0;
-    if (HWND hMinute = Box(pDlg, nTimeID + 1)) {
+    if (HWND hMinute = Box(pDlg, nTimeID + 1))
+    {
         minute = part(hMinute, 59);
         second = part(Box(pDlg, nTimeID + 2), 59);
     }
@@ -152,13 +159,15 @@ void CDateDlg::OnDlgChangeDate(CWnd* pDlg, UINT nID, YMDD which)
     int year = BoxNumber(Box(pDlg, nID), kYearChars);
     int month = BoxNumber(Box(pDlg, nID + 1));
     int day = BoxNumber(Box(pDlg, nID + 2));
-    if (year < kFirstTypedYear) {
+    if (year < kFirstTypedYear)
+    {
         SetBox(pDlg, nID, kFirstTypedYear);
         return;
     }
     if (month == 0 && day == 0)
         return;
-    if (month == 0 && which == eMonth) {
+    if (month == 0 && which == eMonth)
+    {
         // Spinning below January goes to December of the year before.
         SetBox(pDlg, nID + 1, 12);
         SetBox(pDlg, nID, year - 1);
@@ -167,7 +176,8 @@ void CDateDlg::OnDlgChangeDate(CWnd* pDlg, UINT nID, YMDD which)
     if (which == eDay ? day >= 1 && day <= 28 : day == 0)
         return;
     CTime t;
-    if (CDate::AdjustDate(t, year, month, day, 1) == 1) {
+    if (CDate::AdjustDate(t, year, month, day, 1) == 1)
+    {
         ::SetPropW(hDlg, kNormalisingProp, HANDLE(1));
         SetBox(pDlg, nID + 2, t.GetDay());
         SetBox(pDlg, nID + 1, t.GetMonth());
@@ -183,12 +193,17 @@ void CDateDlg::OnDlgChangeTime(CWnd* pDlg, UINT nID, HMS which)
     int hour = BoxNumber(Box(pDlg, nID));
     int minute = BoxNumber(Box(pDlg, nID + 1));
     int second = BoxNumber(Box(pDlg, nID + 2));
-    if (which == eHour && hour > 23) {
+    if (which == eHour && hour > 23)
+    {
         SetBox(pDlg, nID, hour - 24);
-    } else if (which == eMinute && minute > 59) {
+    }
+    else if (which == eMinute && minute > 59)
+    {
         SetBox(pDlg, nID + 1, minute - 60);
         SetBox(pDlg, nID, hour + 1);
-    } else if (which == eSecond && second >= 60) {
+    }
+    else if (which == eSecond && second >= 60)
+    {
         SetBox(pDlg, nID + 2, second - 60);
         SetBox(pDlg, nID + 1, minute + 1);
     }
@@ -196,7 +211,8 @@ void CDateDlg::OnDlgChangeTime(CWnd* pDlg, UINT nID, HMS which)
 
 void CDateDlg::SetSpin(CDialog* pDlg, int nID, int nGroup)
 {
-    if (nGroup < 0 || nGroup >= kSpinGroups) {
+    if (nGroup < 0 || nGroup >= kSpinGroups)
+    {
         AfxMessageBox(L"設定微調組錯誤", MB_OK, 0);
         return;
     }
@@ -204,9 +220,9 @@ void CDateDlg::SetSpin(CDialog* pDlg, int nID, int nGroup)
     ASSERT(hDlg != nullptr);
     if (hDlg == nullptr)
         return;
-    const DWORD dwStyle =
-        WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS;
-    for (int k = 0; k < kBoxesPerGroup; ++k) {
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS;
+    for (int k = 0; k < kBoxesPerGroup; ++k)
+    {
         UINT nBoxID = UINT(nID + k);
         HWND hBox = Box(pDlg, nBoxID);
         if (!IsEditable(hBox))
@@ -218,7 +234,8 @@ void CDateDlg::SetSpin(CDialog* pDlg, int nID, int nGroup)
         ::GetWindowRect(hBox, &rc);
         ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rc), 2);
         auto* pSpin = new CSpinButtonCtrl;
-        if (!pSpin->Create(dwStyle, rc, pDlg, nBoxID + kSpinIdOffset)) {
+        if (!pSpin->Create(dwStyle, rc, pDlg, nBoxID + kSpinIdOffset))
+        {
             delete pSpin;
             continue;
         }

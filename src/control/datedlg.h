@@ -14,10 +14,24 @@ class QVCTRL_API CDateDlg
 {
 public:
     // Which box the user changed.
-    enum YMDD { eYear = 0, eMonth = 1, eDay = 2 };
-    enum HMS { eHour = 0, eMinute = 1, eSecond = 2 };
+    enum YMDD
+    {
+        eYear = 0,
+        eMonth = 1,
+        eDay = 2
+    };
+    enum HMS
+    {
+        eHour = 0,
+        eMinute = 1,
+        eSecond = 2
+    };
     // Spin buttons: four groups of three boxes.
-    enum { kSpinGroups = 4, kBoxesPerGroup = 3 };
+    enum
+    {
+        kSpinGroups = 4,
+        kBoxesPerGroup = 3
+    };
 
     CDateDlg();
     virtual ~CDateDlg();

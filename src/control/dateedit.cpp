@@ -3,7 +3,8 @@
 
 #include "common/datescan.h"
 
-namespace {
+namespace
+{
 
 const int kDateLength = 10;
 const int kFirstSlash = 4;
@@ -23,16 +24,14 @@ bool OnSlash(int nPos)
     return nPos == kFirstSlash || nPos == kSecondSlash;
 }
 
-}  // namespace
+}   // namespace
 
 BEGIN_MESSAGE_MAP(CDateEdit, CEdit)
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-CDateEdit::CDateEdit() : m_bKeyMessage(0)
-{
-}
+CDateEdit::CDateEdit() : m_bKeyMessage(0) {}
 
 void CDateEdit::Initial()
 {
@@ -63,7 +62,8 @@ void CDateEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (text.Find(L'/') < 0)
         text = EmptyLayout();
 
-    if (nChar >= L'0' && nChar <= L'9') {
+    if (nChar >= L'0' && nChar <= L'9')
+    {
         bool bOverSlash = OnSlash(p);
         if (bOverSlash)
             ++p;   // the digit lands after the slash
@@ -75,10 +75,14 @@ void CDateEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
             SetSel(nCaret + 1, nCaret + 1);
         return;
     }
-    if (nChar == VK_BACK) {
-        if (p == kMonthAt || p == kDayAt) {
+    if (nChar == VK_BACK)
+    {
+        if (p == kMonthAt || p == kDayAt)
+        {
             SetSel(p - 1, p - 1);   // just after a slash: step over it
-        } else if (p > 0) {
+        }
+        else if (p > 0)
+        {
             // A blank in place of the character Backspace removes keeps the length.
             text.Insert(p, L' ');
             SetTextAndCaret(text, p);
@@ -91,7 +95,8 @@ void CDateEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 void CDateEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     const LPARAM lParam = MAKELPARAM(nRepCnt, nFlags);
-    if (nChar != VK_DELETE) {
+    if (nChar != VK_DELETE)
+    {
         DefWindowProc(WM_KEYDOWN, nChar, lParam);
         return;
     }
@@ -101,7 +106,8 @@ void CDateEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     DefWindowProc(WM_KEYDOWN, nChar, lParam);
     CString text;
     GetWindowText(text);
-    if (p < kSecondSlash) {
+    if (p < kSecondSlash)
+    {
         // A blank before the next slash moves it back to its place; the day part closes up.
         int nSlash = text.Find(L'/', p);
         if (nSlash >= 0)

@@ -14,7 +14,8 @@
 using qvfield::ReadValue;
 using qvfield::WriteValue;
 
-namespace {
+namespace
+{
 
 // The companion's message code for a text cut to its field.
 const wchar_t kCutTextCode[] = L"106";
@@ -44,14 +45,16 @@ CString YmdText(int32_t n)
 void SelectExactItem(HWND hCombo, const CString& strText)
 {
     int nCount = int(::SendMessageW(hCombo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < nCount; ++i) {
+    for (int i = 0; i < nCount; ++i)
+    {
         int nLength = int(::SendMessageW(hCombo, CB_GETLBTEXTLEN, i, 0));
         if (nLength != strText.GetLength())
             continue;
         CString item;
         ::SendMessageW(hCombo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.GetBuffer(nLength + 1)));
         item.ReleaseBuffer(nLength);
-        if (item == strText) {
+        if (item == strText)
+        {
             ::SendMessageW(hCombo, CB_SETCURSEL, i, 0);
             return;
         }
@@ -74,21 +77,24 @@ bool SelectedItem(HWND hCombo, CString& strText)
 // text; false after the message for a text that is no such date.
 bool ReadYmd(const CString& strText, int32_t& nDate)
 {
-    if (strText.IsEmpty()) {
+    if (strText.IsEmpty())
+    {
         nDate = 0;
         return true;
     }
     const wchar_t* s = strText.GetString();
     int nFirst = qvscan::FindChar(s, L'/', 0);
     int nSecond = nFirst > 0 ? qvscan::FindChar(s, L'/', nFirst + 1) : -1;
-    if (nSecond < 0) {
+    if (nSecond < 0)
+    {
         qvdlg::Tell(kDateFormat);
         return false;
     }
     int year = qvscan::NumberAt(s, 0, nFirst);
     int month = qvscan::NumberAt(s, nFirst + 1, nSecond - nFirst - 1);
     int day = qvscan::NumberAt(s, nSecond + 1);
-    if (year <= 0 || year > kLastYear) {
+    if (year <= 0 || year > kLastYear)
+    {
         qvdlg::Tell(kDateYear);
         return false;
     }
@@ -97,15 +103,11 @@ bool ReadYmd(const CString& strText, int32_t& nDate)
     return true;
 }
 
-}  // namespace
+}   // namespace
 
-IDlgAccess::IDlgAccess() : m_pDataMap(nullptr), m_nDataMap(0)
-{
-}
+IDlgAccess::IDlgAccess() : m_pDataMap(nullptr), m_nDataMap(0) {}
 
-IDlgAccess::~IDlgAccess()
-{
-}
+IDlgAccess::~IDlgAccess() {}
 
 void IDlgAccess::SetDataMap(CdDataMap* pDataMap, int nCount)
 {
@@ -117,14 +119,16 @@ bool IDlgAccess::SetEntry(CWnd* pDlg, HWND hCtrl, const CdDataMap& entry, const 
 {
     CString text;
     bool bCut = false;
-    switch (entry.nType) {
+    switch (entry.nType)
+    {
     case DLGACCESS_INT:
         text.Format(L"%d", ReadValue<int32_t>(pField));
         break;
     case DLGACCESS_DOUBLE:
         text = Formatted(L"%0.2lf", ReadValue<double>(pField));
         break;
-    case DLGACCESS_WHOLE: {
+    case DLGACCESS_WHOLE:
+    {
         double value = ReadValue<double>(pField);
         if (value > 0)
             text = Formatted(L"%0.0lf", value);
@@ -140,7 +144,8 @@ bool IDlgAccess::SetEntry(CWnd* pDlg, HWND hCtrl, const CdDataMap& entry, const 
         text = qvdlg::RecordText(pField);
         SelectExactItem(hCtrl, text);
         break;
-    case DLGACCESS_STAMP: {
+    case DLGACCESS_STAMP:
+    {
         TIMESTAMP_STRUCT stamp = ReadValue<TIMESTAMP_STRUCT>(pField);
         if (stamp.year == 0)
             CTimeStamp(COleDateTime::GetCurrentTime()).GetTime(stamp);
@@ -151,7 +156,8 @@ bool IDlgAccess::SetEntry(CWnd* pDlg, HWND hCtrl, const CdDataMap& entry, const 
         if (entry.nType <= 0)
             return true;   // not a kind of this table
         text = qvdlg::RecordText(pField, entry.nType);
-        if (text.GetLength() >= entry.nType) {
+        if (text.GetLength() >= entry.nType)
+        {
             text.Truncate(entry.nType - 1);
             bCut = true;
         }
@@ -168,13 +174,15 @@ void IDlgAccess::SetTextData(CWnd* pDlg, const void* pRecord)
     if (hDlg == nullptr || pRecord == nullptr || m_pDataMap == nullptr)
         return;
     bool bAnyCut = false;
-    for (int i = 0; i < m_nDataMap; ++i) {
+    for (int i = 0; i < m_nDataMap; ++i)
+    {
         const CdDataMap& entry = m_pDataMap[i];
         HWND hCtrl = ::GetDlgItem(hDlg, int(entry.nID));
         if (hCtrl != nullptr && !SetEntry(pDlg, hCtrl, entry, static_cast<const char*>(pRecord) + entry.nOffset))
             bAnyCut = true;
     }
-    if (bAnyCut) {
+    if (bAnyCut)
+    {
         QVMessageBox(kCutTextCode);
         qvdlg::Tell(kCutText);
     }
@@ -184,7 +192,8 @@ bool IDlgAccess::GetEntry(HWND hCtrl, const CdDataMap& entry, char* pField)
 {
     CString text = qvdlg::WindowText(hCtrl);
     const wchar_t* s = text.GetString();
-    switch (entry.nType) {
+    switch (entry.nType)
+    {
     case DLGACCESS_INT:
         if (pField)
             WriteValue<int32_t>(pField, qvscan::NumberAt(s));
@@ -200,7 +209,8 @@ bool IDlgAccess::GetEntry(HWND hCtrl, const CdDataMap& entry, char* pField)
         if (pField)
             WriteValue<int32_t>(pField, int32_t(::SendMessageW(hCtrl, BM_GETCHECK, 0, 0)));
         return true;
-    case DLGACCESS_YMD: {
+    case DLGACCESS_YMD:
+    {
         int32_t nDate = 0;
         if (!ReadYmd(text, nDate))
             return false;
@@ -208,7 +218,8 @@ bool IDlgAccess::GetEntry(HWND hCtrl, const CdDataMap& entry, char* pField)
             WriteValue<int32_t>(pField, nDate);
         return true;
     }
-    case DLGACCESS_COMBO: {
+    case DLGACCESS_COMBO:
+    {
         CString item;
         if (pField && SelectedItem(hCtrl, item))
             qvdlg::StoreText(pField, item);
@@ -221,7 +232,8 @@ bool IDlgAccess::GetEntry(HWND hCtrl, const CdDataMap& entry, char* pField)
     default:
         if (entry.nType <= 0)
             return true;   // not a kind of this table
-        if (text.GetLength() >= entry.nType) {
+        if (text.GetLength() >= entry.nType)
+        {
             qvdlg::Tell(kTextTooLong);
             return false;
         }
@@ -239,7 +251,8 @@ int IDlgAccess::GetTextData(CWnd* pDlg, void* pRecord)
     ASSERT(hDlg != nullptr);
     if (hDlg == nullptr)
         return 0;
-    for (int i = 0; i < m_nDataMap; ++i) {
+    for (int i = 0; i < m_nDataMap; ++i)
+    {
         const CdDataMap& entry = m_pDataMap[i];
         HWND hCtrl = ::GetDlgItem(hDlg, int(entry.nID));
         if (hCtrl == nullptr)
@@ -257,21 +270,29 @@ int IDlgAccess::IsFloat(const CString& strText)
     while (iswspace(*s))
         ++s;
     bool bPoint = false;
-    for (const wchar_t* p = s; *p != L'\0'; ++p) {
+    for (const wchar_t* p = s; *p != L'\0'; ++p)
+    {
         if (*p >= L'0' && *p <= L'9')
             continue;
-        if (*p == L'.') {
-            if (bPoint) {
+        if (*p == L'.')
+        {
+            if (bPoint)
+            {
                 qvdlg::Tell(L"不能出現2個小數點");
                 return 0;
             }
             bPoint = true;
-        } else if (*p == L'+' || *p == L'-') {
-            if (p != s) {
+        }
+        else if (*p == L'+' || *p == L'-')
+        {
+            if (p != s)
+            {
                 qvdlg::Tell(L"符號必須在最前面");
                 return 0;
             }
-        } else {
+        }
+        else
+        {
             qvdlg::Tell(L"數字錯誤");
             return 0;
         }

@@ -8,9 +8,11 @@
 #include "control/pickers.h"
 #include "control/timestamp.h"
 
-namespace qvdlg {
+namespace qvdlg
+{
 
-namespace {
+namespace
+{
 
 wchar_t CharAt(const char* pField, int nIndex)
 {
@@ -20,7 +22,7 @@ wchar_t CharAt(const char* pField, int nIndex)
     return ch;
 }
 
-}  // namespace
+}   // namespace
 
 CString RecordText(const char* pField, int nMaxChars)
 {
@@ -50,7 +52,8 @@ CString WindowText(HWND hWnd)
 {
     CString text;
     int nLength = ::GetWindowTextLengthW(hWnd);
-    if (nLength > 0) {
+    if (nLength > 0)
+    {
         int nCopied = ::GetWindowTextW(hWnd, text.GetBuffer(nLength + 1), nLength + 1);
         text.ReleaseBuffer(nCopied > 0 ? nCopied : 0);
     }
@@ -100,4 +103,4 @@ int FocusFailed(HWND hCtrl)
     return 0;
 }
 
-}  // namespace qvdlg
+}   // namespace qvdlg

@@ -6,7 +6,8 @@
 #include <sqltypes.h>
 #include "afxstr.h"
 
-namespace qvdlg {
+namespace qvdlg
+{
 
 // The text in place at pField, reading at most nMaxChars characters: a
 // text with no terminator among them comes back with nMaxChars characters.
@@ -31,4 +32,4 @@ void Tell(const wchar_t* pszText);
 // Leaves the focus on the control that failed a check; returns 0.
 int FocusFailed(HWND hCtrl);
 
-}  // namespace qvdlg
+}   // namespace qvdlg

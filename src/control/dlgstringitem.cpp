@@ -5,13 +5,9 @@
 
 static_assert(sizeof(CdStringItem) == 3 * sizeof(int), "three 32-bit members, as callers declare them");
 
-CDlgStringItem::CDlgStringItem() : m_pItem(nullptr), m_nItem(0), m_nLongOffset(-1)
-{
-}
+CDlgStringItem::CDlgStringItem() : m_pItem(nullptr), m_nItem(0), m_nLongOffset(-1) {}
 
-CDlgStringItem::~CDlgStringItem()
-{
-}
+CDlgStringItem::~CDlgStringItem() {}
 
 void CDlgStringItem::SetItemMap(CdDlgItem* pItems, int nCount)
 {
@@ -30,7 +26,8 @@ int CDlgStringItem::SetData(void* pRecord, CDialog* pDlg)
     HWND hDlg = pDlg != nullptr ? pDlg->GetSafeHwnd() : nullptr;
     if (hDlg == nullptr || pRecord == nullptr)
         return 0;
-    for (int i = 0; m_pItem != nullptr && i < m_nItem; ++i) {
+    for (int i = 0; m_pItem != nullptr && i < m_nItem; ++i)
+    {
         const CdStringItem& item = m_pItem[i];
         // A text with no terminator within its field shows what fits.
         CString text = qvdlg::RecordText(static_cast<const char*>(pRecord) + item.nOffset, item.nMaxLength - 1);
@@ -44,13 +41,15 @@ int CDlgStringItem::GetData(void* pRecord, CDialog* pDlg)
     HWND hDlg = pDlg != nullptr ? pDlg->GetSafeHwnd() : nullptr;
     if (hDlg == nullptr)
         return 0;
-    for (int i = 0; m_pItem != nullptr && i < m_nItem; ++i) {
+    for (int i = 0; m_pItem != nullptr && i < m_nItem; ++i)
+    {
         const CdStringItem& item = m_pItem[i];
         HWND hCtrl = ::GetDlgItem(hDlg, int(item.nID));
         if (hCtrl == nullptr)
             continue;
         CString text = qvdlg::WindowText(hCtrl);
-        if (text.GetLength() >= item.nMaxLength) {
+        if (text.GetLength() >= item.nMaxLength)
+        {
             m_nLongOffset = item.nOffset;
             return 0;
         }

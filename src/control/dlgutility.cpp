@@ -13,7 +13,8 @@
 using qvfield::ReadValue;
 using qvfield::WriteValue;
 
-namespace {
+namespace
+{
 
 // Decimals of a double kept to what a format can ask for.
 const int kMaxDecimals = 99;
@@ -29,9 +30,11 @@ CString DoubleText(double value, int nDecimals)
 
 void SetItem(HWND hDlg, HWND hCtrl, const CdDlgItem& item, const char* pField)
 {
-    switch (item.nType) {
+    switch (item.nType)
+    {
     case DLGITEM_INT:
-    case DLGITEM_LONG: {
+    case DLGITEM_LONG:
+    {
         int32_t value = ReadValue<int32_t>(pField);
         if (qvdlg::IsButton(hCtrl))
             ::SendMessageW(hCtrl, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -39,7 +42,8 @@ void SetItem(HWND hDlg, HWND hCtrl, const CdDlgItem& item, const char* pField)
             ::SetDlgItemInt(hDlg, int(item.nID), UINT(value), TRUE);
         return;
     }
-    case DLGITEM_STAMP: {
+    case DLGITEM_STAMP:
+    {
         TIMESTAMP_STRUCT stamp = ReadValue<TIMESTAMP_STRUCT>(pField);
         if (stamp.year > 0)
             qvdlg::ShowStampInPicker(hCtrl, stamp);
@@ -50,8 +54,8 @@ void SetItem(HWND hDlg, HWND hCtrl, const CdDlgItem& item, const char* pField)
         return;
     case DLGITEM_TEXT:
         // A text with no terminator within its limit shows what fits.
-        ::SetWindowTextW(hCtrl, item.nParam > 0 ? qvdlg::RecordText(pField, item.nParam - 1)
-                                                : qvdlg::RecordText(pField));
+        ::SetWindowTextW(hCtrl,
+                         item.nParam > 0 ? qvdlg::RecordText(pField, item.nParam - 1) : qvdlg::RecordText(pField));
         return;
     }
 }
@@ -59,9 +63,11 @@ void SetItem(HWND hDlg, HWND hCtrl, const CdDlgItem& item, const char* pField)
 // False after the message when a text is too long for its field.
 bool GetItem(HWND hCtrl, const CdDlgItem& item, char* pField)
 {
-    switch (item.nType) {
+    switch (item.nType)
+    {
     case DLGITEM_INT:
-    case DLGITEM_LONG: {
+    case DLGITEM_LONG:
+    {
         int32_t value = qvdlg::IsButton(hCtrl) ? int32_t(::SendMessageW(hCtrl, BM_GETCHECK, 0, 0))
                                                : qvscan::NumberAt(qvdlg::WindowText(hCtrl));
         if (pField)
@@ -76,9 +82,11 @@ bool GetItem(HWND hCtrl, const CdDlgItem& item, char* pField)
         if (pField)
             WriteValue<double>(pField, _wtof(qvdlg::WindowText(hCtrl)));
         return true;
-    case DLGITEM_TEXT: {
+    case DLGITEM_TEXT:
+    {
         CString text = qvdlg::WindowText(hCtrl);
-        if (text.GetLength() >= item.nParam) {
+        if (text.GetLength() >= item.nParam)
+        {
             CString message;
             message.Format(L"數據超長,限制長度 %d 發生在ID = %d ", item.nParam, int(item.nID));
             qvdlg::Tell(message);
@@ -92,15 +100,11 @@ bool GetItem(HWND hCtrl, const CdDlgItem& item, char* pField)
     return true;
 }
 
-}  // namespace
+}   // namespace
 
-CDlgUtility::CDlgUtility() : m_pDlgItem(nullptr), m_nDlgItem(0), m_pListItem(nullptr), m_nListItem(0)
-{
-}
+CDlgUtility::CDlgUtility() : m_pDlgItem(nullptr), m_nDlgItem(0), m_pListItem(nullptr), m_nListItem(0) {}
 
-CDlgUtility::~CDlgUtility()
-{
-}
+CDlgUtility::~CDlgUtility() {}
 
 void CDlgUtility::SetDlgItemMap(const CdDlgItem* pItems, unsigned long nCount)
 {
@@ -120,7 +124,8 @@ int CDlgUtility::SetDlgItemData(CWnd* pDlg, const void* pRecord)
     ASSERT(hDlg != nullptr && pRecord != nullptr);
     if (hDlg == nullptr || pRecord == nullptr || m_pDlgItem == nullptr)
         return 1;
-    for (unsigned long i = 0; i < m_nDlgItem; ++i) {
+    for (unsigned long i = 0; i < m_nDlgItem; ++i)
+    {
         const CdDlgItem& item = m_pDlgItem[i];
         if (HWND hCtrl = ::GetDlgItem(hDlg, int(item.nID)))
             SetItem(hDlg, hCtrl, item, static_cast<const char*>(pRecord) + item.nOffset);
@@ -134,7 +139,8 @@ int CDlgUtility::GetDlgItemData(CWnd* pDlg, void* pRecord)
     ASSERT(hDlg != nullptr);
     if (hDlg == nullptr)
         return 0;
-    for (unsigned long i = 0; m_pDlgItem != nullptr && i < m_nDlgItem; ++i) {
+    for (unsigned long i = 0; m_pDlgItem != nullptr && i < m_nDlgItem; ++i)
+    {
         const CdDlgItem& item = m_pDlgItem[i];
         HWND hCtrl = ::GetDlgItem(hDlg, int(item.nID));
         if (hCtrl == nullptr)
@@ -148,7 +154,8 @@ int CDlgUtility::GetDlgItemData(CWnd* pDlg, void* pRecord)
 
 int CDlgUtility::CheckData(int nID, const CString& strText)
 {
-    for (unsigned long i = 0; m_pListItem != nullptr && i < m_nListItem; ++i) {
+    for (unsigned long i = 0; m_pListItem != nullptr && i < m_nListItem; ++i)
+    {
         if (int(m_pListItem[i].nID) == nID)
             return strText.GetLength() < m_pListItem[i].nMaxLength ? 1 : 0;
     }
@@ -159,7 +166,8 @@ int CDlgUtility::SetIcons(CWnd* pWnd)
 {
     HWND hWnd = pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr;
     ASSERT(hWnd != nullptr);
-    for (HWND hChild = hWnd ? ::GetWindow(hWnd, GW_CHILD) : nullptr; hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+    for (HWND hChild = hWnd ? ::GetWindow(hWnd, GW_CHILD) : nullptr; hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
         if (!qvdlg::IsButton(hChild))
             continue;
         if (HICON hIcon = LoadHostIcon(UINT(::GetDlgCtrlID(hChild))))
@@ -172,7 +180,8 @@ int CDlgUtility::DisableAllItem(CDialog* pDlg, int bEnable)
 {
     HWND hDlg = pDlg != nullptr ? pDlg->GetSafeHwnd() : nullptr;
     ASSERT(hDlg != nullptr);
-    for (unsigned long i = 0; hDlg != nullptr && m_pDlgItem != nullptr && i < m_nDlgItem; ++i) {
+    for (unsigned long i = 0; hDlg != nullptr && m_pDlgItem != nullptr && i < m_nDlgItem; ++i)
+    {
         if (HWND hCtrl = ::GetDlgItem(hDlg, int(m_pDlgItem[i].nID)))
             ::EnableWindow(hCtrl, bEnable);
     }

@@ -28,11 +28,11 @@ struct CdListItem
 // Kinds of CdDlgItem::nType; other kinds are skipped by both directions.
 enum
 {
-    DLGITEM_TEXT = 0,     // UTF-16 text in place
-    DLGITEM_INT = -1,     // 32-bit int: a check box's state on a button, else decimal text
-    DLGITEM_DOUBLE = -2,  // double with nParam decimals
-    DLGITEM_STAMP = -3,   // TIMESTAMP_STRUCT in a date-time picker
-    DLGITEM_LONG = -4,    // as DLGITEM_INT
+    DLGITEM_TEXT = 0,      // UTF-16 text in place
+    DLGITEM_INT = -1,      // 32-bit int: a check box's state on a button, else decimal text
+    DLGITEM_DOUBLE = -2,   // double with nParam decimals
+    DLGITEM_STAMP = -3,    // TIMESTAMP_STRUCT in a date-time picker
+    DLGITEM_LONG = -4,     // as DLGITEM_INT
 };
 
 class QVCTRL_API CDlgUtility

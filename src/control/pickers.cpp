@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
-namespace qvpick {
+namespace qvpick
+{
 
 const wchar_t kDateFormat[] = L"yyyy/MM/dd";
 
-namespace {
+namespace
+{
 
 bool IsPicker(HWND hWnd)
 {
@@ -15,15 +17,17 @@ bool IsPicker(HWND hWnd)
     return ::lstrcmpiW(szClass, DATETIMEPICK_CLASSW) == 0;
 }
 
-}  // namespace
+}   // namespace
 
 int FindPickers(HWND hDlg, FoundPicker* pFound)
 {
     int nCount = 0;
-    for (HWND hChild = hDlg ? ::GetWindow(hDlg, GW_CHILD) : nullptr; hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+    for (HWND hChild = hDlg ? ::GetWindow(hDlg, GW_CHILD) : nullptr; hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
         if (!IsPicker(hChild))
             continue;
-        if (nCount < kMaxPickers) {
+        if (nCount < kMaxPickers)
+        {
             pFound[nCount].nID = UINT(::GetDlgCtrlID(hChild));
             ::GetWindowRect(hChild, &pFound[nCount].rcScreen);
         }
@@ -54,4 +58,4 @@ void SetDateFormat(HWND hPicker)
         ::SendMessageW(hPicker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(kDateFormat));
 }
 
-}  // namespace qvpick
+}   // namespace qvpick

@@ -5,7 +5,8 @@
 #include <windows.h>
 #include "afxdisp.h"
 
-namespace qvpick {
+namespace qvpick
+{
 
 // The display format of the date controls.
 extern const wchar_t kDateFormat[];
@@ -30,4 +31,4 @@ bool ReadPicker(HWND hPicker, COleDateTime& t);
 bool WritePicker(HWND hPicker, const SYSTEMTIME& st);
 void SetDateFormat(HWND hPicker);
 
-}  // namespace qvpick
+}   // namespace qvpick

@@ -5,7 +5,8 @@
 #include "control/pickers.h"
 #include "control/timestamp.h"
 
-namespace {
+namespace
+{
 
 const __time64_t kDaySeconds = 24 * 60 * 60;
 
@@ -14,15 +15,11 @@ void MoveToHour(COleDateTime& t, int nHour)
     t.SetDateTime(t.GetYear(), t.GetMonth(), t.GetDay(), nHour, 0, 0);
 }
 
-}  // namespace
+}   // namespace
 
-CSingleDate::CSingleDate() : m_date(COleDateTime::GetCurrentTime()), m_nDateID(0)
-{
-}
+CSingleDate::CSingleDate() : m_date(COleDateTime::GetCurrentTime()), m_nDateID(0) {}
 
-CSingleDate::~CSingleDate()
-{
-}
+CSingleDate::~CSingleDate() {}
 
 void CSingleDate::SetDateID(int nID)
 {
@@ -53,7 +50,8 @@ void CSingleDate::NormalFormat(CWnd* pDlg)
     if (m_nDateID == 0)
         PrepareID(pDlg);
     HWND hPicker = Picker(pDlg);
-    if (hPicker == nullptr) {
+    if (hPicker == nullptr)
+    {
         AfxMessageBox(L"單一時間自動設定錯誤", MB_OK, 0);
         return;
     }

@@ -6,20 +6,16 @@
 #include "control/singledate.h"
 #include "control/timestamp.h"
 
-namespace {
+namespace
+{
 
 const __time64_t kDaySeconds = 24 * 60 * 60;
 
-}  // namespace
+}   // namespace
 
-CDateRange::CDateRange()
-    : m_begin(COleDateTime::GetCurrentTime()), m_end(m_begin), m_nBeginID(0), m_nEndID(0)
-{
-}
+CDateRange::CDateRange() : m_begin(COleDateTime::GetCurrentTime()), m_end(m_begin), m_nBeginID(0), m_nEndID(0) {}
 
-CDateRange::~CDateRange()
-{
-}
+CDateRange::~CDateRange() {}
 
 HWND CDateRange::Picker(CWnd* pDlg, UINT nID) const
 {
@@ -53,13 +49,15 @@ int CDateRange::NormalFormat(CWnd* pDlg)
 int CDateRange::GetDateRange(CWnd* pDlg)
 {
     HWND hBegin = Picker(pDlg, m_nBeginID);
-    if (hBegin == nullptr) {
+    if (hBegin == nullptr)
+    {
         AfxMessageBox(L"日期控件沒有找到", MB_OK, 0);
         return 0;
     }
     qvpick::ReadPicker(hBegin, m_begin);
     qvpick::ReadPicker(Picker(pDlg, m_nEndID), m_end);
-    if (m_begin > m_end) {
+    if (m_begin > m_end)
+    {
         AfxMessageBox(L"時間范圍首末顛倒", MB_OK, 0);
         return 0;
     }
@@ -74,7 +72,8 @@ int CDateRange::UpdateRange(CWnd* pDlg)
         return 0;
     qvpick::ReadPicker(hBegin, m_begin);
     qvpick::ReadPicker(hEnd, m_end);
-    if (m_begin > m_end) {
+    if (m_begin > m_end)
+    {
         AfxMessageBox(L"時間范圍錯誤", MB_OK, 0);
         return 0;
     }

@@ -15,7 +15,8 @@
 
 using namespace datetest;
 
-namespace {
+namespace
+{
 
 // A dialog whose change handlers call the normalisation, as a caller's do.
 class CBoxesDialog : public CDialog
@@ -104,22 +105,29 @@ protected:
 
 TEST_F(DateDlgTest, ChangedBoxesBecomeARealDate)
 {
-    struct Case { const wchar_t *y, *m, *d; int changed; const wchar_t* result; Said said; } cases[] = {
-        { L"2021", L"2", L"30", 2, L"2021/3/2", kNoBox },
-        { L"2021", L"4", L"31", 1, L"2021/5/1", kNoBox },
-        { L"2020", L"2", L"31", 0, L"2020/3/2", kNoBox },
-        { L"2021", L"0", L"15", 1, L"2020/12/15", kNoBox },   // spinning below January
-        { L"1985", L"5", L"5", 0, L"1990/5/5", kNoBox },
-        { L"19", L"5", L"5", 0, L"1990/5/5", kNoBox },
-        { L"2021", L"0", L"0", 2, L"2021/0/0", kNoBox },
-        { L"2021", L"2", L"15", 2, L"2021/2/15", kNoBox },
-        { L"2021", L"2", L"0", 1, L"2021/2/0", kNoBox },
-        { L"2021", L"13", L"5", 1, L"2021/13/5", WarningBox(L"月份錯誤(1-12)") },
-        { L"2037", L"1", L"5", 0, L"2037/1/5", WarningBox(L"年份錯誤(1970-2036)") },
-        { L"2021", L"1", L"45", 2, L"2021/1/45", WarningBox(L"日期錯誤(1-31)") },
-        { L"20215", L"2", L"30", 2, L"2021/3/2", kNoBox },   // the year is read from four characters
+    struct Case
+    {
+        const wchar_t *y, *m, *d;
+        int changed;
+        const wchar_t* result;
+        Said said;
+    } cases[] = {
+        {L"2021", L"2", L"30", 2, L"2021/3/2", kNoBox},
+        {L"2021", L"4", L"31", 1, L"2021/5/1", kNoBox},
+        {L"2020", L"2", L"31", 0, L"2020/3/2", kNoBox},
+        {L"2021", L"0", L"15", 1, L"2020/12/15", kNoBox},   // spinning below January
+        {L"1985", L"5", L"5", 0, L"1990/5/5", kNoBox},
+        {L"19", L"5", L"5", 0, L"1990/5/5", kNoBox},
+        {L"2021", L"0", L"0", 2, L"2021/0/0", kNoBox},
+        {L"2021", L"2", L"15", 2, L"2021/2/15", kNoBox},
+        {L"2021", L"2", L"0", 1, L"2021/2/0", kNoBox},
+        {L"2021", L"13", L"5", 1, L"2021/13/5", WarningBox(L"月份錯誤(1-12)")},
+        {L"2037", L"1", L"5", 0, L"2037/1/5", WarningBox(L"年份錯誤(1970-2036)")},
+        {L"2021", L"1", L"45", 2, L"2021/1/45", WarningBox(L"日期錯誤(1-31)")},
+        {L"20215", L"2", L"30", 2, L"2021/3/2", kNoBox},   // the year is read from four characters
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(qvtest::Utf8(std::wstring(c.y) + L"/" + c.m + L"/" + c.d));
         putBoxes(IDC_YEAR, c.y, c.m, c.d);
         dialog.normalise = true;
@@ -136,14 +144,18 @@ TEST_F(DateDlgTest, ChangedBoxesBecomeARealDate)
 
 TEST_F(DateDlgTest, TimeBoxesCarry)
 {
-    struct Case { const wchar_t *h, *m, *s; int changed; const wchar_t* result; } cases[] = {
-        { L"25", L"10", L"0", 0, L"1/10/0" },
-        { L"10", L"75", L"0", 1, L"11/15/0" },
-        { L"23", L"60", L"0", 1, L"0/0/0" },      // the hour that the carry made is carried too
-        { L"8", L"59", L"60", 2, L"9/0/0" },
-        { L"8", L"30", L"59", 2, L"8/30/59" },
+    struct Case
+    {
+        const wchar_t *h, *m, *s;
+        int changed;
+        const wchar_t* result;
+    } cases[] = {
+        {L"25", L"10", L"0", 0, L"1/10/0"}, {L"10", L"75", L"0", 1, L"11/15/0"},
+        {L"23", L"60", L"0", 1, L"0/0/0"},   // the hour that the carry made is carried too
+        {L"8", L"59", L"60", 2, L"9/0/0"},  {L"8", L"30", L"59", 2, L"8/30/59"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         putBoxes(IDC_HOUR, c.h, c.m, c.s);
         dialog.normalise = true;
         put(IDC_HOUR + c.changed, text(IDC_HOUR + c.changed));
@@ -155,22 +167,28 @@ TEST_F(DateDlgTest, TimeBoxesCarry)
 
 TEST_F(DateDlgTest, GetDlgDateReadsWithItsMessages)
 {
-    struct Case { const wchar_t *y, *m, *d; long long time; Said said; } cases[] = {
-        { L"2021", L"3", L"5", LocalToTime(2021, 3, 5, 0), kNoBox },
-        { L"1985", L"3", L"5", LocalToTime(1996, 3, 5, 0), kNoBox },
-        { L"2021", L"0", L"0", LocalToTime(2021, 1, 1, 0), kNoBox },
-        { L"2020", L"2", L"29", LocalToTime(2020, 2, 29, 0), kNoBox },
-        { L"2041", L"1", L"1", 0, WarningBox(L"年份輸入錯誤") },
-        { L"1969", L"1", L"1", 0, WarningBox(L"年份輸入錯誤") },
-        { L"abc", L"1", L"1", 0, WarningBox(L"年份輸入錯誤") },
-        { L"2021", L"-1", L"5", 0, WarningBox(L"月份輸入錯誤") },
-        { L"2021", L"1", L"32", 0, WarningBox(L"日期輸入錯誤") },
-        { L"2021", L"1", L"-1", 0, WarningBox(L"日期輸入錯誤") },
-        { L"2021", L"2", L"29", 0, WarningBox(L"時間輸入錯誤") },
-        { L"2038", L"1", L"1", 0, WarningBox(L"年份錯誤(1970-2036)") },
-        { L"2021", L"13", L"1", 0, WarningBox(L"月份錯誤(1-12)") },
+    struct Case
+    {
+        const wchar_t *y, *m, *d;
+        long long time;
+        Said said;
+    } cases[] = {
+        {L"2021", L"3", L"5", LocalToTime(2021, 3, 5, 0), kNoBox},
+        {L"1985", L"3", L"5", LocalToTime(1996, 3, 5, 0), kNoBox},
+        {L"2021", L"0", L"0", LocalToTime(2021, 1, 1, 0), kNoBox},
+        {L"2020", L"2", L"29", LocalToTime(2020, 2, 29, 0), kNoBox},
+        {L"2041", L"1", L"1", 0, WarningBox(L"年份輸入錯誤")},
+        {L"1969", L"1", L"1", 0, WarningBox(L"年份輸入錯誤")},
+        {L"abc", L"1", L"1", 0, WarningBox(L"年份輸入錯誤")},
+        {L"2021", L"-1", L"5", 0, WarningBox(L"月份輸入錯誤")},
+        {L"2021", L"1", L"32", 0, WarningBox(L"日期輸入錯誤")},
+        {L"2021", L"1", L"-1", 0, WarningBox(L"日期輸入錯誤")},
+        {L"2021", L"2", L"29", 0, WarningBox(L"時間輸入錯誤")},
+        {L"2038", L"1", L"1", 0, WarningBox(L"年份錯誤(1970-2036)")},
+        {L"2021", L"13", L"1", 0, WarningBox(L"月份錯誤(1-12)")},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(qvtest::Utf8(std::wstring(c.y) + L"/" + c.m + L"/" + c.d));
         putBoxes(IDC_YEAR, c.y, c.m, c.d);
         EXPECT_EQ(c.time, CDateDlg::GetDlgDate(&dialog, IDC_YEAR).GetTime());
@@ -233,10 +251,18 @@ TEST_F(DateDlgTest, SpinButtonsOnTheEditableBoxes)
     pDates->SetSpin(&dialog, IDC_YEAR2, 3);
     EXPECT_EQ(std::to_wstring(today.wYear) + L"/" + std::to_wstring(today.wMonth) + L"/" + std::to_wstring(today.wDay),
               boxes3(IDC_YEAR));
-    struct Spin { int box; int lower, upper; } spins[] = {
-        { IDC_YEAR, 1970, 2100 }, { IDC_MONTH, 1, 12 }, { IDC_DAY, 1, 31 }, { IDC_YEAR2, 1970, 2100 },
+    struct Spin
+    {
+        int box;
+        int lower, upper;
+    } spins[] = {
+        {IDC_YEAR, 1970, 2100},
+        {IDC_MONTH, 1, 12},
+        {IDC_DAY, 1, 31},
+        {IDC_YEAR2, 1970, 2100},
     };
-    for (const Spin& s : spins) {
+    for (const Spin& s : spins)
+    {
         HWND spin = ::GetDlgItem(dialog.m_hWnd, s.box + 20000);
         ASSERT_NE(nullptr, spin) << s.box;
         wchar_t cls[32] = L"";
@@ -282,4 +308,4 @@ TEST_F(DateDlgTest, SpinButtonsOnTheEditableBoxes)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

@@ -11,7 +11,8 @@
 
 using formtest::FormDialog;
 
-namespace {
+namespace
+{
 
 class DateEditTest : public qvtest::MessageBoxTest
 {
@@ -40,7 +41,8 @@ protected:
     std::vector<int> typeDigits(const std::wstring& digits)
     {
         std::vector<int> carets;
-        for (wchar_t ch : digits) {
+        for (wchar_t ch : digits)
+        {
             press(UINT(ch));
             carets.push_back(caret());
         }
@@ -49,12 +51,9 @@ protected:
     int caret() const { return LOWORD(::SendMessageW(edit.m_hWnd, EM_GETSEL, 0, 0)); }
     void putCaret(int p) { ::SendMessageW(edit.m_hWnd, EM_SETSEL, p, p); }
     std::wstring text() const { return form.text(IDC_DATE); }
-    void show(const wchar_t* value)
-    {
-        ::SetWindowTextW(edit.m_hWnd, value);
-    }
+    void show(const wchar_t* value) { ::SetWindowTextW(edit.m_hWnd, value); }
 
-    FormDialog form{ IDD_DATEEDIT };
+    FormDialog form{IDD_DATEEDIT};
     CDateEdit edit;
 };
 
@@ -62,7 +61,7 @@ TEST_F(DateEditTest, DigitsFillTheLayoutAndSkipBothSlashes)
 {
     EXPECT_EQ(L"    /  /  ", text());
     putCaret(0);
-    EXPECT_EQ((std::vector<int>{ 1, 2, 3, 5, 6, 8, 9, 10 }), typeDigits(L"20210305"));
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 5, 6, 8, 9, 10}), typeDigits(L"20210305"));
     EXPECT_EQ(L"2021/03/05", text());
     EXPECT_EQ(20210305L, edit.GetLong());
     TIMESTAMP_STRUCT stamp;
@@ -73,7 +72,7 @@ TEST_F(DateEditTest, DigitsFillTheLayoutAndSkipBothSlashes)
 
     // Over a full date: the digit replaces; on a slash it lands after it.
     putCaret(2);
-    EXPECT_EQ((std::vector<int>{ 3, 5 }), typeDigits(L"99"));
+    EXPECT_EQ((std::vector<int>{3, 5}), typeDigits(L"99"));
     EXPECT_EQ(L"2099/03/05", text());
     putCaret(7);
     typeDigits(L"1");
@@ -89,15 +88,18 @@ TEST_F(DateEditTest, DigitsFillTheLayoutAndSkipBothSlashes)
 TEST_F(DateEditTest, BackspaceBlanksAndStepsOverSlashes)
 {
     show(L"2021/03/05");
-    struct Case { int from; const wchar_t* text; int caret; } cases[] = {
-        { 8, L"2021/03/05", 7 },   // just after the second slash: only the caret moves
-        { 5, L"2021/03/05", 4 },
-        { 0, L"2021/03/05", 0 },   // nothing before the caret
-        { 10, L"2021/03/0 ", 9 },
-        { 6, L"2021/ 3/0 ", 5 },
-        { 3, L"20 1/ 3/0 ", 2 },
+    struct Case
+    {
+        int from;
+        const wchar_t* text;
+        int caret;
+    } cases[] = {
+        {8, L"2021/03/05", 7},                           // just after the second slash: only the caret moves
+        {5, L"2021/03/05", 4},  {0, L"2021/03/05", 0},   // nothing before the caret
+        {10, L"2021/03/0 ", 9}, {6, L"2021/ 3/0 ", 5}, {3, L"20 1/ 3/0 ", 2},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         putCaret(c.from);
         press(VK_BACK);
         EXPECT_EQ(c.text, text()) << "from " << c.from;
@@ -108,15 +110,17 @@ TEST_F(DateEditTest, BackspaceBlanksAndStepsOverSlashes)
 
 TEST_F(DateEditTest, DeleteKeepsBothSlashesInPlace)
 {
-    struct Case { int at; const wchar_t* text; } cases[] = {
-        { 4, L"2021/03/05" },   // on a slash: nothing
-        { 7, L"2021/03/05" },
-        { 2, L"201 /03/05" },
-        { 5, L"2021/3 /05" },
-        { 8, L"2021/03/5" },    // the day part closes up
-        { 10, L"2021/03/05" },  // nothing after the caret
+    struct Case
+    {
+        int at;
+        const wchar_t* text;
+    } cases[] = {
+        {4, L"2021/03/05"},                                                               // on a slash: nothing
+        {7, L"2021/03/05"},  {2, L"201 /03/05"}, {5, L"2021/3 /05"}, {8, L"2021/03/5"},   // the day part closes up
+        {10, L"2021/03/05"},                                                              // nothing after the caret
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         show(L"2021/03/05");
         putCaret(c.at);
         press(VK_DELETE);
@@ -134,7 +138,7 @@ TEST_F(DateEditTest, OtherCharactersAreIgnoredAndAMissingLayoutComesBack)
 {
     show(L"2021/03/05");
     putCaret(3);
-    for (wchar_t ch : { L'a', L'-', L'/', L' ', L'日', L'\r' })
+    for (wchar_t ch : {L'a', L'-', L'/', L' ', L'日', L'\r'})
         typeChar(ch);
     EXPECT_EQ(L"2021/03/05", text());
     EXPECT_EQ(3, caret());
@@ -153,4 +157,4 @@ TEST_F(DateEditTest, OtherCharactersAreIgnoredAndAMissingLayoutComesBack)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

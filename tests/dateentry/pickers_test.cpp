@@ -13,7 +13,8 @@
 using datetest::LocalToTime;
 using formtest::FormDialog;
 
-namespace {
+namespace
+{
 
 class PickerTest : public qvtest::MessageBoxTest
 {
@@ -88,13 +89,13 @@ TEST_F(PickerTest, SingleDateFindsTheOnlyPicker)
     long long day = LocalToTime(2021, 3, 1, 0);
     EXPECT_EQ(Condition(L"%s>%d AND %s<%d", day, day + 86400),
               CSingleDate::PrepareOneDay(L"VisitTime", CTime(day)).GetString());
-    EXPECT_STREQ(L"t>1614528000 AND t<1614614400",
-                 CSingleDate::PrepareOneDay(L"t", CTime(1614528000)).GetString());
+    EXPECT_STREQ(L"t>1614528000 AND t<1614614400", CSingleDate::PrepareOneDay(L"t", CTime(1614528000)).GetString());
 }
 
 TEST_F(PickerTest, SingleDateWithoutExactlyOnePicker)
 {
-    for (UINT templ : { UINT(IDD_TWOPICKERS), UINT(IDD_NOPICKER), UINT(IDD_FIVEPICKERS) }) {
+    for (UINT templ : {UINT(IDD_TWOPICKERS), UINT(IDD_NOPICKER), UINT(IDD_FIVEPICKERS)})
+    {
         FormDialog form(templ);
         ASSERT_TRUE(form.created);
         CSingleDate single;
@@ -116,21 +117,28 @@ TEST_F(PickerTest, SingleDateWithoutExactlyOnePicker)
 
 TEST_F(PickerTest, RangeTakesTheLeftPickerAsItsBeginning)
 {
-    struct Case { UINT templ; UINT begin, end; int found; } cases[] = {
-        { IDD_TWOPICKERS, IDC_PICKER2, IDC_PICKER1, 1 },   // the one at x = 10
-        { IDD_SAMELEFT, IDC_PICKER2, IDC_PICKER1, 1 },     // equal edges: the second found
-        { IDD_FIVEPICKERS, 0, 0, 0 },
-        { IDD_NOPICKER, 0, 0, 0 },
-        { IDD_ONEPICKER, 0, 0, 0 },
+    struct Case
+    {
+        UINT templ;
+        UINT begin, end;
+        int found;
+    } cases[] = {
+        {IDD_TWOPICKERS, IDC_PICKER2, IDC_PICKER1, 1},   // the one at x = 10
+        {IDD_SAMELEFT, IDC_PICKER2, IDC_PICKER1, 1},     // equal edges: the second found
+        {IDD_FIVEPICKERS, 0, 0, 0},
+        {IDD_NOPICKER, 0, 0, 0},
+        {IDD_ONEPICKER, 0, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         FormDialog form(c.templ);
         ASSERT_TRUE(form.created);
         CDateRange range;
         EXPECT_EQ(c.found, range.NormalFormat(&form.dialog)) << c.templ;
         EXPECT_EQ(c.begin, range.GetBeginID()) << c.templ;
         EXPECT_EQ(c.end, range.GetEndID()) << c.templ;
-        if (!c.found) {
+        if (!c.found)
+        {
             EXPECT_EQ(0, range.GetDateRange(&form.dialog));
             EXPECT_MESSAGE_BOXES(boxes, L"日期控件沒有找到");
             boxes.clear();
@@ -138,7 +146,9 @@ TEST_F(PickerTest, RangeTakesTheLeftPickerAsItsBeginning)
             EXPECT_EQ(0, range.UpdateBegin(&form.dialog));
             EXPECT_EQ(0, range.UpdateEnd(&form.dialog));
             EXPECT_MESSAGE_BOXES(boxes);
-        } else {
+        }
+        else
+        {
             form.setPicker(int(c.begin), 2021, 3, 1);
             EXPECT_EQ(L"2021/03/01", Shown(form.item(int(c.begin))));
         }
@@ -200,4 +210,4 @@ TEST_F(PickerTest, RangeChecksItsOrderAndBuildsConditions)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

@@ -12,28 +12,34 @@
 
 using namespace formtest;
 
-namespace {
+namespace
+{
 
 // The patient record: packed, so every value lies at an odd offset.
-enum Offset : int {
-    kCount = 1,      // int32
-    kFee = 5,        // double
-    kInsured = 13,   // int32
-    kVisit = 17,     // int32 yyyymmdd
-    kWeight = 21,    // double
-    kCity = 29,      // 6 characters
-    kAdmitted = 41,  // TIMESTAMP_STRUCT
-    kName = 57,      // 5 characters with the terminator
-    kNote = 67,      // 20 characters
+enum Offset : int
+{
+    kCount = 1,       // int32
+    kFee = 5,         // double
+    kInsured = 13,    // int32
+    kVisit = 17,      // int32 yyyymmdd
+    kWeight = 21,     // double
+    kCity = 29,       // 6 characters
+    kAdmitted = 41,   // TIMESTAMP_STRUCT
+    kName = 57,       // 5 characters with the terminator
+    kNote = 67,       // 20 characters
     kRecordSize = 107,
 };
 
 CdDataMap kPatientMap[] = {
-    { IDC_COUNT, kCount, DLGACCESS_INT },       { IDC_FEE, kFee, DLGACCESS_DOUBLE },
-    { IDC_INSURED, kInsured, DLGACCESS_CHECK }, { IDC_VISIT, kVisit, DLGACCESS_YMD },
-    { IDC_WEIGHT, kWeight, DLGACCESS_WHOLE },   { IDC_CITY, kCity, DLGACCESS_COMBO },
-    { IDC_ADMITTED, kAdmitted, DLGACCESS_STAMP }, { IDC_NAME, kName, 5 },
-    { IDC_NOTE, kNote, 20 },
+    {IDC_COUNT, kCount, DLGACCESS_INT},
+    {IDC_FEE, kFee, DLGACCESS_DOUBLE},
+    {IDC_INSURED, kInsured, DLGACCESS_CHECK},
+    {IDC_VISIT, kVisit, DLGACCESS_YMD},
+    {IDC_WEIGHT, kWeight, DLGACCESS_WHOLE},
+    {IDC_CITY, kCity, DLGACCESS_COMBO},
+    {IDC_ADMITTED, kAdmitted, DLGACCESS_STAMP},
+    {IDC_NAME, kName, 5},
+    {IDC_NOTE, kNote, 20},
 };
 const int kPatientCount = int(sizeof kPatientMap / sizeof kPatientMap[0]);
 
@@ -46,7 +52,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(form.created);
-        for (const wchar_t* city : { L"台北", L"新北", L"台中", L"高雄" })
+        for (const wchar_t* city : {L"台北", L"新北", L"台中", L"高雄"})
             ::SendMessageW(form.item(IDC_CITY), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(city));
         access.SetDataMap(kPatientMap, kPatientCount);
     }
@@ -64,7 +70,7 @@ protected:
         record.putText(kNote, L"過敏：盤尼西林");
     }
 
-    FormDialog form{ IDD_RECORD };
+    FormDialog form{IDD_RECORD};
     IDlgAccess access;
 };
 
@@ -83,8 +89,8 @@ TEST_F(DlgAccessTest, SetShowsEveryKindInItsFormat)
     EXPECT_EQ(L"台中", form.text(IDC_CITY));
     SYSTEMTIME st = {};
     ASSERT_EQ(DWORD(GDT_VALID), form.pickerTime(IDC_ADMITTED, st));
-    EXPECT_EQ((std::vector<int>{ 2021, 3, 5, 10, 20, 30 }),
-              (std::vector<int>{ st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond }));
+    EXPECT_EQ((std::vector<int>{2021, 3, 5, 10, 20, 30}),
+              (std::vector<int>{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond}));
     EXPECT_EQ(L"ABCD", form.text(IDC_NAME));
     EXPECT_EQ(L"過敏：盤尼西林", form.text(IDC_NOTE));
     qvtest::SaveWindowPng(form.hwnd(), L"dlgdata-patient-form");
@@ -114,13 +120,18 @@ TEST_F(DlgAccessTest, WholeNumbersRoundAndCombosMatchCaseExactly)
 {
     ::SendMessageW(form.item(IDC_CITY), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Taipei"));
     ::SendMessageW(form.item(IDC_CITY), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"TAIPEI"));
-    CdDataMap map[] = { { IDC_WEIGHT, 0, DLGACCESS_WHOLE }, { IDC_CITY, 8, DLGACCESS_COMBO } };
+    CdDataMap map[] = {{IDC_WEIGHT, 0, DLGACCESS_WHOLE}, {IDC_CITY, 8, DLGACCESS_COMBO}};
     access.SetDataMap(map, 2);
     Record record(40);
-    struct Case { double weight; const wchar_t* shown; } cases[] = {
-        { 12.6, L"13" }, { 12.4, L"12" }, { 0, L"" }, { 1e15, L"1000000000000000" }, { -0.1, L"" },
+    struct Case
+    {
+        double weight;
+        const wchar_t* shown;
+    } cases[] = {
+        {12.6, L"13"}, {12.4, L"12"}, {0, L""}, {1e15, L"1000000000000000"}, {-0.1, L""},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         record.put<double>(0, c.weight);
         record.putText(8, L"TAIPEI");
         access.SetTextData(&form.dialog, record.data());
@@ -173,21 +184,27 @@ TEST_F(DlgAccessTest, GetStoresEveryKindExactly)
 // before it stored and its own field and those after it untouched.
 TEST_F(DlgAccessTest, ChecksStopAtTheFirstBadControl)
 {
-    struct Case { int id; std::wstring text; const wchar_t* message; } cases[] = {
-        { IDC_VISIT, L"2021/03", L"時間格式錯誤, yyyy/MM/dd" },
-        { IDC_VISIT, L"/2021/03", L"時間格式錯誤, yyyy/MM/dd" },
-        { IDC_VISIT, L"20210305", L"時間格式錯誤, yyyy/MM/dd" },
-        { IDC_VISIT, L"3001/01/01", L"時間格式錯誤,年份錯誤 yyyy/MM/dd" },
-        { IDC_VISIT, L"0/01/01", L"時間格式錯誤,年份錯誤 yyyy/MM/dd" },
-        { IDC_VISIT, L"abc/01/01", L"時間格式錯誤,年份錯誤 yyyy/MM/dd" },
-        { IDC_FEE, L"1.2.3", L"不能出現2個小數點" },
-        { IDC_FEE, L"12-", L"符號必須在最前面" },
-        { IDC_WEIGHT, L"1e5", L"數字錯誤" },
-        { IDC_WEIGHT, L"12 ", L"數字錯誤" },
-        { IDC_NAME, L"ABCDE", L"輸入數據太長" },
-        { IDC_NOTE, std::wstring(100000, L'長'), L"輸入數據太長" },
+    struct Case
+    {
+        int id;
+        std::wstring text;
+        const wchar_t* message;
+    } cases[] = {
+        {IDC_VISIT, L"2021/03", L"時間格式錯誤, yyyy/MM/dd"},
+        {IDC_VISIT, L"/2021/03", L"時間格式錯誤, yyyy/MM/dd"},
+        {IDC_VISIT, L"20210305", L"時間格式錯誤, yyyy/MM/dd"},
+        {IDC_VISIT, L"3001/01/01", L"時間格式錯誤,年份錯誤 yyyy/MM/dd"},
+        {IDC_VISIT, L"0/01/01", L"時間格式錯誤,年份錯誤 yyyy/MM/dd"},
+        {IDC_VISIT, L"abc/01/01", L"時間格式錯誤,年份錯誤 yyyy/MM/dd"},
+        {IDC_FEE, L"1.2.3", L"不能出現2個小數點"},
+        {IDC_FEE, L"12-", L"符號必須在最前面"},
+        {IDC_WEIGHT, L"1e5", L"數字錯誤"},
+        {IDC_WEIGHT, L"12 ", L"數字錯誤"},
+        {IDC_NAME, L"ABCDE", L"輸入數據太長"},
+        {IDC_NOTE, std::wstring(100000, L'長'), L"輸入數據太長"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(qvtest::Utf8(c.text.substr(0, 12)));
         Record record(kRecordSize);
         form.setText(IDC_COUNT, L"7");
@@ -206,7 +223,8 @@ TEST_F(DlgAccessTest, ChecksStopAtTheFirstBadControl)
         int failing = 0;
         while (int(kPatientMap[failing].nID) != c.id)
             ++failing;
-        for (int i = failing; i < kPatientCount; ++i) {
+        for (int i = failing; i < kPatientCount; ++i)
+        {
             int offset = kPatientMap[i].nOffset;
             EXPECT_EQ(Record::kFill, record.get<unsigned char>(offset)) << "entry " << i << " untouched";
         }
@@ -216,14 +234,28 @@ TEST_F(DlgAccessTest, ChecksStopAtTheFirstBadControl)
 
 TEST_F(DlgAccessTest, IsFloatAcceptsSignedDecimalsOnly)
 {
-    struct Case { const wchar_t* text; int result; const wchar_t* message; } cases[] = {
-        { L"  -12.5", 1, nullptr }, { L"", 1, nullptr }, { L"   ", 1, nullptr }, { L"+.5", 1, nullptr },
-        { L"\t7", 1, nullptr },     { L"-", 1, nullptr },
-        { L"1.2.3", 0, L"不能出現2個小數點" }, { L"..", 0, L"不能出現2個小數點" },
-        { L"12-", 0, L"符號必須在最前面" },     { L"+-1", 0, L"符號必須在最前面" },
-        { L"1e5", 0, L"數字錯誤" },             { L"1,000", 0, L"數字錯誤" }, { L"１２", 0, L"數字錯誤" },
+    struct Case
+    {
+        const wchar_t* text;
+        int result;
+        const wchar_t* message;
+    } cases[] = {
+        {L"  -12.5", 1, nullptr},
+        {L"", 1, nullptr},
+        {L"   ", 1, nullptr},
+        {L"+.5", 1, nullptr},
+        {L"\t7", 1, nullptr},
+        {L"-", 1, nullptr},
+        {L"1.2.3", 0, L"不能出現2個小數點"},
+        {L"..", 0, L"不能出現2個小數點"},
+        {L"12-", 0, L"符號必須在最前面"},
+        {L"+-1", 0, L"符號必須在最前面"},
+        {L"1e5", 0, L"數字錯誤"},
+        {L"1,000", 0, L"數字錯誤"},
+        {L"１２", 0, L"數字錯誤"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(qvtest::Utf8(c.text));
         EXPECT_EQ(c.result, IDlgAccess::IsFloat(c.text));
         if (c.message)
@@ -262,9 +294,8 @@ TEST_F(DlgAccessTest, BadTablesAndRecordsNeverTouchWhatTheyShouldNot)
     // Controls the dialog lacks, kinds this table does not know, and a
     // cleared picker (no value: a null stamp).
     CdDataMap map[] = {
-        { 4242, 0, DLGACCESS_INT },   { IDC_COUNT, 4, DLGACCESS_INT }, { IDC_FEE, 8, 0 },
-        { IDC_WEIGHT, 12, -8 },       { 4343, 16, 30 },                { IDC_ADMITTED, 20, DLGACCESS_STAMP },
-        { IDC_NAME, 36, INT_MIN },
+        {4242, 0, DLGACCESS_INT}, {IDC_COUNT, 4, DLGACCESS_INT},       {IDC_FEE, 8, 0},         {IDC_WEIGHT, 12, -8},
+        {4343, 16, 30},           {IDC_ADMITTED, 20, DLGACCESS_STAMP}, {IDC_NAME, 36, INT_MIN},
     };
     access.SetDataMap(map, 7);
     Record record(40);
@@ -283,7 +314,7 @@ TEST_F(DlgAccessTest, BadTablesAndRecordsNeverTouchWhatTheyShouldNot)
     EXPECT_EQ(1, access.GetTextData(&form.dialog, record.data()));
     EXPECT_EQ(INT_MAX, record.get<int32_t>(4));
     EXPECT_TRUE(SameStamp(Stamp(0, 0, 0), record.get<TIMESTAMP_STRUCT>(20)));
-    for (int i : { 0, 8, 12, 16, 36 })
+    for (int i : {0, 8, 12, 16, 36})
         EXPECT_EQ(before[size_t(Record::kGuard + i)], record.bytes()[size_t(Record::kGuard + i)]) << "offset " << i;
     EXPECT_TRUE(record.guardsIntact());
     EXPECT_MESSAGE_BOXES(boxes);
@@ -306,7 +337,8 @@ TEST_F(DlgAccessTest, BadTablesAndRecordsNeverTouchWhatTheyShouldNot)
 TEST_F(DlgAccessTest, TypedTextsGoThroughTheMessageLoop)
 {
     // The user types a date and a fee into the real edits.
-    auto type = [&](int id, const std::wstring& keys) {
+    auto type = [&](int id, const std::wstring& keys)
+    {
         form.setText(id, L"");
         form.focus(id);
         for (wchar_t ch : keys)
@@ -324,4 +356,4 @@ TEST_F(DlgAccessTest, TypedTextsGoThroughTheMessageLoop)
     EXPECT_MESSAGE_BOXES(boxes, L"時間格式錯誤, yyyy/MM/dd");
 }
 
-}  // namespace
+}   // namespace

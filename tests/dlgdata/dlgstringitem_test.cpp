@@ -10,19 +10,20 @@
 
 using namespace formtest;
 
-namespace {
+namespace
+{
 
 class DlgStringItemTest : public qvtest::MessageBoxTest
 {
 protected:
     void SetUp() override { ASSERT_TRUE(form.created); }
-    FormDialog form{ IDD_STRINGS };
+    FormDialog form{IDD_STRINGS};
 };
 
 TEST_F(DlgStringItemTest, TextsBothWaysAndTheLastLongOffset)
 {
     // As callers declare it: identifier, offset, maximum with the terminator.
-    int rows[][3] = { { IDC_FIRST, 1, 4 }, { IDC_SECOND, 9, 8 }, { IDC_THIRD, 25, 3 } };
+    int rows[][3] = {{IDC_FIRST, 1, 4}, {IDC_SECOND, 9, 8}, {IDC_THIRD, 25, 3}};
     CDlgStringItem strings;
     EXPECT_EQ(-1, strings.GetLastLongOffset());
     strings.SetItemMap(reinterpret_cast<CdDlgItem*>(rows), 3);
@@ -59,7 +60,7 @@ TEST_F(DlgStringItemTest, TextsBothWaysAndTheLastLongOffset)
 
 TEST_F(DlgStringItemTest, FieldsWithoutTerminatorsNullDialogsAndMissingControls)
 {
-    CdStringItem items[] = { { IDC_FIRST, 0, 4 }, { 4242, 8, 10 }, { IDC_SECOND, 8, 0 } };
+    CdStringItem items[] = {{IDC_FIRST, 0, 4}, {4242, 8, 10}, {IDC_SECOND, 8, 0}};
     CDlgStringItem strings;
     strings.SetItemMap(items, 3);
     Record record(16);
@@ -80,4 +81,4 @@ TEST_F(DlgStringItemTest, FieldsWithoutTerminatorsNullDialogsAndMissingControls)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

@@ -10,21 +10,23 @@
 
 using namespace formtest;
 
-namespace {
+namespace
+{
 
-enum Offset : int {
-    kCount = 3,      // int32
-    kInsured = 7,    // int32
-    kFee = 11,       // double
-    kRoom = 19,      // 6 characters with the terminator
-    kAdmitted = 31,  // TIMESTAMP_STRUCT
+enum Offset : int
+{
+    kCount = 3,       // int32
+    kInsured = 7,     // int32
+    kFee = 11,        // double
+    kRoom = 19,       // 6 characters with the terminator
+    kAdmitted = 31,   // TIMESTAMP_STRUCT
     kRecordSize = 47,
 };
 
 const CdDlgItem kItems[] = {
-    { IDC_COUNT, DLGITEM_INT, kCount, 0, 0 },     { IDC_INSURED, DLGITEM_LONG, kInsured, 0, 0 },
-    { IDC_FEE, DLGITEM_DOUBLE, kFee, 3, 0 },      { IDC_ROOM, DLGITEM_TEXT, kRoom, 6, 0 },
-    { IDC_ADMITTED, DLGITEM_STAMP, kAdmitted, 0, 0 },
+    {IDC_COUNT, DLGITEM_INT, kCount, 0, 0},         {IDC_INSURED, DLGITEM_LONG, kInsured, 0, 0},
+    {IDC_FEE, DLGITEM_DOUBLE, kFee, 3, 0},          {IDC_ROOM, DLGITEM_TEXT, kRoom, 6, 0},
+    {IDC_ADMITTED, DLGITEM_STAMP, kAdmitted, 0, 0},
 };
 const unsigned long kItemCount = sizeof kItems / sizeof kItems[0];
 
@@ -36,7 +38,7 @@ protected:
         ASSERT_TRUE(form.created);
         utility.SetDlgItemMap(kItems, kItemCount);
     }
-    FormDialog form{ IDD_UTILITY };
+    FormDialog form{IDD_UTILITY};
     CDlgUtility utility;
 };
 
@@ -55,8 +57,8 @@ TEST_F(DlgUtilityTest, SetAndGetEveryKind)
     EXPECT_EQ(L"A-301", form.text(IDC_ROOM));
     SYSTEMTIME st = {};
     ASSERT_EQ(DWORD(GDT_VALID), form.pickerTime(IDC_ADMITTED, st));
-    EXPECT_EQ((std::vector<int>{ 2021, 3, 5, 8, 9, 10 }),
-              (std::vector<int>{ st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond }));
+    EXPECT_EQ((std::vector<int>{2021, 3, 5, 8, 9, 10}),
+              (std::vector<int>{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond}));
 
     // A stamp of year 0 leaves the picker as it was.
     record.put(kAdmitted, Stamp(0, 0, 0));
@@ -105,12 +107,21 @@ TEST_F(DlgUtilityTest, TooLongTextStopsWithItsMessageAndFocus)
 
 TEST_F(DlgUtilityTest, LimitsIconsAndEnabling)
 {
-    const CdListItem limits[] = { { IDC_ROOM, 4 }, { IDC_PLAIN, 0 } };
+    const CdListItem limits[] = {{IDC_ROOM, 4}, {IDC_PLAIN, 0}};
     EXPECT_EQ(1, utility.CheckData(IDC_ROOM, L"anything")) << "no limit table yet";
     utility.SetListItemMap(limits, 2);
-    struct Case { int id; const wchar_t* text; int result; } cases[] = {
-        { IDC_ROOM, L"abc", 1 }, { IDC_ROOM, L"abcd", 0 }, { IDC_ROOM, L"", 1 }, { IDC_PLAIN, L"", 0 },
-        { IDC_COUNT, L"a text of any length at all", 1 }, { 0, L"", 1 },
+    struct Case
+    {
+        int id;
+        const wchar_t* text;
+        int result;
+    } cases[] = {
+        {IDC_ROOM, L"abc", 1},
+        {IDC_ROOM, L"abcd", 0},
+        {IDC_ROOM, L"", 1},
+        {IDC_PLAIN, L"", 0},
+        {IDC_COUNT, L"a text of any length at all", 1},
+        {0, L"", 1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.result, utility.CheckData(c.id, c.text)) << c.id << " " << qvtest::Utf8(c.text);
@@ -144,9 +155,12 @@ TEST_F(DlgUtilityTest, LimitsIconsAndEnabling)
 TEST_F(DlgUtilityTest, OtherKindsMissingControlsAndClearedPickersAreHarmless)
 {
     const CdDlgItem items[] = {
-        { 4242, DLGITEM_INT, 0, 0, 0 },      { IDC_COUNT, 7, 4, 0, 0 },  { IDC_FEE, DLGITEM_DOUBLE, 8, -5, 0 },
-        { IDC_ROOM, DLGITEM_TEXT, 16, 0, 0 }, { IDC_ADMITTED, DLGITEM_STAMP, 20, 0, 0 },
-        { IDC_PLAIN, DLGITEM_DOUBLE, 36, 1000, 0 },
+        {4242, DLGITEM_INT, 0, 0, 0},
+        {IDC_COUNT, 7, 4, 0, 0},
+        {IDC_FEE, DLGITEM_DOUBLE, 8, -5, 0},
+        {IDC_ROOM, DLGITEM_TEXT, 16, 0, 0},
+        {IDC_ADMITTED, DLGITEM_STAMP, 20, 0, 0},
+        {IDC_PLAIN, DLGITEM_DOUBLE, 36, 1000, 0},
     };
     utility.SetDlgItemMap(items, 6);
     Record record(44);
@@ -163,7 +177,7 @@ TEST_F(DlgUtilityTest, OtherKindsMissingControlsAndClearedPickersAreHarmless)
     EXPECT_MESSAGE_BOXES(boxes, L"數據超長,限制長度 0 發生在ID = 1010 ");
     boxes.clear();
 
-    const CdDlgItem stampOnly[] = { { IDC_ADMITTED, DLGITEM_STAMP, 20, 0, 0 } };
+    const CdDlgItem stampOnly[] = {{IDC_ADMITTED, DLGITEM_STAMP, 20, 0, 0}};
     utility.SetDlgItemMap(stampOnly, 1);
     form.clearPicker(IDC_ADMITTED);
     record.put(20, Stamp(2021, 1, 1));
@@ -177,4 +191,4 @@ TEST_F(DlgUtilityTest, OtherKindsMissingControlsAndClearedPickersAreHarmless)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

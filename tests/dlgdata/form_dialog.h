@@ -15,7 +15,8 @@
 #include "message_pump.h"
 #include "wide_text.h"
 
-namespace formtest {
+namespace formtest
+{
 
 class FormDialog
 {
@@ -24,7 +25,8 @@ public:
     {
         AfxInitCommonControl(ICC_DATE_CLASSES | ICC_UPDOWN_CLASS);
         created = dialog.Create(nTemplate) != FALSE;
-        if (created) {
+        if (created)
+        {
             ::SetForegroundWindow(dialog.m_hWnd);
             qvtest::PumpMessages(10);
         }
@@ -58,7 +60,7 @@ public:
     }
     void setPicker(int id, WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0, WORD second = 0)
     {
-        SYSTEMTIME st = { year, month, 0, day, hour, minute, second, 0 };
+        SYSTEMTIME st = {year, month, 0, day, hour, minute, second, 0};
         ::SendMessageW(item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
     }
     // GDT_NONE ignores the time, but Wine wants a pointer all the same.
@@ -89,10 +91,8 @@ public:
     Record& operator=(const Record&) = delete;
 
     void* data() { return m_bytes + kGuard; }
-    template <class T>
-    void put(int offset, const T& value) { memcpy(m_bytes + kGuard + offset, &value, sizeof value); }
-    template <class T>
-    T get(int offset) const
+    template <class T> void put(int offset, const T& value) { memcpy(m_bytes + kGuard + offset, &value, sizeof value); }
+    template <class T> T get(int offset) const
     {
         T value;
         memcpy(&value, m_bytes + kGuard + offset, sizeof value);
@@ -106,7 +106,8 @@ public:
     std::wstring text(int offset, int maxChars) const
     {
         std::wstring value;
-        for (int i = 0; i < maxChars; ++i) {
+        for (int i = 0; i < maxChars; ++i)
+        {
             wchar_t ch = get<wchar_t>(offset + i * int(sizeof(wchar_t)));
             if (ch == L'\0')
                 break;
@@ -122,7 +123,10 @@ public:
                 return false;
         return true;
     }
-    std::vector<unsigned char> bytes() const { return std::vector<unsigned char>(m_bytes, m_bytes + m_size + 2 * kGuard); }
+    std::vector<unsigned char> bytes() const
+    {
+        return std::vector<unsigned char>(m_bytes, m_bytes + m_size + 2 * kGuard);
+    }
 
 private:
     int m_size;
@@ -146,4 +150,4 @@ inline bool SameStamp(const TIMESTAMP_STRUCT& a, const TIMESTAMP_STRUCT& b)
     return memcmp(&a, &b, sizeof a) == 0;
 }
 
-}  // namespace formtest
+}   // namespace formtest

@@ -7,21 +7,25 @@
 
 using namespace datetest;
 
-namespace {
+namespace
+{
 
-class FieldUnstored : public qvtest::MessageBoxTest {};
+class FieldUnstored : public qvtest::MessageBoxTest
+{
+};
 
 TEST_F(FieldUnstored, EveryDescriptorStoredInTurnLeavesUnstoredColumnsAlone)
 {
     CfField fields[] = {
-        { 10, L"姓名", 0, FIELD_TEXT, 0, 0, 0 },       { 6, L"年齡", -1, FIELD_INT, 0, 0, 0 },
-        { 8, L"費用", 8, FIELD_DOUBLE, 2, 0, 0 },     { 4, L"備註", -1, FIELD_TEXT, 0, 0, 0 },
-        { 8, L"就診日", 16, FIELD_YMD_NUMBER2, 0, 0, 0 }, { 4, L"小計", -1, FIELD_TS_DATE_SLASH, 0, 0, 0 },
-        { 4, L"旗標", -1, FIELD_FLAG_BIT, 3, 0, 0 },    { 4, L"不明", -1, 4, 0, 0, 0 },
+        {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},          {6, L"年齡", -1, FIELD_INT, 0, 0, 0},
+        {8, L"費用", 8, FIELD_DOUBLE, 2, 0, 0},         {4, L"備註", -1, FIELD_TEXT, 0, 0, 0},
+        {8, L"就診日", 16, FIELD_YMD_NUMBER2, 0, 0, 0}, {4, L"小計", -1, FIELD_TS_DATE_SLASH, 0, 0, 0},
+        {4, L"旗標", -1, FIELD_FLAG_BIT, 3, 0, 0},      {4, L"不明", -1, 4, 0, 0, 0},
     };
     CField set;
     set.SetField(fields, 8);
-    const wchar_t* const texts[] = { L"王", L"42", L"12.5", L"一段很長的備註文字", L"2021/03/05", L"2021/03/05", L"是", L"x" };
+    const wchar_t* const texts[] = {L"王",         L"42",         L"12.5", L"一段很長的備註文字",
+                                    L"2021/03/05", L"2021/03/05", L"是",   L"x"};
 
     // The record lies 32 bytes into its buffer; the bytes before it stand for
     // whatever the caller keeps there.
@@ -45,9 +49,10 @@ TEST_F(FieldUnstored, EveryDescriptorStoredInTurnLeavesUnstoredColumnsAlone)
     EXPECT_EQ(20210305, visit);
     // Any negative offset would write before the record: none does.
     fieldtest::GuardedRecord record;
-    for (int offset : { -1, -2, -13, -1000000 })
-        CField::TextToRecord(L"2021/03/05", FIELD_TS_DATE_SLASH, offset, record.bytes + fieldtest::GuardedRecord::kOffset);
+    for (int offset : {-1, -2, -13, -1000000})
+        CField::TextToRecord(L"2021/03/05", FIELD_TS_DATE_SLASH, offset,
+                             record.bytes + fieldtest::GuardedRecord::kOffset);
     EXPECT_TRUE(record.FillOutside(0));
 }
 
-}  // namespace
+}   // namespace
