@@ -20,6 +20,7 @@ protected:
     afx_msg void OnHelpAbout();
     afx_msg void OnViewPage(UINT nID);
     afx_msg void OnPatientDialog(UINT nID);
+    afx_msg void OnPatientChooser();
     void PostNcDestroy() override;
 
 private:

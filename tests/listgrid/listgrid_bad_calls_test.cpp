@@ -63,3 +63,48 @@ TEST_F(GridTest, OutOfRangeCallsChangeNothing)
     EXPECT_EQ(grid.GetItemText(0, 0), CString());
     EXPECT_EQ(grid.GetItemCount(), 4);
 }
+
+// Enlarging again and again grows the columns only up to a bound; sizes that
+// give no font leave the grid as it is.
+TEST_F(GridTest, RepeatedEnlargingStaysInBoundsAndBadSizesChangeNothing)
+{
+    addColumns(2, 60);
+    LVCOLUMN group = Column(L"組", 0, LVCFMT_LEFT, 120);
+    grid.InsertColumn(2, &group);
+    LVCOLUMN lower = Column(L"下", 60, LVCFMT_LEFT, HEADLEVEL_LOWER);
+    grid.InsertColumn(3, &lower);
+    addRows({{L"a", L"b", L"", L"c"}});
+
+    for (LPARAM size : {LPARAM(0), LPARAM(-15), LPARAM(-1000000)})
+    {
+        grid.SendMessage(UM_ENLARGE, 0, size);
+        EXPECT_FALSE(grid.IsEnlarged()) << size;
+        EXPECT_EQ(grid.GetFontHeight(), 16) << size;
+        EXPECT_EQ(grid.GetHeadWnd()->GetHeadParam(0)->nWidth, 60) << size;
+    }
+
+    for (int i = 0; i < 60; ++i)
+        grid.SendMessage(UM_ENLARGE, 0, 15 + i % 3);
+    grid.SendMessage(UM_ENLARGE, 0, LPARAM(1) << 40);
+    const CxHeadItemIndex* pFirst = grid.GetHeadWnd()->GetHeadParam(0);
+    const CxHeadItemIndex* pGroup = grid.GetHeadWnd()->GetHeadParam(2);
+    EXPECT_GT(pFirst->nWidth, 60);
+    EXPECT_LE(pFirst->nWidth, 1 << 20);
+    EXPECT_GE(pGroup->nLevel, HEADLEVEL_GROUP);
+    EXPECT_LE(pGroup->nLevel, 1 << 20);
+    EXPECT_EQ(grid.GetHeadWnd()->GetHeadParam(1)->nLeft, pFirst->nWidth);
+    EXPECT_GT(grid.GetRowWidth(), 0);
+    EXPECT_LE(grid.GetFontHeight(), 1000);
+
+    // Shrinking keeps a group a group.
+    for (int i = 0; i < 40; ++i)
+        grid.SendMessage(UM_ENLARGE, 0, 1);
+    EXPECT_GE(grid.GetHeadWnd()->GetHeadParam(2)->nLevel, HEADLEVEL_GROUP);
+    EXPECT_EQ(grid.GetHeadWnd()->GetHeadParam(3)->nLevel, HEADLEVEL_LOWER);
+
+    // It all still paints without the header's complaints.
+    qvtest::MemoryCanvas canvas(kWidth, kHeight);
+    paintInto(canvas);
+    ::SendMessageW(grid.GetHeadWnd()->GetSafeHwnd(), WM_PRINTCLIENT, WPARAM(canvas.dc()), PRF_CLIENT);
+    EXPECT_MESSAGE_BOXES(boxes);
+}
