@@ -9,6 +9,8 @@
 #include "patient_edit_ids.h"
 #include "patient_edit_page.h"
 #include "patient_list_page.h"
+#include "print_demo.h"
+#include "print_demo_ids.h"
 #include "resource.h"
 #include "treelist_page.h"
 #include "tour.h"
@@ -76,6 +78,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
     ON_COMMAND_RANGE(ID_VIEW_EDIT_GRID, ID_VIEW_EDIT_GRID, OnViewPage)
     ON_COMMAND(ID_PATIENT_CHOOSER, OnPatientChooser)
+    ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnPrintCommand)
+    ON_COMMAND_RANGE(ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_PREVIEW, OnPrintCommand)
+    ON_COMMAND_RANGE(ID_FILE_DAY_REPORT, ID_FILE_DAY_REPORT, OnPrintCommand)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::CreateFrame()
@@ -171,6 +176,11 @@ void CMainFrame::OnPatientChooser()
     RunPatientChooser(this, CWnd::FromHandlePermanent(m_hPage));
 }
 
+void CMainFrame::OnPrintCommand(UINT nID)
+{
+    RunPrintCommand(this, nID);
+}
+
 void CMainFrame::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
@@ -249,6 +259,7 @@ void CMainFrame::RunTourStep()
     } else if (step > nPages) {
         KillTimer(kTourTimer);
         SaveButtonTourScreens(this);
+        RunPrintTour();
         PostMessage(WM_CLOSE);
     }
 }

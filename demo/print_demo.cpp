@@ -3,6 +3,10 @@
 #include "control/dlgprintdlg.h"
 #include "control/listprint.h"
 #include "control/printframe.h"
+#include "output_path.h"
+#include "print_demo_ids.h"
+#include "resource.h"
+#include "printed_pdf.h"
 #include "tour.h"
 
 #include <cstddef>
@@ -13,10 +17,11 @@ namespace {
 #pragma pack(push, 1)
 struct PrintedPatient
 {
-    wchar_t chartNo[8];
+    wchar_t chartNo[10];
     wchar_t name[8];
     wchar_t city[8];
     wchar_t phone[16];
+    wchar_t note[16];
     int age;
     double fee;
     int insured;
@@ -29,48 +34,65 @@ struct PatientText
     const wchar_t* name;
     const wchar_t* city;
     const wchar_t* phone;
+    const wchar_t* note;
     int age;
 };
 const PatientText kPatients[] = {
-    { L"A00125", L"王小明", L"台北市", L"02-2511-3344", 42 }, { L"A00131", L"李美玲", L"台北市", L"02-2717-0021", 35 },
-    { L"A00207", L"陳志豪", L"台北市", L"02-2363-9090", 58 }, { L"B01002", L"林怡君", L"新竹市", L"03-571-2121", 29 },
-    { L"B01017", L"黃建國", L"新竹市", L"03-532-8800", 67 }, { L"C02210", L"張淑芬", L"台中市", L"04-2258-1234", 51 },
-    { L"C02245", L"吳俊傑", L"台中市", L"04-2328-7766", 8 },  { L"E03301", L"蔡雅婷", L"高雄市", L"07-281-5566", 44 },
-    { L"E03388", L"鄭文雄", L"高雄市", L"07-556-3030", 73 },
+    { L"A00125", L"王小明", L"台北市", L"02-2511-3344", L"高血壓 複診", 42 },
+    { L"A00131", L"李美玲", L"台北市", L"02-2717-0021", L"初診", 35 },
+    { L"A00207", L"陳志豪", L"台北市", L"02-2363-9090", L"糖尿病 追蹤", 58 },
+    { L"B01002", L"林怡君", L"新竹市", L"03-571-2121", L"", 29 },
+    { L"B01017", L"黃建國", L"新竹市", L"03-532-8800", L"術後 換藥", 67 },
+    { L"C02210", L"張淑芬", L"台中市", L"04-2258-1234", L"過敏", 51 },
+    { L"C02245", L"吳俊傑", L"台中市", L"04-2328-7766", L"預防注射", 8 },
+    { L"E03301", L"蔡雅婷", L"高雄市", L"07-281-5566", L"", 44 },
+    { L"E03388", L"鄭文雄", L"高雄市", L"07-556-3030", L"慢性病 處方", 73 },
 };
+const long kSampleCount = static_cast<long>(std::size(kPatients));
 // The list repeats the sample patients to fill two pages.
 const long kPrintedRows = 45;
+// The body font: the list printer's size number 10.
+const int kBodyFontSize = 10;
+const int kNoDecimals = 0;
+const int kTwoLineText = 1;
+const int kFeeChild = 50, kFeeAdult = 150;
+const int kChildAge = 12, kSeniorAge = 64;
 
+// The address caption stands over the city (a group caption: its heading value
+// is its width); the note prints in two lines of a half-height font.
 CfField g_listFields[] = {
-    { 8, L"病歷號", offsetof(PrintedPatient, chartNo), FIELD_TEXT, 0, 0, 0 },
+    { 10, L"病歷號", offsetof(PrintedPatient, chartNo), FIELD_TEXT, 0, 0, 0 },
     { 8, L"姓名", offsetof(PrintedPatient, name), FIELD_TEXT, 0, 0, 0 },
-    { 8, L"縣市", offsetof(PrintedPatient, city), FIELD_TEXT, 0, 0, 0 },
+    { 8, L"地址", -1, FIELD_TEXT, 0, 0, 8 },
+    { 8, L"縣市", offsetof(PrintedPatient, city), FIELD_TEXT, 0, 0, 1 },
     { 14, L"電話", offsetof(PrintedPatient, phone), FIELD_TEXT, 0, 0, 0 },
+    { 10, L"備註", offsetof(PrintedPatient, note), FIELD_TEXT, kTwoLineText, 0, 0 },
     { 6, L"年齡", offsetof(PrintedPatient, age), FIELD_INT, 0, 0, 0 },
-    { 10, L"掛號費", offsetof(PrintedPatient, fee), FIELD_DOUBLE, 0, 0, 0 },
+    { 8, L"掛號費", offsetof(PrintedPatient, fee), FIELD_DOUBLE, kNoDecimals, 0, 0 },
     { 6, L"健保", offsetof(PrintedPatient, insured), FIELD_YESNO, 0, 0, 0 },
 };
 const int kListFields = static_cast<int>(std::size(g_listFields));
 
 CString PatientItemText(long nRow, int nField)
 {
-    const PatientText& p = kPatients[nRow % std::size(kPatients)];
+    const PatientText& p = kPatients[nRow % kSampleCount];
     CString text;
     switch (nField) {
-    case 0: text.Format(L"%s%02ld", p.chartNo, nRow / static_cast<long>(std::size(kPatients))); break;
+    case 0: text.Format(L"%s%02ld", p.chartNo, nRow / kSampleCount); break;
     case 1: text = p.name; break;
-    case 2: text = p.city; break;
-    case 3: text = p.phone; break;
-    case 4: text.Format(L"%d", p.age); break;
-    case 5: text = p.age < 12 || p.age > 64 ? L"50" : L"150"; break;
-    case 6: text = nRow % 3 ? L"是" : L"否"; break;
+    case 3: text = p.city; break;
+    case 4: text = p.phone; break;
+    case 5: text = p.note; break;
+    case 6: text.Format(L"%d", p.age); break;
+    case 7: text.Format(L"%d", p.age < kChildAge || p.age > kSeniorAge ? kFeeChild : kFeeAdult); break;
+    case 8: text = nRow % 3 ? L"是" : L"否"; break;
     default: break;
     }
     return text;
 }
 
-// A body font of the list printer's size 10 in the Ming face (Big5, so that
-// the printer driver embeds the face for the Chinese text).
+// A body font in the Ming face with the Big5 character set, so that the
+// printer driver embeds the face for the Chinese text.
 void SelectBodyFont(CDC* pDC, CFont& font, int nHeight)
 {
     font.DeleteObject();
@@ -91,7 +113,7 @@ public:
     CString GetItemText(long nRow, int nField) override { return PatientItemText(nRow, nField); }
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override
     {
-        SelectBodyFont(pDC, m_font, GetRealFontHeight(pDC, 10));
+        SelectBodyFont(pDC, m_font, GetRealFontHeight(pDC, kBodyFontSize));
         CListPrint::OnBeginPrinting(pDC, pInfo);
     }
 
@@ -99,6 +121,7 @@ private:
     CFont m_font;
 };
 
+// The view that runs the list's print job; its frame exists for the job only.
 class CPatientListView : public CView
 {
 public:
@@ -115,7 +138,7 @@ public:
     void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) override
     {
         CView::OnEndPrintPreview(pDC, pInfo, point, pView);
-        GetParentFrame()->DestroyWindow();  // the frame was made for the preview
+        GetParentFrame()->DestroyWindow();
     }
     using CView::OnFilePrint;
     using CView::OnFilePrintPreview;
@@ -126,15 +149,20 @@ private:
     CString m_strDocName;
 };
 
+const wchar_t kListFrameTitle[] = L"病患清單 - 預覽列印";
+
 CPatientListView* CreateListFrame(BOOL bDirect, LPCTSTR lpszDocName, DWORD dwStyle)
 {
     auto* pFrame = new CFrameWnd;
-    if (!pFrame->Create(nullptr, L"病患清單 - 預覽列印", dwStyle, CRect(60, 40, 900, 760))) {
-        delete pFrame;
+    if (!pFrame->Create(nullptr, kListFrameTitle, dwStyle, CRect(60, 40, 900, 760))) {
+        if (pFrame->m_hWnd == nullptr)
+            delete pFrame;
         return nullptr;
     }
     auto* pView = new CPatientListView(bDirect, lpszDocName);
     if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, AFX_IDW_PANE_FIRST)) {
+        if (pView->m_hWnd == nullptr)
+            delete pView;
         pFrame->DestroyWindow();
         return nullptr;
     }
@@ -155,83 +183,37 @@ public:
     CString GetItemText(long nRow, int nField) override { return PatientItemText(nRow, nField); }
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    // The job's font, chosen when the page model is set up.
+    afx_msg LRESULT OnBeginPrinting(WPARAM wParam, LPARAM lParam)
     {
-        if (message == WM_DLGPRINT_BEGINPRINTING && wParam != 0) {
-            auto* pDC = reinterpret_cast<CDC*>(wParam);
-            SelectBodyFont(pDC, m_font, static_cast<int>(pDC->GetDeviceCaps(LOGPIXELSY) * 3.7 / 25.4));
+        if (auto* pDC = reinterpret_cast<CDC*>(wParam)) {
+            CListPrint sizes;
+            SelectBodyFont(pDC, m_font, sizes.GetRealFontHeight(pDC, kBodyFontSize));
         }
-        return CDlgPrintDlg::WindowProc(message, wParam, lParam);
+        return CDlgPrintDlg::OnBeginPrinting(wParam, lParam);
     }
+    DECLARE_MESSAGE_MAP()
 
 private:
     CFont m_font;
 };
 
-std::wstring OutputFolder()
+BEGIN_MESSAGE_MAP(CDayReportDlg, CDlgPrintDlg)
+    ON_MESSAGE(WM_DLGPRINT_BEGINPRINTING, OnBeginPrinting)
+END_MESSAGE_MAP()
+
+// Saves a screenshot of the preview frame with that title, then closes it.
+void SavePreviewAndClose(const wchar_t* pszTitle, const wchar_t* pszScreenshot)
 {
-    wchar_t unixPath[MAX_PATH] = L"";
-    if (GetEnvironmentVariableW(L"QV_OUT", unixPath, MAX_PATH) == 0)
-        return L".";
-    std::wstring path = unixPath;
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    return path.size() > 1 && path[1] == L':' ? path : L"Z:" + path;
+    HWND hFrame = ::FindWindowW(nullptr, pszTitle);
+    if (hFrame == nullptr)
+        return;
+    ::UpdateWindow(hFrame);
+    SaveDemoScreenshot(hFrame, pszScreenshot);
+    ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
 }
 
-// The Unix path of a Windows path on drive Z:.
-std::wstring UnixPath(std::wstring path)
-{
-    if (path.size() > 2 && path[1] == L':')
-        path = path.substr(2);
-    for (wchar_t& c : path)
-        if (c == L'\\') c = L'/';
-    return path;
-}
-
-// The newest complete PDF of the job in the queue's folder, or empty.
-std::wstring WaitForPdf(const std::wstring& jobName)
-{
-    wchar_t unixFolder[MAX_PATH] = L"/root/PDF";
-    GetEnvironmentVariableW(L"QV_PDF_DIR", unixFolder, MAX_PATH);
-    std::wstring folder = L"Z:" + std::wstring(unixFolder);
-    for (wchar_t& c : folder)
-        if (c == L'/') c = L'\\';
-    for (int i = 0; i < 600; ++i) {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW((folder + L"\\*" + jobName + L"*.pdf").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            FindClose(find);
-            const std::wstring path = folder + L"\\" + data.cFileName;
-            CFile file;
-            if (file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone) && file.GetLength() > 32) {
-                char tail[33] = {};
-                file.Seek(-32, CFile::end);
-                file.Read(tail, 32);
-                if (strstr(tail, "%%EOF") != nullptr)
-                    return path;
-            }
-        }
-        Sleep(100);
-    }
-    return {};
-}
-
-// Renders page 1 of the PDF to a PNG with poppler's pdftoppm (a Unix program).
-void WritePagePng(const std::wstring& pdf, const std::wstring& png)
-{
-    std::wstring root = UnixPath(png);
-    root.resize(root.size() - 4);  // pdftoppm adds ".png"
-    std::wstring command = L"/usr/bin/pdftoppm -png -singlefile -r 60 -f 1 -l 1 \"" + UnixPath(pdf) + L"\" \"" + root + L"\"";
-    STARTUPINFOW si = { sizeof si };
-    PROCESS_INFORMATION pi = {};
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        for (int i = 0; i < 100 && GetFileAttributesW(png.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
-            Sleep(100);
-    }
-}
+const int kPagePngDpi = 60;
 
 }  // namespace
 
@@ -247,7 +229,9 @@ void PrintPatientList(BOOL bDirect, LPCTSTR lpszDocName)
 
 void PreviewPatientList()
 {
-    if (CPatientListView* pView = CreateListFrame(FALSE, L"QVDemo_patients", WS_OVERLAPPEDWINDOW | WS_VISIBLE))
+    // CListPrint clears the preview flag, so the print dialog would come up: a
+    // preview asks for no printer, it shows the default one's pages.
+    if (CPatientListView* pView = CreateListFrame(TRUE, L"QVDemo_patients", WS_OVERLAPPEDWINDOW | WS_VISIBLE))
         pView->OnFilePrintPreview();
 }
 
@@ -257,26 +241,34 @@ void ShowDayReport(CWnd* pParent)
     dialog.DoModal();
 }
 
+void RunPrintCommand(CWnd* pParent, UINT nID)
+{
+    switch (nID) {
+    case ID_FILE_PRINT: PrintPatientList(FALSE, L"QVDemo_patients"); break;
+    case ID_FILE_PRINT_PREVIEW: PreviewPatientList(); break;
+    case ID_FILE_DAY_REPORT: ShowDayReport(pParent); break;
+    default: break;
+    }
+}
+
 bool RunPrintTour()
 {
-    const std::wstring jobName = L"QVDemo_patients_" + std::to_wstring(GetTickCount64() % 1000000);
+    const std::wstring jobName = qvtest::UniqueJobName(L"QVDemo_patients");
     PrintPatientList(TRUE, jobName.c_str());
-    const std::wstring pdf = WaitForPdf(jobName);
-    const std::wstring out = OutputFolder();
+    const std::wstring pdf = qvtest::WaitForPrintedPdf(jobName);
     if (!pdf.empty()) {
-        CopyFileW(pdf.c_str(), (out + L"\\demo-patients.pdf").c_str(), FALSE);
-        CreateDirectoryW((out + L"\\screens").c_str(), nullptr);
-        WritePagePng(pdf, out + L"\\screens\\demo-print-page1.png");
+        ::CopyFileW(pdf.c_str(), (qvtest::OutputDir() + L"\\demo-patients.pdf").c_str(), FALSE);
+        qvtest::PdfPageToPng(pdf, 1, kPagePngDpi, qvtest::OutputSubdir(L"screens") + L"\\demo-print-page1.png");
     }
+
+    PreviewPatientList();
+    SavePreviewAndClose(kListFrameTitle, L"demo-print-preview");
+
     // The day report's preview, as the dialog's preview button opens it.
     CDayReportDlg dialog(AfxGetMainWnd());
-    if (dialog.Create(IDD_DLGPRINTDLG, AfxGetMainWnd())) {
-        dialog.SendMessage(WM_COMMAND, ID_DLGPRINT_PREVIEW);
-        if (HWND hFrame = ::FindWindowW(nullptr, L"Curve Print Preview")) {
-            ::UpdateWindow(hFrame);
-            SaveDemoScreenshot(hFrame, L"demo-print-preview");
-            ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
-        }
+    if (dialog.Create(IDD_DAY_REPORT, AfxGetMainWnd())) {
+        dialog.SendMessage(WM_COMMAND, IDC_DAY_REPORT_PREVIEW);
+        SavePreviewAndClose(L"Curve Print Preview", L"demo-dayreport-preview");
         dialog.DestroyWindow();
     }
     return !pdf.empty();

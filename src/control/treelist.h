@@ -13,6 +13,12 @@
 // success. Returns non-zero when the class is available.
 extern "C" QVCTRL_API int TreeListRegister(void);
 
+// Diagnostics: 0 when the window's item table is sound, else the number of the first
+// rule found broken (parents, siblings, levels, counts, the row table, remembered
+// items). Diagnostic builds also check after every message that changes the window
+// and keep the first failure; -1 for a window that is not a "TreeList".
+extern "C" QVCTRL_API int TreeListCheck(HWND hwnd);
+
 // ---- Column-aware TVITEMW ---------------------------------------------------------
 // With TVIF_SUBITEM the cChildren field holds the column index.
 #define TVIF_SUBITEM 0x8000

@@ -10,25 +10,25 @@ namespace treelist {
 constexpr int kMinAutoWidth = 16;
 constexpr int kNoColumnsRight = 0x3FFFFFFF;  // column 0 spans the row without a header
 
-int ColumnLeft(const TreeListData* d, int column) { return d->edges[column]; }
+int ColumnLeft(const TreeListData* d, int column) { return d->layout.edges[column]; }
 
 int ColumnRight(const TreeListData* d, int column)
 {
-    return d->columnCount ? d->edges[column + 1] : kNoColumnsRight;
+    return d->layout.columnCount ? d->layout.edges[column + 1] : kNoColumnsRight;
 }
 
 int ColumnAt(const TreeListData* d, int x)
 {
-    if (d->columnCount == 0) return 0;
-    for (int c = 0; c < d->columnCount; ++c) {
-        if (x < d->edges[c + 1]) return c;
+    if (d->layout.columnCount == 0) return 0;
+    for (int c = 0; c < d->layout.columnCount; ++c) {
+        if (x < d->layout.edges[c + 1]) return c;
     }
     return -1;
 }
 
 int ContentWidth(const TreeListData* d)
 {
-    return d->columnCount ? d->edges[d->columnCount] : d->totalWidth;
+    return d->layout.columnCount ? d->layout.edges[d->layout.columnCount] : d->layout.totalWidth;
 }
 
 static bool EnsureHeader(TreeListData* d)
@@ -38,7 +38,7 @@ static bool EnsureHeader(TreeListData* d)
                                 d->hwnd, (HMENU)(INT_PTR)kHeaderId,
                                 (HINSTANCE)GetWindowLongPtrW(d->hwnd, GWLP_HINSTANCE), nullptr);
     if (!d->header) return false;
-    d->headerHeight = GetSystemMetrics(SM_CYHSCROLL);
+    d->layout.headerHeight = GetSystemMetrics(SM_CYHSCROLL);
     SendMessageW(d->header, WM_SETFONT, (WPARAM)SharedFont(false), 0);
     if (d->normalImages) SendMessageW(d->header, HDM_SETIMAGELIST, 0, (LPARAM)d->normalImages);
     PlaceHeader(d);
@@ -49,7 +49,7 @@ static bool EnsureHeader(TreeListData* d)
 void PlaceHeader(TreeListData* d)
 {
     if (!d->header) return;
-    SetWindowPos(d->header, nullptr, -d->hPos, 0, d->clientWidth - 1 + d->hPos, d->headerHeight,
+    SetWindowPos(d->header, nullptr, -d->scroll.hPos, 0, d->layout.clientWidth - 1 + d->scroll.hPos, d->layout.headerHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -74,39 +74,39 @@ static void SetHeaderWidth(TreeListData* d, int column, int width)
 static void RepaintFromEdge(TreeListData* d, int edge, int oldX)
 {
     const int column = edge - 1;
-    int x = (oldX < d->edges[edge] ? oldX : d->edges[edge]) - 1;
-    if (column >= 0 && d->align[column] != 0) x = d->edges[column];
-    RECT r = {x - d->hPos, d->headerHeight, d->clientWidth, d->clientHeight};
+    int x = (oldX < d->layout.edges[edge] ? oldX : d->layout.edges[edge]) - 1;
+    if (column >= 0 && d->layout.align[column] != 0) x = d->layout.edges[column];
+    RECT r = {x - d->scroll.hPos, d->layout.headerHeight, d->layout.clientWidth, d->layout.clientHeight};
     InvalidateRect(d->hwnd, &r, FALSE);
-    if (d->selColumn == column) InvalidateItem(d, d->selItem, column);
-    if (d->dropColumn == column) InvalidateItem(d, d->dropItem, column);
+    if (d->sel.column == column) InvalidateItem(d, d->sel.item, column);
+    if (d->sel.dropColumn == column) InvalidateItem(d, d->sel.dropItem, column);
 }
 
 void RefreshEdges(TreeListData* d)
 {
     int firstMoved = -1, oldX = 0;
-    d->edges[0] = 0;
-    for (int c = 0; c < d->columnCount; ++c) {
+    d->layout.edges[0] = 0;
+    for (int c = 0; c < d->layout.columnCount; ++c) {
         RECT r = {};
         SendMessageW(d->header, HDM_GETITEMRECT, c, (LPARAM)&r);
         const int edge = r.right - 1;
-        if (firstMoved < 0 && d->edges[c + 1] != edge) {
+        if (firstMoved < 0 && d->layout.edges[c + 1] != edge) {
             firstMoved = c + 1;
-            oldX = d->edges[c + 1];
+            oldX = d->layout.edges[c + 1];
         }
-        d->edges[c + 1] = edge;
+        d->layout.edges[c + 1] = edge;
     }
-    d->edges[d->columnCount + 1] = d->clientWidth;
+    d->layout.edges[d->layout.columnCount + 1] = d->layout.clientWidth;
     if (firstMoved > 0) RepaintFromEdge(d, firstMoved, oldX);
 }
 
 static int AutoWidth(const TreeListData* d)
 {
-    int free = d->clientWidth;
-    for (int c = 0; c < d->columnCount; ++c) {
-        if (!d->autoWidth[c]) free -= HeaderWidth(d, c);
+    int free = d->layout.clientWidth;
+    for (int c = 0; c < d->layout.columnCount; ++c) {
+        if (!d->layout.autoWidth[c]) free -= HeaderWidth(d, c);
     }
-    const int width = free / (d->autoColumns + 1);
+    const int width = free / (d->layout.autoColumns + 1);
     return width < kMinAutoWidth ? kMinAutoWidth : width;
 }
 
@@ -143,10 +143,10 @@ static void ToHeaderItem(const LVCOLUMNW* column, HDITEMW* item)
 template <class Renumber>
 static void ColumnsMoved(TreeListData* d, Renumber renumber)
 {
-    renumber(d->selColumn);
-    renumber(d->focusColumn);
-    renumber(d->dropColumn);
-    renumber(d->editColumn);
+    renumber(d->sel.column);
+    renumber(d->sel.focusColumn);
+    renumber(d->sel.dropColumn);
+    renumber(d->edit.column);
     RefreshEdges(d);
     InvalidateRect(d->hwnd, nullptr, FALSE);
     UpdateScrollBars(d);
@@ -154,10 +154,10 @@ static void ColumnsMoved(TreeListData* d, Renumber renumber)
 
 LRESULT InsertColumn(TreeListData* d, int index, const LVCOLUMNW* column)
 {
-    if (!column || index < 0 || d->columnCount >= kMaxColumns || !EnsureHeader(d)) return -1;
+    if (!column || index < 0 || d->layout.columnCount >= kMaxColumns || !EnsureHeader(d)) return -1;
     // Column 0 is the tree column; later columns are inserted after it.
-    if (index > d->columnCount) index = d->columnCount;
-    if (index == 0 && d->columnCount > 0) index = 1;
+    if (index > d->layout.columnCount) index = d->layout.columnCount;
+    if (index == 0 && d->layout.columnCount > 0) index = 1;
     TreeListSubItem** cells = nullptr;
     if (index > 0) {
         cells = (TreeListSubItem**)calloc((size_t)d->capacity + 1, sizeof(TreeListSubItem*));
@@ -178,16 +178,16 @@ LRESULT InsertColumn(TreeListData* d, int index, const LVCOLUMNW* column)
         free(cells);
         return -1;
     }
-    for (int c = d->columnCount; c > index; --c) {
+    for (int c = d->layout.columnCount; c > index; --c) {
         d->cells[c] = d->cells[c - 1];
-        d->align[c] = d->align[c - 1];
-        d->autoWidth[c] = d->autoWidth[c - 1];
+        d->layout.align[c] = d->layout.align[c - 1];
+        d->layout.autoWidth[c] = d->layout.autoWidth[c - 1];
     }
     if (index > 0) d->cells[index] = cells;
-    d->align[index] = (column->mask & LVCF_FMT) ? AlignmentOf(column->fmt) : 0;
-    d->autoWidth[index] = automatic;
-    d->autoColumns += automatic;
-    ++d->columnCount;
+    d->layout.align[index] = (column->mask & LVCF_FMT) ? AlignmentOf(column->fmt) : 0;
+    d->layout.autoWidth[index] = automatic;
+    d->layout.autoColumns += automatic;
+    ++d->layout.columnCount;
     ColumnsMoved(d, [index](int& c) { if (c >= index && index > 0) ++c; });
     return index;
 }
@@ -207,18 +207,18 @@ static void FreeColumnCells(TreeListData* d, int column)
 
 LRESULT DeleteColumn(TreeListData* d, int index)
 {
-    if (!d->header || index < 0 || index >= d->columnCount) return 0;
-    if (index == 0 && d->columnCount > 1) return 0;  // the tree column goes last
-    if (d->editItem && d->editColumn == index) EndEdit(d, true);
-    if (index >= d->columnCount || !SendMessageW(d->header, HDM_DELETEITEM, index, 0)) return 0;
+    if (!d->header || index < 0 || index >= d->layout.columnCount) return 0;
+    if (index == 0 && d->layout.columnCount > 1) return 0;  // the tree column goes last
+    if (d->edit.item && d->edit.column == index) EndEdit(d, true);
+    if (index >= d->layout.columnCount || !SendMessageW(d->header, HDM_DELETEITEM, index, 0)) return 0;
     FreeColumnCells(d, index);
-    d->autoColumns -= d->autoWidth[index];
-    for (int c = index; c + 1 < d->columnCount; ++c) {
+    d->layout.autoColumns -= d->layout.autoWidth[index];
+    for (int c = index; c + 1 < d->layout.columnCount; ++c) {
         d->cells[c] = d->cells[c + 1];
-        d->align[c] = d->align[c + 1];
-        d->autoWidth[c] = d->autoWidth[c + 1];
+        d->layout.align[c] = d->layout.align[c + 1];
+        d->layout.autoWidth[c] = d->layout.autoWidth[c + 1];
     }
-    d->cells[--d->columnCount] = nullptr;
+    d->cells[--d->layout.columnCount] = nullptr;
     ColumnsMoved(d, [index](int& c) { if (c == index) c = 0; else if (c > index) --c; });
     return 1;
 }
@@ -226,7 +226,7 @@ LRESULT DeleteColumn(TreeListData* d, int index)
 void DestroyColumns(TreeListData* d)
 {
     for (int c = 1; c < kMaxColumns; ++c) FreeColumnCells(d, c);
-    d->columnCount = 0;
+    d->layout.columnCount = 0;
 }
 
 LRESULT GetColumn(TreeListData* d, int index, LVCOLUMNW* column)
@@ -244,13 +244,13 @@ LRESULT GetColumn(TreeListData* d, int index, LVCOLUMNW* column)
 
 LRESULT SetColumn(TreeListData* d, int index, const LVCOLUMNW* column)
 {
-    if (!d->header || !column || index < 0 || index >= d->columnCount) return 0;
+    if (!d->header || !column || index < 0 || index >= d->layout.columnCount) return 0;
     HDITEMW item = {};
     ToHeaderItem(column, &item);
     const LRESULT result = SendMessageW(d->header, HDM_SETITEMW, index, (LPARAM)&item);
     if (!result) return result;
     if (column->mask & LVCF_FMT) {
-        d->align[index] = AlignmentOf(column->fmt);
+        d->layout.align[index] = AlignmentOf(column->fmt);
         InvalidateRect(d->hwnd, nullptr, FALSE);
     }
     RefreshEdges(d);
@@ -260,15 +260,15 @@ LRESULT SetColumn(TreeListData* d, int index, const LVCOLUMNW* column)
 
 LRESULT GetColumnWidth(TreeListData* d, int index)
 {
-    if (index < 0 || index >= d->columnCount) return 0;
+    if (index < 0 || index >= d->layout.columnCount) return 0;
     return HeaderWidth(d, index);
 }
 
 void ShareWidthChange(TreeListData* d, int difference)
 {
-    int remaining = d->autoColumns;
-    for (int c = 0; c < d->columnCount && remaining > 0; ++c) {
-        if (!d->autoWidth[c]) continue;
+    int remaining = d->layout.autoColumns;
+    for (int c = 0; c < d->layout.columnCount && remaining > 0; ++c) {
+        if (!d->layout.autoWidth[c]) continue;
         const int old = HeaderWidth(d, c);
         int width = difference / remaining + old;
         --remaining;
@@ -290,26 +290,26 @@ int BestColumnWidth(TreeListData* d, int column)
         const TreeListItem* item = d->items[h];
         int width;
         if (column == 0) {
-            width = d->indent * (int)item->level + item->textWidth + 8;
-            if (item->flags & kFlHasImage) width += d->imageWidth;
+            width = d->layout.indent * (int)item->level + item->textWidth + 8;
+            if (item->flags & kFlHasImage) width += d->layout.imageWidth;
         } else {
             const TreeListSubItem* cell = CellOf(d, h, column);
             width = 8;
-            if (cell) width += cell->textWidth + ((cell->flags & kFlHasImage) ? d->imageWidth : 0);
+            if (cell) width += cell->textWidth + ((cell->flags & kFlHasImage) ? d->layout.imageWidth : 0);
         }
         if (width > best) best = width;
     }
     if (column == 0) {
         if (d->exStyle & TLX_GRIDLINES) best += 1;
-        if (d->style & TVS_LINESATROOT) best += d->indent;
-        if (d->stateImages) best += d->stateWidth;
+        if (d->style & TVS_LINESATROOT) best += d->layout.indent;
+        if (d->stateImages) best += d->layout.stateWidth;
     }
     return best;
 }
 
 static void ApplyTrackedWidth(TreeListData* d, int column, int width, bool finished)
 {
-    if (column < 0 || column >= d->columnCount) return;
+    if (column < 0 || column >= d->layout.columnCount) return;
     SetHeaderWidth(d, column, width);
     RefreshEdges(d);
     UpdateScrollBars(d);
@@ -331,7 +331,7 @@ LRESULT OnHeaderNotify(TreeListData* d, NMHDR* header)
             ApplyTrackedWidth(d, nm->iItem, nm->pitem->cxy, header->code == HDN_ENDTRACKW);
         return 0;
     case HDN_DIVIDERDBLCLICKW:
-        if (nm->iItem >= 0 && nm->iItem < d->columnCount)
+        if (nm->iItem >= 0 && nm->iItem < d->layout.columnCount)
             ApplyTrackedWidth(d, nm->iItem, BestColumnWidth(d, nm->iItem), true);
         return 0;
     default:

@@ -18,6 +18,18 @@ constexpr int kTooltipId = 2;
 constexpr UINT kSelectionMask = TVIF_SUBITEM | TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;  // 0x801C
 constexpr UINT kEditMask = kSelectionMask | TVIF_TEXT;                                // 0x801D
 constexpr UINT kCellStateFromItem = 0xE2;  // item bits that a cell's state shows
+constexpr UINT kPointerNoticeMask = 0x4000 | TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;  // 0x401C: clicks, drags
+constexpr UINT kAllBits = 0xFFFFFFFF;      // stateMask of notifications: every bit
+// A cell answers its state without the item's expansion bits.
+constexpr UINT kCellStateReadMask = ~(UINT)(TVIS_EXPANDED | TVIS_EXPANDEDONCE);  // 0xFFFFFF9F
+// TVM_SETITEMBKCOLOR / TVM_SETITEMTEXTCOLOR: the item in bits 0..23, the column above.
+constexpr UINT kItemBits = 0x00FFFFFF;
+constexpr int kColumnShift = 24;
+// Indent steps: the default, the bounds of TVM_SETINDENT, the expand button's centre.
+constexpr int kDefaultIndent = 19;
+constexpr int kMinIndent = 5;
+constexpr int kMaxIndent = 64;
+constexpr int kButtonCentre = 7;
 
 // Callback byte: which values the parent supplies through TVN_GETDISPINFOW.
 enum : BYTE { kCbText = 0x01, kCbImage = 0x02, kCbSelectedImage = 0x20, kCbChildren = 0x40 };
@@ -29,6 +41,18 @@ enum : BYTE {
     kFlOwnText = 0x10,
     kFlOwnBack = 0x20,
     kFlFocusMark = 0x40,
+};
+
+// The rules of the item table (treelist_check.cpp); kHolds when all hold.
+enum class TableRule : int {
+    kHolds = 0,
+    kItemCount = 1,         // items in the table, reached from the roots, counted
+    kSiblingChain = 2,      // first/last child and sibling links agree both ways
+    kParentAndLevel = 3,    // a child names its parent; its level is the parent's + 1
+    kRowCount = 4,          // the row count is the number of shown items
+    kRowTable = 5,          // the valid rows list the shown items in pre-order
+    kRememberedHandle = 6,  // selection, focus, drop, insert mark, editor: live items
+    kSelectedCount = 7,     // the count of items carrying TVIS_SELECTED
 };
 
 struct TreeListSubItem {
@@ -61,18 +85,63 @@ struct TreeListItem {
     // The user-data area of TreeListData::userDataSize bytes follows.
 };
 
+// The parts of the instance record that belong together, so that a file touches
+// the group it works on rather than every field.
+struct TreeListSelection {
+    UINT item; int column;            // the selected item and cell
+    UINT focusItem; int focusColumn;
+    UINT anchor, count;               // range anchor; items carrying TVIS_SELECTED
+    UINT dropItem; int dropColumn;    // drop-highlighted item
+    UINT insertMark; bool insertAfter;
+};
+
+struct TreeListEditing {
+    HWND window;                      // the label editor, or null
+    UINT item; int column; int kind;
+    bool textFromParent;
+};
+
+struct TreeListScrolling {
+    UINT topRow;
+    int hPos;
+    UINT pageRows, fullRows;          // rows touching / fully inside the client area
+    UINT lastVRange, lastVPage, lastVPos;  // what the scroll bars were last given
+    int lastHRange, lastHPage, lastHPos;
+    bool barsPending;                 // an update is posted and not yet applied
+};
+
+struct TreeListLayout {
+    int stateWidth, stateHeight, imageWidth, imageHeight;
+    int rowHeight, indent, buttonCentre;
+    int totalWidth;
+    int clientWidth, clientHeight;
+    int headerHeight;
+    int columnCount, autoColumns;
+    int edges[kMaxColumns + 2];       // edge c .. c+1 is column c; past the last: client width
+    BYTE align[kMaxColumns];          // 0 left, 1 centre, 2 right
+    bool autoWidth[kMaxColumns];
+    int fontHeight, fontAscent; bool fontFixedPitch;
+    bool fixedRowHeight;
+};
+
+struct TreeListTip {
+    UINT item; int column; bool shown;
+};
+
+struct TreeListDrag {
+    BYTE flags; UINT item; int column;
+};
+
 struct TreeListData {
     HWND hwnd;
     HANDLE lock;
     LONG lockUsers;        // threads holding or waiting for the lock
     HIMAGELIST stateImages, normalImages;
     HFONT font, boldFont, measuredFont;
-    HWND tooltip, editor, header;
-    COLORREF colours[TLC_COUNT];
+    HWND tooltip, header;
+    COLORREF colours[TLC_COUNT];  // the colour slots TLC_*
+    bool colourSet[TLC_COUNT];
     bool ownStateImages;
-    int stateWidth, stateHeight, imageWidth, imageHeight;
-    int rowHeight, indent, buttonCentre;
-    int totalWidth;
     UINT rowCount;         // rows shown, kept exact at every change
     UINT rowsValid;        // rows[0 .. rowsValid) are up to date; the rest is rebuilt on need
     UINT rowsBuilt;        // length of the last rebuild: items with a row number lie there
@@ -82,35 +151,23 @@ struct TreeListData {
     TreeListSubItem** cells[kMaxColumns];  // per column >= 1, indexed by handle
     UINT capacity, itemCount, lastHandle, userDataSize;
     UINT firstRoot, lastRoot;
-    UINT topRow;
-    int hPos;
-    int clientWidth, clientHeight;
     DWORD style, exStyle;
-    int headerHeight;
-    UINT pageRows, fullRows;
-    int columnCount, autoColumns;
-    UINT selItem; int selColumn;
-    UINT focusItem; int focusColumn;
-    UINT tipItem; int tipColumn; bool tipShown;
-    UINT editItem; int editColumn; int editKind;
-    UINT insertMark; bool insertAfter;
-    UINT dropItem; int dropColumn;
-    UINT anchor, selectedCount;
-    BYTE dragFlags; UINT dragItem; int dragColumn;
-    int edges[kMaxColumns + 2];  // edge c .. c+1 is column c; past the last: client width
-    BYTE align[kMaxColumns];     // 0 left, 1 centre, 2 right
-    bool autoWidth[kMaxColumns];
-    UINT lastVRange, lastVPage, lastVPos;
-    bool scrollBarsPending;
-    int lastHRange, lastHPage, lastHPos;
+    TreeListLayout layout;
+    TreeListScrolling scroll;
+    TreeListSelection sel;
+    TreeListEditing edit;
+    TreeListTip tip;
+    TreeListDrag drag;
     wchar_t text[2][kTextBuffer + 1];
-    int fontHeight, fontAscent; bool fontFixedPitch;
-    bool fixedRowHeight, hasFocus, enabled, editTextFromParent;
+    bool hasFocus, enabled;
     bool sorting;
-    bool colourSet[TLC_COUNT];
     int depth; bool destroyed;   // nesting of the window procedure; free after the outermost
     bool destroying;             // WM_DESTROY has begun
+    TableRule broken;            // diagnostic builds: the first rule found broken
 };
+
+// ---- treelist_check.cpp -----------------------------------------------------------
+TableRule CheckTable(const TreeListData* d);
 
 // ---- treelist_lock.cpp: the instance lock and messages to the parent ---------------
 void Lock(TreeListData* d);

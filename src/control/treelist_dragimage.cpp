@@ -27,7 +27,7 @@ bool Describe(TreeListData* d, UINT h, int column, DragPicture* picture)
         lstrcpyW(picture->text, L"????");
         picture->length = 4;
         picture->state = d->items[h]->state;
-        picture->textWidth = 4 * d->fontHeight;
+        picture->textWidth = 4 * d->layout.fontHeight;
         return true;
     }
     const wchar_t* text = DisplayText(d, h, column, 0, &picture->length);
@@ -48,16 +48,16 @@ bool Describe(TreeListData* d, UINT h, int column, DragPicture* picture)
 
 LRESULT CreateDragImage(TreeListData* d, int column, UINT h)
 {
-    if (!ItemOf(d, h) || column < 0 || (column > 0 && column >= d->columnCount)) return 0;
+    if (!ItemOf(d, h) || column < 0 || (column > 0 && column >= d->layout.columnCount)) return 0;
     DragPicture picture;
     if (!Describe(d, h, column, &picture)) return 0;
     const bool withImage = picture.image < kNoImage && d->normalImages;
-    int height = d->fontHeight;
+    int height = d->layout.fontHeight;
     int width = picture.textWidth;
     int textLeft = 0;
     if (withImage) {
-        if (d->imageHeight > height) height = d->imageHeight;
-        textLeft = d->imageWidth + 2;
+        if (d->layout.imageHeight > height) height = d->layout.imageHeight;
+        textLeft = d->layout.imageWidth + 2;
         width += textLeft;
     }
     if (width > kMaxWidth) width = kMaxWidth;
@@ -76,7 +76,7 @@ LRESULT CreateDragImage(TreeListData* d, int column, UINT h)
     SetTextColor(dc, d->colours[TLC_TEXT]);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
     const RECT textArea = {textLeft, 0, width, height};
-    ExtTextOutW(dc, textLeft, (height - d->fontHeight) / 2, ETO_CLIPPED | ETO_OPAQUE, &textArea, picture.text,
+    ExtTextOutW(dc, textLeft, (height - d->layout.fontHeight) / 2, ETO_CLIPPED | ETO_OPAQUE, &textArea, picture.text,
                 (UINT)picture.length, nullptr);
     if (withImage) ImageList_DrawEx(d->normalImages, (int)picture.image, dc, 0, 0, 0, 0,
                                     GetSysColor(COLOR_WINDOW), CLR_DEFAULT, ILD_TRANSPARENT);

@@ -9,7 +9,17 @@ namespace treelist {
 namespace {
 
 constexpr int kEditorId = TVLE_ID;
-constexpr DWORD kEditorStyles[] = {0x40800080, 0x40800082, 0x40800083};
+// Per editor kind: an edit box, an editable combo box, a drop-list combo box.
+constexpr DWORD kEditorStyles[] = {WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
+                                   WS_CHILD | WS_BORDER | CBS_OEMCONVERT | CBS_DROPDOWN,
+                                   WS_CHILD | WS_BORDER | CBS_OEMCONVERT | CBS_DROPDOWNLIST};
+static_assert(kEditorStyles[0] == 0x40800080 && kEditorStyles[2] == 0x40800083);
+constexpr int kKindShift = 29;           // TVM_EDITLABELW: the editor kind in bits 29..30
+constexpr UINT kKindBits = 3;
+constexpr UINT kSetDispInfoStateMask = 0xFFFFFF1D;
+constexpr int kEditorMinWidth = 32;
+constexpr int kComboDropHeight = 160;    // the combo box with its list
+constexpr int kNarrowMargin = 10;        // the narrow editor: text width + margin + length
 constexpr UINT kEditorTextMax = kTextBuffer + 1;  // characters read back, terminator included
 
 // Passes Return and Escape up to the parent as the editor's own command codes.
@@ -59,8 +69,8 @@ BOOL CALLBACK SubclassChild(HWND child, LPARAM)
 
 void DestroyEditor(TreeListData* d)
 {
-    HWND editor = d->editor;
-    d->editor = nullptr;
+    HWND editor = d->edit.window;
+    d->edit.window = nullptr;
     Unlock(d);
     DestroyWindow(editor);
     Lock(d);
@@ -68,25 +78,25 @@ void DestroyEditor(TreeListData* d)
 
 bool PrepareEditor(TreeListData* d, int kind)
 {
-    if (d->editor && d->editKind != kind) DestroyEditor(d);
-    if (!d->editor) {
+    if (d->edit.window && d->edit.kind != kind) DestroyEditor(d);
+    if (!d->edit.window) {
         HWND editor = CreateWindowExW(0, kind ? L"COMBOBOX" : L"EDIT", nullptr, kEditorStyles[kind], 0, 0, 0, 0,
                                       d->hwnd, (HMENU)(INT_PTR)kEditorId,
                                       (HINSTANCE)GetWindowLongPtrW(d->hwnd, GWLP_HINSTANCE), nullptr);
         if (!editor) return false;
         Subclass(editor);
         EnumChildWindows(editor, SubclassChild, 0);
-        d->editor = editor;
-        d->editKind = kind;
+        d->edit.window = editor;
+        d->edit.kind = kind;
     }
-    if (kind) SendMessageW(d->editor, CB_RESETCONTENT, 0, 0);
-    SendMessageW(d->editor, kind ? CB_LIMITTEXT : EM_LIMITTEXT, kTextBuffer, 0);
+    if (kind) SendMessageW(d->edit.window, CB_RESETCONTENT, 0, 0);
+    SendMessageW(d->edit.window, kind ? CB_LIMITTEXT : EM_LIMITTEXT, kTextBuffer, 0);
     return true;
 }
 
 void HideEditor(TreeListData* d)
 {
-    HWND editor = d->editor;
+    HWND editor = d->edit.window;
     if (!editor || !IsWindowVisible(editor)) return;
     const bool hadFocus = GetFocus() == editor || IsChild(editor, GetFocus());
     Unlock(d);
@@ -120,38 +130,38 @@ EditPlace PlaceEditor(TreeListData* d, UINT h, int column, int textWidth, int le
 {
     const TreeListItem* item = d->items[h];
     const int row = RowOf(d, h);
-    EditPlace place = {0, d->headerHeight + (row - (int)d->topRow) * d->rowHeight, 0};
-    const int left = ColumnLeft(d, column) - d->hPos;
-    int right = ColumnRight(d, column) - d->hPos;
-    if (right > d->clientWidth) right = d->clientWidth;
+    EditPlace place = {0, d->layout.headerHeight + (row - (int)d->scroll.topRow) * d->layout.rowHeight, 0};
+    const int left = ColumnLeft(d, column) - d->scroll.hPos;
+    int right = ColumnRight(d, column) - d->scroll.hPos;
+    if (right > d->layout.clientWidth) right = d->layout.clientWidth;
     int textLeft;
     if (column == 0) {
         textLeft = left + LabelOffset(d, item);
     } else {
         const TreeListSubItem* cell = CellOf(d, h, column);
-        textLeft = left + (cell && (cell->flags & kFlHasImage) && d->normalImages ? d->imageWidth : 0);
+        textLeft = left + (cell && (cell->flags & kFlHasImage) && d->normalImages ? d->layout.imageWidth : 0);
     }
     if (wide) {
         place.left = textLeft;
         place.width = right - 2 - textLeft;
         return place;
     }
-    place.width = textWidth + 10 + length;
+    place.width = textWidth + kNarrowMargin + length;
     place.left = textLeft;
-    if (column > 0 && d->align[column] == 1) place.left = textLeft + (right - textLeft - place.width) / 2;
-    else if (column > 0 && d->align[column] == 2) place.left = right - place.width;
+    if (column > 0 && d->layout.align[column] == 1) place.left = textLeft + (right - textLeft - place.width) / 2;
+    else if (column > 0 && d->layout.align[column] == 2) place.left = right - place.width;
     if (place.left < textLeft) place.left = textLeft;
     return place;
 }
 
 void ShowEditor(TreeListData* d, const EditPlace& place, const wchar_t* text, HFONT font)
 {
-    HWND editor = d->editor;
+    HWND editor = d->edit.window;
     const int length = (int)wcslen(text);
-    const bool combo = d->editKind != 0;
-    const int height = combo ? 160 : d->fontHeight + 4;
+    const bool combo = d->edit.kind != 0;
+    const int height = combo ? kComboDropHeight : d->layout.fontHeight + 4;
     const int top = combo ? place.top : place.top + 1;
-    const int width = place.width < 32 ? 32 : place.width;
+    const int width = place.width < kEditorMinWidth ? kEditorMinWidth : place.width;
     Unlock(d);
     SetFocus(editor);
     SetWindowTextW(editor, text);
@@ -165,7 +175,7 @@ void ShowEditor(TreeListData* d, const EditPlace& place, const wchar_t* text, HF
 
 bool EditTargetLive(const TreeListData* d, UINT h, int column)
 {
-    return ItemOf(d, h) && column >= 0 && (column == 0 || column < d->columnCount);
+    return ItemOf(d, h) && column >= 0 && (column == 0 || column < d->layout.columnCount);
 }
 
 // The text the parent left in TVN_ENDLABELEDITW: our buffer, or one of its own.
@@ -183,14 +193,14 @@ LRESULT EditLabel(TreeListData* d, WPARAM wp, UINT h)
 {
     if (!(d->style & TVS_EDITLABELS)) return 0;
     const int column = (int)(wp & TVLE_COLUMNMASK);
-    const int kind = (int)((wp >> 29) & 3);
+    const int kind = (int)((wp >> kKindShift) & kKindBits);
     const bool wide = (wp & TVLE_WIDE) != 0;
     if (kind > 2 || !EditTargetLive(d, h, column)) return 0;
     // Every step below may notify the parent, which may delete or refill the item's
     // branch: the item and column are checked again after each one.
-    if (d->editItem) EndEdit(d, false);
+    if (d->edit.item) EndEdit(d, false);
     const int selectColumn = (d->exStyle & TLX_SUBSELECT) ? column : 0;
-    if (EditTargetLive(d, h, column) && (d->selItem != h || d->selColumn != selectColumn))
+    if (EditTargetLive(d, h, column) && (d->sel.item != h || d->sel.column != selectColumn))
         SelectItem(d, h, selectColumn, kReplaceSelection);
     if (!EditTargetLive(d, h, column) || EnsureVisible(d, h, column) < 0) return 0;
     if (!EditTargetLive(d, h, column) || RowOf(d, h) < 0 || !PrepareEditor(d, kind)) return 0;
@@ -214,26 +224,26 @@ LRESULT EditLabel(TreeListData* d, WPARAM wp, UINT h)
         HideEditor(d);
         return 0;
     }
-    if (!EditTargetLive(d, h, column) || !d->editor || RowOf(d, h) < 0) return 0;
+    if (!EditTargetLive(d, h, column) || !d->edit.window || RowOf(d, h) < 0) return 0;
     const EditPlace place = PlaceEditor(d, h, column, textWidth, length, wide);
     ShowEditor(d, place, text, ItemFont(d, state));
-    if (!ItemOf(d, h) || !d->editor) return 0;
-    d->editItem = h;
-    d->editColumn = column;
-    d->editTextFromParent = fromParent;
-    return (LRESULT)d->editor;
+    if (!ItemOf(d, h) || !d->edit.window) return 0;
+    d->edit.item = h;
+    d->edit.column = column;
+    d->edit.textFromParent = fromParent;
+    return (LRESULT)d->edit.window;
 }
 
 bool EndEdit(TreeListData* d, bool cancel)
 {
-    const UINT h = d->editItem;
-    const int column = d->editColumn;
-    const bool fromParent = d->editTextFromParent;
-    d->editItem = 0;
-    d->editColumn = 0;
-    d->editTextFromParent = false;
+    const UINT h = d->edit.item;
+    const int column = d->edit.column;
+    const bool fromParent = d->edit.textFromParent;
+    d->edit.item = 0;
+    d->edit.column = 0;
+    d->edit.textFromParent = false;
     wchar_t text[kEditorTextMax] = {};
-    if (!cancel && d->editor) GetWindowTextW(d->editor, text, kEditorTextMax);
+    if (!cancel && d->edit.window) GetWindowTextW(d->edit.window, text, kEditorTextMax);
     HideEditor(d);
     if (!EditTargetLive(d, h, column)) return false;
 
@@ -247,7 +257,7 @@ bool EndEdit(TreeListData* d, bool cancel)
     if (fromParent) {
         NMTVDISPINFOW set = {};
         FillNotifyItem(d, h, column, kEditMask, &set.item);
-        set.item.stateMask = 0xFFFFFF1D;
+        set.item.stateMask = kSetDispInfoStateMask;
         set.item.pszText = text;
         set.item.cchTextMax = kTextBuffer;
         NotifyParent(d, &set.hdr, TVN_SETDISPINFOW);
@@ -264,8 +274,8 @@ bool EndEdit(TreeListData* d, bool cancel)
 
 LRESULT OnEditorCommand(TreeListData* d, WORD code)
 {
-    if (!d->editItem) return 0;
-    const bool combo = d->editKind != 0;
+    if (!d->edit.item) return 0;
+    const bool combo = d->edit.kind != 0;
     EndEdit(d, code == TVLE_ESCAPE);
     if (combo && code != EN_KILLFOCUS && GetFocus() != d->hwnd) SetFocusUnlocked(d, d->hwnd);
     return 0;

@@ -18,10 +18,10 @@ static LRESULT SendExpandNotice(TreeListData* d, UINT code, UINT h, bool collaps
 // A selected item that a collapse hid passes the selection to its nearest shown ancestor.
 static void KeepSelectionShown(TreeListData* d)
 {
-    UINT h = d->selItem;
+    UINT h = d->sel.item;
     if (!h || IsShown(d, h)) return;
     while (h && !IsShown(d, h)) h = d->items[h]->parent;
-    if (h) SelectItem(d, h, d->selColumn, kReplaceSelection);
+    if (h) SelectItem(d, h, d->sel.column, kReplaceSelection);
 }
 
 int ToggleExpand(TreeListData* d, UINT h, bool partial)

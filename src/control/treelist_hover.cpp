@@ -23,16 +23,16 @@ bool TextPlaceAt(TreeListData* d, UINT h, UINT flags, TextPlace* place, int* col
     const TreeListItem* item = ItemOf(d, h);
     if (!item) return false;
     if (*column == 0 && (flags & TVHT_ONITEMLABEL)) {
-        place->left = ColumnLeft(d, 0) - d->hPos + LabelOffset(d, item) + 2;
-        int right = ColumnRight(d, 0) - d->hPos;
-        if (right > d->clientWidth) right = d->clientWidth;
+        place->left = ColumnLeft(d, 0) - d->scroll.hPos + LabelOffset(d, item) + 2;
+        int right = ColumnRight(d, 0) - d->scroll.hPos;
+        if (right > d->layout.clientWidth) right = d->layout.clientWidth;
         place->room = right - place->left;
         return true;
     }
     if (*column > 0 && (flags & TVHT_SUBITEMLABEL)) {
         const TreeListSubItem* cell = CellOf(d, h, *column);
-        const int image = cell && (cell->flags & kFlHasImage) && d->normalImages ? d->imageWidth : 0;
-        place->left = ColumnLeft(d, *column) - d->hPos + image + 2;
+        const int image = cell && (cell->flags & kFlHasImage) && d->normalImages ? d->layout.imageWidth : 0;
+        place->left = ColumnLeft(d, *column) - d->scroll.hPos + image + 2;
         place->room = ColumnRight(d, *column) - ColumnLeft(d, *column) - image - 4;
         return true;
     }
@@ -51,13 +51,13 @@ void ShowTooltip(TreeListData* d, UINT h, int column, const TextPlace& place, in
     SendMessageW(d->tooltip, WM_SETFONT, (WPARAM)ItemFont(d, cell ? cell->state : item->state), FALSE);
     SetWindowTextW(d->tooltip, text);
     const int row = RowOf(d, h);
-    POINT origin = {place.left - 1, d->headerHeight + (row - (int)d->topRow) * d->rowHeight};
+    POINT origin = {place.left - 1, d->layout.headerHeight + (row - (int)d->scroll.topRow) * d->layout.rowHeight};
     ClientToScreen(d->hwnd, &origin);
-    SetWindowPos(d->tooltip, HWND_TOPMOST, origin.x, origin.y, width + 4, d->rowHeight,
+    SetWindowPos(d->tooltip, HWND_TOPMOST, origin.x, origin.y, width + 4, d->layout.rowHeight,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    d->tipItem = h;
-    d->tipColumn = column;
-    d->tipShown = true;
+    d->tip.item = h;
+    d->tip.column = column;
+    d->tip.shown = true;
     SetTimer(d->hwnd, kHoverTimer, kHoverInterval, nullptr);
 }
 
@@ -68,7 +68,7 @@ void UpdateTooltip(TreeListData* d, POINT pt)
     TextPlace place;
     int column;
     if (h && TextPlaceAt(d, h, flags, &place, &column)) {
-        if (d->tipShown && d->tipItem == h && d->tipColumn == column) return;
+        if (d->tip.shown && d->tip.item == h && d->tip.column == column) return;
         const int width = TextWidth(d, h, column);
         if (ItemOf(d, h) && width > place.room) {
             ShowTooltip(d, h, column, place, width);
@@ -89,13 +89,13 @@ void Track(TreeListData* d, POINT pt)
 
 void StartDrag(TreeListData* d, bool left, POINT pt)
 {
-    const UINT h = d->dragItem;
-    const int column = d->dragColumn;
-    d->dragFlags = 0;
+    const UINT h = d->drag.item;
+    const int column = d->drag.column;
+    d->drag.flags = 0;
     const TreeListItem* item = ItemOf(d, h);
     if (!item) return;
     TVITEMW it;
-    FillNotifyItem(d, h, column, 0x401C, &it);
+    FillNotifyItem(d, h, column, kPointerNoticeMask, &it);
     const UINT action = (item->state & TVIS_EXPANDED) ? 1 : 2;
     NotifyTree(d, left ? TVN_BEGINDRAGW : TVN_BEGINRDRAGW, action, &it, nullptr, pt);
 }
@@ -113,13 +113,13 @@ void CreateTooltip(TreeListData* d)
 
 void HideTooltip(TreeListData* d)
 {
-    if (d->tipShown) {
+    if (d->tip.shown) {
         KillTimer(d->hwnd, kHoverTimer);
         if (d->tooltip) ShowWindow(d->tooltip, SW_HIDE);
     }
-    d->tipShown = false;
-    d->tipItem = 0;
-    d->tipColumn = 0;
+    d->tip.shown = false;
+    d->tip.item = 0;
+    d->tip.column = 0;
 }
 
 LRESULT OnMouseMove(TreeListData* d, WPARAM keys, LPARAM lp)
@@ -127,15 +127,15 @@ LRESULT OnMouseMove(TreeListData* d, WPARAM keys, LPARAM lp)
     const POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     if (!(d->style & TVS_NOTOOLTIPS) && d->enabled) UpdateTooltip(d, pt);
     if (d->style & TVS_TRACKSELECT) Track(d, pt);
-    if ((keys & MK_LBUTTON) && (d->dragFlags & 1)) StartDrag(d, true, pt);
-    else if ((keys & MK_RBUTTON) && (d->dragFlags & 2)) StartDrag(d, false, pt);
+    if ((keys & MK_LBUTTON) && (d->drag.flags & 1)) StartDrag(d, true, pt);
+    else if ((keys & MK_RBUTTON) && (d->drag.flags & 2)) StartDrag(d, false, pt);
     return 0;
 }
 
 LRESULT OnTimer(TreeListData* d, WPARAM id)
 {
     if (id != kHoverTimer) return 0;
-    if (!d->tipShown) {
+    if (!d->tip.shown) {
         KillTimer(d->hwnd, kHoverTimer);
         return 0;
     }

@@ -8,15 +8,15 @@ static void PaintAsMark(TreeListData* d, UINT mark)
 {
     const COLORREF colour = d->colours[TLC_INSERTMARK];
     SetCellColour(d, mark, colour, true);
-    for (int c = 1; c < d->columnCount; ++c) SetCellColour(d, mark | ((WPARAM)c << 24), colour, true);
+    for (int c = 1; c < d->layout.columnCount; ++c) SetCellColour(d, mark | ((WPARAM)c << 24), colour, true);
 }
 
 LRESULT SetInsertMark(TreeListData* d, bool after, UINT h)
 {
-    const bool hadMark = ItemOf(d, d->insertMark) != nullptr;
+    const bool hadMark = ItemOf(d, d->sel.insertMark) != nullptr;
     // While a sort runs the old row cannot go: it stays the mark and nothing changes.
-    if (hadMark && !DeleteItem(d, d->insertMark)) return 0;
-    d->insertMark = 0;
+    if (hadMark && !DeleteItem(d, d->sel.insertMark)) return 0;
+    d->sel.insertMark = 0;
     if (h == 0) return hadMark ? 1 : 0;
     const TreeListItem* item = ItemOf(d, h);
     if (!item) return 0;
@@ -30,8 +30,8 @@ LRESULT SetInsertMark(TreeListData* d, bool after, UINT h)
     const UINT mark = InsertItem(d, &insert);
     if (!mark) return 0;
     PaintAsMark(d, mark);
-    d->insertMark = mark;
-    d->insertAfter = after;
+    d->sel.insertMark = mark;
+    d->sel.insertAfter = after;
     return (LRESULT)mark;
 }
 

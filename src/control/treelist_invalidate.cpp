@@ -15,11 +15,11 @@ static int KnownRow(const TreeListData* d, UINT handle)
 
 bool RowRect(TreeListData* d, int row, RECT* rect)
 {
-    if (row < (int)d->topRow || row >= (int)(d->topRow + d->pageRows)) return false;
+    if (row < (int)d->scroll.topRow || row >= (int)(d->scroll.topRow + d->scroll.pageRows)) return false;
     rect->left = 0;
-    rect->right = d->clientWidth;
-    rect->top = d->headerHeight + (row - (int)d->topRow) * d->rowHeight;
-    rect->bottom = rect->top + d->rowHeight;
+    rect->right = d->layout.clientWidth;
+    rect->top = d->layout.headerHeight + (row - (int)d->scroll.topRow) * d->layout.rowHeight;
+    rect->bottom = rect->top + d->layout.rowHeight;
     return true;
 }
 
@@ -33,9 +33,9 @@ void InvalidateCell(TreeListData* d, int row, int column)
 {
     RECT r;
     if (!RowRect(d, row, &r)) return;
-    if (column >= 0 && column < d->columnCount) {
-        r.left = ColumnLeft(d, column) - d->hPos;
-        r.right = ColumnRight(d, column) - d->hPos;
+    if (column >= 0 && column < d->layout.columnCount) {
+        r.left = ColumnLeft(d, column) - d->scroll.hPos;
+        r.right = ColumnRight(d, column) - d->scroll.hPos;
     }
     InvalidateRect(d->hwnd, &r, FALSE);
 }
@@ -51,10 +51,10 @@ void InvalidateItem(TreeListData* d, UINT handle, int column)
 void InvalidateFromRow(TreeListData* d, int row)
 {
     if (!d->hwnd) return;
-    int top = d->headerHeight;
-    if (row > (int)d->topRow) top += (row - (int)d->topRow) * d->rowHeight;
-    if (top >= d->clientHeight) return;
-    RECT r = {0, top, d->clientWidth, d->clientHeight};
+    int top = d->layout.headerHeight;
+    if (row > (int)d->scroll.topRow) top += (row - (int)d->scroll.topRow) * d->layout.rowHeight;
+    if (top >= d->layout.clientHeight) return;
+    RECT r = {0, top, d->layout.clientWidth, d->layout.clientHeight};
     InvalidateRect(d->hwnd, &r, FALSE);
 }
 

@@ -33,13 +33,13 @@ LRESULT GetItem(TreeListData* d, TVITEMW* out)
     if (!item) return 0;
     const int column = ItemColumn(out);
     if (column != 0) {
-        if (column < 0 || column >= d->columnCount) return 0;
+        if (column < 0 || column >= d->layout.columnCount) return 0;
         TreeListSubItem* cell = MakeCell(d, h, column);
         if (!cell) return 0;
         if (out->mask & TVIF_PARAM) out->lParam = item->lParam;
         if (out->mask & TVIF_IMAGE) out->iImage = (int)cell->image;
         if (out->mask & TVIF_TEXT) ReturnText(out, cell->text, cell->textLength);
-        if (out->mask & TVIF_STATE) out->state = cell->state & 0xFFFFFF9F;
+        if (out->mask & TVIF_STATE) out->state = cell->state & kCellStateReadMask;
         return 1;
     }
     if (out->mask & TVIF_PARAM) out->lParam = item->lParam;
@@ -81,7 +81,8 @@ static bool StoreImage(UINT* image, BYTE* callbacks, BYTE bit, int value)
 // Bits whose change shows on screen.
 static bool StateChangeShows(const TreeListData* d, UINT changed)
 {
-    return ((changed & 0xF04) && d->normalImages) || ((changed & 0xF000) && d->stateImages) ||
+    return ((changed & (TVIS_OVERLAYMASK | TVIS_CUT)) && d->normalImages) ||
+           ((changed & TVIS_STATEIMAGEMASK) && d->stateImages) ||
            (changed & (TVIS_BOLD | TVIS_DROPHILITED));
 }
 
@@ -92,7 +93,7 @@ static void ApplyStateSteps(TreeListData* d, UINT h, int column, UINT changed, b
     if (changed & TVIS_SELECTED) {
         if (selected) SelectItem(d, h, column, 0);
         else {
-            if (d->selItem == h) SelectItem(d, 0, 0, 0);
+            if (d->sel.item == h) SelectItem(d, 0, 0, 0);
             const TreeListItem* item = ItemOf(d, h);
             if (item && (item->state & TVIS_SELECTED)) ToggleSelection(d, h, 0);
         }
@@ -152,7 +153,7 @@ LRESULT SetItem(TreeListData* d, const TVITEMW* in)
     if (!item) return 0;
     const int column = ItemColumn(in);
     if (column != 0) {
-        if (column < 0 || column >= d->columnCount) return 0;
+        if (column < 0 || column >= d->layout.columnCount) return 0;
         return SetCell(d, h, column, in);
     }
     bool changed = false;
@@ -179,7 +180,7 @@ void FillNotifyItem(TreeListData* d, UINT handle, int column, UINT mask, TVITEMW
     *out = TVITEMW{};
     out->mask = mask;
     out->hItem = (HTREEITEM)(ULONG_PTR)handle;
-    out->stateMask = 0xFFFFFFFF;
+    out->stateMask = kAllBits;
     out->cChildren = column;
     const TreeListItem* item = ItemOf(d, handle);
     if (!item) return;
@@ -329,7 +330,7 @@ void ClearTextWidths(TreeListData* d)
     for (UINT h = 1; h <= d->capacity; ++h) {
         if (!d->items[h]) continue;
         d->items[h]->textWidth = 0;
-        for (int c = 1; c < d->columnCount; ++c) {
+        for (int c = 1; c < d->layout.columnCount; ++c) {
             if (d->cells[c][h]) d->cells[c][h]->textWidth = 0;
         }
     }

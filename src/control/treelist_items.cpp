@@ -30,14 +30,14 @@ TreeListItem* ItemOf(const TreeListData* d, HTREEITEM handle) { return ItemOf(d,
 
 TreeListSubItem* CellOf(const TreeListData* d, UINT handle, int column)
 {
-    if (column < 1 || column >= d->columnCount || !ItemOf(d, handle)) return nullptr;
+    if (column < 1 || column >= d->layout.columnCount || !ItemOf(d, handle)) return nullptr;
     return d->cells[column][handle];
 }
 
 TreeListSubItem* MakeCell(TreeListData* d, UINT handle, int column)
 {
     TreeListItem* item = ItemOf(d, handle);
-    if (!item || column < 1 || column >= d->columnCount) return nullptr;
+    if (!item || column < 1 || column >= d->layout.columnCount) return nullptr;
     TreeListSubItem*& slot = d->cells[column][handle];
     if (!slot) {
         slot = (TreeListSubItem*)calloc(1, sizeof(TreeListSubItem));
@@ -111,7 +111,7 @@ static bool GrowTables(TreeListData* d)
     UINT* rows = (UINT*)calloc(entries, sizeof(UINT));
     TreeListSubItem** cells[kMaxColumns] = {};
     bool ok = items && rows;
-    for (int c = 1; ok && c < d->columnCount; ++c) {
+    for (int c = 1; ok && c < d->layout.columnCount; ++c) {
         cells[c] = (TreeListSubItem**)calloc(entries, sizeof(TreeListSubItem*));
         ok = cells[c] != nullptr;
     }
@@ -127,7 +127,7 @@ static bool GrowTables(TreeListData* d)
     free(d->rows);
     d->items = items;
     d->rows = rows;
-    for (int c = 1; c < d->columnCount; ++c) {
+    for (int c = 1; c < d->layout.columnCount; ++c) {
         if (d->cells[c]) memcpy(cells[c], d->cells[c], old * sizeof(TreeListSubItem*));
         free(d->cells[c]);
         d->cells[c] = cells[c];
@@ -264,7 +264,7 @@ UINT InsertItem(TreeListData* d, const TVINSERTSTRUCTW* insert)
 
 static void FreeItemRecord(TreeListData* d, UINT h)
 {
-    for (int c = 1; c < d->columnCount; ++c) {
+    for (int c = 1; c < d->layout.columnCount; ++c) {
         TreeListSubItem* cell = d->cells[c][h];
         if (!cell) continue;
         FreeText(cell->text);
@@ -322,8 +322,8 @@ static void AfterDeletion(TreeListData* d, UINT parent)
 {
     TreeListItem* p = ItemOf(d, parent);
     if (p) InvalidateItem(d, parent, 0);
-    if (d->rowCount + 1 < d->fullRows + d->topRow) {
-        const long top = (long)d->rowCount + 1 - (long)d->fullRows;
+    if (d->rowCount + 1 < d->scroll.fullRows + d->scroll.topRow) {
+        const long top = (long)d->rowCount + 1 - (long)d->scroll.fullRows;
         SetTopRow(d, top < 0 ? 0 : top);
     }
     UpdateScrollBars(d);

@@ -16,9 +16,9 @@ bool KeyDown(int key) { return GetKeyState(key) < 0; }
 // The current row: the selection's, or the focus item's nearest shown ancestor's.
 Position CurrentPosition(TreeListData* d)
 {
-    if (d->selItem) return {RowOf(d, d->selItem), d->selColumn};
-    UINT h = d->focusItem;
-    const int column = d->focusColumn;
+    if (d->sel.item) return {RowOf(d, d->sel.item), d->sel.column};
+    UINT h = d->sel.focusItem;
+    const int column = d->sel.focusColumn;
     while (h && !IsShown(d, h)) h = d->items[h]->parent;
     ClearFocusMarks(d);
     return {h ? RowOf(d, h) : -1, column};
@@ -32,7 +32,7 @@ long ParentRow(TreeListData* d, long row)
 
 bool CellSelection(const TreeListData* d)
 {
-    return (d->exStyle & TLX_SUBSELECT) && d->columnCount >= 2;
+    return (d->exStyle & TLX_SUBSELECT) && d->layout.columnCount >= 2;
 }
 
 // Left and right: columns in cell selection, else collapse, expand or move.
@@ -77,11 +77,11 @@ void CollapseItem(TreeListData* d, UINT h)
 
 void MoveKey(TreeListData* d, WPARAM key, Position& to)
 {
-    const long page = d->fullRows > 1 ? (long)d->fullRows - 1 : 1;
+    const long page = d->scroll.fullRows > 1 ? (long)d->scroll.fullRows - 1 : 1;
     switch (key) {
     case VK_BACK: to.row = ParentRow(d, to.row); break;
     case VK_SPACE:
-        if ((d->style & TVS_CHECKBOXES) && to.column == 0 && d->selItem) ToggleCheckState(d, d->selItem);
+        if ((d->style & TVS_CHECKBOXES) && to.column == 0 && d->sel.item) ToggleCheckState(d, d->sel.item);
         break;
     case VK_PRIOR: to.row -= page; break;
     case VK_NEXT: to.row += page; break;
@@ -91,9 +91,9 @@ void MoveKey(TreeListData* d, WPARAM key, Position& to)
     case VK_DOWN: ++to.row; break;
     case VK_LEFT:
     case VK_RIGHT: HorizontalKey(d, key, to); break;
-    case VK_ADD: ExpandBranch(d, d->selItem, false); break;
-    case VK_SUBTRACT: CollapseItem(d, d->selItem); break;
-    case VK_MULTIPLY: ExpandBranch(d, d->selItem, true); break;
+    case VK_ADD: ExpandBranch(d, d->sel.item, false); break;
+    case VK_SUBTRACT: CollapseItem(d, d->sel.item); break;
+    case VK_MULTIPLY: ExpandBranch(d, d->sel.item, true); break;
     default: break;
     }
 }
@@ -102,7 +102,7 @@ void MoveKey(TreeListData* d, WPARAM key, Position& to)
 // row never does, and the previous row only when it lies outside anchor .. new row.
 void ToggleRange(TreeListData* d, long from, long to)
 {
-    const long anchor = d->anchor ? RowOf(d, d->anchor) : from;
+    const long anchor = d->sel.anchor ? RowOf(d, d->sel.anchor) : from;
     const long low = anchor < to ? anchor : to, high = anchor < to ? to : anchor;
     const long step = to > from ? 1 : -1;
     for (long r = from; r != to; r += step) {
@@ -123,7 +123,7 @@ void MoveSelection(TreeListData* d, WPARAM key, bool shift)
     if (to.row < 0) to.row = 0;
     if (to.row >= (long)d->rowCount) to.row = (long)d->rowCount - 1;
     if (!(d->exStyle & TLX_SUBSELECT) || to.column < 0) to.column = 0;
-    if (d->columnCount && to.column >= d->columnCount) to.column = d->columnCount - 1;
+    if (d->layout.columnCount && to.column >= d->layout.columnCount) to.column = d->layout.columnCount - 1;
     if (to.row == from.row && to.column == from.column) return;
     const UINT target = ItemAtRow(d, (UINT)to.row);
     const bool range = shift && (d->exStyle & TLX_MULTISELECT) && from.row >= 0;
@@ -136,19 +136,19 @@ void MoveSelection(TreeListData* d, WPARAM key, bool shift)
 
 void ScrollKey(TreeListData* d, WPARAM key)
 {
-    const long top = (long)d->topRow;
+    const long top = (long)d->scroll.topRow;
     switch (key) {
     case VK_SPACE: {
-        const TreeListItem* item = ItemOf(d, d->selItem);
-        if (item && ShowsButton(d, item)) ToggleExpand(d, d->selItem, false);
+        const TreeListItem* item = ItemOf(d, d->sel.item);
+        if (item && ShowsButton(d, item)) ToggleExpand(d, d->sel.item, false);
         break;
     }
     case VK_UP: SetTopRow(d, top - 1); break;
     case VK_DOWN: SetTopRow(d, top + 1); break;
     case VK_HOME: SetTopRow(d, 0); break;
     case VK_END: SetTopRow(d, (long)MaxTopRow(d)); break;
-    case VK_PRIOR: SetTopRow(d, top - d->clientWidth); break;
-    case VK_NEXT: SetTopRow(d, top + d->clientWidth); break;
+    case VK_PRIOR: SetTopRow(d, top - d->layout.clientWidth); break;
+    case VK_NEXT: SetTopRow(d, top + d->layout.clientWidth); break;
     case VK_LEFT: OnHScroll(d, SB_LINELEFT); break;
     case VK_RIGHT: OnHScroll(d, SB_LINERIGHT); break;
     default: break;

@@ -5,50 +5,58 @@
 namespace treelist {
 
 constexpr COLORREF kNoColour = 0xFFFFFFFF;
+// Style bits whose change only needs a repaint.
+constexpr DWORD kRepaintingStyles =
+    TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_RTLREADING | TVS_CHECKBOXES | TVS_TRACKSELECT;
+static_assert(kRepaintingStyles == 0x347);
+constexpr int kMinAutoRowHeight = 10;
+constexpr int kMaxRowHeight = 256;
+constexpr COLORREF kEighthOfChannels = 0x1F1F1F;  // a colour shifted right by 3, per channel
+constexpr COLORREF kBlueByte = 0xFF0000;          // the hot-tracked text: blue inverted
 
 void UpdatePageRows(TreeListData* d)
 {
-    int height = d->clientHeight - d->headerHeight;
+    int height = d->layout.clientHeight - d->layout.headerHeight;
     if (height < 0) height = 0;
-    d->pageRows = (UINT)((height + d->rowHeight - 1) / d->rowHeight);
-    d->fullRows = (UINT)(height / d->rowHeight);
+    d->scroll.pageRows = (UINT)((height + d->layout.rowHeight - 1) / d->layout.rowHeight);
+    d->scroll.fullRows = (UINT)(height / d->layout.rowHeight);
 }
 
 static void RowHeightChanged(TreeListData* d, int old)
 {
     UpdatePageRows(d);
-    if (old == d->rowHeight) return;
+    if (old == d->layout.rowHeight) return;
     InvalidateRect(d->hwnd, nullptr, FALSE);
     UpdateScrollBars(d);
 }
 
 void ComputeRowHeight(TreeListData* d)
 {
-    if (d->fixedRowHeight) return;
-    const int old = d->rowHeight;
-    int height = 10;
-    if (d->stateImages && d->stateHeight + 2 > height) height = d->stateHeight + 2;
-    if (d->normalImages && d->imageWidth + 2 > height) height = d->imageWidth + 2;
-    if (d->fontHeight + 2 > height) height = d->fontHeight + 2;
+    if (d->layout.fixedRowHeight) return;
+    const int old = d->layout.rowHeight;
+    int height = kMinAutoRowHeight;
+    if (d->stateImages && d->layout.stateHeight + 2 > height) height = d->layout.stateHeight + 2;
+    if (d->normalImages && d->layout.imageWidth + 2 > height) height = d->layout.imageWidth + 2;
+    if (d->layout.fontHeight + 2 > height) height = d->layout.fontHeight + 2;
     if (d->exStyle & TLX_GRIDLINES) ++height;
     if ((d->style & TVS_NONEVENHEIGHT) && (height & 1)) ++height;
-    d->rowHeight = height;
+    d->layout.rowHeight = height;
     RowHeightChanged(d, old);
 }
 
 LRESULT SetItemHeight(TreeListData* d, int height)
 {
-    const int old = d->rowHeight;
+    const int old = d->layout.rowHeight;
     if (height == -1) {
-        d->fixedRowHeight = false;
+        d->layout.fixedRowHeight = false;
         ComputeRowHeight(d);
         return old;
     }
     if ((height & 1) && !(d->exStyle & TLX_ODDHEIGHT)) --height;
     if (height <= 0) height = 1;
-    if (height > 256) height = 256;
-    d->rowHeight = height;
-    d->fixedRowHeight = true;
+    if (height > kMaxRowHeight) height = kMaxRowHeight;
+    d->layout.rowHeight = height;
+    d->layout.fixedRowHeight = true;
     RowHeightChanged(d, old);
     return old;
 }
@@ -56,7 +64,8 @@ LRESULT SetItemHeight(TreeListData* d, int height)
 COLORREF BlendHighlight(COLORREF base)
 {
     const COLORREF h = GetSysColor(COLOR_HIGHLIGHT);
-    return ((base >> 3) & 0x1F1F1F) * 7 + ((h >> 3) & 0x1F1F1F);
+    // Each channel: seven eighths of the base and one eighth of the highlight.
+    return ((base >> 3) & kEighthOfChannels) * 7 + ((h >> 3) & kEighthOfChannels);
 }
 
 void LoadDefaultColours(TreeListData* d)
@@ -64,7 +73,7 @@ void LoadDefaultColours(TreeListData* d)
     const COLORREF defaults[] = {
         GetSysColor(COLOR_WINDOW),        GetSysColor(COLOR_INFOBK),     GetSysColor(COLOR_WINDOW),
         GetSysColor(COLOR_BTNFACE),       GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT),
-        GetSysColor(COLOR_BTNSHADOW),     GetSysColor(COLOR_WINDOWTEXT) ^ 0xFF0000,
+        GetSysColor(COLOR_BTNSHADOW),     GetSysColor(COLOR_WINDOWTEXT) ^ kBlueByte,
     };
     for (int slot = 0; slot < 8; ++slot) {
         if (!d->colourSet[slot]) d->colours[slot] = defaults[slot];
@@ -94,7 +103,7 @@ LRESULT SetColour(TreeListData* d, WPARAM slot, LPARAM value)
 
 LRESULT SetExtendedStyle(TreeListData* d, DWORD mask, DWORD bits)
 {
-    if (mask == 0) mask = 0xFFFFFFFF;
+    if (mask == 0) mask = kAllBits;
     const DWORD old = d->exStyle;
     d->exStyle = (bits & mask) | (old & ~mask);
     const DWORD changed = old ^ d->exStyle;
@@ -106,27 +115,27 @@ LRESULT SetExtendedStyle(TreeListData* d, DWORD mask, DWORD bits)
         InvalidateRect(d->hwnd, nullptr, FALSE);
     if (changed & TLX_NOHSCROLL) UpdateScrollBars(d);
     // Addressing the cell-selection bit again brings the selection back to the item.
-    if ((old & TLX_SUBSELECT) && (mask & TLX_SUBSELECT) && d->selItem && d->selColumn != 0)
-        SelectItem(d, d->selItem, 0, kReplaceSelection);
+    if ((old & TLX_SUBSELECT) && (mask & TLX_SUBSELECT) && d->sel.item && d->sel.column != 0)
+        SelectItem(d, d->sel.item, 0, kReplaceSelection);
     return (LRESULT)d->exStyle;
 }
 
 static void MeasureStateImages(TreeListData* d)
 {
-    d->stateWidth = d->stateHeight = 0;
-    if (d->stateImages) ImageList_GetIconSize(d->stateImages, &d->stateWidth, &d->stateHeight);
+    d->layout.stateWidth = d->layout.stateHeight = 0;
+    if (d->stateImages) ImageList_GetIconSize(d->stateImages, &d->layout.stateWidth, &d->layout.stateHeight);
 }
 
 static void MeasureNormalImages(TreeListData* d)
 {
-    d->imageWidth = d->imageHeight = 0;
+    d->layout.imageWidth = d->layout.imageHeight = 0;
     if (!d->normalImages) return;
     IMAGEINFO info = {};
     if (ImageList_GetImageInfo(d->normalImages, 0, &info)) {
-        d->imageWidth = info.rcImage.right - info.rcImage.left;
-        d->imageHeight = info.rcImage.bottom - info.rcImage.top;
+        d->layout.imageWidth = info.rcImage.right - info.rcImage.left;
+        d->layout.imageHeight = info.rcImage.bottom - info.rcImage.top;
     } else {
-        ImageList_GetIconSize(d->normalImages, &d->imageWidth, &d->imageHeight);
+        ImageList_GetIconSize(d->normalImages, &d->layout.imageWidth, &d->layout.imageHeight);
     }
 }
 
@@ -186,7 +195,7 @@ void OnStyleChanged(TreeListData* d, DWORD oldStyle, DWORD newStyle)
         ComputeRowHeight(d);
         UpdateScrollBars(d);
     }
-    if (changed & 0x347) InvalidateRect(d->hwnd, nullptr, FALSE);
+    if (changed & kRepaintingStyles) InvalidateRect(d->hwnd, nullptr, FALSE);
     if (changed & TVS_NOSCROLL) UpdateScrollBars(d);
     if (changed & TVS_NOTOOLTIPS) {
         if (newStyle & TVS_NOTOOLTIPS) HideTooltip(d);
@@ -214,7 +223,7 @@ LRESULT SetImageList(TreeListData* d, WPARAM which, HIMAGELIST list)
     } else {
         return 0;
     }
-    if (d->fixedRowHeight) InvalidateRect(d->hwnd, nullptr, FALSE);
+    if (d->layout.fixedRowHeight) InvalidateRect(d->hwnd, nullptr, FALSE);
     else ComputeRowHeight(d);
     InvalidateRect(d->hwnd, nullptr, FALSE);
     return (LRESULT)old;
@@ -228,9 +237,9 @@ void MeasureFont(TreeListData* d)
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
     ReleaseDC(d->hwnd, dc);
-    d->fontHeight = tm.tmHeight;
-    d->fontAscent = tm.tmAscent + 1;
-    d->fontFixedPitch = !(tm.tmPitchAndFamily & TMPF_FIXED_PITCH);
+    d->layout.fontHeight = tm.tmHeight;
+    d->layout.fontAscent = tm.tmAscent + 1;
+    d->layout.fontFixedPitch = !(tm.tmPitchAndFamily & TMPF_FIXED_PITCH);
     d->measuredFont = d->font;
 }
 
@@ -263,9 +272,9 @@ LRESULT GetCellColour(TreeListData* d, UINT handle, int column, bool back)
 
 LRESULT SetCellColour(TreeListData* d, WPARAM target, COLORREF colour, bool back)
 {
-    const UINT handle = (UINT)(target & 0xFFFFFF);
-    const int column = (int)((target >> 24) & 0xFF);
-    if (!ItemOf(d, handle) || (column > 0 && column >= d->columnCount)) return (LRESULT)kNoColour;
+    const UINT handle = (UINT)(target & kItemBits);
+    const int column = (int)((target >> kColumnShift) & 0xFF);
+    if (!ItemOf(d, handle) || (column > 0 && column >= d->layout.columnCount)) return (LRESULT)kNoColour;
     const LRESULT old = GetCellColour(d, handle, column, back);
     BYTE* flags;
     COLORREF* slot;
@@ -291,15 +300,15 @@ LRESULT SetCellColour(TreeListData* d, WPARAM target, COLORREF colour, bool back
 
 int ItemIndent(const TreeListData* d, const TreeListItem* item)
 {
-    return d->indent * ((int)item->level + ((d->style & TVS_LINESATROOT) ? 1 : 0));
+    return d->layout.indent * ((int)item->level + ((d->style & TVS_LINESATROOT) ? 1 : 0));
 }
 
 int LabelOffset(const TreeListData* d, const TreeListItem* item)
 {
     const int grid = (d->exStyle & TLX_GRIDLINES) ? 1 : 0;
     int x = ItemIndent(d, item) + grid;
-    if (d->stateImages) x += d->stateWidth;
-    if ((item->flags & kFlHasImage) && d->normalImages) x += d->imageWidth + grid;
+    if (d->stateImages) x += d->layout.stateWidth;
+    if ((item->flags & kFlHasImage) && d->normalImages) x += d->layout.imageWidth + grid;
     return x;
 }
 

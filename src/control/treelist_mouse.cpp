@@ -8,8 +8,6 @@ namespace treelist {
 
 namespace {
 
-constexpr UINT kClickMask = 0x401C;
-
 bool IsLeft(UINT msg) { return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK; }
 bool IsDouble(UINT msg) { return msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK; }
 
@@ -49,8 +47,8 @@ void CtrlToggle(TreeListData* d, UINT h, int column)
     ToggleHiddenSelection(d, h, 1);
     ClearFocusMarks(d);
     if (TreeListItem* item = ItemOf(d, h)) {
-        d->focusItem = h;
-        d->focusColumn = column;
+        d->sel.focusItem = h;
+        d->sel.focusColumn = column;
         item->flags |= kFlFocusMark;
         if (TreeListSubItem* cell = CellOf(d, h, column)) cell->flags |= kFlFocusMark;
         InvalidateItem(d, h, -1);
@@ -61,9 +59,9 @@ void ClickItem(TreeListData* d, UINT msg, WPARAM keys, UINT h, UINT flags)
 {
     const int column = (flags & ItemZones(d)) ? 0 : ((d->exStyle & TLX_SUBSELECT) ? TVHT_COLUMN(flags) : 0);
     if (!(d->style & TVS_DISABLEDRAGDROP) && !IsDouble(msg)) {
-        d->dragFlags |= IsLeft(msg) ? 1 : 2;
-        d->dragItem = h;
-        d->dragColumn = column;
+        d->drag.flags |= IsLeft(msg) ? 1 : 2;
+        d->drag.item = h;
+        d->drag.column = column;
     }
     const bool ctrl = (keys & MK_CONTROL) != 0;
     if (ctrl && IsLeft(msg) && (d->exStyle & TLX_MULTISELECT) && (d->items[h]->state & TVIS_SELECTED)) {
@@ -120,7 +118,7 @@ LRESULT OnMouseButton(TreeListData* d, UINT msg, WPARAM keys, LPARAM lp)
         ClickItem(d, msg, keys, h, flags);
     }
     TVITEMW item;
-    FillNotifyItem(d, ItemOf(d, h) ? h : 0, TVHT_COLUMN(flags), kClickMask, &item);
+    FillNotifyItem(d, ItemOf(d, h) ? h : 0, TVHT_COLUMN(flags), kPointerNoticeMask, &item);
     const LRESULT handled = NotifyTree(d, ClickCode(msg), 0, &item, nullptr, pt);
     // A parent written for the platform's tree gets its context menu: unless it took
     // the right click, it hears WM_CONTEXTMENU at the point in screen coordinates.
@@ -130,7 +128,7 @@ LRESULT OnMouseButton(TreeListData* d, UINT msg, WPARAM keys, LPARAM lp)
 
 LRESULT OnButtonUp(TreeListData* d, UINT msg)
 {
-    d->dragFlags &= msg == WM_LBUTTONUP ? ~1 : ~2;
+    d->drag.flags &= msg == WM_LBUTTONUP ? ~1 : ~2;
     return 0;
 }
 

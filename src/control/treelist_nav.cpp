@@ -29,7 +29,7 @@ static UINT VisibleNeighbour(TreeListData* d, UINT h, int step)
     const int row = RowOf(d, h);
     if (row < 0) return 0;
     const long next = (long)row + step;
-    const long first = (long)d->topRow, end = first + (long)d->pageRows;
+    const long first = (long)d->scroll.topRow, end = first + (long)d->scroll.pageRows;
     if (next < first || next >= end) return 0;
     return ItemAtRow(d, (UINT)next);
 }
@@ -44,20 +44,20 @@ LRESULT GetNextItem(TreeListData* d, UINT code, HTREEITEM start)
     case TVGN_PREVIOUS: return AsResult(item ? item->prevSibling : 0);
     case TVGN_PARENT: return AsResult(item ? item->parent : 0);
     case TVGN_CHILD: return AsResult(!start || IsRootMarker(start) ? d->firstRoot : (item ? item->firstChild : 0));
-    case TVGN_FIRSTVISIBLE: return AsResult(ItemAtRow(d, d->topRow));
+    case TVGN_FIRSTVISIBLE: return AsResult(ItemAtRow(d, d->scroll.topRow));
     case TVGN_NEXTVISIBLE: return AsResult(item ? VisibleNeighbour(d, s, 1) : 0);
     case TVGN_PREVIOUSVISIBLE: return AsResult(item ? VisibleNeighbour(d, s, -1) : 0);
-    case TVGN_DROPHILITE: return AsResult(d->dropItem);
-    case TVGN_CARET: return AsResult(d->selItem);
+    case TVGN_DROPHILITE: return AsResult(d->sel.dropItem);
+    case TVGN_CARET: return AsResult(d->sel.item);
     case TVGN_LASTVISIBLE: {
         EnsureRows(d);
         return AsResult(d->rowCount ? d->rows[d->rowCount - 1] : 0);
     }
     case TVGN_NEXTSELECTED: return AsResult(NextSelected(d, start, false));
-    case TVGN_DROPHILITESUB: return d->dropColumn;
-    case TVGN_CARETSUB: return d->selColumn;
-    case TVGN_FOCUS: return AsResult(d->focusItem ? d->focusItem : d->selItem);
-    case TVGN_FOCUSSUB: return d->focusItem ? d->focusColumn : d->selColumn;
+    case TVGN_DROPHILITESUB: return d->sel.dropColumn;
+    case TVGN_CARETSUB: return d->sel.column;
+    case TVGN_FOCUS: return AsResult(d->sel.focusItem ? d->sel.focusItem : d->sel.item);
+    case TVGN_FOCUSSUB: return d->sel.focusItem ? d->sel.focusColumn : d->sel.column;
     case TVGN_NEXTSELCHILD: return AsResult(NextSelected(d, start, true));
     default: return 0;
     }

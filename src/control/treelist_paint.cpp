@@ -57,15 +57,15 @@ COLORREF BackgroundOf(const TreeListData* d, int row, bool marked)
 // Whether the cell carries the selection or drop-highlight mark.
 bool IsMarked(const TreeListData* d, UINT h, int column)
 {
-    if (d->dropItem == h && d->dropColumn == column && !(d->style & TVS_TRACKSELECT)) return true;
-    if (d->selItem == h) return d->selColumn == column;
+    if (d->sel.dropItem == h && d->sel.dropColumn == column && !(d->style & TVS_TRACKSELECT)) return true;
+    if (d->sel.item == h) return d->sel.column == column;
     return column == 0 && (d->items[h]->state & TVIS_SELECTED);
 }
 
 bool HasFocusMark(const TreeListData* d, UINT h, int column, BYTE flags)
 {
     if (flags & kFlFocusMark) return true;
-    return d->hasFocus && d->selItem == h && d->selColumn == column && d->selectedCount > 1;
+    return d->hasFocus && d->sel.item == h && d->sel.column == column && d->sel.count > 1;
 }
 
 // Draws a text with its selection box; `left` is where the box starts.
@@ -74,13 +74,13 @@ void DrawLabel(TreeListData* d, const RowPaint& p, int left, int right, const wc
 {
     const HDC dc = p.dc;
     COLORREF colour = (flags & kFlOwnText) ? ownText : d->colours[TLC_TEXT];
-    if (d->dropItem == p.handle && d->dropColumn == column && (d->style & TVS_TRACKSELECT))
+    if (d->sel.dropItem == p.handle && d->sel.dropColumn == column && (d->style & TVS_TRACKSELECT))
         colour = d->colours[TLC_TRACK];
     RECT box = {left, p.top, left + width + 4, p.bottom};
     if (box.right > right) box.right = right;
     if (IsMarked(d, p.handle, column) && box.right > box.left) {
-        const bool strong = d->hasFocus || (d->dropItem == p.handle && d->dropColumn == column);
-        if (strong || (d->style & TVS_SHOWSELALWAYS) || d->selectedCount > 1) {
+        const bool strong = d->hasFocus || (d->sel.dropItem == p.handle && d->sel.dropColumn == column);
+        if (strong || (d->style & TVS_SHOWSELALWAYS) || d->sel.count > 1) {
             Fill(dc, box, GetSysColor(strong ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
             colour = GetSysColor(strong ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
         }
@@ -117,14 +117,14 @@ void DrawTreeLines(TreeListData* d, const RowPaint& p, int x0, const TreeListIte
         const TreeListItem* ancestor = d->items[a];
         const int step = (int)ancestor->level - rootStep;
         if (step < 0 || !ancestor->nextSibling) continue;
-        const int x = x0 + step * d->indent + d->buttonCentre;
+        const int x = x0 + step * d->layout.indent + d->layout.buttonCentre;
         DrawLine(p.dc, x, p.top, x, p.bottom);
     }
     const int step = (int)item->level - rootStep;
     if (step >= 0) {
-        const int x = x0 + step * d->indent + d->buttonCentre;
+        const int x = x0 + step * d->layout.indent + d->layout.buttonCentre;
         DrawLine(p.dc, x, p.top, x, item->nextSibling ? p.bottom : middle);
-        DrawLine(p.dc, x, middle, x0 + (step + 1) * d->indent, middle);
+        DrawLine(p.dc, x, middle, x0 + (step + 1) * d->layout.indent, middle);
     }
     SelectObject(p.dc, oldPen);
 }
@@ -143,7 +143,7 @@ void DrawButton(TreeListData* d, const RowPaint& p, int centreX, const TreeListI
 bool DrawImage(TreeListData* d, const RowPaint& p, UINT image, int x, int right)
 {
     if (!d->normalImages || image >= kNoImage || x >= right) return false;
-    const int y = p.top + (p.bottom - p.top - d->imageHeight) / 2;
+    const int y = p.top + (p.bottom - p.top - d->layout.imageHeight) / 2;
     ImageList_Draw(d->normalImages, (int)image, p.dc, x, y, ILD_TRANSPARENT);
     return true;
 }
@@ -158,20 +158,20 @@ void PaintTreeCell(TreeListData* d, const RowPaint& p, int left, int right)
     if (d->style & TVS_HASLINES) DrawTreeLines(d, p, left, item);
     const int step = (int)item->level - ((d->style & TVS_LINESATROOT) ? 0 : 1);
     if ((d->style & TVS_HASBUTTONS) && step >= 0 && ShowsButton(d, item))
-        DrawButton(d, p, left + step * d->indent + d->buttonCentre, item, back);
+        DrawButton(d, p, left + step * d->layout.indent + d->layout.buttonCentre, item, back);
     if (grid) FillXY(p.dc, indentEnd, p.top, indentEnd + 1, p.bottom, d->colours[TLC_GRID]);
     int x = indentEnd + grid;
     if (d->stateImages) {
         const int index = (int)((item->state >> 12) & 0xF);
-        const int y = p.top + (p.bottom - p.top - d->stateHeight) / 2;
+        const int y = p.top + (p.bottom - p.top - d->layout.stateHeight) / 2;
         if (index) ImageList_Draw(d->stateImages, index, p.dc, x, y, ILD_TRANSPARENT);
-        x += d->stateWidth;
+        x += d->layout.stateWidth;
     }
     const UINT image = d->normalImages ? DisplayImage(d, p.handle, 0) : kNoImage;
     if (!(item = ItemOf(d, p.handle))) return;
     if (DrawImage(d, p, image, x, right)) {
         item->flags |= kFlHasImage;
-        x += d->imageWidth + grid;
+        x += d->layout.imageWidth + grid;
     } else {
         item->flags &= ~kFlHasImage;
     }
@@ -180,8 +180,8 @@ void PaintTreeCell(TreeListData* d, const RowPaint& p, int left, int right)
     if (!(item = ItemOf(d, p.handle))) return;
     if (!item->textWidth) item->textWidth = MeasureText(d, text, length, item->state);
     DrawLabel(d, p, x, right, text, length, item->textWidth, item->state, 0, item->flags, item->textColour);
-    const int extent = x + d->hPos + item->textWidth + 6;
-    if (extent > d->totalWidth) d->totalWidth = extent;
+    const int extent = x + d->scroll.hPos + item->textWidth + 6;
+    if (extent > d->layout.totalWidth) d->layout.totalWidth = extent;
 }
 
 void PaintCell(TreeListData* d, const RowPaint& p, int column, int left, int right)
@@ -195,7 +195,7 @@ void PaintCell(TreeListData* d, const RowPaint& p, int column, int left, int rig
     int imageWidth = 0;
     if (DrawImage(d, p, image, left, right)) {
         cell->flags |= kFlHasImage;
-        imageWidth = d->imageWidth;
+        imageWidth = d->layout.imageWidth;
     } else {
         cell->flags &= ~kFlHasImage;
     }
@@ -205,8 +205,8 @@ void PaintCell(TreeListData* d, const RowPaint& p, int column, int left, int rig
     if (!cell->textWidth) cell->textWidth = MeasureText(d, text, length, cell->state);
     const int width = cell->textWidth, cellWidth = right - left;
     int textLeft = left + imageWidth;
-    if (d->align[column] == 1) textLeft = left + cellWidth / 2 - width / 2 - 2;
-    else if (d->align[column] == 2) textLeft = right - width - 4;
+    if (d->layout.align[column] == 1) textLeft = left + cellWidth / 2 - width / 2 - 2;
+    else if (d->layout.align[column] == 2) textLeft = right - width - 4;
     if (textLeft < left + imageWidth) textLeft = left + imageWidth;
     DrawLabel(d, p, textLeft, right, text, length, width, cell->state, column, cell->flags, cell->textColour);
 }
@@ -214,10 +214,10 @@ void PaintCell(TreeListData* d, const RowPaint& p, int column, int left, int rig
 void DrawGrid(TreeListData* d, const RowPaint& p, int columns)
 {
     const COLORREF grid = d->colours[TLC_GRID];
-    FillXY(p.dc, 0, p.bottom, d->clientWidth, p.bottom + 1, grid);
+    FillXY(p.dc, 0, p.bottom, d->layout.clientWidth, p.bottom + 1, grid);
     for (int c = 0; c < columns; ++c) {
-        const int x = ColumnRight(d, c) - d->hPos - 1;
-        if (x >= 0 && x < d->clientWidth) FillXY(p.dc, x, p.top, x + 1, p.bottom + 1, grid);
+        const int x = ColumnRight(d, c) - d->scroll.hPos - 1;
+        if (x >= 0 && x < d->layout.clientWidth) FillXY(p.dc, x, p.top, x + 1, p.bottom + 1, grid);
     }
 }
 
@@ -227,20 +227,20 @@ void PaintRow(TreeListData* d, HDC dc, int row, const RECT& area)
     const TreeListItem* item = ItemOf(d, h);
     if (!item) return;
     const int grid = (d->exStyle & TLX_GRIDLINES) ? 1 : 0;
-    RowPaint p = {dc, row, h, d->headerHeight + (row - (int)d->topRow) * d->rowHeight, 0, 0};
-    p.bottom = p.top + d->rowHeight - grid;
+    RowPaint p = {dc, row, h, d->layout.headerHeight + (row - (int)d->scroll.topRow) * d->layout.rowHeight, 0, 0};
+    p.bottom = p.top + d->layout.rowHeight - grid;
     p.back = BackgroundOf(d, row, (item->state & TVIS_SELECTED) != 0);
-    const int columns = d->columnCount ? d->columnCount : 1;
+    const int columns = d->layout.columnCount ? d->layout.columnCount : 1;
     for (int c = 0; c < columns && ItemOf(d, h); ++c) {
-        int left = ColumnLeft(d, c) - d->hPos, right = ColumnRight(d, c) - d->hPos;
-        if (right > d->clientWidth) right = d->clientWidth;
+        int left = ColumnLeft(d, c) - d->scroll.hPos, right = ColumnRight(d, c) - d->scroll.hPos;
+        if (right > d->layout.clientWidth) right = d->layout.clientWidth;
         if (right <= area.left || left >= area.right || right <= left) continue;
         if (c == 0) PaintTreeCell(d, p, left, right);
         else PaintCell(d, p, c, left, right);
     }
-    const int end = ContentWidth(d) - d->hPos;
-    if (d->columnCount && end < d->clientWidth) FillXY(dc, end, p.top, d->clientWidth, p.bottom + grid, p.back);
-    if (grid) DrawGrid(d, p, d->columnCount);
+    const int end = ContentWidth(d) - d->scroll.hPos;
+    if (d->layout.columnCount && end < d->layout.clientWidth) FillXY(dc, end, p.top, d->layout.clientWidth, p.bottom + grid, p.back);
+    if (grid) DrawGrid(d, p, d->layout.columnCount);
 }
 
 }  // namespace
@@ -249,17 +249,17 @@ void Paint(TreeListData* d, HDC dc, const RECT& area)
 {
     EnsureRows(d);
     HGDIOBJ oldFont = SelectObject(dc, d->font);
-    const int first = (int)d->topRow + (area.top > d->headerHeight ? (area.top - d->headerHeight) / d->rowHeight : 0);
-    const int last = (int)d->topRow + (int)d->pageRows;
-    int y = d->headerHeight + (first - (int)d->topRow) * d->rowHeight;
-    for (int row = first; row < last && y < area.bottom && !d->destroyed; ++row, y += d->rowHeight) {
+    const int first = (int)d->scroll.topRow + (area.top > d->layout.headerHeight ? (area.top - d->layout.headerHeight) / d->layout.rowHeight : 0);
+    const int last = (int)d->scroll.topRow + (int)d->scroll.pageRows;
+    int y = d->layout.headerHeight + (first - (int)d->scroll.topRow) * d->layout.rowHeight;
+    for (int row = first; row < last && y < area.bottom && !d->destroyed; ++row, y += d->layout.rowHeight) {
         EnsureRows(d);  // a callback may have changed the rows meanwhile
         if (row >= (int)d->rowCount) break;
         PaintRow(d, dc, row, area);
     }
     if (y < area.bottom) {
         const COLORREF back = d->enabled ? d->colours[TLC_BK] : GetSysColor(COLOR_SCROLLBAR);
-        FillXY(dc, area.left, y > d->headerHeight ? y : d->headerHeight, area.right, area.bottom, back);
+        FillXY(dc, area.left, y > d->layout.headerHeight ? y : d->layout.headerHeight, area.right, area.bottom, back);
     }
     SelectObject(dc, oldFont);
 }

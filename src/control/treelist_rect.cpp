@@ -14,17 +14,17 @@ LRESULT GetItemRect(TreeListData* d, WPARAM code, RECT* rect)
     int column = 0;
     if (part == TVIR_CELL || part == TVIR_CELLTEXT) {
         column = (int)((code >> 24) & 0xFF);
-        if (column >= d->columnCount) column = 0;
-        r.left = ColumnLeft(d, column) - d->hPos;
-        r.right = ColumnRight(d, column) - d->hPos;
-        if (r.right > d->clientWidth && d->columnCount == 0) r.right = d->clientWidth;
+        if (column >= d->layout.columnCount) column = 0;
+        r.left = ColumnLeft(d, column) - d->scroll.hPos;
+        r.right = ColumnRight(d, column) - d->scroll.hPos;
+        if (r.right > d->layout.clientWidth && d->layout.columnCount == 0) r.right = d->layout.clientWidth;
     } else {
-        r.left = -d->hPos;
+        r.left = -d->scroll.hPos;
     }
     if (code & 1) {
         if (column > 0) {
             const TreeListSubItem* cell = CellOf(d, h, column);
-            if (cell && (cell->flags & kFlHasImage) && d->normalImages) r.left += d->imageWidth;
+            if (cell && (cell->flags & kFlHasImage) && d->normalImages) r.left += d->layout.imageWidth;
         } else {
             r.left += LabelOffset(d, item);
         }
@@ -39,21 +39,21 @@ static UINT TreeColumnZone(TreeListData* d, UINT h, int x, int yInRow)
 {
     const TreeListItem* item = d->items[h];
     const int grid = (d->exStyle & TLX_GRIDLINES) ? 1 : 0;
-    int rest = x - d->indent * (int)item->level;
-    if (!(d->style & TVS_LINESATROOT)) rest += d->indent;
-    if (rest < d->indent) {
-        const int dx = rest - d->buttonCentre, dy = yInRow - d->rowHeight / 2;
+    int rest = x - d->layout.indent * (int)item->level;
+    if (!(d->style & TVS_LINESATROOT)) rest += d->layout.indent;
+    if (rest < d->layout.indent) {
+        const int dx = rest - d->layout.buttonCentre, dy = yInRow - d->layout.rowHeight / 2;
         const bool onButton = (d->style & TVS_HASBUTTONS) && ShowsButton(d, item) && dx >= -6 && dx <= 7 &&
                               dy >= -6 && dy <= 7;
         return onButton ? TVHT_ONITEMBUTTON : TVHT_ONITEMINDENT;
     }
-    rest -= d->indent + grid;
+    rest -= d->layout.indent + grid;
     if (d->stateImages) {
-        rest -= d->stateWidth;
+        rest -= d->layout.stateWidth;
         if (rest < 0) return TVHT_ONITEMSTATEICON;
     }
     if ((item->flags & kFlHasImage) && d->normalImages) {
-        rest -= d->imageWidth + grid;
+        rest -= d->layout.imageWidth + grid;
         if (rest < 0) return TVHT_ONITEMICON;
     }
     const int width = TextWidth(d, h, 0);
@@ -63,16 +63,16 @@ static UINT TreeColumnZone(TreeListData* d, UINT h, int x, int yInRow)
 static UINT CellZone(TreeListData* d, UINT h, int column, int offset)
 {
     const TreeListSubItem* cell = CellOf(d, h, column);
-    const int imageWidth = cell && (cell->flags & kFlHasImage) && d->normalImages ? d->imageWidth : 0;
+    const int imageWidth = cell && (cell->flags & kFlHasImage) && d->normalImages ? d->layout.imageWidth : 0;
     if (offset < imageWidth) return TVHT_SUBITEMICON;
     if (!cell || (!(cell->callbacks & kCbText) && cell->textLength == 0)) return TVHT_SUBITEMLABEL;
     const int width = TextWidth(d, h, column);
     const int cellWidth = ColumnRight(d, column) - ColumnLeft(d, column);
     bool onText;
-    if (d->align[column] == 1) {
+    if (d->layout.align[column] == 1) {
         const int distance = offset - cellWidth / 2;
         onText = (distance < 0 ? -distance : distance) <= width / 2 + 3;
-    } else if (d->align[column] == 2) {
+    } else if (d->layout.align[column] == 2) {
         onText = offset >= cellWidth - width - 5;
     } else {
         onText = offset - imageWidth < width + 5;
@@ -83,24 +83,24 @@ static UINT CellZone(TreeListData* d, UINT h, int column, int offset)
 UINT HitTest(TreeListData* d, POINT pt, UINT* flags)
 {
     *flags = 0;
-    if (pt.x >= d->clientWidth) *flags |= TVHT_TORIGHT;
+    if (pt.x >= d->layout.clientWidth) *flags |= TVHT_TORIGHT;
     else if (pt.x < 0) *flags |= TVHT_TOLEFT;
     if (pt.y < 0) *flags |= TVHT_ABOVE;
-    else if (pt.y >= d->clientHeight) *flags |= TVHT_BELOW;
+    else if (pt.y >= d->layout.clientHeight) *flags |= TVHT_BELOW;
     if (*flags) return 0;
-    const int y = pt.y - d->headerHeight;
-    const long row = y < 0 ? -1 : (long)(y / d->rowHeight) + (long)d->topRow;
+    const int y = pt.y - d->layout.headerHeight;
+    const long row = y < 0 ? -1 : (long)(y / d->layout.rowHeight) + (long)d->scroll.topRow;
     const UINT h = row < 0 ? 0 : ItemAtRow(d, (UINT)row);
     if (!h) {
         *flags = TVHT_NOWHERE;
         return 0;
     }
-    const int x = pt.x + d->hPos;
+    const int x = pt.x + d->scroll.hPos;
     const int column = ColumnAt(d, x);
     if (column < 0) {
         *flags = TVHT_PASTCOLUMNS;
     } else if (column == 0) {
-        *flags = TreeColumnZone(d, h, x - ColumnLeft(d, 0), y % d->rowHeight);
+        *flags = TreeColumnZone(d, h, x - ColumnLeft(d, 0), y % d->layout.rowHeight);
     } else {
         *flags = CellZone(d, h, column, x - ColumnLeft(d, column)) | ((UINT)column << 24);
     }

@@ -28,9 +28,9 @@ static void SetCellSelected(TreeListData* d, UINT h, int column, bool selected)
 // Unselects every selected item but the caret, walking the handles downward.
 static void ClearOtherSelections(TreeListData* d)
 {
-    for (UINT h = d->capacity; h >= 1 && d->selectedCount > (d->selItem ? 1u : 0u); --h) {
+    for (UINT h = d->capacity; h >= 1 && d->sel.count > (d->sel.item ? 1u : 0u); --h) {
         const TreeListItem* item = ItemOf(d, h);
-        if (item && (item->state & TVIS_SELECTED) && h != d->selItem && !ToggleSelection(d, h, 0)) break;
+        if (item && (item->state & TVIS_SELECTED) && h != d->sel.item && !ToggleSelection(d, h, 0)) break;
     }
 }
 
@@ -72,20 +72,20 @@ static void SingleExpand(TreeListData* d, UINT newItem, UINT oldItem)
 
 int SelectItem(TreeListData* d, UINT h, int column, UINT flags)
 {
-    if (column < 0 || (column != 0 && column >= d->columnCount) || h > d->capacity) return 0;
+    if (column < 0 || (column != 0 && column >= d->layout.columnCount) || h > d->capacity) return 0;
     if (h && !ItemOf(d, h)) return 0;
-    if (h == d->selItem && column == d->selColumn) return 1;
-    UINT old = d->selItem;
-    int oldColumn = d->selColumn;
+    if (h == d->sel.item && column == d->sel.column) return 1;
+    UINT old = d->sel.item;
+    int oldColumn = d->sel.column;
     if (d->exStyle & TLX_MULTISELECT) {
         if (!(flags & kReplaceSelection)) {
             if (old) InvalidateSelection(d, old, oldColumn);
             old = 0;
         } else {
-            d->anchor = h;
-            if (d->selectedCount > (ItemOf(d, d->selItem) ? 1u : 0u)) ClearOtherSelections(d);
-            old = ItemOf(d, d->selItem) ? d->selItem : 0;
-            oldColumn = d->selColumn;
+            d->sel.anchor = h;
+            if (d->sel.count > (ItemOf(d, d->sel.item) ? 1u : 0u)) ClearOtherSelections(d);
+            old = ItemOf(d, d->sel.item) ? d->sel.item : 0;
+            oldColumn = d->sel.column;
         }
     }
     TVITEMW itemNew, itemOld;
@@ -94,21 +94,21 @@ int SelectItem(TreeListData* d, UINT h, int column, UINT flags)
     const UINT action = flags & ~kReplaceSelection;
     if (NotifyTree(d, TVN_SELCHANGINGW, action, &itemNew, &itemOld, POINT{})) return 0;
     if (h && !ItemOf(d, h)) return 0;
-    if (old && ItemOf(d, old) && old == d->selItem) {
+    if (old && ItemOf(d, old) && old == d->sel.item) {
         InvalidateSelection(d, old, oldColumn);
         if (d->items[old]->state & TVIS_SELECTED) {
             d->items[old]->state &= ~TVIS_SELECTED;
-            --d->selectedCount;
+            --d->sel.count;
         }
         SetCellSelected(d, old, oldColumn, false);
     }
-    d->selItem = h;
-    d->selColumn = h ? column : 0;
+    d->sel.item = h;
+    d->sel.column = h ? column : 0;
     if (h) {
         SetCellSelected(d, h, column, true);
         if (!(d->items[h]->state & TVIS_SELECTED)) {
             d->items[h]->state |= TVIS_SELECTED;
-            ++d->selectedCount;
+            ++d->sel.count;
         }
         InvalidateSelection(d, h, column);
     }
@@ -118,22 +118,22 @@ int SelectItem(TreeListData* d, UINT h, int column, UINT flags)
         SingleExpand(d, h, old);
         result = 2;
     }
-    if ((d->style & TVS_SHOWSELALWAYS) && ItemOf(d, d->selItem)) EnsureVisible(d, d->selItem, d->selColumn);
+    if ((d->style & TVS_SHOWSELALWAYS) && ItemOf(d, d->sel.item)) EnsureVisible(d, d->sel.item, d->sel.column);
     return result;
 }
 
 bool ToggleSelection(TreeListData* d, UINT h, UINT action)
 {
     TreeListItem* item = ItemOf(d, h);
-    if (!item || h == d->selItem) return false;
+    if (!item || h == d->sel.item) return false;
     TVITEMW itemNew, itemOld = {};
     FillNotifyItem(d, h, 0, kSelectionMask, &itemNew);
     itemNew.state ^= TVIS_SELECTED;
     if (NotifyTree(d, TVN_SELCHANGINGW, action, &itemNew, &itemOld, POINT{})) return false;
-    if (!(item = ItemOf(d, h)) || h == d->selItem) return false;
+    if (!(item = ItemOf(d, h)) || h == d->sel.item) return false;
     item->state ^= TVIS_SELECTED;
-    if (item->state & TVIS_SELECTED) ++d->selectedCount;
-    else --d->selectedCount;
+    if (item->state & TVIS_SELECTED) ++d->sel.count;
+    else --d->sel.count;
     InvalidateItem(d, h, (d->exStyle & TLX_FULLROWMARK) ? -1 : 0);
     NotifyTree(d, TVN_SELCHANGEDW, action, &itemNew, &itemOld, POINT{});
     return true;
@@ -167,51 +167,51 @@ void ToggleHiddenSelection(TreeListData* d, UINT h, UINT action)
 LRESULT SelectDrop(TreeListData* d, UINT h, int column)
 {
     if (h && !ItemOf(d, h)) return 0;
-    if (column < 0 || (column > 0 && column >= d->columnCount)) column = 0;
-    if (d->dropItem == h && d->dropColumn == column) return 1;
-    InvalidateItem(d, d->dropItem, d->dropColumn);
-    d->dropItem = h;
-    d->dropColumn = h ? column : 0;
-    InvalidateItem(d, h, d->dropColumn);
+    if (column < 0 || (column > 0 && column >= d->layout.columnCount)) column = 0;
+    if (d->sel.dropItem == h && d->sel.dropColumn == column) return 1;
+    InvalidateItem(d, d->sel.dropItem, d->sel.dropColumn);
+    d->sel.dropItem = h;
+    d->sel.dropColumn = h ? column : 0;
+    InvalidateItem(d, h, d->sel.dropColumn);
     return 1;
 }
 
 void ClearFocusMarks(TreeListData* d)
 {
-    for (UINT h = 1; h <= d->capacity && d->focusItem; ++h) {
+    for (UINT h = 1; h <= d->capacity && d->sel.focusItem; ++h) {
         TreeListItem* item = d->items[h];
         if (!item || !(item->flags & kFlFocusMark)) continue;
         item->flags &= ~kFlFocusMark;
         InvalidateItem(d, h, -1);
     }
-    if (d->focusItem && d->focusColumn > 0) {
-        if (TreeListSubItem* cell = CellOf(d, d->focusItem, d->focusColumn)) cell->flags &= ~kFlFocusMark;
+    if (d->sel.focusItem && d->sel.focusColumn > 0) {
+        if (TreeListSubItem* cell = CellOf(d, d->sel.focusItem, d->sel.focusColumn)) cell->flags &= ~kFlFocusMark;
     }
-    d->focusItem = 0;
-    d->focusColumn = 0;
+    d->sel.focusItem = 0;
+    d->sel.focusColumn = 0;
 }
 
 void ForgetItem(TreeListData* d, UINT h)
 {
     TreeListItem* item = d->items[h];
-    if (item->state & TVIS_SELECTED) --d->selectedCount;
-    if (d->selItem == h) {
-        d->selItem = 0;
-        d->selColumn = 0;
+    if (item->state & TVIS_SELECTED) --d->sel.count;
+    if (d->sel.item == h) {
+        d->sel.item = 0;
+        d->sel.column = 0;
     }
-    if (d->dropItem == h) {
-        d->dropItem = 0;
-        d->dropColumn = 0;
+    if (d->sel.dropItem == h) {
+        d->sel.dropItem = 0;
+        d->sel.dropColumn = 0;
     }
-    if (d->insertMark == h) d->insertMark = 0;
-    if (d->focusItem == h) d->focusItem = 0;
-    if (d->anchor == h) d->anchor = 0;
-    if (d->tipItem == h) d->tipItem = 0;
-    if (d->dragItem == h) {
-        d->dragItem = 0;
-        d->dragFlags = 0;
+    if (d->sel.insertMark == h) d->sel.insertMark = 0;
+    if (d->sel.focusItem == h) d->sel.focusItem = 0;
+    if (d->sel.anchor == h) d->sel.anchor = 0;
+    if (d->tip.item == h) d->tip.item = 0;
+    if (d->drag.item == h) {
+        d->drag.item = 0;
+        d->drag.flags = 0;
     }
-    if (d->editItem == h) d->editItem = 0;
+    if (d->edit.item == h) d->edit.item = 0;
 }
 
 }  // namespace treelist

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cstdlib>
+#include <cwchar>
 
 #include "treelist_data.h"
 
@@ -11,6 +12,7 @@ namespace treelist {
 namespace {
 
 LONG g_registered;
+constexpr LONG kLockMaximum = 0x70000000;  // waiters the instance lock can count
 
 TreeListData* DataOf(HWND hwnd) { return (TreeListData*)GetWindowLongPtrW(hwnd, 0); }
 
@@ -50,7 +52,7 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* cs)
     if (!d) return -1;
     d->items = (TreeListItem**)calloc(1, sizeof(TreeListItem*));
     d->rows = (UINT*)calloc(1, sizeof(UINT));
-    d->lock = CreateSemaphoreW(nullptr, 1, 0x70000000, nullptr);
+    d->lock = CreateSemaphoreW(nullptr, 1, kLockMaximum, nullptr);
     // The counter stands for the initial count: waiting starts from an empty semaphore.
     if (d->lock) WaitForSingleObject(d->lock, 0);
     if (!d->items || !d->rows || !d->lock) {
@@ -58,9 +60,9 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* cs)
         return -1;
     }
     d->hwnd = hwnd;
-    d->indent = 19;
-    d->buttonCentre = 7;
-    d->rowHeight = 1;
+    d->layout.indent = kDefaultIndent;
+    d->layout.buttonCentre = kButtonCentre;
+    d->layout.rowHeight = 1;
     d->style = (DWORD)cs->style;
     d->enabled = !(cs->style & WS_DISABLED);
     SetWindowLongPtrW(hwnd, 0, (LONG_PTR)d);
@@ -69,9 +71,9 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* cs)
     if (!(d->style & TVS_NOTOOLTIPS)) CreateTooltip(d);
     RECT client;
     GetClientRect(hwnd, &client);
-    d->clientWidth = client.right;
-    d->clientHeight = client.bottom;
-    d->edges[1] = d->clientWidth;
+    d->layout.clientWidth = client.right;
+    d->layout.clientHeight = client.bottom;
+    d->layout.edges[1] = d->layout.clientWidth;
     SetFont(d, nullptr);
     LoadDefaultColours(d);
     if (d->style & TVS_CHECKBOXES) SetCheckBoxImages(d, true);
@@ -96,13 +98,13 @@ LRESULT OnDestroy(TreeListData* d)
     InstanceLock lock(d);
     d->destroying = true;
     HideTooltip(d);
-    d->editItem = 0;
+    d->edit.item = 0;
     // A sort that runs (the parent destroyed the window from its comparison) still
     // holds the handles: the parent hears of every deletion now, the records go later.
     if (d->sorting) NotifyAllDeleted(d);
     else DeleteAllItems(d);
     DestroyChild(d, &d->tooltip);
-    DestroyChild(d, &d->editor);
+    DestroyChild(d, &d->edit.window);
     DestroyChild(d, &d->header);
     if (d->normalImages) ImageList_Destroy(d->normalImages);
     if (d->stateImages) ImageList_Destroy(d->stateImages);
@@ -117,20 +119,20 @@ LRESULT OnSize(TreeListData* d)
     InstanceLock lock(d);
     RECT client;
     GetClientRect(d->hwnd, &client);
-    if (client.right != d->clientWidth) {
-        const int old = d->clientWidth;
-        d->clientWidth = client.right;
-        d->edges[d->columnCount + 1] = d->clientWidth;
-        if (d->autoColumns && d->header) ShareWidthChange(d, d->clientWidth - old);
-        RECT strip = {old < d->clientWidth ? old : d->clientWidth, 0, d->clientWidth, client.bottom};
-        if (d->clientWidth > old) InvalidateRect(d->hwnd, &strip, FALSE);
+    if (client.right != d->layout.clientWidth) {
+        const int old = d->layout.clientWidth;
+        d->layout.clientWidth = client.right;
+        d->layout.edges[d->layout.columnCount + 1] = d->layout.clientWidth;
+        if (d->layout.autoColumns && d->header) ShareWidthChange(d, d->layout.clientWidth - old);
+        RECT strip = {old < d->layout.clientWidth ? old : d->layout.clientWidth, 0, d->layout.clientWidth, client.bottom};
+        if (d->layout.clientWidth > old) InvalidateRect(d->hwnd, &strip, FALSE);
         PlaceHeader(d);
     }
-    if (client.bottom != d->clientHeight) {
-        d->clientHeight = client.bottom;
+    if (client.bottom != d->layout.clientHeight) {
+        d->layout.clientHeight = client.bottom;
         UpdatePageRows(d);
     }
-    SetTopRow(d, (long)d->topRow);
+    SetTopRow(d, (long)d->scroll.topRow);
     UpdateScrollBars(d);
     return 0;
 }
@@ -139,8 +141,8 @@ LRESULT OnFocus(TreeListData* d, bool gained)
 {
     InstanceLock lock(d);
     d->hasFocus = gained;
-    if (d->selectedCount > 1) InvalidateRect(d->hwnd, nullptr, FALSE);
-    else if (d->selItem) InvalidateSelection(d, d->selItem, d->selColumn);
+    if (d->sel.count > 1) InvalidateRect(d->hwnd, nullptr, FALSE);
+    else if (d->sel.item) InvalidateSelection(d, d->sel.item, d->sel.column);
     if (!gained) HideTooltip(d);
     NMHDR nm = {};
     NotifyParent(d, &nm, gained ? NM_SETFOCUS : NM_KILLFOCUS);
@@ -159,16 +161,16 @@ LRESULT OnEnable(TreeListData* d, bool enabled)
 LRESULT OnScrollBarsDue(TreeListData* d)
 {
     InstanceLock lock(d);
-    if (d->scrollBarsPending) ApplyScrollBars(d);
+    if (d->scroll.barsPending) ApplyScrollBars(d);
     return 0;
 }
 
 LRESULT OnPaint(TreeListData* d, HDC given)
 {
     InstanceLock lock(d);
-    if (d->scrollBarsPending) ApplyScrollBars(d);
+    if (d->scroll.barsPending) ApplyScrollBars(d);
     if (given) {
-        RECT client = {0, 0, d->clientWidth, d->clientHeight};
+        RECT client = {0, 0, d->layout.clientWidth, d->layout.clientHeight};
         Paint(d, given, client);
         return 0;
     }
@@ -208,7 +210,7 @@ LRESULT OnNotify(TreeListData* d, NMHDR* header)
 LRESULT OnCommand(TreeListData* d, WPARAM wp, LPARAM lp)
 {
     const WORD code = HIWORD(wp);
-    const bool fromEditor = LOWORD(wp) == TVLE_ID && d->editor && (HWND)lp == d->editor;
+    const bool fromEditor = LOWORD(wp) == TVLE_ID && d->edit.window && (HWND)lp == d->edit.window;
     const bool ends = code == EN_KILLFOCUS || code == CBN_KILLFOCUS || code == TVLE_RETURN || code == TVLE_ESCAPE;
     if (!fromEditor || !ends) return 0;
     InstanceLock lock(d);
@@ -232,10 +234,10 @@ LRESULT OnGetDlgCode(const MSG* msg)
 LRESULT OnSetIndent(TreeListData* d, WPARAM indent)
 {
     InstanceLock lock(d);
-    const int old = d->indent;
+    const int old = d->layout.indent;
     const int value = (int)indent;
-    d->indent = value < 5 ? 5 : (value > 64 ? 64 : value);
-    if (d->indent != old) InvalidateRect(d->hwnd, nullptr, FALSE);
+    d->layout.indent = value < kMinIndent ? kMinIndent : (value > kMaxIndent ? kMaxIndent : value);
+    if (d->layout.indent != old) InvalidateRect(d->hwnd, nullptr, FALSE);
     return old;
 }
 
@@ -297,7 +299,7 @@ LRESULT OnSetUserDataSize(TreeListData* d, WPARAM size)
 
 LRESULT OnGetVisibleCount(const TreeListData* d)
 {
-    return (d->clientHeight - d->headerHeight) / d->rowHeight;
+    return (d->layout.clientHeight - d->layout.headerHeight) / d->layout.rowHeight;
 }
 
 LRESULT OnGetImageList(const TreeListData* d, WPARAM which)
@@ -322,7 +324,7 @@ LRESULT SelfLockingMessage(TreeListData* d, UINT msg, WPARAM wp, LPARAM lp, bool
     *handled = true;
     switch (msg) {
     case TVM_GETCOUNT: return d->itemCount;
-    case TVM_GETINDENT: return d->indent;
+    case TVM_GETINDENT: return d->layout.indent;
     case TVM_GETIMAGELIST: return OnGetImageList(d, wp);
     case TVM_SETTOOLTIPS: return OnSetTooltips(d, (HWND)wp);
     case TVM_GETTOOLTIPS: return (LRESULT)d->tooltip;
@@ -331,13 +333,13 @@ LRESULT SelfLockingMessage(TreeListData* d, UINT msg, WPARAM wp, LPARAM lp, bool
     case TVM_GETTEXTCOLOR: return GetColour(d, TLC_TEXT);
     case TVM_GETLINECOLOR: return GetColour(d, TLC_LINE);
     case TVM_GETINSERTMARKCOLOR: return GetColour(d, TLC_INSERTMARK);
-    case TVM_GETITEMHEIGHT: return d->rowHeight;
+    case TVM_GETITEMHEIGHT: return d->layout.rowHeight;
     case TVM_GETVISIBLECOUNT: return OnGetVisibleCount(d);
     case TVM_GETUSERDATA: return OnGetUserData(d, (HTREEITEM)lp);
     case TVM_GETUSERDATASIZE: return d->userDataSize;
-    case TVM_GETCOLUMNCOUNT: return d->columnCount;
+    case TVM_GETCOLUMNCOUNT: return d->layout.columnCount;
     case TVM_GETHEADER: return (LRESULT)d->header;
-    case TVM_GETEDITCONTROL: return (LRESULT)d->editor;
+    case TVM_GETEDITCONTROL: return (LRESULT)d->edit.window;
     case WM_GETDLGCODE: return OnGetDlgCode((const MSG*)lp);
     case WM_NOTIFY: return OnNotify(d, (NMHDR*)lp);
     case WM_COMMAND: return OnCommand(d, wp, lp);
@@ -466,6 +468,11 @@ LRESULT CALLBACK TreeListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     ++d->depth;
     const LRESULT result = Dispatch(d, msg, wp, lp);
+#ifdef _DEBUG
+    // Once the outermost message is done, whatever the parent did meanwhile.
+    if (d->depth == 1 && !d->destroyed && d->broken == TableRule::kHolds && IsLockedMessage(msg))
+        d->broken = CheckTable(d);
+#endif
     // A window destroyed while this message ran is freed once the outermost call ends.
     if (--d->depth == 0 && d->destroyed && !DataOf(hwnd)) FreeInstance(d);
     return result;
@@ -474,6 +481,16 @@ LRESULT CALLBACK TreeListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }  // namespace
 
 }  // namespace treelist
+
+extern "C" QVCTRL_API int TreeListCheck(HWND hwnd)
+{
+    wchar_t name[16] = {};
+    if (!IsWindow(hwnd) || !GetClassNameW(hwnd, name, 16) || wcscmp(name, TREELIST_CLASSNAME) != 0) return -1;
+    const treelist::TreeListData* d = treelist::DataOf(hwnd);
+    if (!d) return -1;
+    if (d->broken != treelist::TableRule::kHolds) return (int)d->broken;
+    return (int)treelist::CheckTable(d);
+}
 
 extern "C" QVCTRL_API int TreeListRegister(void)
 {

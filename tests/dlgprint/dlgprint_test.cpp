@@ -50,7 +50,7 @@ public:
                 // The font the job prints in (Big5: the driver embeds the Ming face).
                 auto* pDC = reinterpret_cast<CDC*>(wParam);
                 font.DeleteObject();
-                font.CreateFont(-pDC->GetDeviceCaps(LOGPIXELSY) / 6, 0, 0, 0, FW_NORMAL, 0, 0, 0, CHINESEBIG5_CHARSET,
+                font.CreateFont(fontHeight != 0 ? fontHeight : -pDC->GetDeviceCaps(LOGPIXELSY) / 6, 0, 0, 0, FW_NORMAL, 0, 0, 0, CHINESEBIG5_CHARSET,
                                 0, 0, 0, 0, L"新細明體");
                 pDC->SelectObject(&font);
             }
@@ -59,6 +59,7 @@ public:
     }
     static CfField s_fields[2];
     long records = 3;
+    int fontHeight = 0;  // 0: a sixth of an inch
     std::vector<UINT> seen;
     CFont font;
 };
@@ -177,6 +178,70 @@ TEST(DlgPrint, CancelledDialogDestroysTheFrameAndPrintsNothing)
     ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
     EXPECT_FALSE(::IsWindow(hFrame));
     EXPECT_EQ(theDlgPrintTestApp.m_pMainWnd, &host.main);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DlgPrint, PreviewStepsToTheSecondPageAndItsNumber)
+{
+    DialogHost host;
+    host.dialog.records = 40;
+    host.Click(ID_DLGPRINT_PREVIEW);
+    const HWND hFrame = FindPreviewFrame();
+    ASSERT_NE(hFrame, nullptr);
+    CPreviewView* pPreview = static_cast<CPrintFrame*>(theDlgPrintTestApp.m_pMainWnd)->GetPreview();
+    ASSERT_NE(pPreview, nullptr);
+    const UINT rows = static_cast<UINT>(host.dialog.m_nRowsPerPage);
+    ASSERT_LT(rows, 40u);
+    EXPECT_EQ(pPreview->GetPageCount(), (40 + rows - 1) / rows);
+    auto pageTexts = [&] {
+        std::vector<std::wstring> texts;
+        for (const auto& drawn : qvtest::ReadMetafile(pPreview->GetPageMetafile()).texts) texts.push_back(drawn.text);
+        return texts;
+    };
+    auto has = [](const std::vector<std::wstring>& texts, const std::wstring& text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    const auto first = pageTexts();
+    EXPECT_TRUE(has(first, L"第1頁"));
+    EXPECT_TRUE(has(first, L"訪客001"));
+    EXPECT_FALSE(has(first, L"訪客040"));
+
+    ::PostMessageW(::GetDlgItem(pPreview->m_hWnd, AFX_ID_PREVIEW_NEXT), BM_CLICK, 0, 0);
+    qvtest::PumpMessages(100);
+    EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
+    const auto second = pageTexts();
+    EXPECT_TRUE(has(second, L"第2頁"));
+    EXPECT_TRUE(has(second, L"門診日報"));  // every page has the title
+    wchar_t firstOfPage[16];
+    swprintf(firstOfPage, 16, L"訪客%03u", rows + 1);
+    EXPECT_TRUE(has(second, firstOfPage));
+
+    ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_EQ(theDlgPrintTestApp.m_pMainWnd, &host.main);
+}
+
+TEST(DlgPrint, PaperTooShortForOneRowPrintsNothing)
+{
+    // A font as tall as the page leaves no room for a row.
+    qvtest::MessageBoxCapture boxes;
+    DialogHost host;
+    HDC hdc = ::CreateDCW(nullptr, L"PDF", nullptr, nullptr);
+    ASSERT_NE(hdc, nullptr);
+    CDC dc;
+    dc.Attach(hdc);
+    host.dialog.fontHeight = -dc.GetDeviceCaps(VERTRES) / 4;
+    CPrintInfo info;
+    EXPECT_EQ(host.dialog.SendMessage(WM_DLGPRINT_BEGINPRINTING, reinterpret_cast<WPARAM>(&dc),
+                                      reinterpret_cast<LPARAM>(&info)),
+              1);
+    EXPECT_LT(host.dialog.m_nRowsPerPage, 1);
+    EXPECT_EQ(info.GetMaxPage(), 0u);
+    EXPECT_MESSAGE_BOXES(boxes, L"Paper is too short!");
+    ::DeleteDC(dc.Detach());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // CListPrint's text block printing, its other helpers and its layouts.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "patient_print.h"
 #include "qvtest.h"
 
@@ -187,3 +189,128 @@ TEST(ListPrintText, HeadingBandWithAGroupCaption)
 }
 
 }  // namespace
+
+namespace {
+
+// A list with a closing block: it notes where and on which page it was asked for.
+class CTailPrint : public CListPrint
+{
+public:
+    CTailPrint()
+    {
+        SetPrintField(s_fields, 2);
+        SetPrintTailField(s_tail, 1, 0);
+        m_nLineHeight = 30;
+    }
+    long GetRecordCount() override { return records; }
+    long GetRecordLength() override { return 40; }
+    CString GetItemText(long nRow, int) override
+    {
+        CString text;
+        text.Format(L"列%ld", nRow + 1);
+        return text;
+    }
+    void PrintTail(CDC*, int& y, int) override { tails.push_back({ current, y }); }
+    static CfField s_fields[2];
+    static CfField s_tail[1];
+    long records = 0;
+    UINT current = 0;
+    std::vector<std::pair<UINT, int>> tails;
+};
+CfField CTailPrint::s_fields[2] = { { 10, L"名稱", 0, FIELD_TEXT, 0, 0, 0 }, { 6, L"備註", -1, FIELD_TEXT, 0, 0, 0 } };
+CfField CTailPrint::s_tail[1] = { { 16, L"合計", 0, FIELD_TEXT, 0, 0, 0 } };
+
+}  // namespace
+
+TEST(ListPrintText, BodyRowsTailAndPageNumberByPage)
+{
+    const struct { long records; UINT maxPage; UINT page; long firstRow; long rows; bool tail; bool number; } cases[] = {
+        { 3, 1, 1, 0, 3, true, false },    // one page: its tail, no number
+        { 7, 2, 1, 0, 4, false, true },    // the first of two: full, numbered
+        { 7, 2, 2, 4, 3, true, true },     // the last of two: the rest, the tail, numbered
+    };
+    for (const auto& c : cases) {
+        CTailPrint print;
+        print.records = c.records;
+        print.m_nRowsPerPage = 4;
+        print.m_nLeftMargin = 10;
+        print.current = c.page;
+        qvtest::MetafileRecorder recorder;
+        int H = 0, W = 0;
+        recorder.record([&](HDC hdc) {
+            CDC dc;
+            dc.Attach(hdc);
+            CFont font;
+            font.CreateFont(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, CHINESEBIG5_CHARSET, 0, 0, 0, 0, L"新細明體");
+            CFont* old = dc.SelectObject(&font);
+            TEXTMETRIC tm = {};
+            dc.GetTextMetrics(&tm);
+            H = tm.tmHeight;
+            W = tm.tmAveCharWidth;
+            CPrintInfo info;
+            info.SetMaxPage(c.maxPage);
+            info.m_nCurPage = c.page;
+            print.m_nCurrentY = 100;
+            print.PrintBody(&dc, &info);
+            dc.SelectObject(old);
+            dc.Detach();
+        });
+        const std::wstring label = L"page " + std::to_wstring(c.page) + L" of " + std::to_wstring(c.maxPage);
+        std::vector<std::wstring> rows;
+        std::wstring number;
+        for (const auto& text : recorder.textOuts()) {
+            if (text.text.find(L"頁") != std::wstring::npos) {
+                number = text.text;
+                // Ends at the last field's right edge, without the left margin, a line below the rows.
+                EXPECT_EQ(text.origin.x, (6 + 10 - static_cast<int>(text.text.size())) * W) << qvtest::Utf8(label);
+                EXPECT_EQ(text.origin.y, 100 + c.rows * 30 + H) << qvtest::Utf8(label);
+            } else {
+                rows.push_back(text.text);
+            }
+        }
+        ASSERT_EQ(rows.size(), static_cast<size_t>(c.rows)) << qvtest::Utf8(label);
+        EXPECT_EQ(rows.front(), L"列" + std::to_wstring(c.firstRow + 1)) << qvtest::Utf8(label);
+        EXPECT_EQ(print.m_nCurrentY, 100 + c.rows * 30);
+        EXPECT_EQ(number, c.number ? L"第" + std::to_wstring(c.page) + L"頁" : L"") << qvtest::Utf8(label);
+        if (c.tail) {
+            ASSERT_EQ(print.tails.size(), 1u) << qvtest::Utf8(label);
+            EXPECT_EQ(print.tails[0].second, 100 + c.rows * 30);
+        } else {
+            EXPECT_TRUE(print.tails.empty()) << qvtest::Utf8(label);
+        }
+    }
+}
+
+TEST(ListPrintText, AnEmptyLayoutIsAssertedAndDrawsNothing)
+{
+    // Each call with no layout: how many assertions it raises; nothing is drawn
+    // and the positions stay.
+    CListPrint print;
+    print.m_nRowsPerPage = 5;
+    const struct { const wchar_t* call; std::function<void(CDC*, int&)> run; LONG asserts; } calls[] = {
+        { L"PrintTitle", [&](CDC* dc, int& y) { print.PrintTitle(dc, y); }, 0 },
+        { L"PrintHead", [&](CDC* dc, int& y) { print.PrintHead(dc, y); }, 1 },
+        { L"PrintRecord by row", [&](CDC* dc, int&) { print.PrintRecord(dc, 0L, 0); }, 1 },
+        { L"PrintRecord by buffer", [&](CDC* dc, int&) { char record[8] = {}; print.PrintRecord(dc, record); }, 1 },
+        { L"OnPrint", [&](CDC* dc, int&) { CPrintInfo info; print.OnPrint(dc, &info); }, 1 },
+    };
+    for (const auto& c : calls) {
+        qvtest::MetafileRecorder recorder;
+        int y = 40;
+        print.m_nCurrentY = 70;
+        const LONG before = AfxGetAssertFailureCount();
+        recorder.record([&](HDC hdc) {
+            CDC dc;
+            dc.Attach(hdc);
+            c.run(&dc, y);
+            dc.Detach();
+        });
+        EXPECT_EQ(AfxGetAssertFailureCount() - before, c.asserts) << qvtest::Utf8(c.call);
+        EXPECT_TRUE(recorder.textOuts().empty()) << qvtest::Utf8(c.call);
+        EXPECT_TRUE(recorder.lines().empty()) << qvtest::Utf8(c.call);
+        EXPECT_EQ(y, 40) << qvtest::Utf8(c.call);
+        if (std::wstring(c.call) != L"OnPrint") {
+            EXPECT_EQ(print.m_nCurrentY, 70) << qvtest::Utf8(c.call);
+        }
+    }
+}

@@ -27,6 +27,10 @@ protected:
     {
         SetKeyDown(VK_SHIFT, false);
         SetKeyDown(VK_CONTROL, false);
+        // Every message the test sent left the item table sound (checked after each one).
+        if (tree && IsWindow(tree)) {
+            EXPECT_EQ(0, TreeListCheck(tree)) << "first broken rule of the item table";
+        }
         if (control.m_hWnd) control.DestroyWindow();
         delete host;
     }

@@ -18,6 +18,9 @@ protected:
     void SetUp() override { host = std::make_unique<qvtest::HostWindow>(L"CTreeListCtrl test", 640, 480); }
     void TearDown() override
     {
+        if (tree.m_hWnd) {
+            EXPECT_EQ(0, TreeListCheck(tree.m_hWnd)) << "first broken rule of the item table";
+        }
         if (tree.m_hWnd) tree.DestroyWindow();
     }
     void Make(DWORD style = 0)
