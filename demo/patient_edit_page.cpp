@@ -220,7 +220,8 @@ void CPatientEditPage::PostHeaderDoubleClick(int nColumn)
     CHeadWnd* pHead = m_grid.GetHeadWnd();
     if (!pHead || !m_grid.GetHeaderRect(nColumn, rcHeader))
         return;
-    const LPARAM point = MAKELPARAM(rcHeader.CenterPoint().x, rcHeader.bottom - 4);
+    // The header's upper row answers double clicks.
+    const LPARAM point = MAKELPARAM(rcHeader.CenterPoint().x, 4);
     pHead->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, point);
     pHead->PostMessage(WM_LBUTTONUP, 0, point);
     pHead->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, point);
@@ -371,8 +372,8 @@ void ShowGridComboSample(CWnd* pPage)
 }
 
 // A click on a department in the dropped list, Enter to walk on to the
-// phone; a box is ticked; a double click on the visits' caption sorts by
-// them, most first.
+// phone; a box is ticked; a double click on the name's caption sorts by
+// name (the first sort of a column is descending).
 void ShowGridEditedSample(CWnd* pPage)
 {
     CPatientEditPage* pEditPage = EditPageOf(pPage);
@@ -396,7 +397,7 @@ void ShowGridEditedSample(CWnd* pPage)
     PumpDemoMessages(100);
     pEditPage->PostClick(3, kEditArrived, true);
     PumpDemoMessages(100);
-    pEditPage->PostHeaderDoubleClick(kEditVisits);
+    pEditPage->PostHeaderDoubleClick(kEditName);
     PumpDemoMessages(100);
 }
 
