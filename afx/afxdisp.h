@@ -133,3 +133,6 @@ public:
     DATE m_dt;
     DateTimeStatus m_status;
 };
+
+// Late-bound automation calls (COleDispatchDriver) and their exceptions.
+#include "afxdispdriver.h"

@@ -15,6 +15,7 @@
 #include "treelist_page.h"
 #include "tour.h"
 #include "visit_search_page.h"
+#include "word_output.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_WM_TIMER()
     ON_WM_CLOSE()
     ON_COMMAND(ID_FILE_EXIT, OnFileExit)
+    ON_COMMAND(ID_FILE_WORD, OnFileWord)
     ON_COMMAND(ID_HELP_ABOUT, OnHelpAbout)
     ON_COMMAND_RANGE(ID_VIEW_PATIENTS, ID_VIEW_INFO, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_SEARCH, ID_VIEW_SEARCH, OnViewPage)
@@ -260,6 +262,7 @@ void CMainFrame::RunTourStep()
         KillTimer(kTourTimer);
         SaveButtonTourScreens(this);
         RunPrintTour();
+        WritePatientDocument();
         PostMessage(WM_CLOSE);
     }
 }
@@ -272,6 +275,12 @@ void CMainFrame::OnClose()
 void CMainFrame::OnFileExit()
 {
     PostMessage(WM_CLOSE);
+}
+
+void CMainFrame::OnFileWord()
+{
+    if (WritePatientDocument())
+        AfxMessageBox(L"已寫成 out\\patient.docx 並列印為 out\\patient.pdf", MB_OK | MB_ICONINFORMATION);
 }
 
 void CMainFrame::OnHelpAbout()

@@ -17,6 +17,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnClose();
     afx_msg void OnFileExit();
+    afx_msg void OnFileWord();
     afx_msg void OnHelpAbout();
     afx_msg void OnViewPage(UINT nID);
     afx_msg void OnPatientDialog(UINT nID);

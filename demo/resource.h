@@ -10,6 +10,7 @@
 #endif
 #define ID_FILE_EXPORT      1002
 #define ID_FILE_EXIT        1003
+#define ID_FILE_WORD        1004
 #define ID_VIEW_PATIENTS    1101
 #define ID_VIEW_WARDS       1102
 #define ID_VIEW_FORM        1103

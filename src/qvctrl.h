@@ -66,3 +66,7 @@
 
 // HTML reports.
 #include "control/fillhtml.h"
+
+// Word documents through automation.
+#include "common/msword9.h"
+#include "common/wordoffice.h"

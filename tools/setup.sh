@@ -21,6 +21,7 @@ PACKAGES=(
   poppler-utils                             # pdftotext, pdftoppm for printing tests
   imagemagick                               # looking at screenshots
   clang-format                              # the source format that ./qv test checks
+  python3-docx                              # opening the .docx files the Word stand-in saves
 )
 
 install_packages() {
@@ -121,6 +122,27 @@ setup_printer() {
   mkdir -p "$QV_PDF_DIR"
 }
 
+# The Word stand-in (wordserver.exe of the build folder) as the local server of
+# Word.Application, so that COM starts it as it would start Word. The build may
+# come later: the keys only name the program.
+register_word_server() {   # register_word_server <prefix> <zone>
+  local exe="Z:${QV_BUILD_DIR//\//\\}\\bin\\wordserver.exe"
+  local stamp="$1/.qv-wordserver"
+  [ "$(cat "$stamp" 2>/dev/null)" = "$exe" ] && return
+  local clsid='{000209FF-0000-0000-C000-000000000046}' reg="$QV_ROOT/build/wordserver.reg"
+  {
+    printf '\xff\xfe'
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+      '[HKEY_CLASSES_ROOT\Word.Application]' '@="Microsoft Word Application (QVCtrl stand-in)"' '' \
+      '[HKEY_CLASSES_ROOT\Word.Application\CLSID]' "@=\"$clsid\"" '' \
+      "[HKEY_CLASSES_ROOT\\CLSID\\$clsid]" '@="Microsoft Word Application (QVCtrl stand-in)"' '' \
+      "[HKEY_CLASSES_ROOT\\CLSID\\$clsid\\LocalServer32]" "@=\"${exe//\\/\\\\}\"" '' \
+      "[HKEY_CLASSES_ROOT\\CLSID\\$clsid\\ProgID]" '@="Word.Application"' '' | iconv -f UTF-8 -t UTF-16LE
+  } >"$reg"
+  WINEPREFIX="$1" TZ="$2" wine regedit "Z:${reg//\//\\}" >/dev/null 2>&1
+  echo "$exe" >"$stamp"
+}
+
 install_packages
 make_prefix "$WINEPREFIX" "$TZ"
 make_prefix "$QV_DST_PREFIX" America/New_York
@@ -131,3 +153,5 @@ wine_fonts "$QV_DST_PREFIX"
 ui_fonts "$WINEPREFIX" "$TZ"
 ui_fonts "$QV_DST_PREFIX" America/New_York
 setup_printer
+register_word_server "$WINEPREFIX" "$TZ"
+register_word_server "$QV_DST_PREFIX" America/New_York
