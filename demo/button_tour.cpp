@@ -5,28 +5,13 @@
 
 namespace {
 
-void Pump(DWORD nMilliseconds)
-{
-    const DWORD start = ::GetTickCount();
-    MSG msg;
-    while (::GetTickCount() - start < nMilliseconds) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!AfxGetApp()->PreTranslateMessage(&msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(10);
-    }
-}
-
 // A modeless copy of a dialog beside the frame, saved once it has painted.
 void SaveDialog(CDialog& dialog, CWnd* pFrame, const wchar_t* pszName)
 {
     CRect frame;
     pFrame->GetWindowRect(&frame);
     dialog.SetWindowPos(&CWnd::wndTop, frame.left + 60, frame.top + 120, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    Pump(300);
+    PumpDemoMessages(300);
     SaveDemoScreenshot(dialog.GetSafeHwnd(), pszName);
 }
 
@@ -65,7 +50,7 @@ void SaveScanDialog(CWnd* pFrame)
     CRect rc;
     ::GetClientRect(hButton, &rc);
     ::SendMessageW(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.Width() / 2, rc.Height() / 2));
-    Pump(200);
+    PumpDemoMessages(200);
     SaveDemoScreenshot(dialog.GetSafeHwnd(), L"demo-pressed-bitmap-button");
     ::ReleaseCapture();
     ::SendMessageW(hButton, BM_SETSTATE, FALSE, 0);

@@ -6,6 +6,8 @@
 #include "departments_page.h"
 #include "module_page.h"
 #include "patient_form.h"
+#include "patient_edit_ids.h"
+#include "patient_edit_page.h"
 #include "patient_list_page.h"
 #include "report_export.h"
 #include "report_ids.h"
@@ -56,6 +58,10 @@ const DemoPage kPages[] = {
     {ID_VIEW_SEARCH, L"demo-visit-search-wrong-date", SearchReversedRange},
     {ID_VIEW_PATIENTS, nullptr, ExportReportSample},
     {0, nullptr, nullptr},
+    {ID_VIEW_EDIT_GRID, L"demo-grid-editor", ShowGridEditorSample},
+    {0, L"demo-grid-combo", ShowGridComboSample},
+    {0, L"demo-grid-edited", ShowGridEditedSample},
+    {0, L"demo-grid-chosen", ShowChooserSample},
 };
 
 } // namespace
@@ -76,6 +82,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_COMMAND_RANGE(ID_VIEW_DEPARTMENTS, ID_VIEW_DEPARTMENTS, OnViewPage)
     ON_COMMAND_RANGE(ID_VIEW_START, ID_VIEW_START, OnViewPage)
     ON_COMMAND_RANGE(ID_PATIENT_SORT, ID_PATIENT_SEARCH, OnPatientDialog)
+    ON_COMMAND_RANGE(ID_VIEW_EDIT_GRID, ID_VIEW_EDIT_GRID, OnViewPage)
+    ON_COMMAND(ID_PATIENT_CHOOSER, OnPatientChooser)
     ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnPrintCommand)
     ON_COMMAND_RANGE(ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_PREVIEW, OnPrintCommand)
     ON_COMMAND_RANGE(ID_FILE_DAY_REPORT, ID_FILE_DAY_REPORT, OnPrintCommand)
@@ -141,6 +149,9 @@ void CMainFrame::ShowPage(UINT nID)
     case ID_VIEW_START:
         pPage = CreateStartMenuPage(this, PageRect(), kPageId);
         break;
+    case ID_VIEW_EDIT_GRID:
+        pPage = CreatePatientEditPage(this, PageRect(), kPageId);
+        break;
     }
     if (nID == ID_VIEW_WARDS)
         m_hPage = CreateWardTreePage(m_hWnd, PageRect());
@@ -164,6 +175,11 @@ void CMainFrame::OnPatientDialog(UINT nID)
         RunPatientSortDialog(this, pList, m_strPatientSort);
     else
         RunPatientSearchDialog(this, pList);
+}
+
+void CMainFrame::OnPatientChooser()
+{
+    RunPatientChooser(this, CWnd::FromHandlePermanent(m_hPage));
 }
 
 void CMainFrame::OnPrintCommand(UINT nID)
@@ -241,8 +257,11 @@ void CMainFrame::RunTourStep()
     if (step < nPages) {
         if (kPages[step].nID != 0)
             ShowPage(kPages[step].nID);
+        // A step may run a dialog of its own: no step starts inside it.
+        KillTimer(kTourTimer);
         if (kPages[step].tour != nullptr)
             kPages[step].tour(CWnd::FromHandle(m_hPage));
+        SetTimer(kTourTimer, 700, nullptr);
     } else if (step > nPages) {
         KillTimer(kTourTimer);
         SaveButtonTourScreens(this);

@@ -22,6 +22,7 @@ protected:
     afx_msg void OnHelpAbout();
     afx_msg void OnViewPage(UINT nID);
     afx_msg void OnPatientDialog(UINT nID);
+    afx_msg void OnPatientChooser();
     afx_msg void OnPrintCommand(UINT nID);
     void PostNcDestroy() override;
 

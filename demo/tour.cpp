@@ -1,4 +1,6 @@
 // The demo's unattended walk: screenshots through the PNG code shared with the tests.
+#include "afxall.h"
+
 #include "tour.h"
 
 #include <cstdlib>
@@ -11,7 +13,8 @@
 namespace
 {
 
-// The visible dialog windows ("#32770": the message boxes) of this thread.
+// The visible windows of this thread that stand over the program's windows:
+// dialogs ("#32770": the message boxes) and dropped-down combo box lists.
 std::vector<HWND> ShownBoxes()
 {
     std::vector<HWND> boxes;
@@ -21,7 +24,7 @@ std::vector<HWND> ShownBoxes()
         {
             wchar_t cls[16] = L"";
             ::GetClassNameW(hwnd, cls, 16);
-            if (::IsWindowVisible(hwnd) && wcscmp(cls, L"#32770") == 0)
+            if (::IsWindowVisible(hwnd) && (wcscmp(cls, L"#32770") == 0 || wcscmp(cls, L"ComboLBox") == 0))
                 reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
             return TRUE;
         },
@@ -65,8 +68,31 @@ bool SaveDemoScreenshot(HWND hwnd, const wchar_t* name)
 
 bool AnswerDemoMessageBoxes()
 {
-    std::vector<HWND> boxes = ShownBoxes();
-    for (HWND box : boxes)
+    bool answered = false;
+    for (HWND box : ShownBoxes())
+    {
+        wchar_t cls[16] = L"";
+        ::GetClassNameW(box, cls, 16);
+        if (wcscmp(cls, L"#32770") != 0)
+            continue;
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    return !boxes.empty();
+        answered = true;
+    }
+    return answered;
+}
+
+void PumpDemoMessages(DWORD nMilliseconds)
+{
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    while (::GetTickCount() - start < nMilliseconds)
+    {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!AfxGetApp()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        ::Sleep(10);
+    }
 }

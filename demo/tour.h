@@ -12,3 +12,6 @@ bool SaveDemoScreenshot(HWND hwnd, const wchar_t* name);
 
 // Presses OK on the message boxes the program shows; true when there was one.
 bool AnswerDemoMessageBoxes();
+
+// Runs the program's messages for a while, as its message loop would.
+void PumpDemoMessages(DWORD nMilliseconds);

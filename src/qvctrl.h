@@ -48,6 +48,8 @@
 // List grid: the header window, the grid, and the owner-drawn system header.
 #include "common/headwnd.h"
 #include "common/listctrl.h"
+#include "control/fieldlistctrl.h"
+#include "control/fieldlistdlg.h"
 #include "control/newheaderctrl.h"
 
 // Buttons, menu panels and small controls.

@@ -60,6 +60,18 @@ private:
     AppPtr app_;
 };
 
+// How long the orderly shutdown may take before the process ends anyway.
+const DWORD kShutdownGraceMs = 5000;
+
+// Ends the process when the shutdown hangs: a server left running would hold
+// its client's output handles and its registration slot forever.
+DWORD WINAPI EndAfterGrace(void*)
+{
+    Sleep(kShutdownGraceMs);
+    TerminateProcess(GetCurrentProcess(), 0);
+    return 0;
+}
+
 bool HasSwitch(const wchar_t* commandLine, const wchar_t* name)
 {
     size_t n = wcslen(name);
@@ -90,9 +102,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     if (SUCCEEDED(hr))
     {
         WaitForSingleObject(ServerExitEvent(), INFINITE);
+        HANDLE watchdog = CreateThread(nullptr, 0, EndAfterGrace, nullptr, 0, nullptr);
+        if (watchdog)
+            CloseHandle(watchdog);
         CoRevokeClassObject(cookie);
     }
     app.reset();
     CoUninitialize();
+    // Every document is closed and every job printed: nothing is left for the
+    // libraries' own clean-up at exit, which is where a stuck shutdown can hang.
+    TerminateProcess(GetCurrentProcess(), SUCCEEDED(hr) ? 0 : 1);
     return SUCCEEDED(hr) ? 0 : 1;
 }

@@ -3,7 +3,9 @@
 // Steps: build n rows x 8 text columns, read every cell in order, read n
 // cells at random, sort by a column of distinct keys, sort by a column of
 // two keys, scroll to the middle and paint (not for the floor), delete all
-// rows. Wine's list view needs minutes to fill, so it runs at n = 20,000 only.
+// rows. Then the grid in use: 3,000 Down keys with the editor open, Page Down
+// to the end, a sort by a header double click, FindItem over every row. Wine's
+// list view needs minutes to fill, so it runs at n = 20,000 only.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,6 +23,7 @@ namespace {
 
 const int kColumns = 8;
 const int kPaintRepeats = 10;   // one paint is too short to time alone
+const int kDownKeys = 3000;
 
 // ---- texts: the same for every subject --------------------------------------
 
@@ -87,7 +90,26 @@ struct Subject
     std::function<void(int)> sortColumn;
     std::function<void(int)> scrollAndPaint;
     std::function<void()> deleteAll;
+    std::function<void()> keysDown;          // kDownKeys Down keys from row 0
+    std::function<int()> pageToEnd;          // Page Down until the last row; answers the keys
+    std::function<void()> headerSort;        // a header double click on column 2
+    std::function<int(int)> findLast;        // the row of the last row's key, searched from row 0
 };
+
+// Posts a key to the window with the focus and runs the loop as a program's
+// loop runs it: the windows' PreTranslateMessage first.
+void PressKey(HWND fallback, UINT vk)
+{
+    HWND target = ::GetFocus() ? ::GetFocus() : fallback;
+    ::PostMessageW(target, WM_KEYDOWN, vk, 1);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+}
 
 size_t ReadAll(const Subject& s, int rows)
 {
@@ -171,6 +193,34 @@ public:
             PaintClient(m_grid.GetSafeHwnd());
         };
         s.deleteAll = [this] { m_grid.DeleteAllItems(); };
+        s.keysDown = [this] {
+            m_grid.ModifyStyle(0, LVS_EDITLABELS);
+            m_grid.EditLabel(0, 1);
+            for (int i = 0; i < kDownKeys; ++i)
+                PressKey(m_grid.GetSafeHwnd(), VK_DOWN);
+            m_grid.ModifyStyle(LVS_EDITLABELS, 0);
+            m_grid.HideEditWnd();
+        };
+        s.pageToEnd = [this] {
+            m_grid.EnsureVisible(0, FALSE);
+            m_grid.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            m_grid.SetFocus();
+            int keys = 0;
+            while (m_grid.GetSelectedItem() < m_grid.GetItemCount() - 1)
+            {
+                PressKey(m_grid.GetSafeHwnd(), VK_NEXT);
+                ++keys;
+            }
+            return keys;
+        };
+        s.headerSort = [this] {
+            HWND header = m_grid.GetHeadWnd()->GetSafeHwnd();
+            ::SendMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2 * 100 + 50, 5));
+        };
+        s.findLast = [this](int rows) {
+            long start = 0;
+            return int(FindItem(m_grid, 0, m_grid.GetItemText(rows - 1, 0), start, 0));
+        };
         return s;
     }
     // A page of rows painted at a given first row (the scroll range stops
@@ -238,6 +288,37 @@ public:
             PaintClient(m_hWnd);
         };
         s.deleteAll = [this] { ListView_DeleteAllItems(m_hWnd); };
+        s.keysDown = [this] {
+            ListView_SetItemState(m_hWnd, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            ::SetFocus(m_hWnd);
+            for (int i = 0; i < kDownKeys; ++i)
+                PressKey(m_hWnd, VK_DOWN);
+        };
+        s.pageToEnd = [this] {
+            ListView_SetItemState(m_hWnd, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            ListView_EnsureVisible(m_hWnd, 0, FALSE);
+            ::SetFocus(m_hWnd);
+            const int last = ListView_GetItemCount(m_hWnd) - 1;
+            int keys = 0;
+            while (ListView_GetNextItem(m_hWnd, -1, LVNI_FOCUSED) < last && keys < last)
+            {
+                PressKey(m_hWnd, VK_NEXT);
+                ++keys;
+            }
+            return keys;
+        };
+        // The list view leaves sorting on a header click to the program.
+        s.headerSort = [this] {
+            m_sortColumn = 2;
+            ListView_SortItemsEx(m_hWnd, &ListViewSubject::Compare, reinterpret_cast<LPARAM>(this));
+        };
+        s.findLast = [this](int rows) {
+            const std::wstring key = Read(rows - 1, 0);
+            LVFINDINFOW find{};
+            find.flags = LVFI_STRING;
+            find.psz = key.c_str();
+            return ListView_FindItem(m_hWnd, -1, &find);
+        };
         return s;
     }
 
@@ -327,9 +408,50 @@ void PrintStep(const char* step, int rows, const StepTimes& t, bool hasFloor)
     fflush(stdout);
 }
 
+void PrintInUse(const char* step, int rows, double ours, double listview)
+{
+    StepTimes t;
+    t.ours = ours;
+    t.listview = listview;
+    PrintStep(step, rows, t, false);
+}
+
+// The grid in use; the list view's figures where it runs. Answers the
+// grid's seconds per Down key.
+double RunInUse(int rows, const Subject& ours, const Subject* view)
+{
+    double listview = -1;
+    const double down = Seconds([&] { ours.keysDown(); });
+    if (view)
+        listview = Seconds([&] { view->keysDown(); });
+    PrintInUse("keys-down-editor", rows, down, listview);
+
+    int pages = 0;
+    const double paging = Seconds([&] { pages = ours.pageToEnd(); });
+    if (view)
+        listview = Seconds([&] { view->pageToEnd(); });
+    PrintInUse("page-down-to-end", rows, paging, listview);
+    printf("grid page-down-keys n=%d keys=%d per-key=%.6f\n", rows, pages, paging / std::max(pages, 1));
+
+    const double sort = Seconds([&] { ours.headerSort(); });
+    if (view)
+        listview = Seconds([&] { view->headerSort(); });
+    PrintInUse("header-sort", rows, sort, listview);
+
+    int found = -1, foundView = -1;
+    const double find = Seconds([&] { found = ours.findLast(rows); });
+    if (view)
+        listview = Seconds([&] { foundView = view->findLast(rows); });
+    PrintInUse("find-item", rows, find, listview);
+    if (found != rows - 1 || (view && foundView != rows - 1))
+        printf("grid find-item found the wrong rows: %d %d\n", found, foundView);
+    return down / kDownKeys;
+}
+
 struct Memory
 {
     double ours = 0, listview = -1, floor = 0;
+    double downPerKey = 0;
 };
 
 void RunSize(int rows, bool withListView, Memory& memory, HWND parent)
@@ -387,6 +509,8 @@ void RunSize(int rows, bool withListView, Memory& memory, HWND parent)
     printf("grid page-paint n=%d row10=%.4f middle=%.4f middle-vs-row10=%.3f\n", rows, atTop, atMiddle,
            atMiddle / std::max(atTop, 1e-6));
 
+    memory.downPerKey = RunInUse(rows, ours, listView ? &view : nullptr);
+
     t.ours = Seconds([&] { ours.deleteAll(); });
     t.floor = Seconds([&] { floor.deleteAll(); });
     if (listView)
@@ -416,5 +540,8 @@ int main()
     printf("grid memory-per-cell n=20000 ours=%.1f listview=%.1f floor=%.1f bytes\n", atListViewSize.ours,
            atListViewSize.listview, atListViewSize.floor);
     printf("grid memory-per-cell n=200000 ours=%.1f floor=%.1f bytes\n", atLargest.ours, atLargest.floor);
+    printf("grid key-cost down-with-editor n=20000 per-key=%.6f n=200000 per-key=%.6f ratio=%.3f\n",
+           atListViewSize.downPerKey, atLargest.downPerKey,
+           atLargest.downPerKey / std::max(atListViewSize.downPerKey, 1e-9));
     return 0;
 }

@@ -241,7 +241,10 @@ void CNewListCtrl::OnDrawItem(CDC* pDC, int nColumn, int nRow)
 // The text of a cell: one line, or split over the lines of a row.
 void CNewListCtrl::DrawCellText(CDC* pDC, const CRect& rcInner, int y, LPCTSTR lpszText, int nFormat)
 {
-    const UINT nAlign = UINT(GetDTAlign(nFormat));
+    // The column keeps its alignment as a DrawText code already (see
+    // InsertColumn); GetDTAlign is for list-view format codes.
+    const int nStored = nFormat & HEADFMT_ALIGNMASK;
+    const UINT nAlign = nStored == DT_RIGHT ? DT_RIGHT : nStored == DT_LEFT ? DT_LEFT : DT_CENTER;
     const UINT nFlags = nAlign | DT_VCENTER | DT_SINGLELINE;
     CRect rcText = rcInner;
     if (nAlign == DT_LEFT)

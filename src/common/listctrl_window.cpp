@@ -1,6 +1,23 @@
 // CNewListCtrl: construction, the window's life, its header, enlarged mode.
 #include "common/listctrl.h"
 
+#include <algorithm>
+
+namespace {
+
+const int kBaseFontHeight = 16;          // widths are given for this font height
+const int kMaxEnlargedFont = 1000;       // enlarged fonts stop here
+const long long kMaxExtent = 1 << 20;    // no column or group span grows past this many pixels
+
+// A width or span grown in proportion to the font: computed wide and kept
+// in bounds, so that repeated enlargement never overflows.
+int ScaledToFont(int nPixels, int nFontHeight)
+{
+    return int(std::min<long long>((long long)nPixels * nFontHeight / kBaseFontHeight, kMaxExtent));
+}
+
+}  // namespace
+
 IMPLEMENT_DYNAMIC(CNewListCtrl, CWnd)
 
 BEGIN_MESSAGE_MAP(CNewListCtrl, CWnd)
@@ -129,7 +146,11 @@ LRESULT CNewListCtrl::OnHeadSize(WPARAM, LPARAM lParam)
 
 LRESULT CNewListCtrl::OnEnlarge(WPARAM, LPARAM lParam)
 {
-    m_nFontHeight = int(lParam) * 16 / 10;
+    // A size that gives no font leaves the grid as it is.
+    const long long nFontHeight = (long long)lParam * kBaseFontHeight / 10;
+    if (nFontHeight <= 0)
+        return 0;
+    m_nFontHeight = int(std::min<long long>(nFontHeight, kMaxEnlargedFont));
     m_nEnlarged = 1;
     m_nLinesPerRow = 2;
     m_nEnlargedFont = 1;
@@ -143,9 +164,9 @@ LRESULT CNewListCtrl::OnEnlarge(WPARAM, LPARAM lParam)
         if (!pNode)
             continue;
         if (pNode->nWidth > 0)
-            pNode->nWidth = pNode->nWidth * m_nFontHeight / 16;
+            pNode->nWidth = ScaledToFont(pNode->nWidth, m_nFontHeight);
         if (pNode->nLevel >= HEADLEVEL_GROUP)
-            pNode->nLevel = pNode->nLevel * m_nFontHeight / 16;
+            pNode->nLevel = std::max(HEADLEVEL_GROUP, ScaledToFont(pNode->nLevel, m_nFontHeight));
         pNode->nLeft = nLeft;
         nLeft += pNode->nWidth;
     }

@@ -11,6 +11,29 @@ const int kTreeRightGap = 5;   // the tree stops short of the host's right edge
 const int kLineStep = 6;       // pixels per arrow click; thumb positions snap to it
 const UINT kPlaceFlags = SWP_NOZORDER | SWP_NOACTIVATE;
 
+// Every insertion re-lays the host, and under a window system even a move that
+// changes nothing costs a round trip: children are moved only when their place or
+// visibility changes.
+void PlaceChild(CWnd& child, const CWnd& host, const CRect& place, UINT flags)
+{
+    CRect rcNow;
+    child.GetWindowRect(&rcNow);
+    host.ScreenToClient(&rcNow);
+    const bool bShowAsked = (flags & SWP_SHOWWINDOW) != 0;
+    if (rcNow == place && (!bShowAsked || child.IsWindowVisible()))
+        return;
+    child.SetWindowPos(nullptr, place.left, place.top, place.Width(), place.Height(), flags);
+}
+
+void SetRangeIfChanged(CScrollBar& bar, int nMax)
+{
+    int nOldMin = 0;
+    int nOldMax = 0;
+    bar.GetScrollRange(&nOldMin, &nOldMax);
+    if (nOldMin != 0 || nOldMax != nMax)
+        bar.SetScrollRange(0, nMax);
+}
+
 int ScrollLimit(CScrollBar& bar)
 {
     int nMin = 0;
@@ -38,8 +61,8 @@ int CTreeList::HeaderWidth() const
 
 void CTreeList::PlaceHeader(int x)
 {
-    m_wndTree.m_wndHeader.SetWindowPos(nullptr, x, kHeaderTop, HeaderWidth(), HeaderHeight(),
-                                       kPlaceFlags | SWP_SHOWWINDOW);
+    PlaceChild(m_wndTree.m_wndHeader, *this, CRect(CPoint(x, kHeaderTop), CSize(HeaderWidth(), HeaderHeight())),
+               kPlaceFlags | SWP_SHOWWINDOW);
 }
 
 void CTreeList::PlaceTree(bool bRoomForBar)
@@ -49,7 +72,7 @@ void CTreeList::PlaceTree(bool bRoomForBar)
     const int nTop = kHeaderTop + HeaderHeight() + kTreeGap;
     const int nBottom = bRoomForBar ? rcClient.bottom - ::GetSystemMetrics(SM_CYHSCROLL) - 1 : rcClient.bottom;
     const int nWidth = rcClient.Width() - kTreeRightGap;
-    m_wndTree.SetWindowPos(nullptr, 0, nTop, nWidth > 0 ? nWidth : 0, nBottom > nTop ? nBottom - nTop : 0, kPlaceFlags);
+    PlaceChild(m_wndTree, *this, CRect(0, nTop, nWidth > 0 ? nWidth : 0, nBottom > nTop ? nBottom : nTop), kPlaceFlags);
 }
 
 bool CTreeList::FitScrollBar()
@@ -63,15 +86,15 @@ bool CTreeList::FitScrollBar()
         GetClientRect(&rcClient);
         const int cyScroll = ::GetSystemMetrics(SM_CYHSCROLL);
         const int nWidth = rcClient.Width() - (VerticalScrollVisible() ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
-        m_wndScroll.SetWindowPos(nullptr, 0, rcClient.bottom - cyScroll, nWidth, cyScroll,
-                                 kPlaceFlags | SWP_SHOWWINDOW);
+        PlaceChild(m_wndScroll, *this, CRect(0, rcClient.bottom - cyScroll, nWidth, rcClient.bottom),
+                   kPlaceFlags | SWP_SHOWWINDOW);
         m_wndScroll.EnableWindow(TRUE);
-        m_wndScroll.SetScrollRange(0, nTotal - rcTree.Width());
+        SetRangeIfChanged(m_wndScroll, nTotal - rcTree.Width());
         return true;
     }
     m_wndScroll.EnableWindow(FALSE);
     m_wndScroll.ShowWindow(SW_HIDE);
-    m_wndScroll.SetScrollRange(0, 0);
+    SetRangeIfChanged(m_wndScroll, 0);
     return false;
 }
 
@@ -103,7 +126,8 @@ void CTreeList::ResetScrollBar()
     nPos = nPos > nLast ? nLast : nPos;
     nPos = nPos < 0 ? 0 : nPos;
     m_wndTree.m_nOffset = -nPos;
-    m_wndScroll.SetScrollPos(nPos);
+    if (m_wndScroll.GetScrollPos() != nPos)
+        m_wndScroll.SetScrollPos(nPos);   // a redraw of the bar: only when it moves
     PlaceHeader(-nPos);
 }
 

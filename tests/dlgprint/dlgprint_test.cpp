@@ -245,3 +245,39 @@ TEST(DlgPrint, PaperTooShortForOneRowPrintsNothing)
 }
 
 }  // namespace
+
+namespace {
+
+// DEVNAMES of a printer that the spooler does not know.
+HGLOBAL MissingPrinterNames()
+{
+    const std::wstring driver = L"winspool", device = L"QVNoSuchQueue";
+    const size_t chars = driver.size() + device.size() + 3;
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + chars * sizeof(wchar_t));
+    auto* names = static_cast<DEVNAMES*>(::GlobalLock(block));
+    auto* text = reinterpret_cast<wchar_t*>(names);
+    WORD offset = sizeof(DEVNAMES) / sizeof(wchar_t);
+    names->wDriverOffset = offset;
+    wcscpy(text + offset, driver.c_str());
+    offset += static_cast<WORD>(driver.size() + 1);
+    names->wDeviceOffset = offset;
+    wcscpy(text + offset, device.c_str());
+    names->wOutputOffset = static_cast<WORD>(offset + device.size() + 1);
+    ::GlobalUnlock(block);
+    return block;
+}
+
+TEST(DlgPrint, AMissingPrinterIsToldOnceAndLeavesNoFrame)
+{
+    qvtest::MessageBoxCapture boxes;
+    DialogHost host;
+    theDlgPrintTestApp.SelectPrinter(MissingPrinterNames(), nullptr);
+    host.Click(ID_DLGPRINT_PREVIEW);
+    theDlgPrintTestApp.SelectPrinter(nullptr, nullptr);
+    EXPECT_EQ(FindPreviewFrame(), nullptr);
+    EXPECT_EQ(theDlgPrintTestApp.m_pMainWnd, &host.main);
+    EXPECT_TRUE(host.dialog.seen.empty());
+    EXPECT_MESSAGE_BOXES(boxes, L"The printer could not be opened.");
+}
+
+}  // namespace

@@ -89,6 +89,43 @@ TEST_F(GridDrawTest, CellsAreFramedAndFilledWithTheirColours)
     EXPECT_EQ(d->origin.x, 100 + 1 + 2) << "left-aligned texts start 2 pixels inside the frame";
 }
 
+// Each column's alignment places its text: left 2 pixels in, right against
+// the frame, centred halfway; unknown alignment bits centre.
+TEST_F(GridDrawTest, TextsAlignAsTheirColumnsSay)
+{
+    struct Case { int fmt; const wchar_t* text; };
+    const Case cases[] = {
+        {LVCFMT_LEFT, L"甲甲"}, {LVCFMT_CENTER, L"乙乙"}, {LVCFMT_RIGHT, L"丙丙"},   // one width each
+        {LVCFMT_RIGHT | HEADFMT_DIGIT, L"丁丁"}, {3, L"戊戊"},
+    };
+    std::vector<std::wstring> row;
+    for (size_t i = 0; i < std::size(cases); ++i)
+    {
+        LVCOLUMN column = Column(L"欄", 90, cases[i].fmt);
+        grid.InsertColumn(int(i), &column);
+        row.push_back(cases[i].text);
+    }
+    addRows({row});
+    record(recorder);
+    int offset[std::size(cases)] = {};
+    for (size_t i = 0; i < std::size(cases); ++i)
+    {
+        const qvtest::DrawnText* drawn = recorder.findText(cases[i].text);
+        ASSERT_NE(drawn, nullptr) << i;
+        offset[i] = drawn->origin.x - int(i) * 90;
+    }
+    EXPECT_EQ(offset[0], 1 + 2);
+    EXPECT_GT(offset[1], offset[0] + 10);
+    EXPECT_GT(offset[2], offset[1] + 10);
+    EXPECT_NEAR(offset[1] - offset[0], offset[2] - offset[1], 3) << "centred halfway";
+    EXPECT_EQ(offset[3], offset[2]) << "the numeric bit does not move the text";
+    EXPECT_EQ(offset[4], offset[1]);
+    // The list-view codes still translate as the header's interface says.
+    EXPECT_EQ(CNewListCtrl::GetDTAlign(LVCFMT_LEFT), DT_LEFT);
+    EXPECT_EQ(CNewListCtrl::GetDTAlign(LVCFMT_RIGHT), DT_RIGHT);
+    EXPECT_EQ(CNewListCtrl::GetDTAlign(LVCFMT_CENTER), DT_CENTER);
+}
+
 TEST_F(GridDrawTest, CheckBoxColumnsDrawATickOnlyForOneOrTheBoolImages)
 {
     addCheckBoxColumns();
