@@ -8,6 +8,7 @@
 
 #include "patient_edit_records.h"
 #include "tour.h"
+#include "page_factory.h"
 
 namespace {
 
@@ -329,13 +330,7 @@ void RunChooser(CWnd* pOwner, CWnd* pPage, bool bTour)
 
 CWnd* CreatePatientEditPage(CWnd* pParent, const RECT& rect, UINT nID)
 {
-    auto* pPage = new CPatientEditPage;
-    if (!pPage->CreatePage(pParent, rect, nID))
-    {
-        delete pPage;
-        return nullptr;
-    }
-    return pPage;
+    return CreateSelfDeletingPage(&CPatientEditPage::CreatePage, pParent, rect, nID);
 }
 
 void RunPatientChooser(CWnd* pOwner, CWnd* pPage)

@@ -3,6 +3,7 @@
 #include "patient_form.h"
 
 #include "patient_record.h"
+#include "page_factory.h"
 
 namespace
 {
@@ -238,13 +239,7 @@ void CPatientForm::FillSample()
 
 CWnd* CreatePatientForm(CWnd* pParent, const RECT& rect, UINT nID)
 {
-    auto* pForm = new CPatientForm;
-    if (!pForm->CreateForm(pParent, rect, nID))
-    {
-        delete pForm;
-        return nullptr;
-    }
-    return pForm;
+    return CreateSelfDeletingPage(&CPatientForm::CreateForm, pParent, rect, nID);
 }
 
 void FillPatientFormSample(CWnd* pForm)

@@ -1,5 +1,6 @@
 // The visit search page: two pickers, the range's conditions, the visits in it.
 #include "visit_search_page.h"
+#include "page_factory.h"
 
 namespace
 {
@@ -140,13 +141,7 @@ void CVisitSearchPage::ShowRange(const CTime& from, const CTime& to)
 
 CWnd* CreateVisitSearchPage(CWnd* pParent, const RECT& rect, UINT nID)
 {
-    auto* pPage = new CVisitSearchPage;
-    if (!pPage->CreatePage(pParent, rect, nID))
-    {
-        delete pPage;
-        return nullptr;
-    }
-    return pPage;
+    return CreateSelfDeletingPage(&CVisitSearchPage::CreatePage, pParent, rect, nID);
 }
 
 void SearchVisitSample(CWnd* pPage)

@@ -2,11 +2,11 @@
 #include "docx_file.h"
 
 #include <windows.h>
-#include <wincodec.h>
 
 #include <algorithm>
 #include <map>
 
+#include "wic_image.h"
 #include "xml_scan.h"
 
 namespace
@@ -278,27 +278,9 @@ bool LoadPictureFile(const std::wstring& path, DocPicture& picture, std::wstring
 {
     if (!ReadWholeFile(path, picture.bytes, error))
         return false;
-    IWICImagingFactory* factory = nullptr;
-    IWICStream* stream = nullptr;
-    IWICBitmapDecoder* decoder = nullptr;
-    IWICBitmapFrameDecode* frame = nullptr;
-    GUID format = {};
-    UINT width = 0, height = 0;
-    bool ok = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                         reinterpret_cast<void**>(&factory))) &&
-              SUCCEEDED(factory->CreateStream(&stream)) &&
-              SUCCEEDED(stream->InitializeFromMemory(picture.bytes.data(), static_cast<DWORD>(picture.bytes.size()))) &&
-              SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
-              SUCCEEDED(decoder->GetContainerFormat(&format)) && SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-              SUCCEEDED(frame->GetSize(&width, &height)) && width > 0 && height > 0;
-    if (frame)
-        frame->Release();
-    if (decoder)
-        decoder->Release();
-    if (stream)
-        stream->Release();
-    if (factory)
-        factory->Release();
+    WicImage image(picture.bytes);
+    const GUID& format = image.Format();
+    bool ok = image.IsValid();
     if (ok)
     {
         if (format == GUID_ContainerFormatPng)
@@ -318,7 +300,7 @@ bool LoadPictureFile(const std::wstring& path, DocPicture& picture, std::wstring
         error = L"The picture could not be read: " + path;
         return false;
     }
-    picture.widthEmu = static_cast<long>(width) * docx::kEmuPerPixel;
-    picture.heightEmu = static_cast<long>(height) * docx::kEmuPerPixel;
+    picture.widthEmu = static_cast<long>(image.Width()) * docx::kEmuPerPixel;
+    picture.heightEmu = static_cast<long>(image.Height()) * docx::kEmuPerPixel;
     return true;
 }

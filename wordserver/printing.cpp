@@ -1,11 +1,12 @@
 // Page layout and GDI drawing of a document, for printers and metafiles.
 #include "printing.h"
 
-#include <wincodec.h>
 #include <winspool.h>
 
 #include <algorithm>
 #include <vector>
+
+#include "wic_image.h"
 
 namespace
 {
@@ -221,40 +222,16 @@ private:
     void DrawPicture(HDC dc, const Box& box, int baseline) const
     {
         const DocObject* object = doc_.Object(box.tag);
-        IWICImagingFactory* factory = nullptr;
-        IWICStream* stream = nullptr;
-        IWICBitmapDecoder* decoder = nullptr;
-        IWICBitmapFrameDecode* frame = nullptr;
-        IWICFormatConverter* converter = nullptr;
-        UINT width = 0, height = 0;
         std::vector<BYTE> pixels;
-        bool ok =
-            object &&
-            SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                       reinterpret_cast<void**>(&factory))) &&
-            SUCCEEDED(factory->CreateStream(&stream)) &&
-            SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(object->picture.bytes.data()),
-                                                   static_cast<DWORD>(object->picture.bytes.size()))) &&
-            SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
-            SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-            SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                            WICBitmapPaletteTypeCustom)) &&
-            SUCCEEDED(converter->GetSize(&width, &height));
-        if (ok)
+        bool ok = false;
+        UINT width = 0, height = 0;
+        if (object)
         {
-            pixels.resize(static_cast<size_t>(width) * height * 4);
-            ok = SUCCEEDED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size()), pixels.data()));
+            WicImage image(object->picture.bytes);
+            ok = image.CopyPixels(pixels);
+            width = image.Width();
+            height = image.Height();
         }
-        if (converter)
-            converter->Release();
-        if (frame)
-            frame->Release();
-        if (decoder)
-            decoder->Release();
-        if (stream)
-            stream->Release();
-        if (factory)
-            factory->Release();
         int top = baseline - box.height;
         if (!ok)
         {

@@ -90,6 +90,10 @@ private:
     // A font of the DC's current description with the face "新細明體" and
     // nHeight; FALSE with "不能讀字模參數" shown when it cannot be read.
     BOOL MakeFaceFont(CDC* pDC, CFont& font, int nHeight, int nWeight, BYTE nPitchAndFamily);
+    // strText in the face font (nHeight, and the weight and family when not 0),
+    // the DC's font restored after; FALSE when the DC's font cannot be read.
+    BOOL DrawFaceText(CDC* pDC, CRect rect, const CString& strText, COLORREF color, UINT nFormat, int nHeight,
+                      int nWeight = 0, BYTE nPitchAndFamily = 0);
     int m_nBitmapID = 0;
 
     DECLARE_MESSAGE_MAP()

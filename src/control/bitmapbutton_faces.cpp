@@ -47,6 +47,18 @@ BOOL CMyBitmapButton::MakeFaceFont(CDC* pDC, CFont& font, int nHeight, int nWeig
     return font.CreateFontIndirect(&lf);
 }
 
+BOOL CMyBitmapButton::DrawFaceText(CDC* pDC, CRect rect, const CString& strText, COLORREF color, UINT nFormat,
+                                   int nHeight, int nWeight, BYTE nPitchAndFamily)
+{
+    CFont font;
+    if (!MakeFaceFont(pDC, font, nHeight, nWeight, nPitchAndFamily))
+        return FALSE;
+    CFont* pOldFont = pDC->SelectObject(&font);
+    DrawTextW(pDC, rect, strText, color, nFormat);
+    pDC->SelectObject(pOldFont);
+    return TRUE;
+}
+
 void CMyBitmapButton::DrawTextW(CDC* pDC, CRect rect, const CString& strText, COLORREF color, UINT nFormat)
 {
     if (pDC == nullptr)
@@ -94,18 +106,15 @@ void CMyBitmapButton::DrawBitmapFace(CDC* pDC, CRect rect, const CString& strTex
     if (bHasBitmap)
         textRect.left = face.left + info.bmWidth;
 
-    CFont font;
-    CFont* pOldFont = nullptr;
     if (m_nSingleText == 1) {
         // The height in pixels divided by four, read as millimetres.
         const int nMillimetres = rect.Height() / 4;
-        if (!MakeFaceFont(pDC, font, GetNearFontHeight(pDC, nMillimetres), kBoldWeight, kSwissVariable))
+        if (!DrawFaceText(pDC, textRect, strText, color, kCentredLine, GetNearFontHeight(pDC, nMillimetres),
+                          kBoldWeight, kSwissVariable))
             return;
-        pOldFont = pDC->SelectObject(&font);
+    } else {
+        DrawTextW(pDC, textRect, strText, color, kCentredLine);
     }
-    DrawTextW(pDC, textRect, strText, color, kCentredLine);
-    if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
 
     if (bHasBitmap) {
         CDC memDC;
@@ -150,12 +159,7 @@ void CMyBitmapButton::DrawIconButtonText(CDC* pDC, CRect rect, const CString& st
                      m_hIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
     CRect textRect = face;
     textRect.left = face.left + kIconSize + kFaceInset;
-    CFont font;
-    if (!MakeFaceFont(pDC, font, GetRealFontHeight(pDC, kFaceTextHeightIndex), 0, 0))
-        return;
-    CFont* pOldFont = pDC->SelectObject(&font);
-    DrawTextW(pDC, textRect, strText, color, kLeftLine);
-    pDC->SelectObject(pOldFont);
+    DrawFaceText(pDC, textRect, strText, color, kLeftLine, GetRealFontHeight(pDC, kFaceTextHeightIndex));
 }
 
 // Text alone, centred, inside a one-pixel frame (sunken when pressed).
@@ -165,12 +169,7 @@ void CMyBitmapButton::DrawIconSingleText(CDC* pDC, CRect rect, const CString& st
         DrawRectangleInvertFrame(pDC, rect);
     else
         DrawRectangleFrame(pDC, rect);
-    CFont font;
-    if (!MakeFaceFont(pDC, font, GetRealFontHeight(pDC, kFaceTextHeightIndex), 0, 0))
-        return;
-    CFont* pOldFont = pDC->SelectObject(&font);
-    DrawTextW(pDC, rect, strText, color, kCentredLine);
-    pDC->SelectObject(pOldFont);
+    DrawFaceText(pDC, rect, strText, color, kCentredLine, GetRealFontHeight(pDC, kFaceTextHeightIndex));
 }
 
 // A round mark at the left, filled while the button is the chosen one (the
@@ -198,10 +197,5 @@ void CMyBitmapButton::DrawRadioText(CDC* pDC, CRect rect, const CString& strText
 
     CRect textRect = rect;
     textRect.left = mark.right + kFaceInset;
-    CFont font;
-    if (!MakeFaceFont(pDC, font, GetRealFontHeight(pDC, kFaceTextHeightIndex), 0, 0))
-        return;
-    CFont* pOldFont = pDC->SelectObject(&font);
-    DrawTextW(pDC, textRect, strText, color, kLeftLine);
-    pDC->SelectObject(pOldFont);
+    DrawFaceText(pDC, textRect, strText, color, kLeftLine, GetRealFontHeight(pDC, kFaceTextHeightIndex));
 }

@@ -5,32 +5,17 @@
 
 #include "qvctrl.h"
 #include "qvtest.h"
+#include "file_bytes.h"
 
 namespace
 {
 
 std::wstring TestPath(const wchar_t* name)
 {
-    wchar_t path[MAX_PATH] = L"";
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.rfind(L'\\') + 1) + name;
+    return qvtest::ProgramFolder() + L"\\" + name;
 }
 
-std::string ReadBytes(const std::wstring& path)
-{
-    std::string bytes;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    ::CloseHandle(file);
-    return bytes;
-}
+using qvtest::ReadBytes;
 
 const UINT kCreate = CFile::modeCreate | CFile::modeWrite;
 

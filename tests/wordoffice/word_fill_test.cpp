@@ -1,5 +1,6 @@
 // Filling template markers from a record, finding labels, and templates that
 // cannot be read.
+#include "file_bytes.h"
 #include "word_fixture.h"
 
 using namespace wordtest;
@@ -24,14 +25,6 @@ void WriteTemplate(const std::wstring& path, const std::vector<std::wstring>& li
     ASSERT_TRUE(word.SaveDocumentAs(path.c_str()));
     ASSERT_TRUE(word.CloseFile());
     ASSERT_TRUE(WaitForNoServer());
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 TEST_F(WordTest, FillsTemplateMarkersFromARecord)
@@ -94,7 +87,7 @@ TEST_F(WordTest, FindsLabelsExactlyAndTheListMarker)
 TEST_F(WordTest, RefusesTemplatesThatCannotBeRead)
 {
     std::wstring notDocx = OutputFile(L"not-a-template.docx");
-    WriteBytes(notDocx, "plain words, not a package");
+    ASSERT_TRUE(qvtest::WriteBytes(notDocx, "plain words, not a package"));
     std::wstring good = OutputFile(L"good-template.docx");
     WriteTemplate(good, {L"<Name>"});
     std::string bytes;
@@ -106,14 +99,14 @@ TEST_F(WordTest, RefusesTemplatesThatCannotBeRead)
         CloseHandle(file);
     }
     std::wstring truncated = OutputFile(L"truncated-template.docx");
-    WriteBytes(truncated, bytes.substr(0, bytes.size() / 2));
+    ASSERT_TRUE(qvtest::WriteBytes(truncated, bytes.substr(0, bytes.size() / 2)));
     std::string damaged = bytes;
     // A byte inside the deflated main part, just after its name in its header.
     size_t main = bytes.find("word/document.xml");
     ASSERT_NE(main, std::string::npos);
     damaged[main + 30] ^= 0x5A;
     std::wstring corrupt = OutputFile(L"corrupt-template.docx");
-    WriteBytes(corrupt, damaged);
+    ASSERT_TRUE(qvtest::WriteBytes(corrupt, damaged));
     std::wstring missing = OutputFile(L"missing-template.docx");
     DeleteFileW(missing.c_str());
 
