@@ -49,21 +49,20 @@ std::wstring Folder()
 
 // A marker's value as the writer puts it: the field named (in any case) by the
 // trimmed name, and a space for an empty value.
-std::wstring MarkerValue(const std::wstring& marker, const Record& record)
+std::wstring MarkerValue(const std::wstring& marker, char* pRecord)
 {
     CString name(marker.c_str());
     name.Trim(L' ');
     CString value;
     for (const CfField& field : kFields)
         if (name.CompareNoCase(field.pszName) == 0)
-            value = CField::GetFieldString(const_cast<char*>(reinterpret_cast<const char*>(&record)) + field.nOffset,
-                                           field.nType, field.nFormat);
+            value = CField::GetFieldString(pRecord + field.nOffset, field.nType, field.nFormat);
     return value.IsEmpty() ? std::wstring(L" ") : std::wstring(value.GetString());
 }
 
 // The floor's fill: the text with each "<name>" (the last '<' before a '>')
 // replaced by its value, in one pass.
-std::wstring FilledText(const std::wstring& text, const Record& record)
+std::wstring FilledText(const std::wstring& text, char* pRecord)
 {
     std::wstring out;
     out.reserve(text.size() * 2);
@@ -80,7 +79,7 @@ std::wstring FilledText(const std::wstring& text, const Record& record)
             out.append(text, open, next - open);
             continue;
         }
-        out += MarkerValue(text.substr(open + 1, next - open - 1), record);
+        out += MarkerValue(text.substr(open + 1, next - open - 1), pRecord);
         copied = next + 1;
     }
     out.append(text, copied, std::wstring::npos);
@@ -88,13 +87,13 @@ std::wstring FilledText(const std::wstring& text, const Record& record)
 }
 
 // The floor: read, fill, write; false when the package could not be read or written.
-bool FloorFill(const std::wstring& templatePath, const std::wstring& outPath, const Record& record)
+bool FloorFill(const std::wstring& templatePath, const std::wstring& outPath, char* pRecord)
 {
     WordDocument doc;
     std::wstring error;
     if (!LoadDocumentFile(templatePath, doc, error))
         return false;
-    const std::wstring filled = FilledText(doc.Text(), record);
+    const std::wstring filled = FilledText(doc.Text(), pRecord);
     doc.Replace(0, doc.Length() - 1, filled.substr(0, filled.size() - 1));   // the final mark stays
     return SaveDocx(outPath, doc, error);
 }
@@ -166,7 +165,7 @@ void Run(int markers)
         return;
     }
     bool floorOk = false;
-    const double floor = bench::Seconds([&] { floorOk = FloorFill(templatePath, floorPath, record); });
+    const double floor = bench::Seconds([&] { floorOk = FloorFill(templatePath, floorPath, reinterpret_cast<char*>(&record)); });
     // Both must have written the same document, or the floor did other work.
     const std::wstring floorText = SavedText(floorPath);
     if (!floorOk || floorText.empty() || floorText != SavedText(filledPath))
