@@ -123,7 +123,8 @@ setup_printer() {
   mkdir -p "$QV_PDF_DIR"
 }
 
-# The Word stand-in (wordserver.exe of the build folder) as the local server of
+# The Word stand-in (wordserver.exe of the build folder QV_BUILD names: the debug
+# build's, or the release build's for ./qv bench) as the local server of
 # Word.Application, so that COM starts it as it would start Word. The build may
 # come later: the keys only name the program.
 register_word_server() {   # register_word_server <prefix> <zone>

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "qvctrl.h"
 
 namespace
@@ -74,13 +75,6 @@ HGLOBAL MakeDocument(const std::wstring& text)
     return hDocument;
 }
 
-double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
-{
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
 // The floor: one pass into a new block, each marker replaced by as many
 // characters of a value as the marker has. Answers the markers replaced.
 int FloorFill(const std::wstring& text, std::vector<wchar_t>& out)
@@ -125,21 +119,20 @@ bool RunOnce(int nBytes, int nMarkers)
     if (hDocument == nullptr)
         return false;
     CFillHtml filler;
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
-    HGLOBAL hFilled = filler.FillInformation(hDocument, g_fields, kFieldCount, reinterpret_cast<char*>(&record),
+    HGLOBAL hFilled = nullptr;
+    const double ours = bench::Seconds(
+        [&]
+        {
+            hFilled = filler.FillInformation(hDocument, g_fields, kFieldCount, reinterpret_cast<char*>(&record),
                                              kMarkerStart, kMarkerEnd);
-    ::QueryPerformanceCounter(&end);
-    const double ours = Seconds(start, end);
+        });
     if (hFilled == nullptr)
         return false;
     ::GlobalFree(hFilled);
 
     std::vector<wchar_t> out;
-    ::QueryPerformanceCounter(&start);
-    const int nReplaced = FloorFill(text, out);
-    ::QueryPerformanceCounter(&end);
-    const double floor = Seconds(start, end);
+    int nReplaced = 0;
+    const double floor = bench::Seconds([&] { nReplaced = FloorFill(text, out); });
     if (nReplaced != nMarkers)
         return false;
     std::printf("html fill bytes=%zu ours=%.4f floor=%.4f vs-floor=%.1f\n", text.size() * sizeof(wchar_t), ours,

@@ -10,12 +10,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "qvctrl.h"
 #include "common/listctrl.h"
 
@@ -55,12 +55,7 @@ struct RandomCells
     unsigned long long m_state = 12345;
 };
 
-double Seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 // Committed private memory of the process, summed over its address space
 // (Wine does not report PrivateUsage through GetProcessMemoryInfo).
@@ -102,13 +97,7 @@ void PressKey(HWND fallback, UINT vk)
 {
     HWND target = ::GetFocus() ? ::GetFocus() : fallback;
     ::PostMessageW(target, WM_KEYDOWN, vk, 1);
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+    bench::Pump([](MSG* msg) { return CWnd::WalkPreTranslateTree(nullptr, msg); });
 }
 
 size_t ReadAll(const Subject& s, int rows)

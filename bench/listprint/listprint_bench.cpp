@@ -2,11 +2,11 @@
 // of the job to the PDF on disk, against a floor: the same texts drawn with
 // plain TextOut calls at the same places on the same printer DC.
 //   listprint_bench.exe [record counts...]   (default 1000 10000)
+#include "bench_clock.h"
 #include "qvctrl.h"
 #include "control/listprint.h"
 #include "printed_pdf.h"
 
-#include <chrono>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -15,15 +15,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 const unsigned kPdfTimeoutMs = 600000;
 const int kFields = 8;
 const int kDateField = 4;
-
-double Seconds(Clock::time_point from)
-{
-    return std::chrono::duration<double>(Clock::now() - from).count();
-}
 
 #pragma pack(push, 1)
 struct BenchRecord
@@ -106,7 +100,7 @@ template <class Begin, class Page>
 JobResult RunJob(const std::wstring& jobName, Begin begin, Page page)
 {
     JobResult result;
-    const auto start = Clock::now();
+    const double start = bench::Now();
     CDC dc;
     dc.Attach(::CreateDCW(nullptr, L"PDF", nullptr, nullptr));
     if (dc.m_hDC == nullptr)
@@ -126,13 +120,13 @@ JobResult RunJob(const std::wstring& jobName, Begin begin, Page page)
         page(dc, info);
         dc.EndPage();
         if (p == 1)
-            result.firstPage = Seconds(start);
+            result.firstPage = bench::Now() - start;
     }
     dc.EndDoc();
     dc.SelectObject(pOld);
     // Spooling is part of the job: it ends with the PDF complete on disk.
     qvtest::WaitForPrintedPdf(jobName, kPdfTimeoutMs);
-    result.total = Seconds(start);
+    result.total = bench::Now() - start;
     return result;
 }
 

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench_clock.h"
 #include "qvctrl.h"
 
 namespace
@@ -26,25 +27,8 @@ constexpr int kSortChildren = 10000;
 constexpr int kRepaints = 50;
 constexpr UINT kHostId = 5;
 
-double Now()
-{
-    static const LARGE_INTEGER frequency = []
-    {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(frequency.QuadPart);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
-}
+using bench::Now;
+using bench::Pump;
 
 // One kind of tree: what each step does to it.
 class Subject

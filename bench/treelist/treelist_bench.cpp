@@ -11,21 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "qvctrl.h"
 
 namespace {
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)frequency.QuadPart;
-}
+using bench::Now;
+using bench::Pump;
 
 // Both trees are filled through the framework's classes: ours through CTreeListCtrl,
 // the platform's through CTreeCtrl, with the same inherited calls.
@@ -40,12 +32,6 @@ CTreeCtrl* MakeTree(HWND parent, bool ours)
         std::exit(1);
     }
     return tree;
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 // The steps; each returns its time in seconds on a fresh tree of one kind.

@@ -2,8 +2,8 @@
 #include "dlgprintdlg.h"
 #include "printframe.h"
 #include "common/printlayout.h"
+#include "common/printpage.h"
 #include <algorithm>
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CDlgPrintDlg, CDialog)
     ON_COMMAND(ID_DLGPRINT_PREVIEW, OnPrintPreview)
@@ -20,7 +20,6 @@ const int kMarginChars = 5;
 const int kReservedLines = 8;
 const int kSpareRows = 1;
 const int kMaxPages = 0xFFFE;
-const long kRecordGuard = 64;
 
 }  // namespace
 
@@ -145,41 +144,12 @@ void CDlgPrintDlg::PrintHead(CDC* pDC, int& y)
 
 void CDlgPrintDlg::PrintBody(CDC* pDC, CPrintInfo* pInfo)
 {
-    ASSERT(m_nRowsPerPage >= 1);
-    if (m_nRowsPerPage < 1 || m_pPrintField == nullptr || m_nPrintField < 1)
-        return;
-    TEXTMETRIC tm = {};
-    pDC->GetTextMetrics(&tm);
-    const long nCount = GetRecordCount();
-    const long nFirst = static_cast<long>(pInfo->m_nCurPage - 1) * m_nRowsPerPage;
-    for (long nRow = nFirst; nRow < nFirst + m_nRowsPerPage && nRow < nCount; ++nRow)
-        PrintRecord(pDC, nRow, 0);
-    if (m_pTailField != nullptr && pInfo->GetMaxPage() == pInfo->m_nCurPage)
-        PrintTail(pDC, m_nCurrentY, 0);
-    if (pInfo->GetMaxPage() > 1)
-        qvprint::PrintPageNumber(pDC, m_pPrintField[m_nPrintField - 1], pInfo->m_nCurPage, m_nCurrentY + tm.tmHeight);
+    qvprint::PrintPageBody(*this, pDC, pInfo, m_pPrintField, m_nPrintField);
 }
 
 void CDlgPrintDlg::PrintRecord(CDC* pDC, long nRow, int /*nUnused*/)
 {
-    ASSERT(m_pPrintField != nullptr && m_nPrintField >= 1);
-    if (m_pPrintField == nullptr || m_nPrintField < 1)
-        return;
-    const long nLength = std::max(GetRecordLength(), 0L);
-    std::vector<char> record(static_cast<size_t>(nLength + kRecordGuard), 0);
-    if (GetRecord(nRow, record.data()) != 1)
-        std::fill(record.begin(), record.end(), 0);
-    std::fill(record.begin() + nLength, record.end(), 0);
-    const int top = m_nCurrentY;
-    m_nCurrentY = top + m_nLineHeight;
-    qvprint::PrintRowCells(
-        pDC, m_pPrintField, m_nPrintField, m_nLeftMargin, record.data(), nLength, top, m_nCurrentY, true,
-        [this](CDC* pDrawDC, CRect rect, int nType, void* pValue, int nFormat) {
-            DrawData(pDrawDC, rect, nType, pValue, nFormat);
-        },
-        [this](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat) {
-            Draw(pDrawDC, strText, rect, nFormat);
-        });
+    qvprint::PrintRecordRow(*this, pDC, nRow, m_pPrintField, m_nPrintField);
 }
 
 void CDlgPrintDlg::PrintTail(CDC* /*pDC*/, int& /*y*/, int /*nUnused*/)

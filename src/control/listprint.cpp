@@ -1,6 +1,7 @@
 // CListPrint: the page model, layouts and the pages of a list.
 #include "listprint.h"
 #include "common/printlayout.h"
+#include "common/printpage.h"
 #include <algorithm>
 
 namespace {
@@ -115,19 +116,7 @@ void CListPrint::PrintTail(CDC* /*pDC*/, int& /*y*/, int /*nUnused*/)
 
 void CListPrint::PrintBody(CDC* pDC, CPrintInfo* pInfo)
 {
-    ASSERT(m_nRowsPerPage >= 1);
-    if (m_nRowsPerPage < 1 || m_pField == nullptr || m_nField < 1)
-        return;
-    TEXTMETRIC tm = {};
-    pDC->GetTextMetrics(&tm);
-    const long nCount = GetRecordCount();
-    const long nFirst = static_cast<long>(pInfo->m_nCurPage - 1) * m_nRowsPerPage;
-    for (long nRow = nFirst; nRow < nFirst + m_nRowsPerPage && nRow < nCount; ++nRow)
-        PrintRecord(pDC, nRow, 0);
-    if (m_pTailField != nullptr && pInfo->GetMaxPage() == pInfo->m_nCurPage)
-        PrintTail(pDC, m_nCurrentY, 0);
-    if (pInfo->GetMaxPage() > 1)
-        qvprint::PrintPageNumber(pDC, m_pField[m_nField - 1], pInfo->m_nCurPage, m_nCurrentY + tm.tmHeight);
+    qvprint::PrintPageBody(*this, pDC, pInfo, m_pField, m_nField);
 }
 
 void CListPrint::ScreenToPrinter(CRect& rect)

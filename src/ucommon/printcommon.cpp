@@ -2,15 +2,7 @@
 #include "printcommon.h"
 #include "common/cdate.h"
 #include "common/printlayout.h"
-#include <algorithm>
-#include <vector>
-
-namespace {
-
-// Zero bytes kept after every record buffer, so an unterminated text ends.
-const long kRecordGuard = 64;
-
-}  // namespace
+#include "common/printpage.h"
 
 CPrintCommon::CPrintCommon()
     : m_pField(nullptr), m_nField(0), m_nLeftMargin(0), m_nCurrentY(0), m_nLineHeight(0), m_bTotalRow(0)
@@ -70,29 +62,12 @@ void CPrintCommon::PrintTitle(CDC* pDC, int& y)
 
 void CPrintCommon::PrintCells(CDC* pDC, const char* pRecord, long nLength, bool bVariants)
 {
-    const int top = m_nCurrentY;
-    m_nCurrentY = top + m_nLineHeight;
-    qvprint::PrintRowCells(
-        pDC, m_pField, m_nField, m_nLeftMargin, pRecord, nLength, top, m_nCurrentY, bVariants,
-        [this](CDC* pDrawDC, CRect rect, int nType, void* pValue, int nFormat) {
-            DrawData(pDrawDC, rect, nType, pValue, nFormat);
-        },
-        [this](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat) {
-            Draw(pDrawDC, strText, rect, nFormat);
-        });
+    qvprint::PrintRecordCells(*this, pDC, m_pField, m_nField, pRecord, nLength, bVariants);
 }
 
 void CPrintCommon::PrintRecord(CDC* pDC, long nRow, int /*nUnused*/)
 {
-    ASSERT(m_pField != nullptr && m_nField >= 1);
-    if (m_pField == nullptr || m_nField < 1)
-        return;
-    const long nLength = std::max(GetRecordLength(), 0L);
-    std::vector<char> record(static_cast<size_t>(nLength + kRecordGuard), 0);
-    if (GetRecord(nRow, record.data()) != 1)
-        std::fill(record.begin(), record.end(), 0);
-    std::fill(record.begin() + nLength, record.end(), 0);
-    PrintCells(pDC, record.data(), nLength, true);
+    qvprint::PrintRecordRow(*this, pDC, nRow, m_pField, m_nField);
 }
 
 void CPrintCommon::PrintRecord(CDC* pDC, char* pRecord)

@@ -16,26 +16,6 @@ CPrintTestApp thePrintTestApp;
 
 using Steps = std::vector<std::wstring>;
 
-// DEVNAMES naming a printer; the caller frees it.
-HGLOBAL MakeDevNames(const std::wstring& device)
-{
-    const std::wstring driver = L"winspool", port = L"";
-    const size_t chars = driver.size() + device.size() + port.size() + 3;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + chars * sizeof(wchar_t));
-    auto* names = static_cast<DEVNAMES*>(::GlobalLock(block));
-    auto* text = reinterpret_cast<wchar_t*>(names);
-    WORD offset = sizeof(DEVNAMES) / sizeof(wchar_t);
-    names->wDriverOffset = offset;
-    wcscpy(text + offset, driver.c_str());
-    offset += static_cast<WORD>(driver.size() + 1);
-    names->wDeviceOffset = offset;
-    wcscpy(text + offset, device.c_str());
-    offset += static_cast<WORD>(device.size() + 1);
-    names->wOutputOffset = offset;
-    ::GlobalUnlock(block);
-    return block;
-}
-
 TEST(PrintCycle, DialogOkPrintsEveryPageInOrderOnThePdfQueue)
 {
     PrintLog log;
@@ -49,14 +29,13 @@ TEST(PrintCycle, DialogOkPrintsEveryPageInOrderOnThePdfQueue)
     EXPECT_EQ(log.steps, (Steps{ L"prepare", L"begin", L"print 1", L"print 2", L"print 3", L"end" }));
     EXPECT_EQ(log.printerVertRes, 3508);  // A4 at 300 dpi
 
-    const std::wstring pdf = qvtest::WaitForPrintedPdf(log.docName);
-    ASSERT_FALSE(pdf.empty()) << "no PDF for " << qvtest::Utf8(log.docName);
-    const auto pages = qvtest::PdfPageTexts(pdf);
-    ASSERT_EQ(pages.size(), 3u);
+    const qvtest::PrintedJob job = qvtest::ReadPrintedJob(log.docName);
+    ASSERT_FALSE(job.pdf.empty()) << "no PDF for " << qvtest::Utf8(log.docName);
+    ASSERT_EQ(job.pages.size(), 3u);
     for (int i = 0; i < 3; ++i)
-        EXPECT_NE(pages[i].find(L"頁面 Page " + std::to_wstring(i + 1) + L" of 3"), std::wstring::npos)
-            << qvtest::Utf8(pages[i]);
-    EXPECT_TRUE(qvtest::PdfPageToPng(pdf, 1, 40, qvtest::OutputSubdir(L"screens") + L"\\afx-print-page1.png"));
+        EXPECT_NE(job.pages[i].find(L"頁面 Page " + std::to_wstring(i + 1) + L" of 3"), std::wstring::npos)
+            << qvtest::Utf8(job.pages[i]);
+    EXPECT_TRUE(qvtest::PdfPageToPng(job.pdf, 1, 40, qvtest::OutputSubdir(L"screens") + L"\\afx-print-page1.png"));
 }
 
 TEST(PrintCycle, DirectPrintingUsesTheDefaultPrinterWithoutTheDialog)
@@ -69,9 +48,9 @@ TEST(PrintCycle, DirectPrintingUsesTheDefaultPrinterWithoutTheDialog)
     ::SendMessageW(host.hFrame, WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
     EXPECT_EQ(dialog.shown(), 0);
     EXPECT_EQ(log.steps, (Steps{ L"prepare", L"begin", L"print 1", L"end" }));
-    const std::wstring pdf = qvtest::WaitForPrintedPdf(log.docName);
-    ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(qvtest::PdfPageTexts(pdf).size(), 1u);
+    const qvtest::PrintedJob job = qvtest::ReadPrintedJob(log.docName);
+    ASSERT_FALSE(job.pdf.empty());
+    EXPECT_EQ(job.pages.size(), 1u);
 }
 
 // Jobs that must not reach the spooler: cancelled in the dialog, refused by
@@ -119,17 +98,16 @@ TEST(PrintCycle, CancelledRefusedAndEmptyJobsPrintNothing)
 TEST(PrintCycle, AMissingPrinterIsReportedAndNothingStarts)
 {
     qvtest::MessageBoxCapture boxes;
-    thePrintTestApp.SelectPrinter(MakeDevNames(L"QVNoSuchQueue"), nullptr);
     PrintLog log;
     log.docName = qvtest::UniqueJobName(L"qv13_noqueue");
     {
+        qvtest::MissingPrinterSelected<CPrintTestApp> missing(thePrintTestApp);
         PagesFrame host(&log);
         ::SendMessageW(host.hView, WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
         ::SendMessageW(host.hView, WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
         // The view is back in its place: no preview was left in the frame.
         EXPECT_EQ(::GetDlgItem(host.hFrame, AFX_IDW_PANE_FIRST), host.hView);
     }
-    thePrintTestApp.SelectPrinter(nullptr, nullptr);
     EXPECT_EQ(log.steps, (Steps{ L"prepare", L"prepare" }));
     EXPECT_MESSAGE_BOXES(boxes, L"The printer could not be opened.", L"The printer could not be opened.");
 }

@@ -146,9 +146,9 @@ TEST(DlgPrint, DirectPrintingLeavesNoFrameAndPrintsTheCaptionAsTitle)
     EXPECT_EQ(theDlgPrintTestApp.m_pMainWnd, &host.main);
     EXPECT_EQ(host.dialog.seen, (std::vector<UINT>{ WM_DLGPRINT_BEGINPRINTING, WM_DLGPRINT_PRINTPAGE,
                                                     WM_DLGPRINT_PRINTPAGE, WM_DLGPRINT_ENDPRINTING }));
-    const std::wstring pdf = qvtest::WaitForPrintedPdf(caption);
-    ASSERT_FALSE(pdf.empty());
-    const auto pages = qvtest::PdfPageTexts(pdf);
+    const qvtest::PrintedJob job = qvtest::ReadPrintedJob(caption);
+    ASSERT_FALSE(job.pdf.empty());
+    const auto& pages = job.pages;
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_NE(pages[0].find(caption), std::wstring::npos);
     EXPECT_NE(pages[0].find(L"打印日期："), std::wstring::npos);
@@ -248,32 +248,14 @@ TEST(DlgPrint, PaperTooShortForOneRowPrintsNothing)
 
 namespace {
 
-// DEVNAMES of a printer that the spooler does not know.
-HGLOBAL MissingPrinterNames()
-{
-    const std::wstring driver = L"winspool", device = L"QVNoSuchQueue";
-    const size_t chars = driver.size() + device.size() + 3;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + chars * sizeof(wchar_t));
-    auto* names = static_cast<DEVNAMES*>(::GlobalLock(block));
-    auto* text = reinterpret_cast<wchar_t*>(names);
-    WORD offset = sizeof(DEVNAMES) / sizeof(wchar_t);
-    names->wDriverOffset = offset;
-    wcscpy(text + offset, driver.c_str());
-    offset += static_cast<WORD>(driver.size() + 1);
-    names->wDeviceOffset = offset;
-    wcscpy(text + offset, device.c_str());
-    names->wOutputOffset = static_cast<WORD>(offset + device.size() + 1);
-    ::GlobalUnlock(block);
-    return block;
-}
-
 TEST(DlgPrint, AMissingPrinterIsToldOnceAndLeavesNoFrame)
 {
     qvtest::MessageBoxCapture boxes;
     DialogHost host;
-    theDlgPrintTestApp.SelectPrinter(MissingPrinterNames(), nullptr);
-    host.Click(ID_DLGPRINT_PREVIEW);
-    theDlgPrintTestApp.SelectPrinter(nullptr, nullptr);
+    {
+        qvtest::MissingPrinterSelected<CDlgPrintTestApp> missing(theDlgPrintTestApp);
+        host.Click(ID_DLGPRINT_PREVIEW);
+    }
     EXPECT_EQ(FindPreviewFrame(), nullptr);
     EXPECT_EQ(theDlgPrintTestApp.m_pMainWnd, &host.main);
     EXPECT_TRUE(host.dialog.seen.empty());

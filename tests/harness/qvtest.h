@@ -11,6 +11,7 @@
 #include "pixel_image.h"
 #include "png_file.h"
 #include "print_dialog_answer.h"
+#include "print_job.h"
 #include "printed_pdf.h"
 #include "wide_text.h"
 #include "window_capture.h"

@@ -103,13 +103,13 @@ TEST(ListPrintPages, PrintedPagesCarryRowsAndPageNumbersOnlyWhenThereAreSeveral)
     PrintDirect(&full, fullName);
     PrintDirect(&over, overName);
 
-    const std::wstring fullPdf = qvtest::WaitForPrintedPdf(fullName);
-    const std::wstring overPdf = qvtest::WaitForPrintedPdf(overName);
-    ASSERT_FALSE(fullPdf.empty());
-    ASSERT_FALSE(overPdf.empty());
+    const qvtest::PrintedJob fullJob = qvtest::ReadPrintedJob(fullName);
+    const qvtest::PrintedJob overJob = qvtest::ReadPrintedJob(overName);
+    ASSERT_FALSE(fullJob.pdf.empty());
+    ASSERT_FALSE(overJob.pdf.empty());
     EXPECT_FALSE(qvtest::PrintedPdfExists(noneName));  // printed before the others: no job at all
 
-    const auto fullPages = qvtest::PdfPageTexts(fullPdf);
+    const auto& fullPages = fullJob.pages;
     ASSERT_EQ(fullPages.size(), 1u);
     const std::wstring& page = fullPages[0];
     for (const wchar_t* caption : { L"病患清單", L"打印日期：", L"姓名", L"身分證", L"生日", L"費用", L"次數", L"健保" })
@@ -119,9 +119,9 @@ TEST(ListPrintPages, PrintedPagesCarryRowsAndPageNumbersOnlyWhenThereAreSeveral)
     EXPECT_NE(page.find(L"19710115"), std::wstring::npos);  // type 17 read with slashes, printed compact
     EXPECT_NE(page.find(L"100.50"), std::wstring::npos);
     EXPECT_EQ(page.find(L"第1頁"), std::wstring::npos);
-    EXPECT_TRUE(qvtest::PdfPageToPng(fullPdf, 1, 60, qvtest::OutputSubdir(L"screens") + L"\\listprint-page1.png"));
+    EXPECT_TRUE(qvtest::PdfPageToPng(fullJob.pdf, 1, 60, qvtest::OutputSubdir(L"screens") + L"\\listprint-page1.png"));
 
-    const auto overPages = qvtest::PdfPageTexts(overPdf);
+    const auto& overPages = overJob.pages;
     ASSERT_EQ(overPages.size(), 2u);
     EXPECT_NE(overPages[0].find(L"第1頁"), std::wstring::npos);
     EXPECT_NE(overPages[1].find(L"第2頁"), std::wstring::npos);
