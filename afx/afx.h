@@ -41,6 +41,8 @@ void AFX_CDECL AfxTrace(const wchar_t* format, ...);
 class CObject;
 void AfxAssertValidObject(const CObject* object, const char* file, int line);
 
+// The assertion macros stay on one line each.
+// clang-format off
 #ifdef _DEBUG
 #define ASSERT(f) do { if (!(f)) AfxAssertFailedLine(__FILE__, __LINE__, #f); } while (0)
 #define VERIFY(f) ASSERT(f)
@@ -54,6 +56,7 @@ void AfxAssertValidObject(const CObject* object, const char* file, int line);
 #define TRACE(...) ((void)0)
 #define DEBUG_ONLY(f) ((void)0)
 #endif
+// clang-format on
 #define TRACE0(sz) TRACE(L"%s", sz)
 #define TRACE1(sz, p1) TRACE(sz, p1)
 #define TRACE2(sz, p1, p2) TRACE(sz, p1, p2)
@@ -81,6 +84,8 @@ struct CRuntimeClass
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 };
 
+// The runtime-class macros stay as written: they read best that way.
+// clang-format off
 #define RUNTIME_CLASS(class_name) \
     (const_cast<CRuntimeClass*>(&class_name::class##class_name))
 
@@ -108,6 +113,7 @@ public: \
 
 #define DYNAMIC_DOWNCAST(class_name, object) \
     static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))
+// clang-format on
 
 class CObject
 {
@@ -140,7 +146,8 @@ class CFile : public CObject
 {
     DECLARE_DYNAMIC(CFile)
 public:
-    enum OpenFlags : UINT {
+    enum OpenFlags : UINT
+    {
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
@@ -155,7 +162,12 @@ public:
         typeText = 0x4000,
         typeBinary = 0x8000,
     };
-    enum SeekPosition { begin = 0x0, current = 0x1, end = 0x2 };
+    enum SeekPosition
+    {
+        begin = 0x0,
+        current = 0x1,
+        end = 0x2
+    };
     static const HANDLE hFileNull;
 
     HANDLE m_hFile;

@@ -3,12 +3,24 @@
 
 #include "afxtempl.h"
 
-class CPtrArray : public CArray<void*, void*> {};
-class CDWordArray : public CArray<DWORD, DWORD> {};
-class CWordArray : public CArray<WORD, WORD> {};
-class CUIntArray : public CArray<UINT, UINT> {};
-class CByteArray : public CArray<BYTE, BYTE> {};
-class CStringArray : public CArray<CString, const CString&> {};
+class CPtrArray : public CArray<void*, void*>
+{
+};
+class CDWordArray : public CArray<DWORD, DWORD>
+{
+};
+class CWordArray : public CArray<WORD, WORD>
+{
+};
+class CUIntArray : public CArray<UINT, UINT>
+{
+};
+class CByteArray : public CArray<BYTE, BYTE>
+{
+};
+class CStringArray : public CArray<CString, const CString&>
+{
+};
 
 class CPtrList : public CList<void*, void*>
 {
@@ -21,7 +33,15 @@ public:
     explicit CStringList(INT_PTR nBlockSize = 10) : CList<CString, const CString&>(nBlockSize) {}
 };
 
-class CMapStringToPtr : public CMap<CString, const wchar_t*, void*, void*> {};
-class CMapStringToString : public CMap<CString, const wchar_t*, CString, const wchar_t*> {};
-class CMapPtrToPtr : public CMap<void*, void*, void*, void*> {};
-class CMapWordToPtr : public CMap<WORD, WORD, void*, void*> {};
+class CMapStringToPtr : public CMap<CString, const wchar_t*, void*, void*>
+{
+};
+class CMapStringToString : public CMap<CString, const wchar_t*, CString, const wchar_t*>
+{
+};
+class CMapPtrToPtr : public CMap<void*, void*, void*, void*>
+{
+};
+class CMapWordToPtr : public CMap<WORD, WORD, void*, void*>
+{
+};

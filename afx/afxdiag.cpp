@@ -24,7 +24,8 @@ void AfxAssertFailedLine(const char* file, int line, const char* expr)
         file = "?";
     if (expr == nullptr)
         expr = "";
-    if (AFX_ASSERT_HOOK hook = shared->assertHook) {
+    if (AFX_ASSERT_HOOK hook = shared->assertHook)
+    {
         hook(file, line, expr);
         return;
     }
@@ -51,7 +52,8 @@ void AFX_CDECL AfxTrace(const wchar_t* format, ...)
 
 void AfxAssertValidObject(const CObject* object, const char* file, int line)
 {
-    if (object == nullptr) {
+    if (object == nullptr)
+    {
         AfxAssertFailedLine(file, line, "object != nullptr");
         return;
     }

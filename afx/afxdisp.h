@@ -13,7 +13,7 @@
 #include "afxstr.h"
 
 #ifdef GetCurrentTime
-#undef GetCurrentTime  // winbase.h maps it to GetTickCount
+#undef GetCurrentTime   // winbase.h maps it to GetTickCount
 #endif
 
 #define AFX_OLE_DATETIME_ERROR (-1)
@@ -21,7 +21,12 @@
 class COleDateTimeSpan
 {
 public:
-    enum DateTimeSpanStatus { valid = 0, invalid = 1, null = 2 };
+    enum DateTimeSpanStatus
+    {
+        valid = 0,
+        invalid = 1,
+        null = 2
+    };
 
     COleDateTimeSpan() noexcept : m_span(0), m_status(valid) {}
     COleDateTimeSpan(double dblSpanSrc) noexcept : m_span(dblSpanSrc), m_status(valid) {}
@@ -64,9 +69,15 @@ public:
 class COleDateTime
 {
 public:
-    enum DateTimeStatus { error = -1, valid = 0, invalid = 1, null = 2 };
+    enum DateTimeStatus
+    {
+        error = -1,
+        valid = 0,
+        invalid = 1,
+        null = 2
+    };
 
-    static COleDateTime GetCurrentTime() noexcept;  // local time now
+    static COleDateTime GetCurrentTime() noexcept;   // local time now
 
     COleDateTime() noexcept : m_dt(0), m_status(valid) {}
     COleDateTime(DATE dtSrc) noexcept;
@@ -100,8 +111,8 @@ public:
     int GetHour() const noexcept;
     int GetMinute() const noexcept;
     int GetSecond() const noexcept;
-    int GetDayOfWeek() const noexcept;  // 1 = Sunday
-    int GetDayOfYear() const noexcept;  // 1 = 1 January
+    int GetDayOfWeek() const noexcept;   // 1 = Sunday
+    int GetDayOfYear() const noexcept;   // 1 = 1 January
 
     // Format(): "yyyy/mm/dd hh:mm:ss" (the time part dropped at midnight,
     // the date part dropped on day 0). Format(codes): the strftime codes of

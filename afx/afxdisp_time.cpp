@@ -11,11 +11,12 @@
 
 using namespace AfxTimeParts;
 
-namespace {
+namespace
+{
 
-constexpr double kMinDate = -657434.0;           // 0100-01-01
-constexpr double kMaxDate = 2958465.99999999;    // 9999-12-31 23:59:59.999
-constexpr long long kDaysFrom1899To1970 = 25569;  // DATE 0 is 1899-12-30
+constexpr double kMinDate = -657434.0;             // 0100-01-01
+constexpr double kMaxDate = 2958465.99999999;      // 9999-12-31 23:59:59.999
+constexpr long long kDaysFrom1899To1970 = 25569;   // DATE 0 is 1899-12-30
 
 bool IsDateInRange(double dt)
 {
@@ -52,8 +53,8 @@ Parts PartsFromDate(DATE dt)
 bool ArePartsValid(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
 {
     return nYear >= 100 && nYear <= 9999 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 &&
-           nDay <= DaysInMonth(nYear, nMonth) && nHour >= 0 && nHour <= 23 && nMin >= 0 && nMin <= 59 &&
-           nSec >= 0 && nSec <= 59;
+           nDay <= DaysInMonth(nYear, nMonth) && nHour >= 0 && nHour <= 23 && nMin >= 0 && nMin <= 59 && nSec >= 0 &&
+           nSec <= 59;
 }
 
 // Reads 1 to nMaxDigits digits; false when there is none.
@@ -105,7 +106,7 @@ bool ReadDate(const wchar_t*& p, int& nYear, int& nMonth, int& nDay)
     return ReadDigits(p, 2, nDay);
 }
 
-}  // namespace
+}   // namespace
 
 // COleDateTimeSpan -----------------------------------------------------------
 
@@ -381,7 +382,7 @@ bool COleDateTime::ParseDateTime(const wchar_t* lpszDate, DWORD dwFlags, LCID) n
         const wchar_t* pAfterDate = p;
         SkipSpaces(p);
         if (p == pAfterDate || !ReadTime(p, nHour, nMin, nSec))
-            p = pAfterDate;  // a date alone
+            p = pAfterDate;   // a date alone
     }
     else
     {

@@ -5,13 +5,9 @@ IMPLEMENT_DYNAMIC(CFile, CObject)
 
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
-CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE) {}
 
 CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : CFile()
 {
@@ -26,7 +22,8 @@ CFile::~CFile()
 
 static DWORD DesiredAccess(UINT nOpenFlags)
 {
-    switch (nOpenFlags & 3) {
+    switch (nOpenFlags & 3)
+    {
     case CFile::modeWrite:
         return GENERIC_WRITE;
     case CFile::modeReadWrite:
@@ -38,14 +35,15 @@ static DWORD DesiredAccess(UINT nOpenFlags)
 
 static DWORD ShareMode(UINT nOpenFlags)
 {
-    switch (nOpenFlags & 0x70) {
+    switch (nOpenFlags & 0x70)
+    {
     case CFile::shareDenyWrite:
         return FILE_SHARE_READ;
     case CFile::shareDenyRead:
         return FILE_SHARE_WRITE;
     case CFile::shareDenyNone:
         return FILE_SHARE_READ | FILE_SHARE_WRITE;
-    default:  // shareExclusive, shareCompat
+    default:   // shareExclusive, shareCompat
         return 0;
     }
 }
@@ -59,12 +57,13 @@ static DWORD CreationDisposition(UINT nOpenFlags)
 
 BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags)
 {
-    if (lpszFileName == nullptr || *lpszFileName == 0 || (nOpenFlags & 3) == 3) {
+    if (lpszFileName == nullptr || *lpszFileName == 0 || (nOpenFlags & 3) == 3)
+    {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
     Close();
-    SECURITY_ATTRIBUTES security = { sizeof security, nullptr, (nOpenFlags & modeNoInherit) ? FALSE : TRUE };
+    SECURITY_ATTRIBUTES security = {sizeof security, nullptr, (nOpenFlags & modeNoInherit) ? FALSE : TRUE};
     HANDLE hFile = CreateFileW(lpszFileName, DesiredAccess(nOpenFlags), ShareMode(nOpenFlags), &security,
                                CreationDisposition(nOpenFlags), FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
@@ -91,14 +90,16 @@ BOOL CFile::Write(const void* lpBuf, UINT nCount)
 {
     if (nCount == 0)
         return TRUE;
-    if (lpBuf == nullptr || !IsOpen()) {
+    if (lpBuf == nullptr || !IsOpen())
+    {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
     DWORD bytesWritten = 0;
     if (!WriteFile(m_hFile, lpBuf, nCount, &bytesWritten, nullptr))
         return FALSE;
-    if (bytesWritten != nCount) {
+    if (bytesWritten != nCount)
+    {
         SetLastError(ERROR_DISK_FULL);
         return FALSE;
     }

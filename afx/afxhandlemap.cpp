@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
+namespace
+{
 
 void DeleteTempMapsOfThisModule();
 
@@ -23,10 +24,7 @@ public:
         m_maps.push_back(map);
     }
 
-    void Remove(CHandleMapBase* map)
-    {
-        m_maps.erase(std::remove(m_maps.begin(), m_maps.end(), map), m_maps.end());
-    }
+    void Remove(CHandleMapBase* map) { m_maps.erase(std::remove(m_maps.begin(), m_maps.end(), map), m_maps.end()); }
 
     void DeleteTemp()
     {
@@ -41,7 +39,8 @@ private:
     {
         AFX_PROCESS_SHARED* shared = AfxGetProcessShared();
         void (*mine)() = &DeleteTempMapsOfThisModule;
-        for (auto& slot : shared->deleteTempMaps) {
+        for (auto& slot : shared->deleteTempMaps)
+        {
             void* expected = add ? nullptr : reinterpret_cast<void*>(mine);
             void* desired = add ? reinterpret_cast<void*>(mine) : nullptr;
             if (InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&slot), desired, expected) ==
@@ -64,7 +63,7 @@ void DeleteTempMapsOfThisModule()
     Maps().DeleteTemp();
 }
 
-}  // namespace
+}   // namespace
 
 CHandleMapBase::CHandleMapBase()
 {
@@ -83,7 +82,8 @@ void AfxDeleteTempMap()
 
 void AfxDeleteTempMapsOfAllModules()
 {
-    for (auto sweeper : AfxGetProcessShared()->deleteTempMaps) {
+    for (auto sweeper : AfxGetProcessShared()->deleteTempMaps)
+    {
         if (sweeper != nullptr)
             sweeper();
     }

@@ -37,14 +37,15 @@ void AfxDeleteTempMap();
 // Frees the temporary wrappers of every module of the process (idle time).
 void AfxDeleteTempMapsOfAllModules();
 
-template <class H, class T>
-class CHandleMap : public CHandleMapBase
+template <class H, class T> class CHandleMap : public CHandleMapBase
 {
 public:
     using NewWrapperFn = T* (*)(H handle);
 
     explicit CHandleMap(H T::*member, NewWrapperFn newWrapper = &NewPlainWrapper)
-        : m_member(member), m_newWrapper(newWrapper) {}
+        : m_member(member), m_newWrapper(newWrapper)
+    {
+    }
     ~CHandleMap() override { DeleteTemp(); }
 
     // The permanent wrapper, else a temporary one made now; null for null.
@@ -88,7 +89,8 @@ public:
         // Swap out first: freeing a wrapper may look handles up again.
         std::unordered_map<H, T*> temporary;
         temporary.swap(m_temporary);
-        for (auto& entry : temporary) {
+        for (auto& entry : temporary)
+        {
             entry.second->*m_member = nullptr;
             delete entry.second;
         }

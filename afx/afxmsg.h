@@ -36,46 +36,46 @@ enum AfxSig : UINT
 {
     AfxSig_end = 0,
     // window messages
-    AfxSig_v_v,              // void ()
-    AfxSig_i_pCS,            // int (LPCREATESTRUCT)
-    AfxSig_b_pDC,            // BOOL (CDC*)
-    AfxSig_v_u_i_i,          // void (UINT, int, int)
-    AfxSig_v_i_i,            // void (int, int)
-    AfxSig_v_u_u_pSB,        // void (UINT, UINT, CScrollBar*)
-    AfxSig_b_u_s_pt,         // BOOL (UINT, short, CPoint)
-    AfxSig_v_u_pt,           // void (UINT, CPoint)
-    AfxSig_b_pW_u_u,         // BOOL (CWnd*, UINT, UINT)
-    AfxSig_v_u_u_u,          // void (UINT, UINT, UINT)
-    AfxSig_u_v,              // UINT ()
-    AfxSig_v_pW,             // void (CWnd*) from wParam
-    AfxSig_v_pWl,            // void (CWnd*) from lParam
-    AfxSig_v_up,             // void (UINT_PTR)
-    AfxSig_hbr_pDC_pW_u,     // HBRUSH (CDC*, CWnd*, UINT)
-    AfxSig_v_i_pDIS,         // void (int, LPDRAWITEMSTRUCT)
-    AfxSig_v_i_pMIS,         // void (int, LPMEASUREITEMSTRUCT)
-    AfxSig_v_pW_pt,          // void (CWnd*, CPoint)
-    AfxSig_v_b_u,            // void (BOOL, UINT)
-    AfxSig_v_u_pW_b,         // void (UINT, CWnd*, BOOL)
-    AfxSig_l_pt,             // LRESULT (CPoint)
-    AfxSig_v_u_psz,          // void (UINT, LPCTSTR)
-    AfxSig_v_pM_u_b,         // void (CMenu*, UINT, BOOL)
-    AfxSig_v_pMMI,           // void (MINMAXINFO*)
-    AfxSig_l_w_l,            // LRESULT (WPARAM, LPARAM)
+    AfxSig_v_v,            // void ()
+    AfxSig_i_pCS,          // int (LPCREATESTRUCT)
+    AfxSig_b_pDC,          // BOOL (CDC*)
+    AfxSig_v_u_i_i,        // void (UINT, int, int)
+    AfxSig_v_i_i,          // void (int, int)
+    AfxSig_v_u_u_pSB,      // void (UINT, UINT, CScrollBar*)
+    AfxSig_b_u_s_pt,       // BOOL (UINT, short, CPoint)
+    AfxSig_v_u_pt,         // void (UINT, CPoint)
+    AfxSig_b_pW_u_u,       // BOOL (CWnd*, UINT, UINT)
+    AfxSig_v_u_u_u,        // void (UINT, UINT, UINT)
+    AfxSig_u_v,            // UINT ()
+    AfxSig_v_pW,           // void (CWnd*) from wParam
+    AfxSig_v_pWl,          // void (CWnd*) from lParam
+    AfxSig_v_up,           // void (UINT_PTR)
+    AfxSig_hbr_pDC_pW_u,   // HBRUSH (CDC*, CWnd*, UINT)
+    AfxSig_v_i_pDIS,       // void (int, LPDRAWITEMSTRUCT)
+    AfxSig_v_i_pMIS,       // void (int, LPMEASUREITEMSTRUCT)
+    AfxSig_v_pW_pt,        // void (CWnd*, CPoint)
+    AfxSig_v_b_u,          // void (BOOL, UINT)
+    AfxSig_v_u_pW_b,       // void (UINT, CWnd*, BOOL)
+    AfxSig_l_pt,           // LRESULT (CPoint)
+    AfxSig_v_u_psz,        // void (UINT, LPCTSTR)
+    AfxSig_v_pM_u_b,       // void (CMenu*, UINT, BOOL)
+    AfxSig_v_pMMI,         // void (MINMAXINFO*)
+    AfxSig_l_w_l,          // LRESULT (WPARAM, LPARAM)
     // reflected to the child
-    AfxSig_hbr_pDC_u,        // HBRUSH (CDC*, UINT)
-    AfxSig_v_pDIS,           // void (LPDRAWITEMSTRUCT)
-    AfxSig_v_pMIS,           // void (LPMEASUREITEMSTRUCT)
-    AfxSig_v_u_u,            // void (UINT, UINT)
+    AfxSig_hbr_pDC_u,   // HBRUSH (CDC*, UINT)
+    AfxSig_v_pDIS,      // void (LPDRAWITEMSTRUCT)
+    AfxSig_v_pMIS,      // void (LPMEASUREITEMSTRUCT)
+    AfxSig_v_u_u,       // void (UINT, UINT)
     // commands and notifications
-    AfxSigCmd_v,             // void ()
-    AfxSigCmd_b,             // BOOL ()
-    AfxSigCmd_RANGE,         // void (UINT)
-    AfxSigCmd_EX,            // BOOL (UINT)
-    AfxSigCmdUI,             // void (CCmdUI*)
-    AfxSigNotify_v,          // void (NMHDR*, LRESULT*)
-    AfxSigNotify_b,          // BOOL (NMHDR*, LRESULT*)
-    AfxSigNotify_RANGE,      // void (UINT, NMHDR*, LRESULT*)
-    AfxSigNotify_EX,         // BOOL (UINT, NMHDR*, LRESULT*)
+    AfxSigCmd_v,          // void ()
+    AfxSigCmd_b,          // BOOL ()
+    AfxSigCmd_RANGE,      // void (UINT)
+    AfxSigCmd_EX,         // BOOL (UINT)
+    AfxSigCmdUI,          // void (CCmdUI*)
+    AfxSigNotify_v,       // void (NMHDR*, LRESULT*)
+    AfxSigNotify_b,       // BOOL (NMHDR*, LRESULT*)
+    AfxSigNotify_RANGE,   // void (UINT, NMHDR*, LRESULT*)
+    AfxSigNotify_EX,      // BOOL (UINT, NMHDR*, LRESULT*)
 };
 
 typedef void (CCmdTarget::*AFX_PMSG)();
@@ -125,12 +125,12 @@ union AfxMessageMapFunctions
 
 struct AFX_MSGMAP_ENTRY
 {
-    UINT nMessage;                  // window message, or 0xC000 for a registered one
-    UINT nCode;                     // notification code (low 16 bits) for commands and notifications
-    UINT nID;                       // first control id
-    UINT nLastID;                   // last control id
+    UINT nMessage;   // window message, or 0xC000 for a registered one
+    UINT nCode;      // notification code (low 16 bits) for commands and notifications
+    UINT nID;        // first control id
+    UINT nLastID;    // last control id
     AfxSig nSig;
-    const UINT* pRegisteredMessage; // ON_REGISTERED_MESSAGE: the variable holding the message
+    const UINT* pRegisteredMessage;   // ON_REGISTERED_MESSAGE: the variable holding the message
     AfxMessageMapFunctions pfn;
 };
 
@@ -156,6 +156,8 @@ struct AFX_CMDHANDLERINFO
 // Finds the first entry for (message, code, id) in a map and its bases.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID);
 
+// The message-map macros stay as written: they read best that way.
+// clang-format off
 #define DECLARE_MESSAGE_MAP() \
 protected: \
     static const AFX_MSGMAP* GetThisMessageMap(); \
@@ -282,3 +284,5 @@ protected: \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_HSCROLL, 0, 0, 0, _v_u_u, &ThisClass::HScroll)
 #define ON_WM_VSCROLL_REFLECT() \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_VSCROLL, 0, 0, 0, _v_u_u, &ThisClass::VScroll)
+
+// clang-format on

@@ -2,8 +2,7 @@
 #include "afx.h"
 #include <cstring>
 
-const CRuntimeClass CObject::classCObject = { "CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
-                                              nullptr, nullptr };
+const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, nullptr};
 
 CRuntimeClass* CObject::GetRuntimeClass() const
 {
@@ -17,9 +16,7 @@ BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
     return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
-void CObject::AssertValid() const
-{
-}
+void CObject::AssertValid() const {}
 
 static BOOL SameClass(const CRuntimeClass* a, const CRuntimeClass* b)
 {
@@ -33,7 +30,8 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 {
     if (pBaseClass == nullptr)
         return FALSE;
-    for (const CRuntimeClass* pClass = this; pClass != nullptr; pClass = pClass->m_pBaseClass) {
+    for (const CRuntimeClass* pClass = this; pClass != nullptr; pClass = pClass->m_pBaseClass)
+    {
         if (SameClass(pClass, pBaseClass))
             return TRUE;
     }

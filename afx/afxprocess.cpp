@@ -1,7 +1,8 @@
 #include "afxprocess.h"
 #include <cwchar>
 
-namespace {
+namespace
+{
 
 AFX_PROCESS_SHARED* OpenSharedPage()
 {
@@ -9,8 +10,8 @@ AFX_PROCESS_SHARED* OpenSharedPage()
     swprintf(name, 64, L"Local\\QVAfxProcess.%lu", GetCurrentProcessId());
     // The handle stays open for the life of the process: the page must
     // outlive every module that looks at it.
-    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                        sizeof(AFX_PROCESS_SHARED), name);
+    HANDLE mapping =
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(AFX_PROCESS_SHARED), name);
     if (mapping == nullptr)
         return nullptr;
     void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(AFX_PROCESS_SHARED));
@@ -19,7 +20,8 @@ AFX_PROCESS_SHARED* OpenSharedPage()
 
 void InitializeOnce(AFX_PROCESS_SHARED* shared)
 {
-    if (InterlockedCompareExchange(&shared->initState, 1, 0) == 0) {
+    if (InterlockedCompareExchange(&shared->initState, 1, 0) == 0)
+    {
         shared->tlsCurrentModuleState = TlsAlloc();
         InterlockedExchange(&shared->initState, 2);
         return;
@@ -28,13 +30,15 @@ void InitializeOnce(AFX_PROCESS_SHARED* shared)
         Sleep(0);
 }
 
-}  // namespace
+}   // namespace
 
 AFX_PROCESS_SHARED* AfxGetProcessShared()
 {
-    static AFX_PROCESS_SHARED* const shared = [] {
+    static AFX_PROCESS_SHARED* const shared = []
+    {
         AFX_PROCESS_SHARED* page = OpenSharedPage();
-        if (page == nullptr) {
+        if (page == nullptr)
+        {
             static AFX_PROCESS_SHARED privatePage = {};
             page = &privatePage;
         }

@@ -17,12 +17,12 @@ struct AFX_PROCESS_SHARED
 {
     static const int kMaxModules = 32;
 
-    volatile LONG initState;            // 0 new, 1 being set up, 2 ready
+    volatile LONG initState;   // 0 new, 1 being set up, 2 ready
     AFX_ASSERT_HOOK assertHook;
     volatile LONG assertFailures;
-    DWORD tlsCurrentModuleState;        // TLS slot: this thread's current AFX_MODULE_STATE*
-    AFX_MODULE_STATE* programState;     // the program's own state, when it links afx
-    void (*deleteTempMaps[kMaxModules])();  // one sweeper per module copy
+    DWORD tlsCurrentModuleState;             // TLS slot: this thread's current AFX_MODULE_STATE*
+    AFX_MODULE_STATE* programState;          // the program's own state, when it links afx
+    void (*deleteTempMaps[kMaxModules])();   // one sweeper per module copy
 };
 
 // The shared page; never null (a private page stands in if the mapping fails).

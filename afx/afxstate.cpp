@@ -3,7 +3,8 @@
 #include "afxprocess.h"
 #include "afxwin.h"
 
-namespace {
+namespace
+{
 
 // The module that holds this copy of afx: the one this function lives in.
 HINSTANCE ThisModule()
@@ -19,12 +20,14 @@ LPCWSTR ModuleBaseName(HINSTANCE module, wchar_t* buffer, DWORD size)
 {
     wchar_t path[MAX_PATH];
     DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
+    if (length == 0 || length >= MAX_PATH)
+    {
         buffer[0] = 0;
         return buffer;
     }
     const wchar_t* name = path;
-    for (const wchar_t* p = path; *p; ++p) {
+    for (const wchar_t* p = path; *p; ++p)
+    {
         if (*p == L'\\' || *p == L'/')
             name = p + 1;
     }
@@ -55,12 +58,13 @@ AFX_MODULE_STATE* ProgramContextFallback()
 // The program's own state is every thread's default: publish it at start-up.
 [[maybe_unused]] AFX_MODULE_STATE* const g_publishedAtStartup = AfxGetStaticModuleState();
 
-}  // namespace
+}   // namespace
 
 AFX_MODULE_STATE* AfxGetStaticModuleState()
 {
     static wchar_t name[MAX_PATH];
-    static AFX_MODULE_STATE state = [] {
+    static AFX_MODULE_STATE state = []
+    {
         AFX_MODULE_STATE made = MakeState(ThisModule(), name, MAX_PATH);
         if (!made.m_bDLL)
             AfxGetProcessShared()->programState = &state;

@@ -11,7 +11,8 @@
 #include <cwchar>
 #include <utility>
 
-namespace {
+namespace
+{
 
 // Its allocated size of -1 marks it: every module has its own copy of this
 // code and of the buffer, and strings cross modules (a DLL fills a caller's
@@ -58,7 +59,7 @@ int ResultOfCompareString(int result)
     return result == 0 ? 0 : result - CSTR_EQUAL;
 }
 
-}  // namespace
+}   // namespace
 
 // Construction and assignment ------------------------------------------------
 
@@ -368,7 +369,8 @@ int CString::CompareNoCase(const wchar_t* psz) const
 int CString::Collate(const wchar_t* psz) const
 {
     const wchar_t* pOther = psz != nullptr ? psz : L"";
-    return ResultOfCompareString(CompareStringW(LOCALE_USER_DEFAULT, 0, m_pszData, GetLength(), pOther, SafeLength(pOther)));
+    return ResultOfCompareString(
+        CompareStringW(LOCALE_USER_DEFAULT, 0, m_pszData, GetLength(), pOther, SafeLength(pOther)));
 }
 
 int CString::CollateNoCase(const wchar_t* psz) const
@@ -383,26 +385,86 @@ static int CompareStrings(const CString& str1, const CString& str2)
     return CompareOrdinal(str1.GetString(), str1.GetLength(), str2.GetString(), str2.GetLength());
 }
 
-bool operator==(const CString& str1, const CString& str2) { return CompareStrings(str1, str2) == 0; }
-bool operator==(const CString& str1, const wchar_t* psz2) { return str1.Compare(psz2) == 0; }
-bool operator==(const wchar_t* psz1, const CString& str2) { return str2.Compare(psz1) == 0; }
-bool operator==(const CString& str1, wchar_t ch2) { return str1.GetLength() == 1 && str1[0] == ch2; }
-bool operator!=(const CString& str1, const CString& str2) { return !(str1 == str2); }
-bool operator!=(const CString& str1, const wchar_t* psz2) { return !(str1 == psz2); }
-bool operator!=(const wchar_t* psz1, const CString& str2) { return !(psz1 == str2); }
-bool operator!=(const CString& str1, wchar_t ch2) { return !(str1 == ch2); }
-bool operator<(const CString& str1, const CString& str2) { return CompareStrings(str1, str2) < 0; }
-bool operator<(const CString& str1, const wchar_t* psz2) { return str1.Compare(psz2) < 0; }
-bool operator<(const wchar_t* psz1, const CString& str2) { return str2.Compare(psz1) > 0; }
-bool operator>(const CString& str1, const CString& str2) { return CompareStrings(str1, str2) > 0; }
-bool operator>(const CString& str1, const wchar_t* psz2) { return str1.Compare(psz2) > 0; }
-bool operator>(const wchar_t* psz1, const CString& str2) { return str2.Compare(psz1) < 0; }
-bool operator<=(const CString& str1, const CString& str2) { return CompareStrings(str1, str2) <= 0; }
-bool operator<=(const CString& str1, const wchar_t* psz2) { return str1.Compare(psz2) <= 0; }
-bool operator<=(const wchar_t* psz1, const CString& str2) { return str2.Compare(psz1) >= 0; }
-bool operator>=(const CString& str1, const CString& str2) { return CompareStrings(str1, str2) >= 0; }
-bool operator>=(const CString& str1, const wchar_t* psz2) { return str1.Compare(psz2) >= 0; }
-bool operator>=(const wchar_t* psz1, const CString& str2) { return str2.Compare(psz1) <= 0; }
+bool operator==(const CString& str1, const CString& str2)
+{
+    return CompareStrings(str1, str2) == 0;
+}
+bool operator==(const CString& str1, const wchar_t* psz2)
+{
+    return str1.Compare(psz2) == 0;
+}
+bool operator==(const wchar_t* psz1, const CString& str2)
+{
+    return str2.Compare(psz1) == 0;
+}
+bool operator==(const CString& str1, wchar_t ch2)
+{
+    return str1.GetLength() == 1 && str1[0] == ch2;
+}
+bool operator!=(const CString& str1, const CString& str2)
+{
+    return !(str1 == str2);
+}
+bool operator!=(const CString& str1, const wchar_t* psz2)
+{
+    return !(str1 == psz2);
+}
+bool operator!=(const wchar_t* psz1, const CString& str2)
+{
+    return !(psz1 == str2);
+}
+bool operator!=(const CString& str1, wchar_t ch2)
+{
+    return !(str1 == ch2);
+}
+bool operator<(const CString& str1, const CString& str2)
+{
+    return CompareStrings(str1, str2) < 0;
+}
+bool operator<(const CString& str1, const wchar_t* psz2)
+{
+    return str1.Compare(psz2) < 0;
+}
+bool operator<(const wchar_t* psz1, const CString& str2)
+{
+    return str2.Compare(psz1) > 0;
+}
+bool operator>(const CString& str1, const CString& str2)
+{
+    return CompareStrings(str1, str2) > 0;
+}
+bool operator>(const CString& str1, const wchar_t* psz2)
+{
+    return str1.Compare(psz2) > 0;
+}
+bool operator>(const wchar_t* psz1, const CString& str2)
+{
+    return str2.Compare(psz1) < 0;
+}
+bool operator<=(const CString& str1, const CString& str2)
+{
+    return CompareStrings(str1, str2) <= 0;
+}
+bool operator<=(const CString& str1, const wchar_t* psz2)
+{
+    return str1.Compare(psz2) <= 0;
+}
+bool operator<=(const wchar_t* psz1, const CString& str2)
+{
+    return str2.Compare(psz1) >= 0;
+}
+bool operator>=(const CString& str1, const CString& str2)
+{
+    return CompareStrings(str1, str2) >= 0;
+}
+bool operator>=(const CString& str1, const wchar_t* psz2)
+{
+    return str1.Compare(psz2) >= 0;
+}
+bool operator>=(const wchar_t* psz1, const CString& str2)
+{
+    return str2.Compare(psz1) <= 0;
+}
 
 // Direct buffer access -------------------------------------------------------
 

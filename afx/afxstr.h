@@ -20,8 +20,8 @@ HINSTANCE AfxGetResourceHandle();
 
 struct CStringData
 {
-    int nDataLength;   // characters in use, not counting the terminator
-    int nAllocLength;  // characters that fit, not counting the terminator
+    int nDataLength;    // characters in use, not counting the terminator
+    int nAllocLength;   // characters that fit, not counting the terminator
     wchar_t* data() { return reinterpret_cast<wchar_t*>(this + 1); }
 };
 
@@ -31,7 +31,7 @@ public:
     CString();
     CString(const CString& stringSrc);
     CString(CString&& stringSrc) noexcept;
-    CString(const wchar_t* psz);             // null gives empty; MAKEINTRESOURCE(id) loads string id
+    CString(const wchar_t* psz);   // null gives empty; MAKEINTRESOURCE(id) loads string id
     CString(const wchar_t* pch, int nLength);
     CString(const char* psz);                // CP_ACP
     CString(const char* pch, int nLength);   // CP_ACP
@@ -130,12 +130,18 @@ public:
 
     // Formatting with the MSVC meanings for wide strings (see afxstr_format.cpp).
     // A CString argument passes its characters, as it does with MSVC.
-    template<class... Args>
-    void Format(const wchar_t* pszFormat, const Args&... args) { FormatArgs(pszFormat, FormatArg(args)...); }
-    template<class... Args>
-    void Format(UINT nFormatID, const Args&... args) { FormatIdArgs(nFormatID, FormatArg(args)...); }
-    template<class... Args>
-    void AppendFormat(const wchar_t* pszFormat, const Args&... args) { AppendFormatArgs(pszFormat, FormatArg(args)...); }
+    template <class... Args> void Format(const wchar_t* pszFormat, const Args&... args)
+    {
+        FormatArgs(pszFormat, FormatArg(args)...);
+    }
+    template <class... Args> void Format(UINT nFormatID, const Args&... args)
+    {
+        FormatIdArgs(nFormatID, FormatArg(args)...);
+    }
+    template <class... Args> void AppendFormat(const wchar_t* pszFormat, const Args&... args)
+    {
+        AppendFormatArgs(pszFormat, FormatArg(args)...);
+    }
     void FormatV(const wchar_t* pszFormat, va_list args);
     void AppendFormatV(const wchar_t* pszFormat, va_list args);
 
@@ -143,8 +149,7 @@ public:
 
 private:
     static const wchar_t* FormatArg(const CString& str) { return str.m_pszData; }
-    template<class T>
-    static const T& FormatArg(const T& value) { return value; }
+    template <class T> static const T& FormatArg(const T& value) { return value; }
     void FormatArgs(const wchar_t* pszFormat, ...);
     void FormatIdArgs(UINT nFormatID, ...);
     void AppendFormatArgs(const wchar_t* pszFormat, ...);

@@ -5,7 +5,8 @@
 #include <cwchar>
 #include <cwctype>
 
-namespace {
+namespace
+{
 
 bool InSet(wchar_t ch, const wchar_t* pszSet)
 {
@@ -17,10 +18,16 @@ bool IsTrimSpace(wchar_t ch)
     return iswspace(ch) != 0;
 }
 
-bool IsHighSurrogate(wchar_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
-bool IsLowSurrogate(wchar_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
+bool IsHighSurrogate(wchar_t ch)
+{
+    return ch >= 0xD800 && ch <= 0xDBFF;
+}
+bool IsLowSurrogate(wchar_t ch)
+{
+    return ch >= 0xDC00 && ch <= 0xDFFF;
+}
 
-}  // namespace
+}   // namespace
 
 // Searching ------------------------------------------------------------------
 
@@ -138,7 +145,7 @@ CString CString::Tokenize(const wchar_t* pszTokens, int& iStart) const
     int nEnd = nFirst;
     while (nEnd < GetLength() && !InSet(m_pszData[nEnd], pszTokens))
         nEnd++;
-    iStart = nEnd + 1;  // past the delimiter that ended the token
+    iStart = nEnd + 1;   // past the delimiter that ended the token
     return Mid(nFirst, nEnd - nFirst);
 }
 

@@ -26,11 +26,20 @@
 #include <iterator>
 #include <string>
 
-namespace {
+namespace
+{
 
 constexpr int kMaxField = 1 << 24;
 
-enum class ArgSize { Default, Char, Short, Long32, Long64, Pointer };
+enum class ArgSize
+{
+    Default,
+    Char,
+    Short,
+    Long32,
+    Long64,
+    Pointer
+};
 
 struct Conversion
 {
@@ -40,10 +49,10 @@ struct Conversion
     bool bZero = false;
     bool bAlternate = false;
     int nWidth = 0;
-    int nPrecision = -1;  // none
+    int nPrecision = -1;   // none
     ArgSize size = ArgSize::Default;
-    bool bWidePrefix = false;    // l or w
-    bool bNarrowPrefix = false;  // h
+    bool bWidePrefix = false;     // l or w
+    bool bNarrowPrefix = false;   // h
     wchar_t chType = 0;
 };
 
@@ -76,12 +85,23 @@ void ReadFlags(const wchar_t*& p, Conversion& conv)
     {
         switch (*p)
         {
-        case L'-': conv.bLeft = true; break;
-        case L'+': conv.bPlus = true; break;
-        case L' ': conv.bSpace = true; break;
-        case L'0': conv.bZero = true; break;
-        case L'#': conv.bAlternate = true; break;
-        default: return;
+        case L'-':
+            conv.bLeft = true;
+            break;
+        case L'+':
+            conv.bPlus = true;
+            break;
+        case L' ':
+            conv.bSpace = true;
+            break;
+        case L'0':
+            conv.bZero = true;
+            break;
+        case L'#':
+            conv.bAlternate = true;
+            break;
+        default:
+            return;
         }
     }
 }
@@ -225,19 +245,23 @@ void AppendChar(CString& out, const Conversion& conv, va_list& args)
 std::string NumberDirective(const Conversion& conv, const char* pszLength)
 {
     std::string directive = "%";
-    if (conv.bLeft) directive += '-';
-    if (conv.bPlus) directive += '+';
-    if (conv.bSpace) directive += ' ';
-    if (conv.bZero) directive += '0';
-    if (conv.bAlternate) directive += '#';
+    if (conv.bLeft)
+        directive += '-';
+    if (conv.bPlus)
+        directive += '+';
+    if (conv.bSpace)
+        directive += ' ';
+    if (conv.bZero)
+        directive += '0';
+    if (conv.bAlternate)
+        directive += '#';
     directive += "*.*";
     directive += pszLength;
     directive += char(conv.chType);
     return directive;
 }
 
-template<class T>
-void AppendNumber(CString& out, const Conversion& conv, const char* pszLength, T value)
+template <class T> void AppendNumber(CString& out, const Conversion& conv, const char* pszLength, T value)
 {
     std::string directive = NumberDirective(conv, pszLength);
     // A missing precision is passed as -1, which printf reads as "none".
@@ -260,11 +284,16 @@ long long ReadSigned(ArgSize size, va_list& args)
 {
     switch (size)
     {
-    case ArgSize::Char: return static_cast<signed char>(va_arg(args, int));
-    case ArgSize::Short: return static_cast<short>(va_arg(args, int));
-    case ArgSize::Long64: return va_arg(args, long long);
-    case ArgSize::Pointer: return va_arg(args, intptr_t);
-    default: return va_arg(args, int);
+    case ArgSize::Char:
+        return static_cast<signed char>(va_arg(args, int));
+    case ArgSize::Short:
+        return static_cast<short>(va_arg(args, int));
+    case ArgSize::Long64:
+        return va_arg(args, long long);
+    case ArgSize::Pointer:
+        return va_arg(args, intptr_t);
+    default:
+        return va_arg(args, int);
     }
 }
 
@@ -272,11 +301,16 @@ unsigned long long ReadUnsigned(ArgSize size, va_list& args)
 {
     switch (size)
     {
-    case ArgSize::Char: return static_cast<unsigned char>(va_arg(args, unsigned int));
-    case ArgSize::Short: return static_cast<unsigned short>(va_arg(args, unsigned int));
-    case ArgSize::Long64: return va_arg(args, unsigned long long);
-    case ArgSize::Pointer: return va_arg(args, uintptr_t);
-    default: return va_arg(args, unsigned int);
+    case ArgSize::Char:
+        return static_cast<unsigned char>(va_arg(args, unsigned int));
+    case ArgSize::Short:
+        return static_cast<unsigned short>(va_arg(args, unsigned int));
+    case ArgSize::Long64:
+        return va_arg(args, unsigned long long);
+    case ArgSize::Pointer:
+        return va_arg(args, uintptr_t);
+    default:
+        return va_arg(args, unsigned int);
     }
 }
 
@@ -372,7 +406,7 @@ void FormatInto(CString& out, const wchar_t* pszFormat, va_list args)
     }
 }
 
-}  // namespace
+}   // namespace
 
 void CString::FormatV(const wchar_t* pszFormat, va_list args)
 {

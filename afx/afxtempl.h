@@ -34,20 +34,18 @@ typedef __POSITION* POSITION;
 
 // Element helpers ------------------------------------------------------------
 
-template<class TYPE, class ARG_TYPE>
-BOOL CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
+template <class TYPE, class ARG_TYPE> BOOL CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
 {
     return *pElement1 == *pElement2;
 }
 
 // Wide string keys compare by content (their hash is by content too).
-template<>
+template <>
 inline BOOL CompareElements<const wchar_t*, const wchar_t*>(const wchar_t* const* p1, const wchar_t* const* p2)
 {
     return CString(*p1) == *p2;
 }
-template<>
-inline BOOL CompareElements<wchar_t*, wchar_t*>(wchar_t* const* p1, wchar_t* const* p2)
+template <> inline BOOL CompareElements<wchar_t*, wchar_t*>(wchar_t* const* p1, wchar_t* const* p2)
 {
     return CString(*p1) == *p2;
 }
@@ -56,8 +54,7 @@ UINT HashStringKey(const wchar_t* key) noexcept;   // afxstr.cpp
 
 // Integers hash by value, pointers by address (low bits dropped: they are
 // alignment), strings by content. Other key types need their own HashKey.
-template<class ARG_KEY>
-UINT HashKey(ARG_KEY key)
+template <class ARG_KEY> UINT HashKey(ARG_KEY key)
 {
     using Key = std::remove_cv_t<std::remove_reference_t<ARG_KEY>>;
     if constexpr (std::is_pointer_v<Key>)
@@ -65,10 +62,22 @@ UINT HashKey(ARG_KEY key)
     else
         return UINT(static_cast<ULONGLONG>(key) ^ (static_cast<ULONGLONG>(key) >> 32));
 }
-template<> inline UINT HashKey<const wchar_t*>(const wchar_t* key) { return HashStringKey(key); }
-template<> inline UINT HashKey<wchar_t*>(wchar_t* key) { return HashStringKey(key); }
-template<> inline UINT HashKey<const CString&>(const CString& key) { return HashStringKey(key); }
-template<> inline UINT HashKey<CString>(CString key) { return HashStringKey(key); }
+template <> inline UINT HashKey<const wchar_t*>(const wchar_t* key)
+{
+    return HashStringKey(key);
+}
+template <> inline UINT HashKey<wchar_t*>(wchar_t* key)
+{
+    return HashStringKey(key);
+}
+template <> inline UINT HashKey<const CString&>(const CString& key)
+{
+    return HashStringKey(key);
+}
+template <> inline UINT HashKey<CString>(CString key)
+{
+    return HashStringKey(key);
+}
 
 #include "afxtempl_array.h"
 #include "afxtempl_list.h"

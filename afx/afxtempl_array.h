@@ -3,8 +3,7 @@
 
 // Included by afxtempl.h, which declares the element helpers first.
 
-template<class TYPE, class ARG_TYPE = const TYPE&>
-class CArray
+template <class TYPE, class ARG_TYPE = const TYPE&> class CArray
 {
 public:
     CArray() noexcept = default;
@@ -57,8 +56,7 @@ private:
     INT_PTR m_nGrowBy = -1;
 };
 
-template<class TYPE, class ARG_TYPE>
-bool CArray<TYPE, ARG_TYPE>::Reserve(INT_PTR nCapacity)
+template <class TYPE, class ARG_TYPE> bool CArray<TYPE, ARG_TYPE>::Reserve(INT_PTR nCapacity)
 {
     if (nCapacity <= m_nMaxSize)
         return true;
@@ -82,8 +80,7 @@ bool CArray<TYPE, ARG_TYPE>::Reserve(INT_PTR nCapacity)
     return true;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
+template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
 {
     ASSERT(nNewSize >= 0);
     if (nGrowBy >= 0)
@@ -107,8 +104,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
     m_nSize = nNewSize;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::RemoveAll()
+template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::RemoveAll()
 {
     for (INT_PTR i = 0; i < m_nSize; i++)
         m_pData[i].~TYPE();
@@ -118,8 +114,7 @@ void CArray<TYPE, ARG_TYPE>::RemoveAll()
     m_nMaxSize = 0;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::FreeExtra()
+template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::FreeExtra()
 {
     if (m_nSize == m_nMaxSize)
         return;
@@ -130,7 +125,7 @@ void CArray<TYPE, ARG_TYPE>::FreeExtra()
     }
     TYPE* pNewData = static_cast<TYPE*>(::operator new(size_t(m_nSize) * sizeof(TYPE), std::nothrow));
     if (pNewData == nullptr)
-        return;  // keep the extra room
+        return;   // keep the extra room
     for (INT_PTR i = 0; i < m_nSize; i++)
     {
         new (&pNewData[i]) TYPE(std::move(m_pData[i]));
@@ -141,8 +136,7 @@ void CArray<TYPE, ARG_TYPE>::FreeExtra()
     m_nMaxSize = m_nSize;
 }
 
-template<class TYPE, class ARG_TYPE>
-const TYPE& CArray<TYPE, ARG_TYPE>::GetAt(INT_PTR nIndex) const
+template <class TYPE, class ARG_TYPE> const TYPE& CArray<TYPE, ARG_TYPE>::GetAt(INT_PTR nIndex) const
 {
     ASSERT(IsValidIndex(nIndex));
     if (IsValidIndex(nIndex))
@@ -151,8 +145,7 @@ const TYPE& CArray<TYPE, ARG_TYPE>::GetAt(INT_PTR nIndex) const
     return outOfRange;
 }
 
-template<class TYPE, class ARG_TYPE>
-TYPE& CArray<TYPE, ARG_TYPE>::ElementAt(INT_PTR nIndex)
+template <class TYPE, class ARG_TYPE> TYPE& CArray<TYPE, ARG_TYPE>::ElementAt(INT_PTR nIndex)
 {
     ASSERT(IsValidIndex(nIndex));
     if (IsValidIndex(nIndex))
@@ -162,23 +155,21 @@ TYPE& CArray<TYPE, ARG_TYPE>::ElementAt(INT_PTR nIndex)
     return scratch;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::SetAt(INT_PTR nIndex, ARG_TYPE newElement)
+template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::SetAt(INT_PTR nIndex, ARG_TYPE newElement)
 {
     ASSERT(IsValidIndex(nIndex));
     if (IsValidIndex(nIndex))
         m_pData[nIndex] = newElement;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
+template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
 {
     ASSERT(nIndex >= 0);
     if (nIndex < 0)
         return;
     if (nIndex >= m_nSize)
     {
-        TYPE copy(newElement);  // newElement may live inside this array
+        TYPE copy(newElement);   // newElement may live inside this array
         SetSize(nIndex + 1);
         if (nIndex < m_nSize)
             m_pData[nIndex] = std::move(copy);
@@ -187,19 +178,17 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
     m_pData[nIndex] = newElement;
 }
 
-template<class TYPE, class ARG_TYPE>
-INT_PTR CArray<TYPE, ARG_TYPE>::Add(ARG_TYPE newElement)
+template <class TYPE, class ARG_TYPE> INT_PTR CArray<TYPE, ARG_TYPE>::Add(ARG_TYPE newElement)
 {
     INT_PTR nIndex = m_nSize;
     SetAtGrow(nIndex, newElement);
     return nIndex;
 }
 
-template<class TYPE, class ARG_TYPE>
-INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
+template <class TYPE, class ARG_TYPE> INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
 {
     INT_PTR nOldSize = m_nSize;
-    INT_PTR nSrcSize = src.m_nSize;  // read before growing: src may be *this
+    INT_PTR nSrcSize = src.m_nSize;   // read before growing: src may be *this
     if (nSrcSize == 0)
         return nOldSize;
     if (!Reserve(nOldSize + nSrcSize))
@@ -215,8 +204,7 @@ INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
     return nOldSize;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
+template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
 {
     if (&src == this)
         return;
@@ -225,13 +213,13 @@ void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
         m_pData[i] = src.m_pData[i];
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_PTR nCount)
 {
     ASSERT(nIndex >= 0 && nCount > 0);
     if (nIndex < 0 || nCount <= 0)
         return;
-    TYPE copy(newElement);  // newElement may live inside this array
+    TYPE copy(newElement);   // newElement may live inside this array
     INT_PTR nOldSize = m_nSize;
     INT_PTR nEnd = nIndex > nOldSize ? nIndex : nOldSize;
     if (nCount > MaxElements() - nEnd || !Reserve(nEnd + nCount))
@@ -256,7 +244,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_P
         m_pData[i] = copy;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, const CArray* pNewArray)
 {
     ASSERT(pNewArray != nullptr && nStartIndex >= 0);
@@ -271,13 +259,12 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, const CArray* pNewArr
     }
     InsertAt(nStartIndex, pNewArray->GetAt(0), pNewArray->m_nSize);
     if (m_nSize < nStartIndex + pNewArray->m_nSize)
-        return;  // the insert failed
+        return;   // the insert failed
     for (INT_PTR i = 1; i < pNewArray->m_nSize; i++)
         m_pData[nStartIndex + i] = pNewArray->m_pData[i];
 }
 
-template<class TYPE, class ARG_TYPE>
-void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
+template <class TYPE, class ARG_TYPE> void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
 {
     ASSERT(nIndex >= 0 && nCount >= 0 && nIndex <= m_nSize && nCount <= m_nSize - nIndex);
     if (nIndex < 0 || nIndex >= m_nSize || nCount <= 0)

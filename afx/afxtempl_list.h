@@ -3,8 +3,7 @@
 
 // Included by afxtempl.h, which declares the element helpers first.
 
-template<class TYPE, class ARG_TYPE = const TYPE&>
-class CList
+template <class TYPE, class ARG_TYPE = const TYPE&> class CList
 {
     struct CNode
     {
@@ -70,8 +69,7 @@ private:
     INT_PTR m_nCount = 0;
 };
 
-template<class TYPE, class ARG_TYPE>
-TYPE& CList<TYPE, ARG_TYPE>::NodeData(CNode* pNode)
+template <class TYPE, class ARG_TYPE> TYPE& CList<TYPE, ARG_TYPE>::NodeData(CNode* pNode)
 {
     ASSERT(pNode != nullptr);
     if (pNode != nullptr)
@@ -81,8 +79,7 @@ TYPE& CList<TYPE, ARG_TYPE>::NodeData(CNode* pNode)
     return scratch;
 }
 
-template<class TYPE, class ARG_TYPE>
-const TYPE& CList<TYPE, ARG_TYPE>::NodeData(CNode* pNode) const
+template <class TYPE, class ARG_TYPE> const TYPE& CList<TYPE, ARG_TYPE>::NodeData(CNode* pNode) const
 {
     ASSERT(pNode != nullptr);
     if (pNode != nullptr)
@@ -91,8 +88,7 @@ const TYPE& CList<TYPE, ARG_TYPE>::NodeData(CNode* pNode) const
     return empty;
 }
 
-template<class TYPE, class ARG_TYPE>
-TYPE CList<TYPE, ARG_TYPE>::RemoveHead()
+template <class TYPE, class ARG_TYPE> TYPE CList<TYPE, ARG_TYPE>::RemoveHead()
 {
     ASSERT(m_pNodeHead != nullptr);
     if (m_pNodeHead == nullptr)
@@ -102,8 +98,7 @@ TYPE CList<TYPE, ARG_TYPE>::RemoveHead()
     return value;
 }
 
-template<class TYPE, class ARG_TYPE>
-TYPE CList<TYPE, ARG_TYPE>::RemoveTail()
+template <class TYPE, class ARG_TYPE> TYPE CList<TYPE, ARG_TYPE>::RemoveTail()
 {
     ASSERT(m_pNodeTail != nullptr);
     if (m_pNodeTail == nullptr)
@@ -113,8 +108,7 @@ TYPE CList<TYPE, ARG_TYPE>::RemoveTail()
     return value;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CList<TYPE, ARG_TYPE>::AddHead(const CList* pNewList)
+template <class TYPE, class ARG_TYPE> void CList<TYPE, ARG_TYPE>::AddHead(const CList* pNewList)
 {
     ASSERT(pNewList != nullptr);
     if (pNewList == nullptr)
@@ -130,13 +124,12 @@ void CList<TYPE, ARG_TYPE>::AddHead(const CList* pNewList)
     }
 }
 
-template<class TYPE, class ARG_TYPE>
-void CList<TYPE, ARG_TYPE>::AddTail(const CList* pNewList)
+template <class TYPE, class ARG_TYPE> void CList<TYPE, ARG_TYPE>::AddTail(const CList* pNewList)
 {
     ASSERT(pNewList != nullptr);
     if (pNewList == nullptr)
         return;
-    INT_PTR nLeft = pNewList->m_nCount;  // fixed first: a self-add grows the list
+    INT_PTR nLeft = pNewList->m_nCount;   // fixed first: a self-add grows the list
     for (CNode* pNode = pNewList->m_pNodeHead; pNode != nullptr && nLeft > 0; nLeft--)
     {
         CNode* pNext = pNode->pNext;
@@ -145,8 +138,7 @@ void CList<TYPE, ARG_TYPE>::AddTail(const CList* pNewList)
     }
 }
 
-template<class TYPE, class ARG_TYPE>
-void CList<TYPE, ARG_TYPE>::RemoveAll()
+template <class TYPE, class ARG_TYPE> void CList<TYPE, ARG_TYPE>::RemoveAll()
 {
     CNode* pNode = m_pNodeHead;
     while (pNode != nullptr)
@@ -159,44 +151,38 @@ void CList<TYPE, ARG_TYPE>::RemoveAll()
     m_nCount = 0;
 }
 
-template<class TYPE, class ARG_TYPE>
-TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition)
+template <class TYPE, class ARG_TYPE> TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition)
 {
     CNode* pNode = ToNode(rPosition);
     rPosition = pNode ? ToPosition(pNode->pNext) : nullptr;
     return NodeData(pNode);
 }
 
-template<class TYPE, class ARG_TYPE>
-const TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition) const
+template <class TYPE, class ARG_TYPE> const TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition) const
 {
     return const_cast<CList*>(this)->GetNext(rPosition);
 }
 
-template<class TYPE, class ARG_TYPE>
-TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition)
+template <class TYPE, class ARG_TYPE> TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition)
 {
     CNode* pNode = ToNode(rPosition);
     rPosition = pNode ? ToPosition(pNode->pPrev) : nullptr;
     return NodeData(pNode);
 }
 
-template<class TYPE, class ARG_TYPE>
-const TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition) const
+template <class TYPE, class ARG_TYPE> const TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition) const
 {
     return const_cast<CList*>(this)->GetPrev(rPosition);
 }
 
-template<class TYPE, class ARG_TYPE>
-void CList<TYPE, ARG_TYPE>::SetAt(POSITION position, ARG_TYPE newElement)
+template <class TYPE, class ARG_TYPE> void CList<TYPE, ARG_TYPE>::SetAt(POSITION position, ARG_TYPE newElement)
 {
     ASSERT(position != nullptr);
     if (position != nullptr)
         ToNode(position)->data = newElement;
 }
 
-template<class TYPE, class ARG_TYPE>
-void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
+template <class TYPE, class ARG_TYPE> void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
 {
     ASSERT(position != nullptr);
     CNode* pNode = ToNode(position);
@@ -214,7 +200,7 @@ void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
     m_nCount--;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
 {
     CNode* pNext = position != nullptr ? ToNode(position) : m_pNodeHead;
@@ -226,7 +212,7 @@ POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElem
     return ToPosition(pNode);
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newElement)
 {
     CNode* pPrev = position != nullptr ? ToNode(position) : m_pNodeTail;
@@ -238,7 +224,7 @@ POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newEleme
     return ToPosition(pNode);
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) const
 {
     CNode* pNode = startAfter != nullptr ? ToNode(startAfter)->pNext : m_pNodeHead;
@@ -250,8 +236,7 @@ POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) 
     return nullptr;
 }
 
-template<class TYPE, class ARG_TYPE>
-POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR nIndex) const
+template <class TYPE, class ARG_TYPE> POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR nIndex) const
 {
     if (nIndex < 0 || nIndex >= m_nCount)
         return nullptr;

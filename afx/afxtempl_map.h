@@ -3,13 +3,12 @@
 
 // Included by afxtempl.h, which declares the element helpers first.
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-class CMap
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap
 {
     struct CAssoc
     {
         CAssoc* pNext;
-        UINT nHashValue;  // full hash, kept to find the bucket when iterating
+        UINT nHashValue;   // full hash, kept to find the bucket when iterating
         KEY key;
         VALUE value;
     };
@@ -51,7 +50,7 @@ private:
     INT_PTR m_nCount = 0;
 };
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 bool CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::AllocHashTable()
 {
     if (m_pHashTable == nullptr)
@@ -62,7 +61,7 @@ bool CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::AllocHashTable()
     return true;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAllocNow)
 {
     ASSERT(m_nCount == 0 && hashSize > 0 && hashSize <= kMaxHashTableSize);
@@ -77,9 +76,9 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAl
         AllocHashTable();
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc*
-CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::FindAssoc(ARG_KEY key, UINT& nHashValue) const
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc* CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::FindAssoc(
+    ARG_KEY key, UINT& nHashValue) const
 {
     nHashValue = HashKey<ARG_KEY>(key);
     if (m_pHashTable == nullptr)
@@ -92,7 +91,7 @@ CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::FindAssoc(ARG_KEY key, UINT& nHashValue) c
     return nullptr;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Lookup(ARG_KEY key, VALUE& rValue) const
 {
     UINT nHashValue;
@@ -103,7 +102,7 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Lookup(ARG_KEY key, VALUE& rValue) co
     return TRUE;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
 {
     UINT nHashValue;
@@ -118,7 +117,7 @@ VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
     return pAssoc->value;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
 {
     if (m_pHashTable == nullptr)
@@ -138,8 +137,7 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
     return FALSE;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
 {
     if (m_pHashTable != nullptr)
     {
@@ -159,7 +157,7 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
     m_nCount = 0;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 POSITION CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetStartPosition() const noexcept
 {
     if (m_nCount == 0 || m_pHashTable == nullptr)
@@ -172,7 +170,7 @@ POSITION CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetStartPosition() const noexcept
     return nullptr;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const
 {
     ASSERT(rNextPosition != nullptr && rNextPosition != BEFORE_START_POSITION);
@@ -185,7 +183,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
     rKey = pAssoc->key;
     rValue = pAssoc->value;
     CAssoc* pNext = pAssoc->pNext;
-    for (UINT nBucket = pAssoc->nHashValue % m_nHashTableSize + 1; pNext == nullptr && nBucket < m_nHashTableSize; nBucket++)
+    for (UINT nBucket = pAssoc->nHashValue % m_nHashTableSize + 1; pNext == nullptr && nBucket < m_nHashTableSize;
+         nBucket++)
         pNext = m_pHashTable[nBucket];
     rNextPosition = reinterpret_cast<POSITION>(pNext);
 }

@@ -4,7 +4,8 @@
 
 using namespace AfxTimeParts;
 
-namespace {
+namespace
+{
 
 constexpr long long kFileTimeTicksPerSecond = 10000000;
 constexpr long long kFileTimeSecondsTo1970 = 11644473600LL;
@@ -36,7 +37,7 @@ CString LoadFormat(UINT nFormatID)
     return format;
 }
 
-}  // namespace
+}   // namespace
 
 // CTimeSpan ------------------------------------------------------------------
 

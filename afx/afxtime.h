@@ -21,7 +21,7 @@
 #include "afxstr.h"
 
 #ifdef GetCurrentTime
-#undef GetCurrentTime  // winbase.h maps it to GetTickCount
+#undef GetCurrentTime   // winbase.h maps it to GetTickCount
 #endif
 
 class CTimeSpan
@@ -44,8 +44,16 @@ public:
     CTimeSpan operator+(CTimeSpan span) const noexcept { return CTimeSpan(m_timeSpan + span.m_timeSpan); }
     CTimeSpan operator-(CTimeSpan span) const noexcept { return CTimeSpan(m_timeSpan - span.m_timeSpan); }
     CTimeSpan operator-() const noexcept { return CTimeSpan(-m_timeSpan); }
-    CTimeSpan& operator+=(CTimeSpan span) noexcept { m_timeSpan += span.m_timeSpan; return *this; }
-    CTimeSpan& operator-=(CTimeSpan span) noexcept { m_timeSpan -= span.m_timeSpan; return *this; }
+    CTimeSpan& operator+=(CTimeSpan span) noexcept
+    {
+        m_timeSpan += span.m_timeSpan;
+        return *this;
+    }
+    CTimeSpan& operator-=(CTimeSpan span) noexcept
+    {
+        m_timeSpan -= span.m_timeSpan;
+        return *this;
+    }
     bool operator==(CTimeSpan span) const noexcept { return m_timeSpan == span.m_timeSpan; }
     bool operator!=(CTimeSpan span) const noexcept { return m_timeSpan != span.m_timeSpan; }
     bool operator<(CTimeSpan span) const noexcept { return m_timeSpan < span.m_timeSpan; }
@@ -65,7 +73,7 @@ class CTime
 {
 public:
     static CTime GetCurrentTime() noexcept;
-    static constexpr __time64_t MaxTime = 32535215999LL;  // 3000-12-31 23:59:59 UTC
+    static constexpr __time64_t MaxTime = 32535215999LL;   // 3000-12-31 23:59:59 UTC
 
     CTime() noexcept : m_time(0) {}
     CTime(__time64_t time) noexcept : m_time(time) {}
@@ -76,7 +84,11 @@ public:
     // The FILETIME is UTC (as file times are): the same instant. nDST is unused.
     CTime(const FILETIME& ft, int nDST = -1) noexcept;
 
-    CTime& operator=(__time64_t time) noexcept { m_time = time; return *this; }
+    CTime& operator=(__time64_t time) noexcept
+    {
+        m_time = time;
+        return *this;
+    }
 
     __time64_t GetTime() const noexcept { return m_time; }
     // Fill *ptm (which must not be null) and return it, or null when the
@@ -92,7 +104,7 @@ public:
     int GetHour() const noexcept;
     int GetMinute() const noexcept;
     int GetSecond() const noexcept;
-    int GetDayOfWeek() const noexcept;  // 1 = Sunday
+    int GetDayOfWeek() const noexcept;   // 1 = Sunday
 
     // strftime codes %Y %y %m %d %H %I %M %S %j %w %a %A %b %B %p %c %x %X %%
     // in the "C" locale; '#' after '%' drops leading zeros (%#d). Other codes
@@ -105,8 +117,16 @@ public:
     CTimeSpan operator-(CTime time) const noexcept { return CTimeSpan(m_time - time.m_time); }
     CTime operator-(CTimeSpan span) const noexcept { return CTime(m_time - span.GetTimeSpan()); }
     CTime operator+(CTimeSpan span) const noexcept { return CTime(m_time + span.GetTimeSpan()); }
-    CTime& operator+=(CTimeSpan span) noexcept { m_time += span.GetTimeSpan(); return *this; }
-    CTime& operator-=(CTimeSpan span) noexcept { m_time -= span.GetTimeSpan(); return *this; }
+    CTime& operator+=(CTimeSpan span) noexcept
+    {
+        m_time += span.GetTimeSpan();
+        return *this;
+    }
+    CTime& operator-=(CTimeSpan span) noexcept
+    {
+        m_time -= span.GetTimeSpan();
+        return *this;
+    }
     bool operator==(CTime time) const noexcept { return m_time == time.m_time; }
     bool operator!=(CTime time) const noexcept { return m_time != time.m_time; }
     bool operator<(CTime time) const noexcept { return m_time < time.m_time; }

@@ -1,7 +1,8 @@
 // Calendar arithmetic and the local time zone, through Win32 only.
 #include "afxtime_parts.h"
 
-namespace AfxTimeParts {
+namespace AfxTimeParts
+{
 
 void PartsToSystemTime(const Parts& parts, SYSTEMTIME& st)
 {
@@ -15,7 +16,8 @@ void PartsToSystemTime(const Parts& parts, SYSTEMTIME& st)
     st.wMilliseconds = 0;
 }
 
-namespace {
+namespace
+{
 
 constexpr long long kFirstSystemTimeYear = 1601;
 constexpr long long kLastSystemTimeYear = 30827;
@@ -63,7 +65,7 @@ bool HasDaylightTime(const TIME_ZONE_INFORMATION& zone)
     return zone.DaylightDate.wMonth != 0 && zone.DaylightBias != zone.StandardBias;
 }
 
-}  // namespace
+}   // namespace
 
 long long FloorDiv(long long a, long long b)
 {
@@ -100,7 +102,7 @@ Parts PartsFromWallSeconds(long long nWall)
     parts.nHour = int(nSecondOfDay / 3600);
     parts.nMinute = int(nSecondOfDay / 60 % 60);
     parts.nSecond = int(nSecondOfDay % 60);
-    parts.nDayOfWeek = int((nDays + 4) - FloorDiv(nDays + 4, 7) * 7);  // 1970-01-01 was a Thursday
+    parts.nDayOfWeek = int((nDays + 4) - FloorDiv(nDays + 4, 7) * 7);   // 1970-01-01 was a Thursday
 
     long long z = nDays + 719468;
     long long nEra = FloorDiv(z, 146097);
@@ -115,8 +117,8 @@ Parts PartsFromWallSeconds(long long nWall)
     return parts;
 }
 
-long long WallSecondsFromParts(long long nYear, long long nMonth, long long nDay, long long nHour,
-                               long long nMinute, long long nSecond)
+long long WallSecondsFromParts(long long nYear, long long nMonth, long long nDay, long long nHour, long long nMinute,
+                               long long nSecond)
 {
     long long nMonths = nYear * 12 + (nMonth - 1);
     long long nNormalYear = FloorDiv(nMonths, 12);
@@ -162,12 +164,12 @@ bool LocalToUtc(const TIME_ZONE_INFORMATION* pZone, long long nWall, int nDST, l
     bool bBeforeFits = LocalWallSeconds(pZone, nUtcBefore, nCheck) && nCheck == nWall;
     bool bAfterFits = LocalWallSeconds(pZone, nUtcAfter, nCheck) && nCheck == nWall;
     if (bBeforeFits && bAfterFits)
-        nUtc = nUtcBefore < nUtcAfter ? nUtcBefore : nUtcAfter;  // a repeated hour: the earlier
+        nUtc = nUtcBefore < nUtcAfter ? nUtcBefore : nUtcAfter;   // a repeated hour: the earlier
     else if (bAfterFits)
         nUtc = nUtcAfter;
     else
-        nUtc = nUtcBefore;  // fits, or a skipped hour: the offset before the change
+        nUtc = nUtcBefore;   // fits, or a skipped hour: the offset before the change
     return true;
 }
 
-}  // namespace AfxTimeParts
+}   // namespace AfxTimeParts

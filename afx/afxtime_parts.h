@@ -7,18 +7,19 @@
 #include <windows.h>
 #include "afxstr.h"
 
-namespace AfxTimeParts {
+namespace AfxTimeParts
+{
 
 struct Parts
 {
     long long nYear;
-    int nMonth;      // 1..12
-    int nDay;        // 1..31
+    int nMonth;   // 1..12
+    int nDay;     // 1..31
     int nHour;
     int nMinute;
     int nSecond;
-    int nDayOfWeek;  // 0 = Sunday
-    int nDayOfYear;  // 0 = 1 January
+    int nDayOfWeek;   // 0 = Sunday
+    int nDayOfYear;   // 0 = 1 January
     bool bDST;
 };
 
@@ -33,8 +34,8 @@ Parts PartsFromWallSeconds(long long nWall);
 // Copies parts into a SYSTEMTIME (milliseconds 0); the year must fit a WORD.
 void PartsToSystemTime(const Parts& parts, SYSTEMTIME& st);
 // Normalises out-of-range parts as mktime does (month 13, day 32, ...).
-long long WallSecondsFromParts(long long nYear, long long nMonth, long long nDay, long long nHour,
-                               long long nMinute, long long nSecond);
+long long WallSecondsFromParts(long long nYear, long long nMonth, long long nDay, long long nHour, long long nMinute,
+                               long long nSecond);
 
 // The zone: null means the current zone of the system.
 // UTC seconds to local parts; false outside the SYSTEMTIME range.
@@ -49,4 +50,4 @@ CString FormatParts(const wchar_t* pszFormat, const Parts& parts);
 // %D %H %M %S %% of a span in seconds.
 CString FormatSpan(const wchar_t* pszFormat, long long nSeconds);
 
-}  // namespace AfxTimeParts
+}   // namespace AfxTimeParts

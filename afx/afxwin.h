@@ -117,9 +117,8 @@ public:
     // lpszClassName null: the framework's default window class.
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                         CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                          LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                          int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -331,8 +330,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    BOOL m_bDrawItemDefault = FALSE;     // set by CWnd::DrawItem: nobody drew
-    BOOL m_bMeasureItemDefault = FALSE;  // set by CWnd::MeasureItem
+    BOOL m_bDrawItemDefault = FALSE;      // set by CWnd::DrawItem: nobody drew
+    BOOL m_bMeasureItemDefault = FALSE;   // set by CWnd::MeasureItem
     BOOL ReflectOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
@@ -349,9 +348,9 @@ class CDialog : public CWnd
 {
     DECLARE_DYNAMIC(CDialog)
 public:
-    LPCTSTR m_lpszTemplateName = nullptr;  // MAKEINTRESOURCE(id) or a name
+    LPCTSTR m_lpszTemplateName = nullptr;   // MAKEINTRESOURCE(id) or a name
     UINT m_nIDHelp = 0;
-    LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;  // in-memory template (InitModalIndirect)
+    LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;   // in-memory template (InitModalIndirect)
     CWnd* m_pParentWnd = nullptr;
 
     CDialog() = default;
@@ -362,8 +361,7 @@ public:
     virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     // Modeless, from an in-memory template.
-    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
-                                HINSTANCE hInst = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr, HINSTANCE hInst = nullptr);
     // Modal from an in-memory template: call DoModal afterwards.
     BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
 
@@ -413,8 +411,8 @@ public:
 
     LPCTSTR m_pszAppName = nullptr;
     LPCTSTR m_pszExeName = nullptr;
-    LPCTSTR m_pszProfileName = nullptr;  // the .INI file of the profile functions
-    LPCTSTR m_pszRegistryKey = nullptr;  // set by SetRegistryKey: profile in HKCU\Software\<key>\<app>
+    LPCTSTR m_pszProfileName = nullptr;   // the .INI file of the profile functions
+    LPCTSTR m_pszRegistryKey = nullptr;   // set by SetRegistryKey: profile in HKCU\Software\<key>\<app>
     HINSTANCE m_hInstance = nullptr;
     LPTSTR m_lpCmdLine = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
@@ -454,7 +452,7 @@ public:
     BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
 
 private:
-    LPCTSTR m_pszModuleName = nullptr;  // the module state's name before this object
+    LPCTSTR m_pszModuleName = nullptr;   // the module state's name before this object
     HKEY OpenSectionKey(LPCTSTR lpszSection, BOOL bCreate) const;
 };
 

@@ -15,7 +15,7 @@ static LPWSTR CopyText(LPCWSTR text)
 CWinApp::CWinApp(LPCTSTR lpszAppName)
 {
     AFX_MODULE_STATE* pState = AfxGetStaticModuleState();
-    ASSERT(pState->m_pCurrentWinApp == nullptr);  // one application object per module
+    ASSERT(pState->m_pCurrentWinApp == nullptr);   // one application object per module
     pState->m_pCurrentWinApp = this;
     m_hInstance = pState->m_hCurrentInstanceHandle;
     // The module state starts out named after the module's file.
@@ -31,7 +31,8 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 CWinApp::~CWinApp()
 {
     AFX_MODULE_STATE* pState = AfxGetStaticModuleState();
-    if (pState->m_pCurrentWinApp == this) {
+    if (pState->m_pCurrentWinApp == this)
+    {
         pState->m_pCurrentWinApp = nullptr;
         pState->m_lpszCurrentAppName = m_pszModuleName;
     }
@@ -96,15 +97,16 @@ void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR lpCmdLine, int nCmdShow)
 {
     CWinApp* pApp = AfxGetApp();
-    ASSERT(pApp != nullptr);  // the program defines one global CWinApp
+    ASSERT(pApp != nullptr);   // the program defines one global CWinApp
     if (pApp == nullptr)
         return -1;
     pApp->m_hInstance = hInstance;
     pApp->m_lpCmdLine = lpCmdLine;
     pApp->m_nCmdShow = nCmdShow;
-    INITCOMMONCONTROLSEX controls = { sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES };
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&controls);
-    if (!pApp->InitApplication() || !pApp->InitInstance()) {
+    if (!pApp->InitApplication() || !pApp->InitInstance())
+    {
         if (pApp->m_pMainWnd != nullptr)
             pApp->m_pMainWnd->DestroyWindow();
         return pApp->ExitInstance();

@@ -3,7 +3,8 @@
 
 void CWinApp::SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld)
 {
-    if (bFreeOld) {
+    if (bFreeOld)
+    {
         if (m_hDevNames != nullptr && m_hDevNames != hDevNames)
             ::GlobalFree(m_hDevNames);
         if (m_hDevMode != nullptr && m_hDevMode != hDevMode)

@@ -12,7 +12,8 @@ static void EnsureUnicodeProfile(LPCTSTR lpszProfileName)
     if (lpszProfileName == nullptr || *lpszProfileName == 0)
         return;
     CString path = lpszProfileName;
-    if (path.FindOneOf(L"\\/") < 0) {
+    if (path.FindOneOf(L"\\/") < 0)
+    {
         wchar_t folder[MAX_PATH];
         UINT length = ::GetWindowsDirectoryW(folder, MAX_PATH);
         if (length == 0 || length >= MAX_PATH)
@@ -21,7 +22,7 @@ static void EnsureUnicodeProfile(LPCTSTR lpszProfileName)
     }
     HANDLE hFile = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
-        return;  // it exists already (or cannot be made): leave it as it is
+        return;   // it exists already (or cannot be made): leave it as it is
     const wchar_t byteOrderMark = 0xFEFF;
     DWORD written = 0;
     ::WriteFile(hFile, &byteOrderMark, sizeof byteOrderMark, &written, nullptr);
@@ -44,13 +45,15 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
     CString value = lpszDefault;
     if (lpszSection == nullptr || lpszEntry == nullptr)
         return value;
-    if (m_pszRegistryKey != nullptr) {
+    if (m_pszRegistryKey != nullptr)
+    {
         HKEY hKey = OpenSectionKey(lpszSection, FALSE);
         if (hKey == nullptr)
             return value;
         DWORD type = 0;
         DWORD bytes = 0;
-        if (::RegQueryValueExW(hKey, lpszEntry, nullptr, &type, nullptr, &bytes) == ERROR_SUCCESS && type == REG_SZ) {
+        if (::RegQueryValueExW(hKey, lpszEntry, nullptr, &type, nullptr, &bytes) == ERROR_SUCCESS && type == REG_SZ)
+        {
             // One character more than stored: the value may lack its terminator.
             std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
             if (::RegQueryValueExW(hKey, lpszEntry, nullptr, nullptr, reinterpret_cast<LPBYTE>(buffer.data()),
@@ -61,7 +64,8 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         return value;
     }
     // Grow the buffer until the whole value fits.
-    for (DWORD size = 256;; size *= 2) {
+    for (DWORD size = 256;; size *= 2)
+    {
         CString text;
         DWORD copied = ::GetPrivateProfileStringW(lpszSection, lpszEntry, lpszDefault != nullptr ? lpszDefault : L"",
                                                   text.GetBuffer(static_cast<int>(size)), size, m_pszProfileName);
@@ -75,7 +79,8 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
 {
     if (lpszSection == nullptr)
         return FALSE;
-    if (m_pszRegistryKey == nullptr) {
+    if (m_pszRegistryKey == nullptr)
+    {
         EnsureUnicodeProfile(m_pszProfileName);
         return ::WritePrivateProfileStringW(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
     }
@@ -115,7 +120,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
 {
     if (lpszSection == nullptr || lpszEntry == nullptr)
         return FALSE;
-    if (m_pszRegistryKey == nullptr) {
+    if (m_pszRegistryKey == nullptr)
+    {
         CString text;
         text.Format(L"%d", nValue);
         return WriteProfileString(lpszSection, lpszEntry, text);

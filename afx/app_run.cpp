@@ -10,7 +10,8 @@ BOOL CWinApp::PumpMessage()
 {
     if (!::GetMessageW(&m_msgCur, nullptr, 0, 0))
         return FALSE;
-    if (!PreTranslateMessage(&m_msgCur)) {
+    if (!PreTranslateMessage(&m_msgCur))
+    {
         ::TranslateMessage(&m_msgCur);
         ::DispatchMessageW(&m_msgCur);
     }
@@ -38,15 +39,19 @@ int CWinApp::Run()
     bool bIdle = true;
     LONG lIdleCount = 0;
     MSG peek;
-    for (;;) {
-        while (bIdle && !::PeekMessageW(&peek, nullptr, 0, 0, PM_NOREMOVE)) {
+    for (;;)
+    {
+        while (bIdle && !::PeekMessageW(&peek, nullptr, 0, 0, PM_NOREMOVE))
+        {
             if (!OnIdle(lIdleCount++))
                 bIdle = false;
         }
-        do {
+        do
+        {
             if (!PumpMessage())
                 return ExitInstance();
-            if (IsIdleMessage(m_msgCur)) {
+            if (IsIdleMessage(m_msgCur))
+            {
                 bIdle = true;
                 lIdleCount = 0;
             }

@@ -10,17 +10,41 @@ class CRect;
 class CPoint : public POINT
 {
 public:
-    CPoint() noexcept { x = 0; y = 0; }
-    CPoint(int initX, int initY) noexcept { x = initX; y = initY; }
-    CPoint(POINT initPt) noexcept { x = initPt.x; y = initPt.y; }
-    CPoint(SIZE initSize) noexcept { x = initSize.cx; y = initSize.cy; }
+    CPoint() noexcept
+    {
+        x = 0;
+        y = 0;
+    }
+    CPoint(int initX, int initY) noexcept
+    {
+        x = initX;
+        y = initY;
+    }
+    CPoint(POINT initPt) noexcept
+    {
+        x = initPt.x;
+        y = initPt.y;
+    }
+    CPoint(SIZE initSize) noexcept
+    {
+        x = initSize.cx;
+        y = initSize.cy;
+    }
     // Low word x, high word y, both signed (as in a mouse message's lParam).
     explicit CPoint(LPARAM dwPoint) noexcept;
 
-    void Offset(int xOffset, int yOffset) noexcept { x += xOffset; y += yOffset; }
+    void Offset(int xOffset, int yOffset) noexcept
+    {
+        x += xOffset;
+        y += yOffset;
+    }
     void Offset(POINT point) noexcept { Offset(point.x, point.y); }
     void Offset(SIZE size) noexcept { Offset(size.cx, size.cy); }
-    void SetPoint(int X, int Y) noexcept { x = X; y = Y; }
+    void SetPoint(int X, int Y) noexcept
+    {
+        x = X;
+        y = Y;
+    }
 
     bool operator==(POINT point) const noexcept { return x == point.x && y == point.y; }
     bool operator!=(POINT point) const noexcept { return !(*this == point); }
@@ -41,18 +65,46 @@ public:
 class CSize : public SIZE
 {
 public:
-    CSize() noexcept { cx = 0; cy = 0; }
-    CSize(int initCX, int initCY) noexcept { cx = initCX; cy = initCY; }
-    CSize(SIZE initSize) noexcept { cx = initSize.cx; cy = initSize.cy; }
-    CSize(POINT initPt) noexcept { cx = initPt.x; cy = initPt.y; }
+    CSize() noexcept
+    {
+        cx = 0;
+        cy = 0;
+    }
+    CSize(int initCX, int initCY) noexcept
+    {
+        cx = initCX;
+        cy = initCY;
+    }
+    CSize(SIZE initSize) noexcept
+    {
+        cx = initSize.cx;
+        cy = initSize.cy;
+    }
+    CSize(POINT initPt) noexcept
+    {
+        cx = initPt.x;
+        cy = initPt.y;
+    }
     // Low word cx, high word cy, both signed.
     explicit CSize(DWORD dwSize) noexcept;
 
-    void SetSize(int CX, int CY) noexcept { cx = CX; cy = CY; }
+    void SetSize(int CX, int CY) noexcept
+    {
+        cx = CX;
+        cy = CY;
+    }
     bool operator==(SIZE size) const noexcept { return cx == size.cx && cy == size.cy; }
     bool operator!=(SIZE size) const noexcept { return !(*this == size); }
-    void operator+=(SIZE size) noexcept { cx += size.cx; cy += size.cy; }
-    void operator-=(SIZE size) noexcept { cx -= size.cx; cy -= size.cy; }
+    void operator+=(SIZE size) noexcept
+    {
+        cx += size.cx;
+        cy += size.cy;
+    }
+    void operator-=(SIZE size) noexcept
+    {
+        cx -= size.cx;
+        cy -= size.cy;
+    }
 
     CSize operator+(SIZE size) const noexcept { return CSize(cx + size.cx, cy + size.cy); }
     CSize operator-(SIZE size) const noexcept { return CSize(cx - size.cx, cy - size.cy); }
@@ -69,7 +121,11 @@ public:
     CRect() noexcept { SetRectEmpty(); }
     CRect(int l, int t, int r, int b) noexcept { SetRect(l, t, r, b); }
     CRect(const RECT& srcRect) noexcept { CopyRect(&srcRect); }
-    CRect(const RECT* lpSrcRect) noexcept { SetRectEmpty(); CopyRect(lpSrcRect); }
+    CRect(const RECT* lpSrcRect) noexcept
+    {
+        SetRectEmpty();
+        CopyRect(lpSrcRect);
+    }
     CRect(POINT point, SIZE size) noexcept { SetRect(point.x, point.y, point.x + size.cx, point.y + size.cy); }
     CRect(POINT topLeft, POINT bottomRight) noexcept { SetRect(topLeft, bottomRight); }
 
@@ -91,8 +147,17 @@ public:
     BOOL PtInRect(POINT point) const noexcept { return ::PtInRect(this, point); }
     BOOL EqualRect(const RECT* lpRect) const noexcept;
 
-    void SetRect(int x1, int y1, int x2, int y2) noexcept { left = x1; top = y1; right = x2; bottom = y2; }
-    void SetRect(POINT topLeft, POINT bottomRight) noexcept { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+    void SetRect(int x1, int y1, int x2, int y2) noexcept
+    {
+        left = x1;
+        top = y1;
+        right = x2;
+        bottom = y2;
+    }
+    void SetRect(POINT topLeft, POINT bottomRight) noexcept
+    {
+        SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    }
     void SetRectEmpty() noexcept { SetRect(0, 0, 0, 0); }
     // A null source leaves the rectangle unchanged.
     void CopyRect(const RECT* lpSrcRect) noexcept;
@@ -106,12 +171,30 @@ public:
     void DeflateRect(const RECT* lpRect) noexcept;
     void DeflateRect(int l, int t, int r, int b) noexcept { InflateRect(-l, -t, -r, -b); }
 
-    void OffsetRect(int x, int y) noexcept { left += x; right += x; top += y; bottom += y; }
+    void OffsetRect(int x, int y) noexcept
+    {
+        left += x;
+        right += x;
+        top += y;
+        bottom += y;
+    }
     void OffsetRect(POINT point) noexcept { OffsetRect(point.x, point.y); }
     void OffsetRect(SIZE size) noexcept { OffsetRect(size.cx, size.cy); }
-    void MoveToX(int x) noexcept { right = x + Width(); left = x; }
-    void MoveToY(int y) noexcept { bottom = y + Height(); top = y; }
-    void MoveToXY(int x, int y) noexcept { MoveToX(x); MoveToY(y); }
+    void MoveToX(int x) noexcept
+    {
+        right = x + Width();
+        left = x;
+    }
+    void MoveToY(int y) noexcept
+    {
+        bottom = y + Height();
+        top = y;
+    }
+    void MoveToXY(int x, int y) noexcept
+    {
+        MoveToX(x);
+        MoveToY(y);
+    }
     void MoveToXY(POINT point) noexcept { MoveToXY(point.x, point.y); }
     // Swaps sides so that left <= right and top <= bottom.
     void NormalizeRect() noexcept;

@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-namespace {
+namespace
+{
 
 CHandleMap<HIMAGELIST, CImageList>& ImageListMap()
 {
@@ -12,7 +13,7 @@ CHandleMap<HIMAGELIST, CImageList>& ImageListMap()
     return map;
 }
 
-}  // namespace
+}   // namespace
 
 CImageList::~CImageList()
 {
@@ -36,8 +37,7 @@ void PASCAL CImageList::DeleteTempMap()
 
 BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask)
 {
-    return AttachCreated(ImageList_LoadImage(AfxGetResourceHandle(), lpszBitmapID, cx, nGrow, crMask,
-                                             IMAGE_BITMAP, 0));
+    return AttachCreated(ImageList_LoadImage(AfxGetResourceHandle(), lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, 0));
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)

@@ -51,10 +51,7 @@ public:
             ImageList_Merge(imagelist1.m_hImageList, nImage1, imagelist2.m_hImageList, nImage2, dx, dy));
     }
     // A copy of another list.
-    BOOL Create(CImageList* pImageList)
-    {
-        return AttachCreated(ImageList_Duplicate(AfxImageListHandleOf(pImageList)));
-    }
+    BOOL Create(CImageList* pImageList) { return AttachCreated(ImageList_Duplicate(AfxImageListHandleOf(pImageList))); }
 
     // FALSE when hImageList is null or this wrapper already holds a list.
     BOOL Attach(HIMAGELIST hImageList);
@@ -105,12 +102,14 @@ public:
     }
     BOOL DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg, UINT nStyle)
     {
-        return ImageList_DrawEx(m_hImageList, nImage, AfxHdcOf(pDC), pt.x, pt.y, sz.cx, sz.cy, clrBk, clrFg,
-                                nStyle);
+        return ImageList_DrawEx(m_hImageList, nImage, AfxHdcOf(pDC), pt.x, pt.y, sz.cx, sz.cy, clrBk, clrFg, nStyle);
     }
 
     // Dragging: one drag image per thread, so most of these are static.
-    BOOL BeginDrag(int nImage, CPoint ptHotSpot) { return ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y); }
+    BOOL BeginDrag(int nImage, CPoint ptHotSpot)
+    {
+        return ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y);
+    }
     BOOL SetDragCursorImage(int nDrag, CPoint ptHotSpot)
     {
         return ImageList_SetDragCursorImage(m_hImageList, nDrag, ptHotSpot.x, ptHotSpot.y);

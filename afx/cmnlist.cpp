@@ -21,11 +21,13 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
     column.mask = LVCF_TEXT | LVCF_FMT;
     column.fmt = nFormat;
     column.pszText = const_cast<LPTSTR>(lpszColumnHeading);
-    if (nWidth != -1) {
+    if (nWidth != -1)
+    {
         column.mask |= LVCF_WIDTH;
         column.cx = nWidth;
     }
-    if (nSubItem != -1) {
+    if (nSubItem != -1)
+    {
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
@@ -36,7 +38,8 @@ BOOL CListCtrl::GetColumnOrderArray(LPINT piArray, int iCount) const
 {
     if (piArray == nullptr)
         return FALSE;
-    if (iCount == -1) {
+    if (iCount == -1)
+    {
         CHeaderCtrl* pHeader = GetHeaderCtrl();
         iCount = pHeader != nullptr ? pHeader->GetItemCount() : -1;
     }
@@ -49,11 +52,12 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
 {
     // A header of a foreign module has a plain temporary wrapper here; its
     // members are CHeaderCtrl's thin messages, which need nothing more.
-    return static_cast<CHeaderCtrl*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, LVM_GETHEADER, 0, 0))));
+    return static_cast<CHeaderCtrl*>(
+        CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, LVM_GETHEADER, 0, 0))));
 }
 
-static LVITEM MakeItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
-                       UINT nStateMask, LPARAM lParam)
+static LVITEM MakeItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                       LPARAM lParam)
 {
     LVITEM item = {};
     item.mask = nMask;
@@ -74,8 +78,8 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, 
     return InsertItem(&item);
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
-                        UINT nStateMask, LPARAM lParam)
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                        LPARAM lParam)
 {
     LVITEM item = MakeItem(nItem, nSubItem, nMask, lpszItem, nImage, nState, nStateMask, lParam);
     return SetItem(&item);
@@ -85,14 +89,16 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
     if (nItem < 0 || nItem >= GetItemCount())
         return CString();
-    return AfxReadControlText([&](wchar_t* buffer, int nSize) -> const wchar_t* {
-        LVITEM item = {};
-        item.iSubItem = nSubItem;
-        item.cchTextMax = nSize;
-        item.pszText = buffer;
-        ::SendMessage(m_hWnd, LVM_GETITEMTEXT, nItem, reinterpret_cast<LPARAM>(&item));
-        return item.pszText;
-    });
+    return AfxReadControlText(
+        [&](wchar_t* buffer, int nSize) -> const wchar_t*
+        {
+            LVITEM item = {};
+            item.iSubItem = nSubItem;
+            item.cchTextMax = nSize;
+            item.pszText = buffer;
+            ::SendMessage(m_hWnd, LVM_GETITEMTEXT, nItem, reinterpret_cast<LPARAM>(&item));
+            return item.pszText;
+        });
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const
@@ -171,12 +177,14 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const
 
 CEdit* CListCtrl::EditLabel(int nItem)
 {
-    return static_cast<CEdit*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, LVM_EDITLABEL, nItem, 0))));
+    return static_cast<CEdit*>(
+        CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, LVM_EDITLABEL, nItem, 0))));
 }
 
 CEdit* CListCtrl::GetEditControl() const
 {
-    return static_cast<CEdit*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, LVM_GETEDITCONTROL, 0, 0))));
+    return static_cast<CEdit*>(
+        CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, LVM_GETEDITCONTROL, 0, 0))));
 }
 
 CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)

@@ -18,16 +18,29 @@ public:
     BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     // ---- columns ----
-    int InsertColumn(int nCol, const LVCOLUMN* pColumn) { return Send(LVM_INSERTCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn)); }
+    int InsertColumn(int nCol, const LVCOLUMN* pColumn)
+    {
+        return Send(LVM_INSERTCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn));
+    }
     // nWidth -1 and nSubItem -1 leave those members unset.
-    int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
+    int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
+                     int nSubItem = -1);
     BOOL DeleteColumn(int nCol) { return Send(LVM_DELETECOLUMN, nCol, 0); }
-    BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const { return Send(LVM_GETCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn)); }
-    BOOL SetColumn(int nCol, const LVCOLUMN* pColumn) { return Send(LVM_SETCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn)); }
+    BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const
+    {
+        return Send(LVM_GETCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn));
+    }
+    BOOL SetColumn(int nCol, const LVCOLUMN* pColumn)
+    {
+        return Send(LVM_SETCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn));
+    }
     int GetColumnWidth(int nCol) const { return Send(LVM_GETCOLUMNWIDTH, nCol, 0); }
     BOOL SetColumnWidth(int nCol, int cx) { return Send(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(cx, 0)); }
     BOOL GetColumnOrderArray(LPINT piArray, int iCount = -1) const;
-    BOOL SetColumnOrderArray(int iCount, LPINT piArray) { return Send(LVM_SETCOLUMNORDERARRAY, iCount, reinterpret_cast<LPARAM>(piArray)); }
+    BOOL SetColumnOrderArray(int iCount, LPINT piArray)
+    {
+        return Send(LVM_SETCOLUMNORDERARRAY, iCount, reinterpret_cast<LPARAM>(piArray));
+    }
     // The header of a report view (a temporary wrapper unless one was attached).
     CHeaderCtrl* GetHeaderCtrl() const;
 
@@ -55,11 +68,20 @@ public:
     int GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const;
     BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
     DWORD_PTR GetItemData(int nItem) const;
-    BOOL SetItemData(int nItem, DWORD_PTR dwData) { return SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, static_cast<LPARAM>(dwData)); }
-    UINT GetItemState(int nItem, UINT nMask) const { return static_cast<UINT>(::SendMessage(m_hWnd, LVM_GETITEMSTATE, nItem, nMask)); }
+    BOOL SetItemData(int nItem, DWORD_PTR dwData)
+    {
+        return SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, static_cast<LPARAM>(dwData));
+    }
+    UINT GetItemState(int nItem, UINT nMask) const
+    {
+        return static_cast<UINT>(::SendMessage(m_hWnd, LVM_GETITEMSTATE, nItem, nMask));
+    }
     // nItem -1 changes every item.
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    BOOL SetItemState(int nItem, LVITEM* pItem) { return Send(LVM_SETITEMSTATE, nItem, reinterpret_cast<LPARAM>(pItem)); }
+    BOOL SetItemState(int nItem, LVITEM* pItem)
+    {
+        return Send(LVM_SETITEMSTATE, nItem, reinterpret_cast<LPARAM>(pItem));
+    }
     UINT GetCallbackMask() const { return static_cast<UINT>(::SendMessage(m_hWnd, LVM_GETCALLBACKMASK, 0, 0)); }
     BOOL SetCallbackMask(UINT nMask) { return Send(LVM_SETCALLBACKMASK, nMask, 0); }
 
@@ -73,18 +95,27 @@ public:
     UINT GetSelectedCount() const { return static_cast<UINT>(::SendMessage(m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0)); }
     int GetSelectionMark() const { return Send(LVM_GETSELECTIONMARK, 0, 0); }
     int SetSelectionMark(int iIndex) { return Send(LVM_SETSELECTIONMARK, 0, iIndex); }
-    int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const { return Send(LVM_FINDITEM, nStart, reinterpret_cast<LPARAM>(pFindInfo)); }
+    int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const
+    {
+        return Send(LVM_FINDITEM, nStart, reinterpret_cast<LPARAM>(pFindInfo));
+    }
 
     // ---- geometry ----
     BOOL EnsureVisible(int nItem, BOOL bPartialOK) { return Send(LVM_ENSUREVISIBLE, nItem, bPartialOK); }
     // nCode: LVIR_BOUNDS, LVIR_ICON, LVIR_LABEL or LVIR_SELECTBOUNDS.
     BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
     BOOL GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) const;
-    BOOL GetItemPosition(int nItem, LPPOINT lpPoint) const { return Send(LVM_GETITEMPOSITION, nItem, reinterpret_cast<LPARAM>(lpPoint)); }
+    BOOL GetItemPosition(int nItem, LPPOINT lpPoint) const
+    {
+        return Send(LVM_GETITEMPOSITION, nItem, reinterpret_cast<LPARAM>(lpPoint));
+    }
     BOOL GetViewRect(LPRECT lpRect) const { return Send(LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(lpRect)); }
     BOOL GetOrigin(LPPOINT lpPoint) const { return Send(LVM_GETORIGIN, 0, reinterpret_cast<LPARAM>(lpPoint)); }
     int GetStringWidth(LPCTSTR lpsz) const { return Send(LVM_GETSTRINGWIDTH, 0, reinterpret_cast<LPARAM>(lpsz)); }
-    int HitTest(LVHITTESTINFO* pHitTestInfo) const { return Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)); }
+    int HitTest(LVHITTESTINFO* pHitTestInfo) const
+    {
+        return Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo));
+    }
     int HitTest(CPoint pt, UINT* pFlags = nullptr) const;
     int SubItemHitTest(LPLVHITTESTINFO pInfo) { return Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(pInfo)); }
     int GetTopIndex() const { return Send(LVM_GETTOPINDEX, 0, 0); }
@@ -95,7 +126,10 @@ public:
     BOOL Arrange(UINT nCode) { return Send(LVM_ARRANGE, nCode, 0); }
 
     // ---- look ----
-    DWORD GetExtendedStyle() const { return static_cast<DWORD>(::SendMessage(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0)); }
+    DWORD GetExtendedStyle() const
+    {
+        return static_cast<DWORD>(::SendMessage(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    }
     // The previous extended style.
     DWORD SetExtendedStyle(DWORD dwNewStyle)
     {
@@ -110,7 +144,8 @@ public:
     }
     CImageList* GetImageList(int nImageList) const
     {
-        return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessage(m_hWnd, LVM_GETIMAGELIST, nImageList, 0)));
+        return CImageList::FromHandle(
+            reinterpret_cast<HIMAGELIST>(::SendMessage(m_hWnd, LVM_GETIMAGELIST, nImageList, 0)));
     }
     COLORREF GetBkColor() const { return static_cast<COLORREF>(::SendMessage(m_hWnd, LVM_GETBKCOLOR, 0, 0)); }
     BOOL SetBkColor(COLORREF cr) { return Send(LVM_SETBKCOLOR, 0, cr); }

@@ -34,9 +34,13 @@ public:
     // The wrapper of the previous buddy (temporary unless this module has one).
     CWnd* SetBuddy(CWnd* pWndBuddy)
     {
-        return CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->GetSafeHwnd()), 0)));
+        return CWnd::FromHandle(reinterpret_cast<HWND>(
+            ::SendMessage(m_hWnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->GetSafeHwnd()), 0)));
     }
-    CWnd* GetBuddy() const { return CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, UDM_GETBUDDY, 0, 0))); }
+    CWnd* GetBuddy() const
+    {
+        return CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, UDM_GETBUDDY, 0, 0)));
+    }
     // 10 or 16; the previous base, 0 for an invalid one.
     int SetBase(int nBase) { return static_cast<int>(::SendMessage(m_hWnd, UDM_SETBASE, nBase, 0)); }
     UINT GetBase() const { return static_cast<UINT>(::SendMessage(m_hWnd, UDM_GETBASE, 0, 0)); }

@@ -25,8 +25,8 @@ HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nS
     return InsertItem(&insert);
 }
 
-BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                        UINT nState, UINT nStateMask, LPARAM lParam)
+BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                        UINT nStateMask, LPARAM lParam)
 {
     TVITEM item = {};
     item.hItem = hItem;
@@ -44,14 +44,16 @@ CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 {
     if (hItem == nullptr)
         return CString();
-    return AfxReadControlText([&](wchar_t* buffer, int nSize) -> const wchar_t* {
-        TVITEM item = {};
-        item.hItem = hItem;
-        item.mask = TVIF_TEXT;
-        item.cchTextMax = nSize;
-        item.pszText = buffer;
-        return GetItem(&item) ? item.pszText : nullptr;
-    });
+    return AfxReadControlText(
+        [&](wchar_t* buffer, int nSize) -> const wchar_t*
+        {
+            TVITEM item = {};
+            item.hItem = hItem;
+            item.mask = TVIF_TEXT;
+            item.cchTextMax = nSize;
+            item.pszText = buffer;
+            return GetItem(&item) ? item.pszText : nullptr;
+        });
 }
 
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const
@@ -109,11 +111,12 @@ CEdit* CTreeCtrl::EditLabel(HTREEITEM hItem)
 
 CEdit* CTreeCtrl::GetEditControl() const
 {
-    return static_cast<CEdit*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, TVM_GETEDITCONTROL, 0, 0))));
+    return static_cast<CEdit*>(
+        CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, TVM_GETEDITCONTROL, 0, 0))));
 }
 
 CImageList* CTreeCtrl::CreateDragImage(HTREEITEM hItem)
 {
-    return AfxNewImageList(reinterpret_cast<HIMAGELIST>(
-        ::SendMessage(m_hWnd, TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(hItem))));
+    return AfxNewImageList(
+        reinterpret_cast<HIMAGELIST>(::SendMessage(m_hWnd, TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(hItem))));
 }

@@ -16,7 +16,8 @@ public:
     // Each InsertItem returns the new item, or null.
     HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct)
     {
-        return reinterpret_cast<HTREEITEM>(::SendMessage(m_hWnd, TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(lpInsertStruct)));
+        return reinterpret_cast<HTREEITEM>(
+            ::SendMessage(m_hWnd, TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(lpInsertStruct)));
     }
     HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
                          LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
@@ -66,7 +67,8 @@ public:
     // ---- navigation ----
     HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const
     {
-        return reinterpret_cast<HTREEITEM>(::SendMessage(m_hWnd, TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
+        return reinterpret_cast<HTREEITEM>(
+            ::SendMessage(m_hWnd, TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
     }
     HTREEITEM GetRootItem() const { return GetNextItem(nullptr, TVGN_ROOT); }
     HTREEITEM GetChildItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_CHILD); }
@@ -96,11 +98,15 @@ public:
     void SetIndent(UINT nIndent) { ::SendMessage(m_hWnd, TVM_SETINDENT, nIndent, 0); }
     SHORT GetItemHeight() const { return static_cast<SHORT>(::SendMessage(m_hWnd, TVM_GETITEMHEIGHT, 0, 0)); }
     // The previous height.
-    SHORT SetItemHeight(SHORT cyHeight) { return static_cast<SHORT>(::SendMessage(m_hWnd, TVM_SETITEMHEIGHT, cyHeight, 0)); }
+    SHORT SetItemHeight(SHORT cyHeight)
+    {
+        return static_cast<SHORT>(::SendMessage(m_hWnd, TVM_SETITEMHEIGHT, cyHeight, 0));
+    }
     BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
     HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const
     {
-        return reinterpret_cast<HTREEITEM>(::SendMessage(m_hWnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)));
+        return reinterpret_cast<HTREEITEM>(
+            ::SendMessage(m_hWnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(pHitTestInfo)));
     }
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = nullptr) const;
 
@@ -128,13 +134,17 @@ public:
     }
     CImageList* GetImageList(int nImageList) const
     {
-        return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessage(m_hWnd, TVM_GETIMAGELIST, nImageList, 0)));
+        return CImageList::FromHandle(
+            reinterpret_cast<HIMAGELIST>(::SendMessage(m_hWnd, TVM_GETIMAGELIST, nImageList, 0)));
     }
     // Each setter returns the previous colour.
     COLORREF GetBkColor() const { return static_cast<COLORREF>(::SendMessage(m_hWnd, TVM_GETBKCOLOR, 0, 0)); }
     COLORREF SetBkColor(COLORREF clr) { return static_cast<COLORREF>(::SendMessage(m_hWnd, TVM_SETBKCOLOR, 0, clr)); }
     COLORREF GetTextColor() const { return static_cast<COLORREF>(::SendMessage(m_hWnd, TVM_GETTEXTCOLOR, 0, 0)); }
-    COLORREF SetTextColor(COLORREF clr) { return static_cast<COLORREF>(::SendMessage(m_hWnd, TVM_SETTEXTCOLOR, 0, clr)); }
+    COLORREF SetTextColor(COLORREF clr)
+    {
+        return static_cast<COLORREF>(::SendMessage(m_hWnd, TVM_SETTEXTCOLOR, 0, clr));
+    }
     COLORREF GetLineColor() const { return static_cast<COLORREF>(::SendMessage(m_hWnd, TVM_GETLINECOLOR, 0, 0)); }
     COLORREF SetLineColor(COLORREF clrNew = CLR_DEFAULT)
     {

@@ -33,12 +33,14 @@ public:
     HICON GetIcon() const { return reinterpret_cast<HICON>(::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_ICON, 0)); }
     HBITMAP SetBitmap(HBITMAP hBitmap)
     {
-        return reinterpret_cast<HBITMAP>(::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+        return reinterpret_cast<HBITMAP>(
+            ::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
     }
     HBITMAP GetBitmap() const { return reinterpret_cast<HBITMAP>(::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_BITMAP, 0)); }
     HCURSOR SetCursor(HCURSOR hCursor)
     {
-        return reinterpret_cast<HCURSOR>(::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
+        return reinterpret_cast<HCURSOR>(
+            ::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
     }
     HCURSOR GetCursor() const { return reinterpret_cast<HCURSOR>(::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_CURSOR, 0)); }
 };

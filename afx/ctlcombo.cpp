@@ -4,7 +4,8 @@
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
     const int nLength = GetLBTextLen(nIndex);
-    if (nLength == CB_ERR) {
+    if (nLength == CB_ERR)
+    {
         rString.Empty();
         return;
     }

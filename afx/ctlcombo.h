@@ -16,7 +16,10 @@ public:
 
     // Indexes are results; CB_ERR (-1) for failure, CB_ERRSPACE for no memory.
     int AddString(LPCTSTR lpszString) { return Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)); }
-    int InsertString(int nIndex, LPCTSTR lpszString) { return Send(CB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(lpszString)); }
+    int InsertString(int nIndex, LPCTSTR lpszString)
+    {
+        return Send(CB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(lpszString));
+    }
     // The number of items left.
     int DeleteString(UINT nIndex) { return Send(CB_DELETESTRING, nIndex, 0); }
     void ResetContent() { ::SendMessage(m_hWnd, CB_RESETCONTENT, 0, 0); }
@@ -28,7 +31,10 @@ public:
     int SetTopIndex(int nIndex) { return Send(CB_SETTOPINDEX, nIndex, 0); }
 
     // The buffer must hold GetLBTextLen(nIndex) + 1 characters.
-    int GetLBText(int nIndex, LPTSTR lpszText) const { return Send(CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(lpszText)); }
+    int GetLBText(int nIndex, LPTSTR lpszText) const
+    {
+        return Send(CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(lpszText));
+    }
     // Empty for an index out of range.
     void GetLBText(int nIndex, CString& rString) const;
     int GetLBTextLen(int nIndex) const { return Send(CB_GETLBTEXTLEN, nIndex, 0); }
@@ -48,17 +54,29 @@ public:
         return Send(CB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString));
     }
 
-    DWORD_PTR GetItemData(int nIndex) const { return static_cast<DWORD_PTR>(::SendMessage(m_hWnd, CB_GETITEMDATA, nIndex, 0)); }
-    int SetItemData(int nIndex, DWORD_PTR dwItemData) { return Send(CB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData)); }
+    DWORD_PTR GetItemData(int nIndex) const
+    {
+        return static_cast<DWORD_PTR>(::SendMessage(m_hWnd, CB_GETITEMDATA, nIndex, 0));
+    }
+    int SetItemData(int nIndex, DWORD_PTR dwItemData)
+    {
+        return Send(CB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData));
+    }
     void* GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
     int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
     // nIndex -1 is the selection field.
-    int SetItemHeight(int nIndex, UINT cyItemHeight) { return Send(CB_SETITEMHEIGHT, nIndex, static_cast<LPARAM>(cyItemHeight)); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight)
+    {
+        return Send(CB_SETITEMHEIGHT, nIndex, static_cast<LPARAM>(cyItemHeight));
+    }
     int GetItemHeight(int nIndex) const { return Send(CB_GETITEMHEIGHT, nIndex, 0); }
 
     void ShowDropDown(BOOL bShowIt = TRUE) { ::SendMessage(m_hWnd, CB_SHOWDROPDOWN, bShowIt, 0); }
     BOOL GetDroppedState() const { return Send(CB_GETDROPPEDSTATE, 0, 0); }
-    void GetDroppedControlRect(LPRECT lprect) const { ::SendMessage(m_hWnd, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(lprect)); }
+    void GetDroppedControlRect(LPRECT lprect) const
+    {
+        ::SendMessage(m_hWnd, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(lprect));
+    }
     int GetDroppedWidth() const { return Send(CB_GETDROPPEDWIDTH, 0, 0); }
     int SetDroppedWidth(UINT nWidth) { return Send(CB_SETDROPPEDWIDTH, nWidth, 0); }
     int SetExtendedUI(BOOL bExtended = TRUE) { return Send(CB_SETEXTENDEDUI, bExtended, 0); }

@@ -18,7 +18,10 @@ public:
     {
         ::SendMessage(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&nStartChar), reinterpret_cast<LPARAM>(&nEndChar));
     }
-    void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE) { SetSel(LOWORD(dwSelection), HIWORD(dwSelection), bNoScroll); }
+    void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE)
+    {
+        SetSel(LOWORD(dwSelection), HIWORD(dwSelection), bNoScroll);
+    }
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
     void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE)
     {
@@ -38,11 +41,17 @@ public:
     int GetLineCount() const { return static_cast<int>(::SendMessage(m_hWnd, EM_GETLINECOUNT, 0, 0)); }
     int LineIndex(int nLine = -1) const { return static_cast<int>(::SendMessage(m_hWnd, EM_LINEINDEX, nLine, 0)); }
     int LineLength(int nLine = -1) const { return static_cast<int>(::SendMessage(m_hWnd, EM_LINELENGTH, nLine, 0)); }
-    int LineFromChar(int nIndex = -1) const { return static_cast<int>(::SendMessage(m_hWnd, EM_LINEFROMCHAR, nIndex, 0)); }
+    int LineFromChar(int nIndex = -1) const
+    {
+        return static_cast<int>(::SendMessage(m_hWnd, EM_LINEFROMCHAR, nIndex, 0));
+    }
     int GetFirstVisibleLine() const { return static_cast<int>(::SendMessage(m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0)); }
     void LineScroll(int nLines, int nChars = 0) { ::SendMessage(m_hWnd, EM_LINESCROLL, nChars, nLines); }
 
-    BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return static_cast<BOOL>(::SendMessage(m_hWnd, EM_SETREADONLY, bReadOnly, 0)); }
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE)
+    {
+        return static_cast<BOOL>(::SendMessage(m_hWnd, EM_SETREADONLY, bReadOnly, 0));
+    }
     BOOL GetModify() const { return static_cast<BOOL>(::SendMessage(m_hWnd, EM_GETMODIFY, 0, 0)); }
     void SetModify(BOOL bModified = TRUE) { ::SendMessage(m_hWnd, EM_SETMODIFY, bModified, 0); }
     void SetPasswordChar(TCHAR ch) { ::SendMessage(m_hWnd, EM_SETPASSWORDCHAR, ch, 0); }
@@ -64,6 +73,9 @@ public:
     DWORD GetMargins() const { return static_cast<DWORD>(::SendMessage(m_hWnd, EM_GETMARGINS, 0, 0)); }
     void GetRect(LPRECT lpRect) const { ::SendMessage(m_hWnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(lpRect)); }
     // Character index in the low word, line in the high word.
-    int CharFromPos(CPoint pt) const { return static_cast<int>(::SendMessage(m_hWnd, EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y))); }
+    int CharFromPos(CPoint pt) const
+    {
+        return static_cast<int>(::SendMessage(m_hWnd, EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)));
+    }
     CPoint PosFromChar(UINT nChar) const { return CPoint(::SendMessage(m_hWnd, EM_POSFROMCHAR, nChar, 0)); }
 };

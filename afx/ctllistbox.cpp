@@ -4,7 +4,8 @@
 void CListBox::GetText(int nIndex, CString& rString) const
 {
     const int nLength = GetTextLen(nIndex);
-    if (nLength == LB_ERR) {
+    if (nLength == LB_ERR)
+    {
         rString.Empty();
         return;
     }

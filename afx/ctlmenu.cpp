@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-namespace {
+namespace
+{
 
 CHandleMap<HMENU, CMenu>& MenuMap()
 {
@@ -12,7 +13,7 @@ CHandleMap<HMENU, CMenu>& MenuMap()
     return map;
 }
 
-}  // namespace
+}   // namespace
 
 CMenu::~CMenu()
 {
@@ -83,7 +84,8 @@ BOOL CMenu::AttachCreated(HMENU hMenu)
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 {
     const int nLength = ::GetMenuString(m_hMenu, nIDItem, nullptr, 0, nFlags);
-    if (nLength <= 0) {
+    if (nLength <= 0)
+    {
         rString.Empty();
         return 0;
     }

@@ -52,8 +52,7 @@ public:
     }
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
     {
-        return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem,
-                            reinterpret_cast<LPCTSTR>(AfxGdiHandleOf(pBmp)));
+        return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem, reinterpret_cast<LPCTSTR>(AfxGdiHandleOf(pBmp)));
     }
     BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr)
     {
@@ -91,7 +90,10 @@ public:
                                     static_cast<HBITMAP>(AfxGdiHandleOf(pBmpChecked)));
     }
     BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE) { return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos); }
-    UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE) const { return ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags); }
+    UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE) const
+    {
+        return ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags);
+    }
 
     // The item count, or (UINT)-1 for an invalid menu.
     UINT GetMenuItemCount() const { return static_cast<UINT>(::GetMenuItemCount(m_hMenu)); }

@@ -13,16 +13,27 @@ public:
     }
 
     // Each setter returns the previous image, which the caller may destroy.
-    HICON SetIcon(HICON hIcon) { return reinterpret_cast<HICON>(::SendMessage(m_hWnd, STM_SETICON, reinterpret_cast<WPARAM>(hIcon), 0)); }
+    HICON SetIcon(HICON hIcon)
+    {
+        return reinterpret_cast<HICON>(::SendMessage(m_hWnd, STM_SETICON, reinterpret_cast<WPARAM>(hIcon), 0));
+    }
     HICON GetIcon() const { return reinterpret_cast<HICON>(::SendMessage(m_hWnd, STM_GETICON, 0, 0)); }
     HBITMAP SetBitmap(HBITMAP hBitmap)
     {
-        return reinterpret_cast<HBITMAP>(::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+        return reinterpret_cast<HBITMAP>(
+            ::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
     }
-    HBITMAP GetBitmap() const { return reinterpret_cast<HBITMAP>(::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0)); }
+    HBITMAP GetBitmap() const
+    {
+        return reinterpret_cast<HBITMAP>(::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    }
     HCURSOR SetCursor(HCURSOR hCursor)
     {
-        return reinterpret_cast<HCURSOR>(::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
+        return reinterpret_cast<HCURSOR>(
+            ::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_CURSOR, reinterpret_cast<LPARAM>(hCursor)));
     }
-    HCURSOR GetCursor() const { return reinterpret_cast<HCURSOR>(::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_CURSOR, 0)); }
+    HCURSOR GetCursor() const
+    {
+        return reinterpret_cast<HCURSOR>(::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_CURSOR, 0));
+    }
 };

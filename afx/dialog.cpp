@@ -51,7 +51,8 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, hWndParent, &AfxDlgProc, 0);
     AfxUnhookWindowCreate();
-    if (hWnd != nullptr && m_hWnd != hWnd) {
+    if (hWnd != nullptr && m_hWnd != hWnd)
+    {
         // Made, but not attached to us: do not leave it behind.
         ::DestroyWindow(hWnd);
         return FALSE;
@@ -92,7 +93,7 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);
-    return TRUE;  // focus to the first control
+    return TRUE;   // focus to the first control
 }
 
 void CDialog::OnOK()

@@ -24,15 +24,18 @@ INT_PTR CDialog::DoModal()
 
     HWND hWndOwner = FindModalOwner();
     bool ownerDisabled = false;
-    if (hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner)) {
+    if (hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner))
+    {
         ::EnableWindow(hWndOwner, FALSE);
         ownerDisabled = true;
     }
 
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
-    if (CreateDlgIndirect(lpTemplate, hWndOwner, hInst)) {
-        if (m_nFlags & WF_CONTINUEMODAL) {
+    if (CreateDlgIndirect(lpTemplate, hWndOwner, hInst))
+    {
+        if (m_nFlags & WF_CONTINUEMODAL)
+        {
             ShowWindow(SW_SHOWNORMAL);
             RunModalLoop();
         }

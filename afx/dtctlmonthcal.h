@@ -22,6 +22,12 @@ public:
         return static_cast<BOOL>(::SendMessage(m_hWnd, MCM_GETTODAY, 0, reinterpret_cast<LPARAM>(pDateTime)));
     }
     // nRegion: MCSC_BACKGROUND, MCSC_TEXT, MCSC_TITLEBK, ...
-    COLORREF GetColor(int nRegion) const { return static_cast<COLORREF>(::SendMessage(m_hWnd, MCM_GETCOLOR, nRegion, 0)); }
-    COLORREF SetColor(int nRegion, COLORREF ref) { return static_cast<COLORREF>(::SendMessage(m_hWnd, MCM_SETCOLOR, nRegion, ref)); }
+    COLORREF GetColor(int nRegion) const
+    {
+        return static_cast<COLORREF>(::SendMessage(m_hWnd, MCM_GETCOLOR, nRegion, 0));
+    }
+    COLORREF SetColor(int nRegion, COLORREF ref)
+    {
+        return static_cast<COLORREF>(::SendMessage(m_hWnd, MCM_SETCOLOR, nRegion, ref));
+    }
 };

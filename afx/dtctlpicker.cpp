@@ -40,13 +40,15 @@ DWORD CDateTimeCtrl::GetTime(CTime& timeDest) const
 
 BOOL CDateTimeCtrl::SetTime(LPSYSTEMTIME pTimeNew)
 {
-    if (pTimeNew == nullptr) {
+    if (pTimeNew == nullptr)
+    {
         // Only a picker with a check box can show "no date".
         if (!(::GetWindowLong(m_hWnd, GWL_STYLE) & DTS_SHOWNONE))
             return FALSE;
         // GDT_NONE ignores the time, but Wine refuses a null pointer for it.
         SYSTEMTIME ignored = {};
-        return static_cast<BOOL>(::SendMessage(m_hWnd, DTM_SETSYSTEMTIME, GDT_NONE, reinterpret_cast<LPARAM>(&ignored)));
+        return static_cast<BOOL>(
+            ::SendMessage(m_hWnd, DTM_SETSYSTEMTIME, GDT_NONE, reinterpret_cast<LPARAM>(&ignored)));
     }
     return static_cast<BOOL>(::SendMessage(m_hWnd, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(pTimeNew)));
 }
@@ -75,13 +77,15 @@ DWORD CDateTimeCtrl::GetRange(COleDateTime* pMinRange, COleDateTime* pMaxRange) 
 {
     SYSTEMTIME limits[2] = {};
     const DWORD dwFlags = static_cast<DWORD>(::SendMessage(m_hWnd, DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(limits)));
-    if (pMinRange != nullptr) {
+    if (pMinRange != nullptr)
+    {
         if (dwFlags & GDTR_MIN)
             *pMinRange = COleDateTime(limits[0]);
         else
             pMinRange->SetStatus(COleDateTime::null);
     }
-    if (pMaxRange != nullptr) {
+    if (pMaxRange != nullptr)
+    {
         if (dwFlags & GDTR_MAX)
             *pMaxRange = COleDateTime(limits[1]);
         else
@@ -125,5 +129,6 @@ BOOL CDateTimeCtrl::SetRange(const CTime* pMinRange, const CTime* pMaxRange)
 
 CMonthCalCtrl* CDateTimeCtrl::GetMonthCalCtrl() const
 {
-    return static_cast<CMonthCalCtrl*>(CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, DTM_GETMONTHCAL, 0, 0))));
+    return static_cast<CMonthCalCtrl*>(
+        CWnd::FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, DTM_GETMONTHCAL, 0, 0))));
 }

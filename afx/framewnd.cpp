@@ -21,11 +21,12 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return cs.lpszClass != nullptr;
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
 {
     HMENU hMenu = nullptr;
-    if (lpszMenuName != nullptr) {
+    if (lpszMenuName != nullptr)
+    {
         hMenu = ::LoadMenuW(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName);
         if (hMenu == nullptr)
             return FALSE;
@@ -33,7 +34,8 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     const int cx = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.right - rect.left;
     const int cy = rect.top == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
     if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, cx, cy,
-                  pParentWnd->GetSafeHwnd(), hMenu, pContext)) {
+                  pParentWnd->GetSafeHwnd(), hMenu, pContext))
+    {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);
         return FALSE;
@@ -63,13 +65,15 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 {
     CObject* pObject = pContext->m_pNewViewClass->CreateObject();
     auto* pView = static_cast<CView*>(pObject);
-    if (pView == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CView))) {
+    if (pView == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CView)))
+    {
         delete pObject;
         return nullptr;
     }
     // A view that fails to be created has deleted itself (PostNcDestroy) only
     // when its window existed; otherwise it is deleted here.
-    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, nID, pContext)) {
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, nID, pContext))
+    {
         if (pView->m_hWnd == nullptr)
             delete pView;
         return nullptr;
@@ -116,7 +120,8 @@ void CFrameWnd::OnClose()
     // Closing a frame that shows a preview closes the preview, so that its
     // job ends properly; the frame stays.
     CWnd* pPane = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST));
-    if (pPane != nullptr && pPane->IsKindOf(RUNTIME_CLASS(CPreviewView))) {
+    if (pPane != nullptr && pPane->IsKindOf(RUNTIME_CLASS(CPreviewView)))
+    {
         pPane->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
         return;
     }
@@ -133,8 +138,8 @@ BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC)
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (m_pViewActive != nullptr && ::IsWindow(m_pViewActive->m_hWnd)
-        && m_pViewActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+    if (m_pViewActive != nullptr && ::IsWindow(m_pViewActive->m_hWnd) &&
+        m_pViewActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

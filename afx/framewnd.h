@@ -23,7 +23,7 @@ class CFrameWnd;
 // What a frame is asked to create in its client area.
 struct CCreateContext
 {
-    CRuntimeClass* m_pNewViewClass = nullptr;  // the view class OnCreateClient makes
+    CRuntimeClass* m_pNewViewClass = nullptr;   // the view class OnCreateClient makes
     CView* m_pLastView = nullptr;
     CFrameWnd* m_pCurrentFrame = nullptr;
 };

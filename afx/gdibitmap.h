@@ -10,7 +10,10 @@ class CBitmap : public CGdiObject
 {
     DECLARE_DYNAMIC(CBitmap)
 public:
-    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap) { return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap)); }
+    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap)
+    {
+        return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap));
+    }
     operator HBITMAP() const { return static_cast<HBITMAP>(GetSafeHandle()); }
 
     BOOL LoadBitmap(LPCTSTR lpszResourceName);
@@ -23,11 +26,20 @@ public:
     }
     BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return AttachCreated(::CreateBitmapIndirect(lpBitmap)); }
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
-    BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight) { return CreateCompatibleBitmap(pDC, nWidth, nHeight); }
+    BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight)
+    {
+        return CreateCompatibleBitmap(pDC, nWidth, nHeight);
+    }
 
     int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
-    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const { return ::GetBitmapBits(static_cast<HBITMAP>(m_hObject), dwCount, lpBits); }
-    DWORD SetBitmapBits(DWORD dwCount, const void* lpBits) { return ::SetBitmapBits(static_cast<HBITMAP>(m_hObject), dwCount, lpBits); }
+    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
+    {
+        return ::GetBitmapBits(static_cast<HBITMAP>(m_hObject), dwCount, lpBits);
+    }
+    DWORD SetBitmapBits(DWORD dwCount, const void* lpBits)
+    {
+        return ::SetBitmapBits(static_cast<HBITMAP>(m_hObject), dwCount, lpBits);
+    }
     CSize GetBitmapDimension() const;
     CSize SetBitmapDimension(int nWidth, int nHeight);
 };

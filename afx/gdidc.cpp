@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
-namespace {
+namespace
+{
 
 // A temporary DC wrapper draws and measures on the same DC.
 CDC* NewDCWrapper(HDC hDC)
@@ -28,7 +29,7 @@ void LoadPrinterList()
     (void)hSpooler;
 }
 
-}  // namespace
+}   // namespace
 
 CDC::~CDC()
 {
@@ -81,16 +82,16 @@ BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszO
 {
     if (lpszDeviceName != nullptr)
         LoadPrinterList();
-    return AttachCreated(::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput,
-                                    static_cast<const DEVMODE*>(lpInitData)));
+    return AttachCreated(
+        ::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODE*>(lpInitData)));
 }
 
 BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
     if (lpszDeviceName != nullptr)
         LoadPrinterList();
-    return AttachCreated(::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput,
-                                    static_cast<const DEVMODE*>(lpInitData)));
+    return AttachCreated(
+        ::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODE*>(lpInitData)));
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)

@@ -18,7 +18,10 @@ class CDC;
 // The DC handle of a wrapper that may be null.
 inline HDC AfxHdcOf(const CDC* pDC);
 // A rectangle that may be null, read as an empty one.
-inline RECT AfxRectOrEmpty(LPCRECT lpRect) { return lpRect ? *lpRect : RECT{}; }
+inline RECT AfxRectOrEmpty(LPCRECT lpRect)
+{
+    return lpRect ? *lpRect : RECT{};
+}
 
 class CDC : public CObject
 {
@@ -64,17 +67,29 @@ public:
     // Selection: each returns the wrapper of the object that was selected
     // before (a temporary one unless it has a permanent wrapper), or null.
     CPen* SelectObject(CPen* pPen) { return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen))); }
-    CBrush* SelectObject(CBrush* pBrush) { return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush))); }
+    CBrush* SelectObject(CBrush* pBrush)
+    {
+        return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush)));
+    }
     virtual CFont* SelectObject(CFont* pFont);
-    CBitmap* SelectObject(CBitmap* pBitmap) { return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap))); }
+    CBitmap* SelectObject(CBitmap* pBitmap)
+    {
+        return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap)));
+    }
     // Selects a copy of the region as the clipping region; returns its type.
     int SelectObject(CRgn* pRgn);
     CGdiObject* SelectObject(CGdiObject* pObject);
     virtual CGdiObject* SelectStockObject(int nIndex);
     CPen* GetCurrentPen() const { return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hDC, OBJ_PEN))); }
-    CBrush* GetCurrentBrush() const { return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hDC, OBJ_BRUSH))); }
+    CBrush* GetCurrentBrush() const
+    {
+        return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hDC, OBJ_BRUSH)));
+    }
     CFont* GetCurrentFont() const { return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT))); }
-    CBitmap* GetCurrentBitmap() const { return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP))); }
+    CBitmap* GetCurrentBitmap() const
+    {
+        return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
+    }
 
     // Colours and modes
     COLORREF GetBkColor() const { return ::GetBkColor(m_hAttribDC); }
@@ -117,7 +132,10 @@ public:
     // Clipping
     virtual int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
     virtual int SelectClipRgn(CRgn* pRgn) { return ::SelectClipRgn(m_hDC, static_cast<HRGN>(AfxGdiHandleOf(pRgn))); }
-    int SelectClipRgn(CRgn* pRgn, int nMode) { return ::ExtSelectClipRgn(m_hDC, static_cast<HRGN>(AfxGdiHandleOf(pRgn)), nMode); }
+    int SelectClipRgn(CRgn* pRgn, int nMode)
+    {
+        return ::ExtSelectClipRgn(m_hDC, static_cast<HRGN>(AfxGdiHandleOf(pRgn)), nMode);
+    }
     virtual int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
     int IntersectClipRect(LPCRECT lpRect)
     {
@@ -147,7 +165,10 @@ public:
         const RECT r = AfxRectOrEmpty(lpRect);
         return ::Rectangle(m_hDC, r.left, r.top, r.right, r.bottom);
     }
-    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) { return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3); }
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+    {
+        return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
+    }
     BOOL RoundRect(LPCRECT lpRect, POINT point)
     {
         const RECT r = AfxRectOrEmpty(lpRect);
@@ -161,8 +182,14 @@ public:
     }
 
     // Rectangles
-    void FillRect(LPCRECT lpRect, CBrush* pBrush) { ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxGdiHandleOf(pBrush))); }
-    void FrameRect(LPCRECT lpRect, CBrush* pBrush) { ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxGdiHandleOf(pBrush))); }
+    void FillRect(LPCRECT lpRect, CBrush* pBrush)
+    {
+        ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxGdiHandleOf(pBrush)));
+    }
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush)
+    {
+        ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(AfxGdiHandleOf(pBrush)));
+    }
     void InvertRect(LPCRECT lpRect) { ::InvertRect(m_hDC, lpRect); }
     void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
     // Fills with a colour; the background colour of the DC is kept.
@@ -173,7 +200,10 @@ public:
     void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
-    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) { return ::DrawFrameControl(m_hDC, lpRect, nType, nState); }
+    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
+    {
+        return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
+    }
 
     // Icons, bitmaps and states
     BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
@@ -203,7 +233,10 @@ public:
     COLORREF GetPixel(POINT point) const { return ::GetPixel(m_hDC, point.x, point.y); }
     COLORREF SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
     COLORREF SetPixel(POINT point, COLORREF crColor) { return ::SetPixel(m_hDC, point.x, point.y, crColor); }
-    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+    {
+        return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+    }
     // A null source is allowed for raster operations that use none.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
     {
@@ -212,8 +245,7 @@ public:
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop)
     {
-        return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, AfxHdcOf(pSrcDC), xSrc, ySrc, nSrcWidth, nSrcHeight,
-                            dwRop);
+        return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, AfxHdcOf(pSrcDC), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
     }
 
     // Text. A null string is drawn and measured as an empty one.
@@ -227,8 +259,7 @@ public:
     }
     virtual CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
                                 LPINT lpnTabStopPositions, int nTabOrigin);
-    CSize TabbedTextOut(int x, int y, const CString& str, int nTabPositions, LPINT lpnTabStopPositions,
-                        int nTabOrigin)
+    CSize TabbedTextOut(int x, int y, const CString& str, int nTabPositions, LPINT lpnTabStopPositions, int nTabOrigin)
     {
         return TabbedTextOut(x, y, str.GetString(), str.GetLength(), nTabPositions, lpnTabStopPositions, nTabOrigin);
     }
@@ -240,7 +271,10 @@ public:
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str.GetString(), str.GetLength()); }
     CSize GetOutputTextExtent(LPCTSTR lpszString, int nCount) const;
-    CSize GetOutputTextExtent(const CString& str) const { return GetOutputTextExtent(str.GetString(), str.GetLength()); }
+    CSize GetOutputTextExtent(const CString& str) const
+    {
+        return GetOutputTextExtent(str.GetString(), str.GetLength());
+    }
     CSize GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions) const;
     BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hAttribDC, lpMetrics); }
     BOOL GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hDC, lpMetrics); }
@@ -262,4 +296,7 @@ protected:
     BOOL AttachCreated(HDC hDC);
 };
 
-inline HDC AfxHdcOf(const CDC* pDC) { return pDC ? pDC->m_hDC : nullptr; }
+inline HDC AfxHdcOf(const CDC* pDC)
+{
+    return pDC ? pDC->m_hDC : nullptr;
+}

@@ -1,12 +1,12 @@
 // CDC attribute setters: they change the output DC and the attribute DC alike.
 #include "afxgdi.h"
 
-namespace {
+namespace
+{
 
 // Applies set to the output DC and, when it is another one, to the attribute
 // DC; the result (the previous value) is the attribute DC's.
-template <class Setter>
-auto SetOnBoth(HDC hDC, HDC hAttribDC, Setter set)
+template <class Setter> auto SetOnBoth(HDC hDC, HDC hAttribDC, Setter set)
 {
     decltype(set(hDC)) result{};
     if (hDC != nullptr && hDC != hAttribDC)
@@ -16,7 +16,7 @@ auto SetOnBoth(HDC hDC, HDC hAttribDC, Setter set)
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 COLORREF CDC::SetBkColor(COLORREF crColor)
 {
@@ -55,45 +55,55 @@ int CDC::SetMapMode(int nMapMode)
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
-    return SetOnBoth(m_hDC, m_hAttribDC, [=](HDC h) {
-        POINT old = {};
-        ::SetViewportOrgEx(h, x, y, &old);
-        return CPoint(old);
-    });
+    return SetOnBoth(m_hDC, m_hAttribDC,
+                     [=](HDC h)
+                     {
+                         POINT old = {};
+                         ::SetViewportOrgEx(h, x, y, &old);
+                         return CPoint(old);
+                     });
 }
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
-    return SetOnBoth(m_hDC, m_hAttribDC, [=](HDC h) {
-        POINT old = {};
-        ::OffsetViewportOrgEx(h, nWidth, nHeight, &old);
-        return CPoint(old);
-    });
+    return SetOnBoth(m_hDC, m_hAttribDC,
+                     [=](HDC h)
+                     {
+                         POINT old = {};
+                         ::OffsetViewportOrgEx(h, nWidth, nHeight, &old);
+                         return CPoint(old);
+                     });
 }
 
 CSize CDC::SetViewportExt(int cx, int cy)
 {
-    return SetOnBoth(m_hDC, m_hAttribDC, [=](HDC h) {
-        SIZE old = {};
-        ::SetViewportExtEx(h, cx, cy, &old);
-        return CSize(old);
-    });
+    return SetOnBoth(m_hDC, m_hAttribDC,
+                     [=](HDC h)
+                     {
+                         SIZE old = {};
+                         ::SetViewportExtEx(h, cx, cy, &old);
+                         return CSize(old);
+                     });
 }
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
-    return SetOnBoth(m_hDC, m_hAttribDC, [=](HDC h) {
-        POINT old = {};
-        ::SetWindowOrgEx(h, x, y, &old);
-        return CPoint(old);
-    });
+    return SetOnBoth(m_hDC, m_hAttribDC,
+                     [=](HDC h)
+                     {
+                         POINT old = {};
+                         ::SetWindowOrgEx(h, x, y, &old);
+                         return CPoint(old);
+                     });
 }
 
 CSize CDC::SetWindowExt(int cx, int cy)
 {
-    return SetOnBoth(m_hDC, m_hAttribDC, [=](HDC h) {
-        SIZE old = {};
-        ::SetWindowExtEx(h, cx, cy, &old);
-        return CSize(old);
-    });
+    return SetOnBoth(m_hDC, m_hAttribDC,
+                     [=](HDC h)
+                     {
+                         SIZE old = {};
+                         ::SetWindowExtEx(h, cx, cy, &old);
+                         return CSize(old);
+                     });
 }

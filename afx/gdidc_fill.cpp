@@ -29,8 +29,8 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
 {
     if (cx <= 0 || cy <= 0)
         return;
-    FillSolidRect(x, y, cx - 1, 1, clrTopLeft);               // top, short of the top-right corner
-    FillSolidRect(x, y, 1, cy - 1, clrTopLeft);               // left, short of the bottom-left corner
-    FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);      // right, whole height
-    FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);      // bottom, whole width
+    FillSolidRect(x, y, cx - 1, 1, clrTopLeft);            // top, short of the top-right corner
+    FillSolidRect(x, y, 1, cy - 1, clrTopLeft);            // left, short of the bottom-left corner
+    FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);   // right, whole height
+    FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);   // bottom, whole width
 }

@@ -2,7 +2,8 @@
 // object that was selected before.
 #include "afxgdi.h"
 
-namespace {
+namespace
+{
 
 // Selects hObject into the output DC and, when it is another one, into the
 // attribute DC; returns the handle previously selected in the attribute DC.
@@ -16,7 +17,7 @@ HGDIOBJ SelectIntoBoth(HDC hDC, HDC hAttribDC, HGDIOBJ hObject)
     return hOld;
 }
 
-}  // namespace
+}   // namespace
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 {

@@ -1,7 +1,8 @@
 // CDC text output and measurement. A null string counts as an empty one.
 #include "afxgdi.h"
 
-namespace {
+namespace
+{
 
 // Number of characters to hand to GDI for a string that may be null.
 int SafeCount(LPCTSTR lpszString, int nCount)
@@ -14,7 +15,7 @@ CSize SizeOfTabbedResult(DWORD dwExtent)
     return CSize(LOWORD(dwExtent), HIWORD(dwExtent));
 }
 
-}  // namespace
+}   // namespace
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
 {
@@ -24,20 +25,19 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
     return ::TextOut(m_hDC, x, y, lpszString, nCount);
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
-                     LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths)
 {
     return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, lpszString == nullptr ? 0 : nCount, lpDxWidths);
 }
 
-CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
-                         LPINT lpnTabStopPositions, int nTabOrigin)
+CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
+                         int nTabOrigin)
 {
     nCount = SafeCount(lpszString, nCount);
     if (nCount <= 0)
         return CSize(0, 0);
-    const LONG extent = ::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions,
-                                        nTabOrigin);
+    const LONG extent =
+        ::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions, nTabOrigin);
     return SizeOfTabbedResult(static_cast<DWORD>(extent));
 }
 

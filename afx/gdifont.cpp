@@ -1,7 +1,8 @@
 // CFont's point-size forms: tenths of a point to the logical units of a DC.
 #include "afxgdi.h"
 
-namespace {
+namespace
+{
 
 // Height in logical units of a font nDeciPoints tenths of a point high on hDC;
 // negative, so that GDI matches the character height, not the cell height.
@@ -12,7 +13,7 @@ LONG LogicalHeightOf(HDC hDC, LONG nDeciPoints)
     return -labs(pt[1].y - pt[0].y);
 }
 
-}  // namespace
+}   // namespace
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
 {

@@ -15,14 +15,13 @@ public:
     operator HFONT() const { return static_cast<HFONT>(GetSafeHandle()); }
 
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont) { return AttachCreated(::CreateFontIndirect(lpLogFont)); }
-    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                    BYTE nPitchAndFamily, LPCTSTR lpszFacename)
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                    BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                    BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
     {
-        return AttachCreated(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight,
-                                          bItalic, bUnderline, cStrikeOut, nCharSet, nOutPrecision,
-                                          nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
+        return AttachCreated(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                                          cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
+                                          nPitchAndFamily, lpszFacename));
     }
     // nPointSize in tenths of a point; a null face leaves the face to GDI.
     BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = nullptr);

@@ -9,13 +9,15 @@ IMPLEMENT_DYNAMIC(CFont, CGdiObject)
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
-namespace {
+namespace
+{
 
 // A temporary wrapper is of the class that matches the object, so that a
 // CFont* handed back by SelectObject really points at a CFont.
 CGdiObject* NewWrapperFor(HGDIOBJ hObject)
 {
-    switch (::GetObjectType(hObject)) {
+    switch (::GetObjectType(hObject))
+    {
     case OBJ_PEN:
     case OBJ_EXTPEN:
         return new CPen;
@@ -38,7 +40,7 @@ CHandleMap<HGDIOBJ, CGdiObject>& GdiObjectMap()
     return map;
 }
 
-}  // namespace
+}   // namespace
 
 CGdiObject::~CGdiObject()
 {

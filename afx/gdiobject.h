@@ -12,8 +12,7 @@
 // MFC code calls the GetSafe* members through null pointers. Passing 'this'
 // through here hides it from the optimiser, which would otherwise assume it
 // is never null and drop the test.
-template <class T>
-inline const T* AfxOpaquePointer(const T* pointer)
+template <class T> inline const T* AfxOpaquePointer(const T* pointer)
 {
     asm("" : "+r"(pointer));
     return pointer;
@@ -63,4 +62,7 @@ protected:
 };
 
 // The handle of a wrapper that may be null.
-inline HGDIOBJ AfxGdiHandleOf(const CGdiObject* pObject) { return pObject ? pObject->m_hObject : nullptr; }
+inline HGDIOBJ AfxGdiHandleOf(const CGdiObject* pObject)
+{
+    return pObject ? pObject->m_hObject : nullptr;
+}

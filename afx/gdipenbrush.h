@@ -10,8 +10,7 @@ class CPen : public CGdiObject
 public:
     CPen() noexcept = default;
     CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
-    CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
-         const DWORD* lpStyle = nullptr)
+    CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0, const DWORD* lpStyle = nullptr)
     {
         CreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle);
     }

@@ -12,7 +12,10 @@ public:
 
     BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateRectRgn(x1, y1, x2, y2)); }
     BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateRectRgnIndirect(lpRect)); }
-    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2)); }
+    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2)
+    {
+        return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2));
+    }
     BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) { return AttachCreated(::CreateEllipticRgnIndirect(lpRect)); }
     BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
     {

@@ -4,8 +4,10 @@
 
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
 {
-    for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry) {
+    for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr)
+    {
+        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry)
+        {
             UINT entryMessage = pEntry->nMessage;
             if (pEntry->pRegisteredMessage != nullptr)
                 entryMessage = *pEntry->pRegisteredMessage;
@@ -40,7 +42,8 @@ void AfxDispatchWndMsg(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message,
     HWND hWndL = reinterpret_cast<HWND>(lParam);
     HDC hDC = reinterpret_cast<HDC>(wParam);
     LRESULT lResult = 0;
-    switch (pEntry->nSig) {
+    switch (pEntry->nSig)
+    {
     case AfxSig_v_v:
         (pWnd->*f.pfn_v_v)();
         break;
@@ -52,14 +55,14 @@ void AfxDispatchWndMsg(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message,
         break;
     case AfxSig_v_u_i_i:
         (pWnd->*f.pfn_v_u_i_i)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)),
-                                static_cast<short>(HIWORD(lParam)));
+                               static_cast<short>(HIWORD(lParam)));
         break;
     case AfxSig_v_i_i:
         (pWnd->*f.pfn_v_i_i)(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         break;
     case AfxSig_v_u_u_pSB:
         (pWnd->*f.pfn_v_u_u_pSB)(LOWORD(wParam), static_cast<UINT>(static_cast<short>(HIWORD(wParam))),
-                                  ScrollBarOf(lParam));
+                                 ScrollBarOf(lParam));
         break;
     case AfxSig_b_u_s_pt:
         lResult = (pWnd->*f.pfn_b_u_s_pt)(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), PointOf(lParam));
@@ -113,8 +116,7 @@ void AfxDispatchWndMsg(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message,
         (pWnd->*f.pfn_v_u_psz)(static_cast<UINT>(wParam), reinterpret_cast<LPCTSTR>(lParam));
         break;
     case AfxSig_v_pM_u_b:
-        (pWnd->*f.pfn_v_pM_u_b)(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam),
-                                 HIWORD(lParam));
+        (pWnd->*f.pfn_v_pM_u_b)(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_v_pMMI:
         (pWnd->*f.pfn_v_pMMI)(reinterpret_cast<MINMAXINFO*>(lParam));
@@ -148,7 +150,8 @@ BOOL AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, const AFX_MSGMAP_ENTRY* pE
 {
     const AfxMessageMapFunctions& f = pEntry->pfn;
     auto* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
-    switch (pEntry->nSig) {
+    switch (pEntry->nSig)
+    {
     case AfxSigCmd_v:
         (pTarget->*f.pfnCmd_v)();
         return TRUE;
@@ -188,8 +191,8 @@ BOOL AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, const AFX_MSGMAP_ENTRY* pE
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, AfxSig_end, nullptr, { .pfn = nullptr } } };
-    static const AFX_MSGMAP map = { nullptr, &entries[0] };
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxSig_end, nullptr, {.pfn = nullptr}}};
+    static const AFX_MSGMAP map = {nullptr, &entries[0]};
     return &map;
 }
 
@@ -207,7 +210,8 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), message, code, nID);
     if (pEntry == nullptr)
         return FALSE;
-    if (pHandlerInfo != nullptr) {
+    if (pHandlerInfo != nullptr)
+    {
         pHandlerInfo->pTarget = this;
         pHandlerInfo->pmf = pEntry->pfn.pfn;
         return TRUE;

@@ -19,7 +19,8 @@ HRESULT COleControlSite::CreateControl(REFCLSID clsid, const RECT& rect, BOOL bV
     hr = m_pObject->SetClientSite(this);
     // Controls that ask for a persistent state start from a new, empty one.
     IPersistStreamInit* pInit = nullptr;
-    if (SUCCEEDED(hr) && SUCCEEDED(m_pObject->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&pInit)))) {
+    if (SUCCEEDED(hr) && SUCCEEDED(m_pObject->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&pInit))))
+    {
         pInit->InitNew();
         pInit->Release();
     }
@@ -32,7 +33,8 @@ HRESULT COleControlSite::CreateControl(REFCLSID clsid, const RECT& rect, BOOL bV
         hr = m_pInPlaceObject->GetWindow(&m_hWndCtrl);
     if (SUCCEEDED(hr) && !::IsWindow(m_hWndCtrl))
         hr = E_FAIL;
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         DestroyControl();
         return hr;
     }
@@ -45,12 +47,14 @@ HRESULT COleControlSite::CreateControl(REFCLSID clsid, const RECT& rect, BOOL bV
 void COleControlSite::DestroyControl()
 {
     DisconnectEvents();
-    if (m_pInPlaceObject != nullptr) {
+    if (m_pInPlaceObject != nullptr)
+    {
         m_pInPlaceObject->InPlaceDeactivate();
         m_pInPlaceObject->Release();
         m_pInPlaceObject = nullptr;
     }
-    if (m_pObject != nullptr) {
+    if (m_pObject != nullptr)
+    {
         m_pObject->Close(OLECLOSE_NOSAVE);
         m_pObject->SetClientSite(nullptr);
         m_pObject->Release();
@@ -73,7 +77,7 @@ HRESULT COleControlSite::FireEvent(DISPID dispid, DISPPARAMS* pParams)
 {
     if (!::IsWindow(m_pContainer->GetSafeHwnd()))
         return S_OK;
-    AFX_EVENT event = { dispid, pParams, S_OK };
+    AFX_EVENT event = {dispid, pParams, S_OK};
     m_pContainer->OnCmdMsg(m_nID, static_cast<int>(CN_EVENT), &event, nullptr);
     return event.m_hResult;
 }
@@ -116,7 +120,10 @@ STDMETHODIMP_(ULONG) COleControlSite::Release()
 
 // ---- IOleClientSite: no container document to save or name -----------------
 
-STDMETHODIMP COleControlSite::SaveObject() { return S_OK; }
+STDMETHODIMP COleControlSite::SaveObject()
+{
+    return S_OK;
+}
 
 STDMETHODIMP COleControlSite::GetMoniker(DWORD, DWORD, IMoniker** ppmk)
 {
@@ -132,9 +139,18 @@ STDMETHODIMP COleControlSite::GetContainer(IOleContainer** ppContainer)
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP COleControlSite::ShowObject() { return S_OK; }
-STDMETHODIMP COleControlSite::OnShowWindow(BOOL) { return S_OK; }
-STDMETHODIMP COleControlSite::RequestNewObjectLayout() { return E_NOTIMPL; }
+STDMETHODIMP COleControlSite::ShowObject()
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::OnShowWindow(BOOL)
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::RequestNewObjectLayout()
+{
+    return E_NOTIMPL;
+}
 
 // ---- IOleWindow ------------------------------------------------------------
 
@@ -146,20 +162,32 @@ STDMETHODIMP COleControlSite::GetWindow(HWND* phwnd)
     return *phwnd != nullptr ? S_OK : E_FAIL;
 }
 
-STDMETHODIMP COleControlSite::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }
+STDMETHODIMP COleControlSite::ContextSensitiveHelp(BOOL)
+{
+    return E_NOTIMPL;
+}
 
 // ---- IOleInPlaceSite -------------------------------------------------------
 
-STDMETHODIMP COleControlSite::CanInPlaceActivate() { return S_OK; }
-STDMETHODIMP COleControlSite::OnInPlaceActivate() { return S_OK; }
-STDMETHODIMP COleControlSite::OnUIActivate() { return S_OK; }
+STDMETHODIMP COleControlSite::CanInPlaceActivate()
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::OnInPlaceActivate()
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::OnUIActivate()
+{
+    return S_OK;
+}
 
 STDMETHODIMP COleControlSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc,
                                                LPRECT lprcPosRect, LPRECT lprcClipRect,
                                                LPOLEINPLACEFRAMEINFO lpFrameInfo)
 {
-    if (ppFrame == nullptr || ppDoc == nullptr || lprcPosRect == nullptr || lprcClipRect == nullptr
-        || lpFrameInfo == nullptr)
+    if (ppFrame == nullptr || ppDoc == nullptr || lprcPosRect == nullptr || lprcClipRect == nullptr ||
+        lpFrameInfo == nullptr)
         return E_POINTER;
     *ppFrame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();
@@ -174,16 +202,28 @@ STDMETHODIMP COleControlSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleI
     return S_OK;
 }
 
-STDMETHODIMP COleControlSite::Scroll(SIZE) { return E_NOTIMPL; }
-STDMETHODIMP COleControlSite::OnUIDeactivate(BOOL) { return S_OK; }
+STDMETHODIMP COleControlSite::Scroll(SIZE)
+{
+    return E_NOTIMPL;
+}
+STDMETHODIMP COleControlSite::OnUIDeactivate(BOOL)
+{
+    return S_OK;
+}
 
 STDMETHODIMP COleControlSite::OnInPlaceDeactivate()
 {
     return S_OK;
 }
 
-STDMETHODIMP COleControlSite::DiscardUndoState() { return S_OK; }
-STDMETHODIMP COleControlSite::DeactivateAndUndo() { return S_OK; }
+STDMETHODIMP COleControlSite::DiscardUndoState()
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::DeactivateAndUndo()
+{
+    return S_OK;
+}
 
 STDMETHODIMP COleControlSite::OnPosRectChange(LPCRECT lprcPosRect)
 {
@@ -195,21 +235,57 @@ STDMETHODIMP COleControlSite::OnPosRectChange(LPCRECT lprcPosRect)
 
 // ---- IOleInPlaceUIWindow, IOleInPlaceFrame: no tool space, menus or status bar
 
-STDMETHODIMP COleControlSite::GetBorder(LPRECT) { return INPLACE_E_NOTOOLSPACE; }
-STDMETHODIMP COleControlSite::RequestBorderSpace(LPCBORDERWIDTHS) { return INPLACE_E_NOTOOLSPACE; }
-STDMETHODIMP COleControlSite::SetBorderSpace(LPCBORDERWIDTHS) { return OLE_E_INVALIDRECT; }
-STDMETHODIMP COleControlSite::SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) { return S_OK; }
-STDMETHODIMP COleControlSite::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) { return E_NOTIMPL; }
-STDMETHODIMP COleControlSite::SetMenu(HMENU, HOLEMENU, HWND) { return S_OK; }
-STDMETHODIMP COleControlSite::RemoveMenus(HMENU) { return E_NOTIMPL; }
-STDMETHODIMP COleControlSite::SetStatusText(LPCOLESTR) { return S_OK; }
-STDMETHODIMP COleControlSite::EnableModeless(BOOL) { return S_OK; }
-STDMETHODIMP COleControlSite::TranslateAccelerator(LPMSG, WORD) { return S_FALSE; }
+STDMETHODIMP COleControlSite::GetBorder(LPRECT)
+{
+    return INPLACE_E_NOTOOLSPACE;
+}
+STDMETHODIMP COleControlSite::RequestBorderSpace(LPCBORDERWIDTHS)
+{
+    return INPLACE_E_NOTOOLSPACE;
+}
+STDMETHODIMP COleControlSite::SetBorderSpace(LPCBORDERWIDTHS)
+{
+    return OLE_E_INVALIDRECT;
+}
+STDMETHODIMP COleControlSite::SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR)
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS)
+{
+    return E_NOTIMPL;
+}
+STDMETHODIMP COleControlSite::SetMenu(HMENU, HOLEMENU, HWND)
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::RemoveMenus(HMENU)
+{
+    return E_NOTIMPL;
+}
+STDMETHODIMP COleControlSite::SetStatusText(LPCOLESTR)
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::EnableModeless(BOOL)
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::TranslateAccelerator(LPMSG, WORD)
+{
+    return S_FALSE;
+}
 
 // ---- IOleControlSite -------------------------------------------------------
 
-STDMETHODIMP COleControlSite::OnControlInfoChanged() { return S_OK; }
-STDMETHODIMP COleControlSite::LockInPlaceActive(BOOL) { return S_OK; }
+STDMETHODIMP COleControlSite::OnControlInfoChanged()
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::LockInPlaceActive(BOOL)
+{
+    return S_OK;
+}
 
 STDMETHODIMP COleControlSite::GetExtendedControl(IDispatch** ppDisp)
 {
@@ -218,10 +294,22 @@ STDMETHODIMP COleControlSite::GetExtendedControl(IDispatch** ppDisp)
     return E_NOTIMPL;
 }
 
-STDMETHODIMP COleControlSite::TransformCoords(POINTL*, POINTF*, DWORD) { return E_NOTIMPL; }
-STDMETHODIMP COleControlSite::TranslateAccelerator(LPMSG, DWORD) { return S_FALSE; }
-STDMETHODIMP COleControlSite::OnFocus(BOOL) { return S_OK; }
-STDMETHODIMP COleControlSite::ShowPropertyFrame() { return E_NOTIMPL; }
+STDMETHODIMP COleControlSite::TransformCoords(POINTL*, POINTF*, DWORD)
+{
+    return E_NOTIMPL;
+}
+STDMETHODIMP COleControlSite::TranslateAccelerator(LPMSG, DWORD)
+{
+    return S_FALSE;
+}
+STDMETHODIMP COleControlSite::OnFocus(BOOL)
+{
+    return S_OK;
+}
+STDMETHODIMP COleControlSite::ShowPropertyFrame()
+{
+    return E_NOTIMPL;
+}
 
 // ---- IDispatch: ambient properties -----------------------------------------
 

@@ -20,9 +20,9 @@
 // One event fired by a control, as its container receives it.
 struct AFX_EVENT
 {
-    DISPID m_dispid;            // the event's dispatch id in the control's event interface
-    DISPPARAMS* m_pDispParams;  // its arguments, last argument first
-    HRESULT m_hResult;          // what the control gets back from its sink
+    DISPID m_dispid;             // the event's dispatch id in the control's event interface
+    DISPPARAMS* m_pDispParams;   // its arguments, last argument first
+    HRESULT m_hResult;           // what the control gets back from its sink
 };
 
 class COleControlSite;
@@ -38,8 +38,8 @@ public:
     // activated in place over rect; WS_VISIBLE in dwStyle shows it. FALSE
     // (and nothing left behind) when the control cannot be created,
     // activated or has no window.
-    BOOL CreateControl(REFCLSID clsid, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, UINT nID);
+    BOOL CreateControl(REFCLSID clsid, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       UINT nID);
     // The control's IUnknown (not AddRef'd), null when there is none.
     IUnknown* GetControlUnknown() const;
     // Moves the control over rect (in the parent's client coordinates).
@@ -140,7 +140,7 @@ private:
     IOleObject* m_pObject = nullptr;
     IOleInPlaceObject* m_pInPlaceObject = nullptr;
     HWND m_hWndCtrl = nullptr;
-    IConnectionPoint* m_pEventPoint = nullptr;  // the control's default source
+    IConnectionPoint* m_pEventPoint = nullptr;   // the control's default source
     DWORD m_dwEventCookie = 0;
     IDispatch* m_pEventSink = nullptr;
 };

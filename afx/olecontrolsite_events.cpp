@@ -2,7 +2,8 @@
 // interface and handing them to the container window.
 #include "olecontrolsite.h"
 
-namespace {
+namespace
+{
 
 // The sink the control calls; it answers for the control's event interface
 // and IDispatch, and passes every call to the site.
@@ -47,8 +48,7 @@ public:
         return DISP_E_BADINDEX;
     }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
-    STDMETHODIMP Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* pParams, VARIANT*, EXCEPINFO*,
-                        UINT*) override
+    STDMETHODIMP Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* pParams, VARIANT*, EXCEPINFO*, UINT*) override
     {
         return m_pSite != nullptr ? m_pSite->FireEvent(dispid, pParams) : S_OK;
     }
@@ -72,7 +72,7 @@ HRESULT DefaultSourceIID(IUnknown* pControl, IID* piid)
     return hr;
 }
 
-}  // namespace
+}   // namespace
 
 HRESULT COleControlSite::ConnectEvents()
 {
@@ -86,13 +86,15 @@ HRESULT COleControlSite::ConnectEvents()
         return hr;
     hr = pContainer->FindConnectionPoint(iidEvents, &m_pEventPoint);
     pContainer->Release();
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         m_pEventPoint = nullptr;
         return hr;
     }
     auto* pSink = new CEventSink(this, iidEvents);
     hr = m_pEventPoint->Advise(pSink, &m_dwEventCookie);
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         pSink->Release();
         m_pEventPoint->Release();
         m_pEventPoint = nullptr;
@@ -104,12 +106,14 @@ HRESULT COleControlSite::ConnectEvents()
 
 void COleControlSite::DisconnectEvents()
 {
-    if (m_pEventPoint != nullptr) {
+    if (m_pEventPoint != nullptr)
+    {
         m_pEventPoint->Unadvise(m_dwEventCookie);
         m_pEventPoint->Release();
         m_pEventPoint = nullptr;
     }
-    if (m_pEventSink != nullptr) {
+    if (m_pEventSink != nullptr)
+    {
         // A control that still holds the sink after unadvising calls nobody.
         static_cast<CEventSink*>(m_pEventSink)->Disconnect();
         m_pEventSink->Release();

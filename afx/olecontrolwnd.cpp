@@ -13,7 +13,8 @@ BOOL COleControlWnd::CreateControl(REFCLSID clsid, LPCTSTR lpszWindowName, DWORD
     if (pParentWnd == nullptr || !::IsWindow(pParentWnd->m_hWnd))
         return FALSE;
     m_pCtrlSite = new COleControlSite(pParentWnd, nID);
-    if (FAILED(m_pCtrlSite->CreateControl(clsid, rect, (dwStyle & WS_VISIBLE) != 0))) {
+    if (FAILED(m_pCtrlSite->CreateControl(clsid, rect, (dwStyle & WS_VISIBLE) != 0)))
+    {
         CloseControl();
         return FALSE;
     }

@@ -23,14 +23,15 @@ BEGIN_MESSAGE_MAP(CPreviewView, CWnd)
     ON_COMMAND(AFX_ID_PREVIEW_PRINT, OnPreviewPrint)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 
-const int kBarHeight = 32;        // the button bar at the top
+const int kBarHeight = 32;   // the button bar at the top
 const int kButtonWidth = 84;
 const int kButtonGap = 6;
-const int kPageMargin = 12;       // grey space around the page
-const int kShadow = 4;            // the page's shadow
-const int kWheelStep = 60;        // pixels per wheel notch
+const int kPageMargin = 12;   // grey space around the page
+const int kShadow = 4;        // the page's shadow
+const int kWheelStep = 60;    // pixels per wheel notch
 // Id the hidden print view takes while the preview holds the pane id.
 const int kHiddenViewId = AFX_IDW_PANE_FIRST + 0xFF;
 
@@ -40,19 +41,18 @@ struct BarButton
     const wchar_t* pszText;
 };
 const BarButton kButtons[] = {
-    { AFX_ID_PREVIEW_PRINT, L"Print..." },  { AFX_ID_PREVIEW_NEXT, L"Next Page" },
-    { AFX_ID_PREVIEW_PREV, L"Prev Page" },  { AFX_ID_PREVIEW_ZOOMIN, L"Zoom In" },
-    { AFX_ID_PREVIEW_ZOOMOUT, L"Zoom Out" }, { AFX_ID_PREVIEW_CLOSE, L"Close" },
+    {AFX_ID_PREVIEW_PRINT, L"Print..."}, {AFX_ID_PREVIEW_NEXT, L"Next Page"},   {AFX_ID_PREVIEW_PREV, L"Prev Page"},
+    {AFX_ID_PREVIEW_ZOOMIN, L"Zoom In"}, {AFX_ID_PREVIEW_ZOOMOUT, L"Zoom Out"}, {AFX_ID_PREVIEW_CLOSE, L"Close"},
 };
 
-}  // namespace
+}   // namespace
 
 CPreviewView::~CPreviewView()
 {
     if (m_hPage != nullptr)
         ::DeleteEnhMetaFile(m_hPage);
     m_dcPrinter.Detach();
-    delete m_pInfo;  // deletes the printer DC
+    delete m_pInfo;   // deletes the printer DC
 }
 
 void CPreviewView::PostNcDestroy()
@@ -63,7 +63,8 @@ void CPreviewView::PostNcDestroy()
 BOOL CPreviewView::StartPreview(CView* pPrintView)
 {
     CFrameWnd* pFrame = pPrintView != nullptr ? pPrintView->GetParentFrame() : nullptr;
-    if (pFrame == nullptr) {
+    if (pFrame == nullptr)
+    {
         delete this;
         return FALSE;
     }
@@ -72,13 +73,16 @@ BOOL CPreviewView::StartPreview(CView* pPrintView)
     m_pInfo = new CPrintInfo;
     m_pInfo->m_bPreview = TRUE;
     // The view may destroy itself (and its frame) when it refuses.
-    if (!pPrintView->OnPreparePrinting(m_pInfo)) {
+    if (!pPrintView->OnPreparePrinting(m_pInfo))
+    {
         delete this;
         return FALSE;
     }
-    if (m_pInfo->m_pPD->m_pd.hDC == nullptr) {
+    if (m_pInfo->m_pPD->m_pd.hDC == nullptr)
+    {
         m_pInfo->m_bPreview = TRUE;
-        if (!AfxDoPreparePrinting(m_pInfo, pFrame)) {
+        if (!AfxDoPreparePrinting(m_pInfo, pFrame))
+        {
             delete this;
             return FALSE;
         }
@@ -96,8 +100,9 @@ BOOL CPreviewView::StartPreview(CView* pPrintView)
     pPrintView->ShowWindow(SW_HIDE);
     RECT rcClient;
     pFrame->GetClientRect(&rcClient);
-    if (!Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, rcClient,
-                pFrame, AFX_IDW_PANE_FIRST)) {
+    if (!Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, rcClient, pFrame,
+                AFX_IDW_PANE_FIRST))
+    {
         pPrintView->SetDlgCtrlID(m_nPrintViewID);
         pPrintView->ShowWindow(SW_SHOW);
         EndPrinting();
@@ -128,11 +133,11 @@ void CPreviewView::CreateBar()
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         m_barFont.CreateFontIndirect(&metrics.lfMessageFont);
     int x = kButtonGap;
-    for (const BarButton& button : kButtons) {
-        HWND hButton = ::CreateWindowExW(0, WC_BUTTON, button.pszText, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 4,
-                                         kButtonWidth, kBarHeight - 8, m_hWnd,
-                                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.nID)),
-                                         AfxGetInstanceHandle(), nullptr);
+    for (const BarButton& button : kButtons)
+    {
+        HWND hButton = ::CreateWindowExW(
+            0, WC_BUTTON, button.pszText, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 4, kButtonWidth, kBarHeight - 8,
+            m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.nID)), AfxGetInstanceHandle(), nullptr);
         if (hButton != nullptr && m_barFont.m_hObject != nullptr)
             ::SendMessageW(hButton, WM_SETFONT, reinterpret_cast<WPARAM>(m_barFont.m_hObject), FALSE);
         x += kButtonWidth + kButtonGap;
@@ -158,16 +163,17 @@ void CPreviewView::OnDestroy()
 void CPreviewView::RestorePrintView()
 {
     m_bPrintingEnded = TRUE;
-    if (::IsWindow(m_hPrintView)) {
+    if (::IsWindow(m_hPrintView))
+    {
         ::SetWindowLongPtrW(m_hPrintView, GWLP_ID, m_nPrintViewID);
         ::ShowWindow(m_hPrintView, SW_SHOW);
     }
     CWnd* pFrame = GetParent();
     ::SetWindowLongPtrW(m_hWnd, GWLP_ID, 0);
     HWND hFrame = pFrame->GetSafeHwnd();
-    DestroyWindow();  // deletes this object
-    if (CWnd* pFrameWnd = CWnd::FromHandlePermanent(hFrame); pFrameWnd != nullptr
-        && pFrameWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+    DestroyWindow();   // deletes this object
+    if (CWnd* pFrameWnd = CWnd::FromHandlePermanent(hFrame);
+        pFrameWnd != nullptr && pFrameWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
         static_cast<CFrameWnd*>(pFrameWnd)->RecalcLayout();
     if (::IsWindow(m_hPrintView))
         ::SetFocus(m_hPrintView);
@@ -176,7 +182,7 @@ void CPreviewView::RestorePrintView()
 HENHMETAFILE CPreviewView::RenderPage(UINT nPage)
 {
     HDC hPrinter = m_dcPrinter.m_hDC;
-    const RECT rcFrame = { 0, 0, ::GetDeviceCaps(hPrinter, HORZSIZE) * 100, ::GetDeviceCaps(hPrinter, VERTSIZE) * 100 };
+    const RECT rcFrame = {0, 0, ::GetDeviceCaps(hPrinter, HORZSIZE) * 100, ::GetDeviceCaps(hPrinter, VERTSIZE) * 100};
     HDC hMeta = ::CreateEnhMetaFileW(hPrinter, nullptr, &rcFrame, L"QVCtrl\0Print preview\0");
     if (hMeta == nullptr)
         return nullptr;
@@ -197,7 +203,8 @@ HENHMETAFILE CPreviewView::RenderPage(UINT nPage)
         m_pPrintView->OnPrint(&dc, m_pInfo);
     dc.Detach();
     HENHMETAFILE hPage = ::CloseEnhMetaFile(hMeta);
-    if (!bPrint && hPage != nullptr) {
+    if (!bPrint && hPage != nullptr)
+    {
         ::DeleteEnhMetaFile(hPage);
         hPage = nullptr;
     }
@@ -209,7 +216,8 @@ BOOL CPreviewView::GoToPage(UINT nPage)
     if (nPage < m_nFirstPage || nPage > m_nLastPage || m_bPrintingEnded)
         return FALSE;
     HENHMETAFILE hPage = RenderPage(nPage);
-    if (hPage == nullptr) {
+    if (hPage == nullptr)
+    {
         // A job of unknown length ends before this page.
         if (m_nLastPage == AFX_PAGES_UNKNOWN && nPage > m_nFirstPage)
             m_nLastPage = nPage - 1;
@@ -242,8 +250,10 @@ CSize CPreviewView::PageSizeOnScreen() const
     if (hPrinter == nullptr || area.Width() <= 2 * kPageMargin || area.Height() <= 2 * kPageMargin)
         return CSize(0, 0);
     // Printer pixels in screen proportions (the two resolutions may differ).
-    const double pageW = static_cast<double>(::GetDeviceCaps(hPrinter, HORZRES)) / ::GetDeviceCaps(hPrinter, LOGPIXELSX);
-    const double pageH = static_cast<double>(::GetDeviceCaps(hPrinter, VERTRES)) / ::GetDeviceCaps(hPrinter, LOGPIXELSY);
+    const double pageW =
+        static_cast<double>(::GetDeviceCaps(hPrinter, HORZRES)) / ::GetDeviceCaps(hPrinter, LOGPIXELSX);
+    const double pageH =
+        static_cast<double>(::GetDeviceCaps(hPrinter, VERTRES)) / ::GetDeviceCaps(hPrinter, LOGPIXELSY);
     const double fit = std::min((area.Width() - 2 * kPageMargin) / pageW, (area.Height() - 2 * kPageMargin) / pageH);
     const double scale = fit * (1 << m_nZoom);
     return CSize(static_cast<int>(pageW * scale), static_cast<int>(pageH * scale));
@@ -255,9 +265,9 @@ CRect CPreviewView::GetPageRect() const
     const CSize size = PageSizeOnScreen();
     // Centred while it fits, else at the margin and scrolled.
     int x = size.cx + 2 * kPageMargin <= area.Width() ? area.left + (area.Width() - size.cx) / 2
-                                                       : area.left + kPageMargin - m_scroll.x;
+                                                      : area.left + kPageMargin - m_scroll.x;
     int y = size.cy + 2 * kPageMargin <= area.Height() ? area.top + (area.Height() - size.cy) / 2
-                                                        : area.top + kPageMargin - m_scroll.y;
+                                                       : area.top + kPageMargin - m_scroll.y;
     return CRect(x, y, x + size.cx, y + size.cy);
 }
 
@@ -265,17 +275,18 @@ void CPreviewView::UpdateScrollBars()
 {
     const CRect area = PageArea();
     const CSize size = PageSizeOnScreen();
-    const int bars[] = { SB_HORZ, SB_VERT };
-    const int extents[] = { size.cx + 2 * kPageMargin, size.cy + 2 * kPageMargin };
-    const int views[] = { area.Width(), area.Height() };
-    for (int i = 0; i < 2; ++i) {
-        SCROLLINFO si = { sizeof si, SIF_ALL | SIF_DISABLENOSCROLL };
+    const int bars[] = {SB_HORZ, SB_VERT};
+    const int extents[] = {size.cx + 2 * kPageMargin, size.cy + 2 * kPageMargin};
+    const int views[] = {area.Width(), area.Height()};
+    for (int i = 0; i < 2; ++i)
+    {
+        SCROLLINFO si = {sizeof si, SIF_ALL | SIF_DISABLENOSCROLL};
         si.nMin = 0;
         si.nMax = std::max(extents[i] - 1, 0);
         si.nPage = static_cast<UINT>(std::max(views[i], 0));
         si.nPos = i == 0 ? m_scroll.x : m_scroll.y;
         ::SetScrollInfo(m_hWnd, bars[i], &si, TRUE);
-        SCROLLINFO now = { sizeof now, SIF_POS };
+        SCROLLINFO now = {sizeof now, SIF_POS};
         ::GetScrollInfo(m_hWnd, bars[i], &now);
         (i == 0 ? m_scroll.x : m_scroll.y) = now.nPos;
     }
@@ -283,7 +294,7 @@ void CPreviewView::UpdateScrollBars()
 
 void CPreviewView::Scroll(int nBar, int nNewPos)
 {
-    SCROLLINFO si = { sizeof si, SIF_POS };
+    SCROLLINFO si = {sizeof si, SIF_POS};
     si.nPos = nNewPos;
     ::SetScrollInfo(m_hWnd, nBar, &si, TRUE);
     ::GetScrollInfo(m_hWnd, nBar, &si);
@@ -308,7 +319,8 @@ void CPreviewView::UpdateBar()
 {
     if (m_hWnd == nullptr)
         return;
-    const auto enable = [this](UINT nID, bool bEnable) {
+    const auto enable = [this](UINT nID, bool bEnable)
+    {
         if (HWND hButton = ::GetDlgItem(m_hWnd, nID))
             ::EnableWindow(hButton, bEnable);
     };
@@ -318,7 +330,7 @@ void CPreviewView::UpdateBar()
     enable(AFX_ID_PREVIEW_ZOOMIN, nPages > 0 && m_nZoom < zoomMax);
     enable(AFX_ID_PREVIEW_ZOOMOUT, nPages > 0 && m_nZoom > zoomWholePage);
     enable(AFX_ID_PREVIEW_PRINT, nPages > 0);
-    RECT rcBar = { 0, 0, 0, kBarHeight };
+    RECT rcBar = {0, 0, 0, kBarHeight};
     GetClientRect(&rcBar);
     rcBar.bottom = kBarHeight;
     InvalidateRect(&rcBar, TRUE);
@@ -349,7 +361,7 @@ void CPreviewView::PaintBar(CDC* pDC)
 
 BOOL CPreviewView::OnEraseBkgnd(CDC* /*pDC*/)
 {
-    return TRUE;  // OnPaint covers everything
+    return TRUE;   // OnPaint covers everything
 }
 
 void CPreviewView::OnPaint()
@@ -371,7 +383,8 @@ void CPreviewView::OnPaint()
         dc.ExcludeClipRect(page.left, page.top, page.right + kShadow, page.bottom + kShadow);
     dc.FillSolidRect(&area, ::GetSysColor(COLOR_APPWORKSPACE));
     dc.RestoreDC(-1);
-    if (showPage) {
+    if (showPage)
+    {
         dc.SaveDC();
         dc.IntersectClipRect(&area);
         dc.FillSolidRect(page.left + kShadow, page.bottom, page.Width(), kShadow, RGB(64, 64, 64));
@@ -402,7 +415,8 @@ UINT CPreviewView::OnGetDlgCode()
 
 void CPreviewView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    switch (nChar) {
+    switch (nChar)
+    {
     case VK_NEXT:
         OnNextPage();
         break;
@@ -418,7 +432,7 @@ void CPreviewView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         OnZoomOut();
         break;
     case VK_ESCAPE:
-        OnPreviewClose();  // this object is gone afterwards
+        OnPreviewClose();   // this object is gone afterwards
         return;
     default:
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
@@ -429,18 +443,27 @@ void CPreviewView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 // New scroll position for a scroll-bar request.
 static int ScrollTarget(HWND hWnd, int nBar, UINT nSBCode, int nLine)
 {
-    SCROLLINFO si = { sizeof si, SIF_ALL };
+    SCROLLINFO si = {sizeof si, SIF_ALL};
     ::GetScrollInfo(hWnd, nBar, &si);
-    switch (nSBCode) {
-    case SB_LINEUP: return si.nPos - nLine;
-    case SB_LINEDOWN: return si.nPos + nLine;
-    case SB_PAGEUP: return si.nPos - static_cast<int>(si.nPage);
-    case SB_PAGEDOWN: return si.nPos + static_cast<int>(si.nPage);
+    switch (nSBCode)
+    {
+    case SB_LINEUP:
+        return si.nPos - nLine;
+    case SB_LINEDOWN:
+        return si.nPos + nLine;
+    case SB_PAGEUP:
+        return si.nPos - static_cast<int>(si.nPage);
+    case SB_PAGEDOWN:
+        return si.nPos + static_cast<int>(si.nPage);
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return si.nTrackPos;
-    case SB_TOP: return si.nMin;
-    case SB_BOTTOM: return si.nMax;
-    default: return si.nPos;
+    case SB_THUMBPOSITION:
+        return si.nTrackPos;
+    case SB_TOP:
+        return si.nMin;
+    case SB_BOTTOM:
+        return si.nMax;
+    default:
+        return si.nPos;
     }
 }
 
@@ -509,5 +532,5 @@ void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT /*point*/, CPre
 void CView::OnFilePrintPreview()
 {
     auto* pPreview = new CPreviewView;
-    pPreview->StartPreview(this);  // deletes itself when it fails
+    pPreview->StartPreview(this);   // deletes itself when it fails
 }

@@ -21,7 +21,11 @@ class CPreviewView : public CWnd
     DECLARE_DYNAMIC(CPreviewView)
 public:
     // Zoom levels: the whole page fits the window, then twice and four times that.
-    enum { zoomWholePage = 0, zoomMax = 2 };
+    enum
+    {
+        zoomWholePage = 0,
+        zoomMax = 2
+    };
 
     CPreviewView() = default;
     ~CPreviewView() override;
@@ -85,13 +89,13 @@ private:
     HWND m_hPrintView = nullptr;
     int m_nPrintViewID = 0;
     CPrintInfo* m_pInfo = nullptr;
-    CDC m_dcPrinter;                 // the job's printer DC (owned by m_pInfo)
-    HENHMETAFILE m_hPage = nullptr;  // the page shown
+    CDC m_dcPrinter;                  // the job's printer DC (owned by m_pInfo)
+    HENHMETAFILE m_hPage = nullptr;   // the page shown
     UINT m_nPage = 0;
     UINT m_nFirstPage = 1;
-    UINT m_nLastPage = 0;            // AFX_PAGES_UNKNOWN until the view stops
+    UINT m_nLastPage = 0;   // AFX_PAGES_UNKNOWN until the view stops
     int m_nZoom = zoomWholePage;
-    CPoint m_scroll;                 // scroll position in screen pixels
+    CPoint m_scroll;   // scroll position in screen pixels
     BOOL m_bPrintingEnded = FALSE;
     CFont m_barFont;
 };

@@ -3,7 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CObject)
 
-namespace {
+namespace
+{
 
 // A copy of a global memory block, or null.
 HGLOBAL CopyGlobal(HGLOBAL hSource)
@@ -23,9 +24,14 @@ HGLOBAL CopyGlobal(HGLOBAL hSource)
     return hCopy;
 }
 
-enum DevNamesPart { devDriver, devDevice, devPort };
+enum DevNamesPart
+{
+    devDriver,
+    devDevice,
+    devPort
+};
 
-}  // namespace
+}   // namespace
 
 CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
 {
@@ -62,7 +68,8 @@ void CPrintDialog::SetPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode)
 
 INT_PTR CPrintDialog::DoModal()
 {
-    if (m_pd.hwndOwner == nullptr) {
+    if (m_pd.hwndOwner == nullptr)
+    {
         HWND hOwner = ::GetActiveWindow();
         if (hOwner == nullptr)
             hOwner = AfxGetMainWnd()->GetSafeHwnd();
@@ -85,7 +92,8 @@ BOOL CPrintDialog::GetDefaults()
 
 HDC CPrintDialog::CreatePrinterDC()
 {
-    if (m_pd.hDC != nullptr) {
+    if (m_pd.hDC != nullptr)
+    {
         ::DeleteDC(m_pd.hDC);
         m_pd.hDC = nullptr;
     }
@@ -94,8 +102,8 @@ HDC CPrintDialog::CreatePrinterDC()
     const CString strDriver = GetDriverName();
     const CString strDevice = GetDeviceName();
     const auto* pDevMode = m_pd.hDevMode ? static_cast<const DEVMODEW*>(::GlobalLock(m_pd.hDevMode)) : nullptr;
-    m_pd.hDC = ::CreateDCW(strDriver.IsEmpty() ? nullptr : strDriver.GetString(), strDevice.GetString(), nullptr,
-                           pDevMode);
+    m_pd.hDC =
+        ::CreateDCW(strDriver.IsEmpty() ? nullptr : strDriver.GetString(), strDevice.GetString(), nullptr, pDevMode);
     if (m_pd.hDevMode != nullptr)
         ::GlobalUnlock(m_pd.hDevMode);
     return m_pd.hDC;
@@ -108,19 +116,29 @@ CString CPrintDialog::DevNamesString(int which) const
     const auto* pNames = static_cast<const DEVNAMES*>(::GlobalLock(m_pd.hDevNames));
     if (pNames == nullptr)
         return CString();
-    const WORD offsets[] = { pNames->wDriverOffset, pNames->wDeviceOffset, pNames->wOutputOffset };
+    const WORD offsets[] = {pNames->wDriverOffset, pNames->wDeviceOffset, pNames->wOutputOffset};
     CString strResult(reinterpret_cast<const wchar_t*>(pNames) + offsets[which]);
     ::GlobalUnlock(m_pd.hDevNames);
     return strResult;
 }
 
-CString CPrintDialog::GetDriverName() const { return DevNamesString(devDriver); }
-CString CPrintDialog::GetDeviceName() const { return DevNamesString(devDevice); }
-CString CPrintDialog::GetPortName() const { return DevNamesString(devPort); }
+CString CPrintDialog::GetDriverName() const
+{
+    return DevNamesString(devDriver);
+}
+CString CPrintDialog::GetDeviceName() const
+{
+    return DevNamesString(devDevice);
+}
+CString CPrintDialog::GetPortName() const
+{
+    return DevNamesString(devPort);
+}
 
 int CPrintDialog::GetCopies() const
 {
-    if (m_pd.hDevMode != nullptr && (m_pd.Flags & PD_USEDEVMODECOPIES)) {
+    if (m_pd.hDevMode != nullptr && (m_pd.Flags & PD_USEDEVMODECOPIES))
+    {
         const auto* pDevMode = static_cast<const DEVMODEW*>(::GlobalLock(m_pd.hDevMode));
         const int nCopies = pDevMode ? pDevMode->dmCopies : 1;
         ::GlobalUnlock(m_pd.hDevMode);

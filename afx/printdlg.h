@@ -14,8 +14,8 @@ public:
     PRINTDLGW m_pd;
 
     explicit CPrintDialog(BOOL bPrintSetupOnly,
-                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE
-                                          | PD_NOSELECTION,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE |
+                                          PD_NOSELECTION,
                           CWnd* pParentWnd = nullptr);
     ~CPrintDialog() override;
 

@@ -2,8 +2,7 @@
 #include "afxframe.h"
 
 CPrintInfo::CPrintInfo()
-    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)),
-      m_strPageDesc(L"Page %u")
+    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)), m_strPageDesc(L"Page %u")
 {
     SetMinPage(1);
     SetMaxPage(AFX_PAGES_UNKNOWN);

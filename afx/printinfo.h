@@ -14,17 +14,17 @@ struct CPrintInfo
     CPrintInfo(const CPrintInfo&) = delete;
     CPrintInfo& operator=(const CPrintInfo&) = delete;
 
-    CPrintDialog* m_pPD;         // the dialog; holds the page range and the printer DC
-    BOOL m_bDirect = FALSE;      // print on the default printer without the dialog
-    BOOL m_bPreview = FALSE;     // the job is a print preview
-    BOOL m_bContinuePrinting = TRUE;  // cleared by OnPrepareDC to stop the job
-    UINT m_nCurPage = 1;         // page being prepared or printed
+    CPrintDialog* m_pPD;               // the dialog; holds the page range and the printer DC
+    BOOL m_bDirect = FALSE;            // print on the default printer without the dialog
+    BOOL m_bPreview = FALSE;           // the job is a print preview
+    BOOL m_bContinuePrinting = TRUE;   // cleared by OnPrepareDC to stop the job
+    UINT m_nCurPage = 1;               // page being prepared or printed
     UINT m_nNumPreviewPages = 1;
-    CString m_strPageDesc;       // "Page %u" form shown by the preview
+    CString m_strPageDesc;   // "Page %u" form shown by the preview
     LPVOID m_lpUserData = nullptr;
-    CRect m_rectDraw;            // the page's printable area, set before each OnPrint
-    UINT m_nJobNumber = 0;       // the spooler's job id, set by StartDoc
-    CString m_strDocName;        // the spooler's document name; empty: the frame's title
+    CRect m_rectDraw;        // the page's printable area, set before each OnPrint
+    UINT m_nJobNumber = 0;   // the spooler's job id, set by StartDoc
+    CString m_strDocName;    // the spooler's document name; empty: the frame's title
 
     void SetMinPage(UINT nMinPage) { m_pPD->m_pd.nMinPage = static_cast<WORD>(nMinPage); }
     void SetMaxPage(UINT nMaxPage) { m_pPD->m_pd.nMaxPage = static_cast<WORD>(nMaxPage); }

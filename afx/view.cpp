@@ -10,7 +10,8 @@ END_MESSAGE_MAP()
 
 CFrameWnd* CView::GetParentFrame() const
 {
-    for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+    for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
             return static_cast<CFrameWnd*>(pWnd);
@@ -54,18 +55,14 @@ BOOL CView::OnPreparePrinting(CPrintInfo* /*pInfo*/)
     return TRUE;
 }
 
-void CView::OnBeginPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
-{
-}
+void CView::OnBeginPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
 
 void CView::OnPrint(CDC* pDC, CPrintInfo* /*pInfo*/)
 {
     OnDraw(pDC);
 }
 
-void CView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
-{
-}
+void CView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 {

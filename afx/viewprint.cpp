@@ -2,7 +2,8 @@
 #include "afxframe.h"
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // Texts of the framework's printing messages.
 const wchar_t kNoPrinter[] = L"No printer is installed.";
@@ -31,7 +32,7 @@ CString DefaultDocName(CView* pView)
     return strName;
 }
 
-}  // namespace
+}   // namespace
 
 BOOL AfxDoPreparePrinting(CPrintInfo* pInfo, CWnd* pOwner)
 {
@@ -46,23 +47,29 @@ BOOL AfxDoPreparePrinting(CPrintInfo* pInfo, CWnd* pOwner)
     pd.nFromPage = pd.nMinPage;
     pd.nToPage = pd.nMaxPage;
 
-    if (pInfo->m_bDirect || pInfo->m_bPreview) {
+    if (pInfo->m_bDirect || pInfo->m_bPreview)
+    {
         const bool chosen = pd.hDevNames != nullptr;
-        if (!pDlg->GetDefaults()) {
+        if (!pDlg->GetDefaults())
+        {
             AfxMessageBox(chosen ? kPrinterFailed : kNoPrinter, MB_OK | MB_ICONEXCLAMATION);
             return FALSE;
         }
-    } else {
+    }
+    else
+    {
         HWND hOwner = pOwner->GetSafeHwnd();
         pd.hwndOwner = hOwner != nullptr ? ::GetAncestor(hOwner, GA_ROOT) : nullptr;
-        if (pDlg->DoModal() != IDOK) {
+        if (pDlg->DoModal() != IDOK)
+        {
             // Cancelling is no error; a dialog that could not find a printer is.
             if (::CommDlgExtendedError() != 0)
                 AfxMessageBox(kNoPrinter, MB_OK | MB_ICONEXCLAMATION);
             return FALSE;
         }
     }
-    if (pd.hDC == nullptr && pDlg->CreatePrinterDC() == nullptr) {
+    if (pd.hDC == nullptr && pDlg->CreatePrinterDC() == nullptr)
+    {
         AfxMessageBox(kPrinterFailed, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
@@ -74,40 +81,47 @@ BOOL AfxPrintPages(CView* pView, CDC* pDC, CPrintInfo* pInfo, LPCTSTR lpszDocNam
     const UINT nFrom = std::max(pInfo->GetFromPage(), pInfo->GetMinPage());
     const UINT nTo = std::min(pInfo->GetToPage(), pInfo->GetMaxPage());
     if (nFrom > nTo)
-        return TRUE;  // nothing to print: no job at all
+        return TRUE;   // nothing to print: no job at all
 
     DOCINFOW docInfo = {};
     docInfo.cbSize = sizeof docInfo;
     docInfo.lpszDocName = lpszDocName;
     const int nJob = pDC->StartDoc(&docInfo);
-    if (nJob <= 0) {
+    if (nJob <= 0)
+    {
         AfxMessageBox(kStartFailed, MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     pInfo->m_nJobNumber = static_cast<UINT>(nJob);
 
     BOOL bOk = TRUE;
-    for (UINT nPage = nFrom; nPage <= nTo; ++nPage) {
+    for (UINT nPage = nFrom; nPage <= nTo; ++nPage)
+    {
         pInfo->m_nCurPage = nPage;
         pInfo->m_rectDraw.SetRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
         pDC->DPtoLP(&pInfo->m_rectDraw);
         pView->OnPrepareDC(pDC, pInfo);
         if (!pInfo->m_bContinuePrinting)
             break;
-        if (pDC->StartPage() <= 0) {
+        if (pDC->StartPage() <= 0)
+        {
             bOk = FALSE;
             break;
         }
         pView->OnPrint(pDC, pInfo);
-        if (pDC->EndPage() <= 0) {
+        if (pDC->EndPage() <= 0)
+        {
             bOk = FALSE;
             break;
         }
     }
-    if (bOk) {
+    if (bOk)
+    {
         if (pDC->EndDoc() <= 0)
             bOk = FALSE;
-    } else {
+    }
+    else
+    {
         pDC->AbortDoc();
     }
     if (!bOk)
@@ -124,7 +138,8 @@ void CView::OnFilePrint()
     if (!OnPreparePrinting(&printInfo))
         return;
     // A view that prepared without the dialog still prints on the default printer.
-    if (printInfo.m_pPD->m_pd.hDC == nullptr) {
+    if (printInfo.m_pPD->m_pd.hDC == nullptr)
+    {
         printInfo.m_bDirect = TRUE;
         if (!AfxDoPreparePrinting(&printInfo, this))
             return;
@@ -138,5 +153,5 @@ void CView::OnFilePrint()
     AfxPrintPages(this, &dcPrint, &printInfo, strDocName);
     // The last step: it may destroy this view.
     OnEndPrinting(&dcPrint, &printInfo);
-    dcPrint.Detach();  // CPrintInfo deletes the DC
+    dcPrint.Detach();   // CPrintInfo deletes the DC
 }

@@ -4,7 +4,8 @@
 #include <set>
 #include <string>
 
-namespace {
+namespace
+{
 
 thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hHookCreate = nullptr;
@@ -23,9 +24,10 @@ BOOL AttachAndSubclass(CWnd* pWnd, HWND hWnd, WNDPROC* ppfnSuper)
     if (!pWnd->Attach(hWnd))
         return FALSE;
     pWnd->PreSubclassWindow();
-    auto oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    if (oldProc == nullptr) {
+    auto oldProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    if (oldProc == nullptr)
+    {
         pWnd->Detach();
         return FALSE;
     }
@@ -34,7 +36,7 @@ BOOL AttachAndSubclass(CWnd* pWnd, HWND hWnd, WNDPROC* ppfnSuper)
     return TRUE;
 }
 
-}  // namespace
+}   // namespace
 
 // Reaches the wrapper's protected super-procedure slot.
 class CWndCreateHook
@@ -43,13 +45,16 @@ public:
     static BOOL Attach(CWnd* pWnd, HWND hWnd) { return AttachAndSubclass(pWnd, hWnd, &pWnd->m_pfnSuper); }
 };
 
-namespace {
+namespace
+{
 
 LRESULT CALLBACK CreateWindowHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_CREATEWND && t_pWndInit != nullptr) {
+    if (code == HCBT_CREATEWND && t_pWndInit != nullptr)
+    {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
-        if (!IsSystemHelperWindow(hWnd)) {
+        if (!IsSystemHelperWindow(hWnd))
+        {
             CWnd* pWnd = t_pWndInit;
             t_pWndInit = nullptr;
             CWndCreateHook::Attach(pWnd, hWnd);
@@ -58,7 +63,7 @@ LRESULT CALLBACK CreateWindowHook(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-}  // namespace
+}   // namespace
 
 void AfxHookWindowCreate(CWnd* pWnd)
 {
@@ -69,11 +74,13 @@ void AfxHookWindowCreate(CWnd* pWnd)
 
 BOOL AfxUnhookWindowCreate()
 {
-    if (t_hHookCreate != nullptr) {
+    if (t_hHookCreate != nullptr)
+    {
         UnhookWindowsHookEx(t_hHookCreate);
         t_hHookCreate = nullptr;
     }
-    if (t_pWndInit != nullptr) {
+    if (t_pWndInit != nullptr)
+    {
         t_pWndInit = nullptr;
         return FALSE;
     }
@@ -85,8 +92,8 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     static std::set<std::wstring> registered;
     HINSTANCE hInstance = AfxGetStaticModuleState()->m_hCurrentInstanceHandle;
     wchar_t name[128];
-    swprintf(name, 128, L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(hInstance), nClassStyle,
-             static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
+    swprintf(name, 128, L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(hInstance), nClassStyle, static_cast<void*>(hCursor),
+             static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
     auto found = registered.find(name);
     if (found != registered.end())
         return found->c_str();
@@ -114,17 +121,17 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
     return cs.lpszClass != nullptr;
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, CCreateContext* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -147,7 +154,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     cs.hMenu = nIDorHMenu;
     cs.hInstance = AfxGetInstanceHandle();
     cs.lpCreateParams = lpParam;
-    if (!PreCreateWindow(cs)) {
+    if (!PreCreateWindow(cs))
+    {
         PostNcDestroy();
         return FALSE;
     }
@@ -178,9 +186,7 @@ HWND CWnd::UnsubclassWindow()
     return Detach();
 }
 
-void CWnd::PreSubclassWindow()
-{
-}
+void CWnd::PreSubclassWindow() {}
 
 BOOL CWnd::DestroyWindow()
 {

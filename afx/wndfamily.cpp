@@ -13,7 +13,8 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 
 static void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
-    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT)) {
+    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
+    {
         if (!bOnlyPerm)
             ::SendMessageW(hChild, message, wParam, lParam);
         else if (CWnd* pChild = CWnd::FromHandlePermanent(hChild))
@@ -41,7 +42,8 @@ void CWnd::GetDlgItem(int nID, HWND* phWnd) const
 
 static HWND FindDescendant(HWND hWnd, int nID)
 {
-    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT)) {
+    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
+    {
         if (::GetDlgCtrlID(hChild) == nID)
             return hChild;
         if (HWND hFound = FindDescendant(hChild, nID))
@@ -89,7 +91,8 @@ CWnd* CWnd::GetParentOwner() const
     // The first window up the chain that is not a child (this one if it is not).
     HWND hWnd = m_hWnd;
     HWND hParent;
-    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD) && (hParent = ::GetParent(hWnd)) != nullptr)
+    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD) &&
+           (hParent = ::GetParent(hWnd)) != nullptr)
         hWnd = hParent;
     return FromHandle(hWnd);
 }

@@ -1,7 +1,8 @@
 // CWnd and this module's map of window wrappers.
 #include "afxwin.h"
 
-namespace {
+namespace
+{
 
 CHandleMap<HWND, CWnd>& WndMap()
 {
@@ -9,7 +10,7 @@ CHandleMap<HWND, CWnd>& WndMap()
     return map;
 }
 
-}  // namespace
+}   // namespace
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -27,7 +28,8 @@ static bool IsInsertAfterMarker(HWND hWnd)
 
 CWnd::~CWnd()
 {
-    if (m_hWnd != nullptr && !IsInsertAfterMarker(m_hWnd) && WndMap().LookupPermanent(m_hWnd) == this) {
+    if (m_hWnd != nullptr && !IsInsertAfterMarker(m_hWnd) && WndMap().LookupPermanent(m_hWnd) == this)
+    {
         TRACE(L"CWnd destroyed while its window %p still exists\n", m_hWnd);
         DestroyWindow();
     }
@@ -73,13 +75,13 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != nullptr && WndMap().LookupPermanent(hWnd) == this) {
+    if (hWnd != nullptr && WndMap().LookupPermanent(hWnd) == this)
+    {
         WndMap().RemoveHandle(hWnd);
         // A window this wrapper subclassed gets its own procedure back, so it
         // keeps working without the wrapper (unless someone subclassed it
         // after us: then the chain cannot be undone from here).
-        if (m_pfnSuper != nullptr &&
-            reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+        if (m_pfnSuper != nullptr && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
             SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
     m_pfnSuper = nullptr;

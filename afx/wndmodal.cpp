@@ -6,13 +6,16 @@ int CWnd::RunModalLoop(DWORD /*dwFlags*/)
     m_nFlags |= WF_MODALLOOP;
     HWND hWnd = m_hWnd;
     MSG msg;
-    while (ContinueModal()) {
-        if (!::GetMessageW(&msg, nullptr, 0, 0)) {
+    while (ContinueModal())
+    {
+        if (!::GetMessageW(&msg, nullptr, 0, 0))
+        {
             // WM_QUIT belongs to the outer loop: put it back and stop.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (!WalkPreTranslateTree(hWnd, &msg)) {
+        if (!WalkPreTranslateTree(hWnd, &msg))
+        {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
@@ -31,7 +34,8 @@ BOOL CWnd::ContinueModal()
 void CWnd::EndModalLoop(int nResult)
 {
     m_nModalResult = nResult;
-    if (m_nFlags & WF_CONTINUEMODAL) {
+    if (m_nFlags & WF_CONTINUEMODAL)
+    {
         m_nFlags &= ~WF_CONTINUEMODAL;
         // Wakes the loop, which may be waiting in GetMessage.
         ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
@@ -45,9 +49,7 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     return !dx.m_bFailed;
 }
 
-void CWnd::DoDataExchange(CDataExchange* /*pDX*/)
-{
-}
+void CWnd::DoDataExchange(CDataExchange* /*pDX*/) {}
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
@@ -105,13 +107,16 @@ void CCmdUI::SetCheck(int nCheck)
 
 void CCmdUI::SetText(LPCTSTR lpszText)
 {
-    if (m_pMenu != nullptr) {
+    if (m_pMenu != nullptr)
+    {
         MENUITEMINFOW info = {};
         info.cbSize = sizeof info;
         info.fMask = MIIM_STRING;
         info.dwTypeData = const_cast<LPWSTR>(lpszText != nullptr ? lpszText : L"");
         ::SetMenuItemInfoW(m_pMenu->GetSafeHmenu(), m_nIndex, TRUE, &info);
-    } else if (m_pOther != nullptr) {
+    }
+    else if (m_pOther != nullptr)
+    {
         m_pOther->SetWindowText(lpszText);
     }
 }

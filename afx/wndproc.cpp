@@ -1,12 +1,13 @@
 // AfxWndProc and the message path of a wrapper: WindowProc, OnWndMsg, Default.
 #include "wndinternal.h"
 
-namespace {
+namespace
+{
 
 // The message this thread is handling in this module (for Default()).
 thread_local MSG t_currentMessage = {};
 
-}  // namespace
+}   // namespace
 
 UINT AfxReflectMessageId()
 {
@@ -25,7 +26,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    if (message == AfxReflectMessageId()) {
+    if (message == AfxReflectMessageId())
+    {
         auto* pInfo = reinterpret_cast<AFX_REFLECT_INFO*>(lParam);
         return pInfo != nullptr && pWnd->OnChildNotify(pInfo->message, pInfo->wParam, pInfo->lParam, pInfo->pResult);
     }
@@ -40,7 +42,8 @@ static void FinishNcDestroy(CWnd* pWnd)
 {
     pWnd->Detach();
     CWinApp* pApp = AfxGetApp();
-    if (pApp != nullptr && pApp->m_pMainWnd == pWnd) {
+    if (pApp != nullptr && pApp->m_pMainWnd == pWnd)
+    {
         if (!AfxGetModuleState()->m_bDLL)
             PostQuitMessage(0);
         pApp->m_pMainWnd = nullptr;
@@ -51,7 +54,7 @@ static void FinishNcDestroy(CWnd* pWnd)
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     MSG saved = t_currentMessage;
-    t_currentMessage = MSG{ hWnd, message, wParam, lParam, 0, {} };
+    t_currentMessage = MSG{hWnd, message, wParam, lParam, 0, {}};
     LRESULT lResult = pWnd->WindowProc(message, wParam, lParam);
     // A derived OnNcDestroy that did not call the base one still detaches.
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
@@ -78,7 +81,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // Default() reads the message recorded in the class's module, so record
     // it here as well.
     MSG saved = t_currentMessage;
-    t_currentMessage = MSG{ m_hWnd, message, wParam, lParam, 0, {} };
+    t_currentMessage = MSG{m_hWnd, message, wParam, lParam, 0, {}};
     LRESULT lResult = 0;
     if (!OnWndMsg(message, wParam, lParam, &lResult))
         lResult = DefWindowProc(message, wParam, lParam);
@@ -96,13 +99,18 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = 0;
-    if (message == WM_COMMAND) {
+    if (message == WM_COMMAND)
+    {
         if (!OnCommand(wParam, lParam))
             return FALSE;
-    } else if (message == WM_NOTIFY) {
+    }
+    else if (message == WM_NOTIFY)
+    {
         if (lParam == 0 || !OnNotify(wParam, lParam, &lResult))
             return FALSE;
-    } else {
+    }
+    else
+    {
         UINT mapped = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ? WM_CTLCOLOR : message;
         const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), mapped, 0, 0);
         if (pEntry == nullptr)
@@ -123,7 +131,8 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
     if (pMsg == nullptr)
         return FALSE;
-    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    {
         // Asked by message: the wrapper may live in another module.
         if (::SendMessageW(hWnd, AfxPreTranslateMessageId(), 0, reinterpret_cast<LPARAM>(pMsg)))
             return TRUE;
@@ -141,6 +150,4 @@ void CWnd::OnNcDestroy()
         FinishNcDestroy(this);
 }
 
-void CWnd::PostNcDestroy()
-{
-}
+void CWnd::PostNcDestroy() {}

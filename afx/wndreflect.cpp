@@ -6,7 +6,7 @@ BOOL AfxReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lPara
     if (hWndChild == nullptr || !::IsWindow(hWndChild))
         return FALSE;
     LRESULT scratch = 0;
-    AFX_REFLECT_INFO info = { message, wParam, lParam, pResult != nullptr ? pResult : &scratch };
+    AFX_REFLECT_INFO info = {message, wParam, lParam, pResult != nullptr ? pResult : &scratch};
     return ::SendMessageW(hWndChild, AfxReflectMessageId(), 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
@@ -21,12 +21,15 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     UINT nID = LOWORD(wParam);
     int nCode = HIWORD(wParam);
     HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
-    if (hWndCtrl == nullptr) {
+    if (hWndCtrl == nullptr)
+    {
         // A menu item or an accelerator.
         if (nID == 0)
             return FALSE;
         nCode = CN_COMMAND;
-    } else if (AfxReflectToChild(hWndCtrl, WM_COMMAND, wParam, lParam, nullptr)) {
+    }
+    else if (AfxReflectToChild(hWndCtrl, WM_COMMAND, wParam, lParam, nullptr))
+    {
         return TRUE;
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
@@ -42,7 +45,7 @@ BOOL CWnd::OnNotify(WPARAM /*wParam*/, LPARAM lParam, LRESULT* pResult)
         pResult = &scratch;
     if (pNMHDR->hwndFrom != m_hWnd && AfxReflectToChild(pNMHDR->hwndFrom, WM_NOTIFY, pNMHDR->idFrom, lParam, pResult))
         return TRUE;
-    AFX_NOTIFY notify = { pResult, pNMHDR };
+    AFX_NOTIFY notify = {pResult, pNMHDR};
     return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), MAKELONG(static_cast<WORD>(pNMHDR->code), WM_NOTIFY), &notify,
                     nullptr);
 }
@@ -57,21 +60,24 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     LRESULT scratch = 0;
     if (pResult == nullptr)
         pResult = &scratch;
-    switch (message) {
-    case WM_COMMAND: {
+    switch (message)
+    {
+    case WM_COMMAND:
+    {
         WORD nCode = HIWORD(wParam);
         if (!CCmdTarget::OnCmdMsg(0, MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr))
             return FALSE;
         *pResult = 1;
         return TRUE;
     }
-    case WM_NOTIFY: {
+    case WM_NOTIFY:
+    {
         auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
         if (pNMHDR == nullptr)
             return FALSE;
-        AFX_NOTIFY notify = { pResult, pNMHDR };
-        return CCmdTarget::OnCmdMsg(0, MAKELONG(static_cast<WORD>(pNMHDR->code), WM_REFLECT_BASE + WM_NOTIFY),
-                                    &notify, nullptr);
+        AFX_NOTIFY notify = {pResult, pNMHDR};
+        return CCmdTarget::OnCmdMsg(0, MAKELONG(static_cast<WORD>(pNMHDR->code), WM_REFLECT_BASE + WM_NOTIFY), &notify,
+                                    nullptr);
     }
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
@@ -82,7 +88,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
+    case WM_CTLCOLORSTATIC:
+    {
         const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0);
         if (pEntry == nullptr)
             return FALSE;
@@ -96,7 +103,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_COMPAREITEM:
     case WM_DELETEITEM:
     case WM_VKEYTOITEM:
-    case WM_CHARTOITEM: {
+    case WM_CHARTOITEM:
+    {
         const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), WM_REFLECT_BASE + message, 0, 0);
         if (pEntry == nullptr)
             return FALSE;
@@ -113,18 +121,22 @@ BOOL CWnd::ReflectOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     if (lParam == 0)
         return FALSE;
     const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), WM_REFLECT_BASE + message, 0, 0);
-    if (pEntry != nullptr) {
+    if (pEntry != nullptr)
+    {
         AfxDispatchWndMsg(this, pEntry, message, wParam, lParam, pResult);
         return TRUE;
     }
     // The virtual hook: an override draws (or measures); CWnd's own marks
     // that nobody did, and the parent keeps the message.
-    if (message == WM_DRAWITEM) {
+    if (message == WM_DRAWITEM)
+    {
         m_bDrawItemDefault = FALSE;
         DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         if (m_bDrawItemDefault)
             return FALSE;
-    } else {
+    }
+    else
+    {
         m_bMeasureItemDefault = FALSE;
         MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
         if (m_bMeasureItemDefault)
@@ -149,8 +161,8 @@ void CWnd::MeasureItem(LPMEASUREITEMSTRUCT /*lpMeasureItemStruct*/)
 void CWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     if (lpDrawItemStruct != nullptr && lpDrawItemStruct->CtlType != ODT_MENU &&
-        AfxReflectToChild(lpDrawItemStruct->hwndItem, WM_DRAWITEM, nIDCtl,
-                          reinterpret_cast<LPARAM>(lpDrawItemStruct), nullptr))
+        AfxReflectToChild(lpDrawItemStruct->hwndItem, WM_DRAWITEM, nIDCtl, reinterpret_cast<LPARAM>(lpDrawItemStruct),
+                          nullptr))
         return;
     Default();
 }
@@ -158,8 +170,8 @@ void CWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
     if (lpMeasureItemStruct != nullptr && lpMeasureItemStruct->CtlType != ODT_MENU &&
-        AfxReflectToChild(::GetDlgItem(m_hWnd, static_cast<int>(lpMeasureItemStruct->CtlID)), WM_MEASUREITEM,
-                          nIDCtl, reinterpret_cast<LPARAM>(lpMeasureItemStruct), nullptr))
+        AfxReflectToChild(::GetDlgItem(m_hWnd, static_cast<int>(lpMeasureItemStruct->CtlID)), WM_MEASUREITEM, nIDCtl,
+                          reinterpret_cast<LPARAM>(lpMeasureItemStruct), nullptr))
         return;
     Default();
 }

@@ -61,11 +61,16 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     if (hWndCenter == nullptr)
         hWndCenter = isChild ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
     RECT area;
-    if (isChild) {
+    if (isChild)
+    {
         ::GetClientRect(hWndCenter, &area);
-    } else if (hWndCenter != nullptr && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter)) {
+    }
+    else if (hWndCenter != nullptr && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
+    {
         ::GetWindowRect(hWndCenter, &area);
-    } else {
+    }
+    else
+    {
         ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
     RECT window;
@@ -163,8 +168,8 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
-                                               reinterpret_cast<LPARAM>(hIcon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
 }
 
 HICON CWnd::GetIcon(BOOL bBigIcon) const

@@ -3,15 +3,18 @@
 CString ProgramFilePath()
 {
     // Paths may be longer than MAX_PATH: grow until the name fits.
-    for (DWORD nSize = MAX_PATH; nSize <= 32768 * 2; nSize *= 2) {
+    for (DWORD nSize = MAX_PATH; nSize <= 32768 * 2; nSize *= 2)
+    {
         CString strPath;
         wchar_t* pBuffer = strPath.GetBuffer(static_cast<int>(nSize));
         DWORD nLength = ::GetModuleFileNameW(nullptr, pBuffer, nSize);
-        if (nLength == 0) {
+        if (nLength == 0)
+        {
             strPath.ReleaseBuffer(0);
             return strPath;
         }
-        if (nLength < nSize) {
+        if (nLength < nSize)
+        {
             strPath.ReleaseBuffer(static_cast<int>(nLength));
             return strPath;
         }

@@ -1,7 +1,8 @@
 // WarningBox and QVMessageBox: plain modal message boxes over the active window.
 #include "qvmessage.h"
 
-namespace {
+namespace
+{
 
 struct MessageText
 {
@@ -14,7 +15,7 @@ const MessageText kMessages[] = {
     {L"106", L"輸入的資料超過欄位長度，超出的部分沒有存入。"},
 };
 
-}  // namespace
+}   // namespace
 
 void WarningBox(const wchar_t* pszText)
 {
@@ -24,8 +25,10 @@ void WarningBox(const wchar_t* pszText)
 void QVMessageBox(const CString& strCode)
 {
     CString strText;
-    for (const MessageText& message : kMessages) {
-        if (strCode == message.pszCode) {
+    for (const MessageText& message : kMessages)
+    {
+        if (strCode == message.pszCode)
+        {
             strText = message.pszText;
             break;
         }

@@ -6,7 +6,8 @@
 
 #include "progpath.h"
 
-namespace {
+namespace
+{
 
 CString SettingsFile()
 {
@@ -38,7 +39,8 @@ int RootLength(const CString& strPath)
     int nLength = strPath.GetLength();
     if (nLength >= 2 && strPath[1] == L':')
         return (nLength >= 3 && strPath[2] == L'\\') ? 3 : 2;
-    if (nLength >= 2 && strPath[0] == L'\\' && strPath[1] == L'\\') {
+    if (nLength >= 2 && strPath[0] == L'\\' && strPath[1] == L'\\')
+    {
         // Skip the server and the share names.
         int nServerEnd = strPath.Find(L'\\', 2);
         if (nServerEnd < 0)
@@ -49,13 +51,14 @@ int RootLength(const CString& strPath)
     return (nLength >= 1 && strPath[0] == L'\\') ? 1 : 0;
 }
 
-}  // namespace
+}   // namespace
 
 CString CPath::GetIni(const CString& strSection, const CString& strKey)
 {
     CString strFile = SettingsFile();
     // The profile function reports a full buffer with size - 1: grow and read again.
-    for (DWORD nSize = 256; nSize <= (1u << 20); nSize *= 4) {
+    for (DWORD nSize = 256; nSize <= (1u << 20); nSize *= 4)
+    {
         CString strValue;
         wchar_t* pBuffer = strValue.GetBuffer(static_cast<int>(nSize));
         DWORD nRead = ::GetPrivateProfileStringW(strSection, strKey, L"", pBuffer, nSize, strFile);
@@ -94,19 +97,21 @@ BOOL CPath::MakeDir(CString strFilePath)
     strFilePath.Replace(L'/', L'\\');
     int nLastSlash = strFilePath.ReverseFind(L'\\');
     if (nLastSlash <= 0)
-        return TRUE;  // a bare file name lies in the current folder
+        return TRUE;   // a bare file name lies in the current folder
     CString strFolder = strFilePath.Left(nLastSlash);
 
     // Create each level from the root down; levels that exist are passed over.
     int nStart = RootLength(strFolder);
-    while (nStart <= strFolder.GetLength()) {
+    while (nStart <= strFolder.GetLength())
+    {
         int nNext = strFolder.Find(L'\\', nStart);
         if (nNext < 0)
             nNext = strFolder.GetLength();
-        if (nNext > nStart) {
+        if (nNext > nStart)
+        {
             CString strLevel = strFolder.Left(nNext);
-            if (!IsFolder(strLevel) && !::CreateDirectoryW(strLevel, nullptr)
-                && ::GetLastError() != ERROR_ALREADY_EXISTS)
+            if (!IsFolder(strLevel) && !::CreateDirectoryW(strLevel, nullptr) &&
+                ::GetLastError() != ERROR_ALREADY_EXISTS)
                 return FALSE;
         }
         nStart = nNext + 1;

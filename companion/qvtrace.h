@@ -6,5 +6,5 @@
 
 // strBuildDate as __DATE__ gives it ("Jan 20 2020"), the source path, the line
 // and the qualified function name ("CNewListCtrl::SetImageList").
-QVXML_API void ErrorFunctionReport(const CString& strBuildDate, const CString& strSource,
-                                   int nLine, const CString& strFunction);
+QVXML_API void ErrorFunctionReport(const CString& strBuildDate, const CString& strSource, int nLine,
+                                   const CString& strFunction);

@@ -1,11 +1,20 @@
 // The demo's sort and search dialogs over the patient list.
 #include "button_tools.h"
 
-namespace {
+namespace
+{
 
 // The patient list's columns as fields; the offsets only tie the sort keys
 // to the fields, the list itself keeps the texts.
-enum PatientColumn : int { kChartNo = 0, kName = 1, kCity = 3, kStreet = 4, kPhone = 5, kAge = 6 };
+enum PatientColumn : int
+{
+    kChartNo = 0,
+    kName = 1,
+    kCity = 3,
+    kStreet = 4,
+    kPhone = 5,
+    kAge = 6
+};
 
 CfField kPatientFields[] = {
     {8, L"病歷號", kChartNo * 8, FIELD_TEXT, 0, 0, 0},
@@ -19,11 +28,8 @@ CfField kPatientFields[] = {
 const int kPatientFieldCount = static_cast<int>(sizeof(kPatientFields) / sizeof(kPatientFields[0]));
 
 CdSortKey kPatientKeys[] = {
-    {L"chart_no", FIELD_TEXT, kChartNo * 8},
-    {L"name", FIELD_TEXT, kName * 8},
-    {L"city", FIELD_TEXT, kCity * 8},
-    {L"phone", FIELD_TEXT, kPhone * 8},
-    {L"age", FIELD_INT, kAge * 8},
+    {L"chart_no", FIELD_TEXT, kChartNo * 8}, {L"name", FIELD_TEXT, kName * 8}, {L"city", FIELD_TEXT, kCity * 8},
+    {L"phone", FIELD_TEXT, kPhone * 8},      {L"age", FIELD_INT, kAge * 8},
 };
 const int kPatientKeyCount = static_cast<int>(sizeof(kPatientKeys) / sizeof(kPatientKeys[0]));
 
@@ -35,7 +41,7 @@ int ColumnOfKey(const CString& strKey)
     return -1;
 }
 
-}  // namespace
+}   // namespace
 
 void PreparePatientSortDialog(CSortDlg& dialog)
 {
@@ -63,7 +69,8 @@ void RunPatientSortDialog(CWnd* pOwner, CWnd* pList, CString& strSort)
     // The grid sorts by one column: the first key of the list.
     const int nComma = strSort.Find(L',');
     const int nColumn = ColumnOfKey(nComma >= 0 ? strSort.Left(nComma) : strSort);
-    if (pGrid != nullptr && nColumn >= 0) {
+    if (pGrid != nullptr && nColumn >= 0)
+    {
         pGrid->Sort(nColumn, false);
         pGrid->Invalidate();
     }
@@ -76,12 +83,14 @@ void RunPatientSearchDialog(CWnd* pOwner, CWnd* pList)
     PreparePatientSearchDialog(dialog);
     if (dialog.DoModal() != IDOK || pGrid == nullptr)
         return;
-    if (dialog.m_nFieldIndex < 0 || dialog.m_szText[0] == L'\0') {
+    if (dialog.m_nFieldIndex < 0 || dialog.m_szText[0] == L'\0')
+    {
         AfxMessageBox(L"請選擇欄位並輸入要查找的內容。");
         return;
     }
     const int nColumn = kPatientFields[dialog.m_nFieldIndex].nOffset / 8;
-    for (int nRow = 0; nRow < pGrid->GetItemCount(); ++nRow) {
+    for (int nRow = 0; nRow < pGrid->GetItemCount(); ++nRow)
+    {
         if (pGrid->GetItemText(nRow, nColumn).Find(dialog.m_szText) < 0)
             continue;
         pGrid->SetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);

@@ -3,7 +3,8 @@
 #include "button_tools_ids.h"
 #include "tour.h"
 
-namespace {
+namespace
+{
 
 // A modeless copy of a dialog beside the frame, saved once it has painted.
 void SaveDialog(CDialog& dialog, CWnd* pFrame, const wchar_t* pszName)
@@ -20,7 +21,8 @@ void SaveSortDialog(CWnd* pFrame)
     CSortDlg dialog(pFrame);
     PreparePatientSortDialog(dialog);
     dialog.m_strSort = L"city,name";
-    if (dialog.Create(CSortDlg::IDD, pFrame)) {
+    if (dialog.Create(CSortDlg::IDD, pFrame))
+    {
         SaveDialog(dialog, pFrame, L"demo-sort-dialog");
         dialog.DestroyWindow();
     }
@@ -30,7 +32,8 @@ void SaveSearchDialog(CWnd* pFrame)
 {
     CSearchDlg dialog(pFrame);
     PreparePatientSearchDialog(dialog);
-    if (dialog.Create(CSearchDlg::IDD, pFrame)) {
+    if (dialog.Create(CSearchDlg::IDD, pFrame))
+    {
         ::SendDlgItemMessageW(dialog.GetSafeHwnd(), CSearchDlg::IDC_FIELD, CB_SETCURSEL, 1, 0);
         dialog.SetDlgItemText(CSearchDlg::IDC_TEXT, L"王小明");
         SaveDialog(dialog, pFrame, L"demo-search-dialog");
@@ -57,7 +60,7 @@ void SaveScanDialog(CWnd* pFrame)
     dialog.DestroyWindow();
 }
 
-}  // namespace
+}   // namespace
 
 void SaveButtonTourScreens(CWnd* pFrame)
 {

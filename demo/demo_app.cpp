@@ -12,7 +12,8 @@ public:
         // The report preview hosts the system's web browser control.
         AfxOleInit();
         auto* pFrame = new CMainFrame;
-        if (!pFrame->CreateFrame()) {
+        if (!pFrame->CreateFrame())
+        {
             delete pFrame;
             return FALSE;
         }

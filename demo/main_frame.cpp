@@ -19,7 +19,8 @@
 #include "visit_search_page.h"
 #include "word_output.h"
 
-namespace {
+namespace
+{
 
 const wchar_t kFrameClass[] = L"QVDemoFrame";
 const wchar_t kFrameTitle[] = L"QVCtrl 病歷管理示範";
@@ -64,7 +65,7 @@ const DemoPage kPages[] = {
     {0, L"demo-grid-chosen", ShowChooserSample},
 };
 
-} // namespace
+}   // namespace
 
 BEGIN_MESSAGE_MAP(CMainFrame, CWnd)
     ON_WM_CREATE()
@@ -93,20 +94,18 @@ BOOL CMainFrame::CreateFrame()
 {
     RegisterFrameClass();
     HMENU hMenu = ::LoadMenuW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINMENU));
-    return CreateEx(0, kFrameClass, kFrameTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                    40, 40, 960, 680, nullptr, hMenu);
+    return CreateEx(0, kFrameClass, kFrameTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 960, 680, nullptr,
+                    hMenu);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
-    m_titleFont.CreateFont(-28, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH, L"新細明體");
-    m_textFont.CreateFont(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH, L"新細明體");
+    m_titleFont.CreateFont(-28, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"新細明體");
+    m_textFont.CreateFont(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"新細明體");
     if (DemoTourRequested())
         SetTimer(kTourTimer, 700, nullptr);
     ShowPage(ID_VIEW_START);
@@ -130,7 +129,8 @@ void CMainFrame::ShowPage(UINT nID)
     m_nPage = nID;
 
     CWnd* pPage = nullptr;
-    switch (nID) {
+    switch (nID)
+    {
     case ID_VIEW_PATIENTS:
         pPage = CreatePatientListPage(this, PageRect(), kPageId);
         break;
@@ -190,7 +190,8 @@ void CMainFrame::OnPrintCommand(UINT nID)
 void CMainFrame::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    if (m_hPage != nullptr && ::IsWindow(m_hPage)) {
+    if (m_hPage != nullptr && ::IsWindow(m_hPage))
+    {
         CRect rc = PageRect();
         ::MoveWindow(m_hPage, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
     }
@@ -217,7 +218,8 @@ void CMainFrame::OnPaint()
     dc.SetTextColor(RGB(255, 255, 255));
     dc.TextOut(24, 16, CString(L"QVCtrl 病歷管理示範"));
 
-    if (m_hPage == nullptr) {
+    if (m_hPage == nullptr)
+    {
         dc.SelectObject(&m_textFont);
         dc.SetTextColor(RGB(20, 20, 20));
         static const wchar_t* const lines[] = {
@@ -226,7 +228,8 @@ void CMainFrame::OnPaint()
             L"都從上方的選單開啟。",
         };
         int y = banner.bottom + 24;
-        for (const wchar_t* line : lines) {
+        for (const wchar_t* line : lines)
+        {
             dc.TextOut(24, y, CString(line));
             y += 26;
         }
@@ -246,7 +249,8 @@ void CMainFrame::RunTourStep()
 {
     const int nPages = static_cast<int>(sizeof(kPages) / sizeof(kPages[0]));
     const int step = m_tourStep++;
-    if (step == 0) {
+    if (step == 0)
+    {
         SaveDemoScreenshot(m_hWnd, L"demo-main");
         SaveDemoScreenshot(m_hWnd, L"demo-menu-panel");
     }
@@ -254,7 +258,8 @@ void CMainFrame::RunTourStep()
         SaveDemoScreenshot(m_hWnd, kPages[step - 1].screenshot);
     AnswerDemoMessageBoxes();
 
-    if (step < nPages) {
+    if (step < nPages)
+    {
         if (kPages[step].nID != 0)
             ShowPage(kPages[step].nID);
         // A step may run a dialog of its own: no step starts inside it.
@@ -262,7 +267,9 @@ void CMainFrame::RunTourStep()
         if (kPages[step].tour != nullptr)
             kPages[step].tour(CWnd::FromHandle(m_hPage));
         SetTimer(kTourTimer, 700, nullptr);
-    } else if (step > nPages) {
+    }
+    else if (step > nPages)
+    {
         KillTimer(kTourTimer);
         SaveButtonTourScreens(this);
         RunPrintTour();

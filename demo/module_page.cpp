@@ -5,9 +5,11 @@
 
 #include "module_page_ids.h"
 
-namespace {
+namespace
+{
 
-enum : UINT {
+enum : UINT
+{
     IDC_ICON_PATIENT = 3001,
     IDC_ICON_RECORD,
     IDC_ICON_EXPORT,
@@ -33,7 +35,8 @@ struct RunRecord
 const RunRecord& RecordThisRun()
 {
     static RunRecord record;
-    if (record.nRun == 0) {
+    if (record.nRun == 0)
+    {
         CLocalPath* pPath = GetLocalPath();
         record.nRun = pPath->GetIniLong(L"Demo", L"LaunchCount") + 1;
         record.strPreviousRun = pPath->GetIni(L"Demo", L"LastRun");
@@ -102,10 +105,10 @@ int CModuleInfoPage::OnCreate(LPCREATESTRUCT lpcs)
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"新細明體");
 
     static const wchar_t* const kIconNames[] = {L"病患", L"病歷", L"匯出"};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         int x = 24 + i * 110;
-        m_icons[i].Create(L"", WS_CHILD | WS_VISIBLE | SS_ICON, CRect(x, 16, x + 32, 48), this,
-                          kIconMap[i].nCtrlID);
+        m_icons[i].Create(L"", WS_CHILD | WS_VISIBLE | SS_ICON, CRect(x, 16, x + 32, 48), this, kIconMap[i].nCtrlID);
         m_iconLabels[i].Create(kIconNames[i], WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(x + 40, 24, x + 100, 46), this);
         m_iconLabels[i].SetFont(&m_font);
     }
@@ -134,12 +137,13 @@ int CModuleInfoPage::OnCreate(LPCREATESTRUCT lpcs)
     return 0;
 }
 
-}  // namespace
+}   // namespace
 
 CWnd* CreateModuleInfoPage(CWnd* pParent, const RECT& rect, UINT nID)
 {
     CModuleInfoPage* pPage = new CModuleInfoPage;
-    if (!pPage->CreatePage(pParent, rect, nID)) {
+    if (!pPage->CreatePage(pParent, rect, nID))
+    {
         delete pPage;
         return nullptr;
     }

@@ -1,6 +1,6 @@
 // Resource identifiers of the demo's library-information page.
 #pragma once
 
-#define IDI_MODULE_PATIENT  3101
-#define IDI_MODULE_RECORD   3102
-#define IDI_MODULE_EXPORT   3103
+#define IDI_MODULE_PATIENT 3101
+#define IDI_MODULE_RECORD 3102
+#define IDI_MODULE_EXPORT 3103

@@ -10,7 +10,8 @@
 #include "tour.h"
 #include "page_factory.h"
 
-namespace {
+namespace
+{
 
 const UINT kGridId = 2401;
 const UINT kDepartmentBoxId = 2402;
@@ -51,7 +52,12 @@ private:
 
     // A click on a check box's square tells of it twice (before and after
     // NM_CLICK), elsewhere in its cell once: the page ticks once per click.
-    enum class CheckClick { kNone, kTicked, kTickedAndClicked };
+    enum class CheckClick
+    {
+        kNone,
+        kTicked,
+        kTickedAndClicked
+    };
 
     CFieldListCtrl m_grid;
     CStatic m_hint;
@@ -73,8 +79,7 @@ END_MESSAGE_MAP()
 BOOL CPatientEditPage::CreatePage(CWnd* pParent, const RECT& rect, UINT nID)
 {
     LPCTSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(WS_EX_CONTROLPARENT, cls, L"病患編輯", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, pParent,
-                    nID);
+    return CreateEx(WS_EX_CONTROLPARENT, cls, L"病患編輯", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, pParent, nID);
 }
 
 int CPatientEditPage::OnCreate(LPCREATESTRUCT lpcs)
@@ -92,8 +97,8 @@ int CPatientEditPage::OnCreate(LPCREATESTRUCT lpcs)
 
     // Column 0 (the chart number) is not edited: LVS_NOLABELWRAP says so.
     const CRect rcGrid(kMargin, kMargin + kLineHeight + 4, nRight, lpcs->cy - 2 * kMargin - kLineHeight);
-    if (!m_grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_EDITLABELS | LVS_NOLABELWRAP, rcGrid,
-                       this, kGridId))
+    if (!m_grid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_EDITLABELS | LVS_NOLABELWRAP, rcGrid, this,
+                       kGridId))
         return -1;
     m_grid.SetField(kEditPatientFields, kEditColumnCount);
     m_grid.SetListHead(kHeaderText);
@@ -326,7 +331,7 @@ void RunChooser(CWnd* pOwner, CWnd* pPage, bool bTour)
         pEditPage->SelectPatient(chooser.m_strChosenChart);
 }
 
-}  // namespace
+}   // namespace
 
 CWnd* CreatePatientEditPage(CWnd* pParent, const RECT& rect, UINT nID)
 {

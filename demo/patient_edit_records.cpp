@@ -3,12 +3,13 @@
 
 #include <cstddef>
 
-namespace {
+namespace
+{
 
-const uint32_t kArrivedBit = 0;   // the bit of EditPatient::flags shown as a check box
-const int kVisitGroupUnits = 18;  // the visit caption spans visits (8) and fee (10)
+const uint32_t kArrivedBit = 0;    // the bit of EditPatient::flags shown as a check box
+const int kVisitGroupUnits = 18;   // the visit caption spans visits (8) and fee (10)
 
-}  // namespace
+}   // namespace
 
 CfField kEditPatientFields[kEditColumnCount] = {
     {8, L"病歷號", offsetof(EditPatient, chart), FIELD_TEXT, 0, 0, HEADLEVEL_FULL},

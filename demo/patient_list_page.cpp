@@ -1,7 +1,8 @@
 // The patient list page: a CNewListCtrl filled with sample patients.
 #include "patient_list_page.h"
 
-namespace {
+namespace
+{
 
 struct SamplePatient
 {
@@ -29,8 +30,16 @@ const SamplePatient kPatients[] = {
     {L"E03388", L"鄭文雄", L"高雄市", L"博愛二路77號", L"07-556-3030", L"73", L"1", false},
 };
 
-enum Column : int {
-    kChartNo, kName, kAddress, kCity, kStreet, kPhone, kAge, kArrived,
+enum Column : int
+{
+    kChartNo,
+    kName,
+    kAddress,
+    kCity,
+    kStreet,
+    kPhone,
+    kAge,
+    kArrived,
 };
 
 const COLORREF kElderRow = RGB(255, 244, 214);   // patients of 65 and over
@@ -99,7 +108,7 @@ void CPatientListPage::Fill()
     SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
 }
 
-}  // namespace
+}   // namespace
 
 CWnd* CreatePatientListPage(CWnd* pParent, const RECT& rect, UINT nID)
 {

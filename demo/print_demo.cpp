@@ -12,7 +12,8 @@
 #include <cstddef>
 #include <string>
 
-namespace {
+namespace
+{
 
 #pragma pack(push, 1)
 struct PrintedPatient
@@ -38,15 +39,15 @@ struct PatientText
     int age;
 };
 const PatientText kPatients[] = {
-    { L"A00125", L"王小明", L"台北市", L"02-2511-3344", L"高血壓 複診", 42 },
-    { L"A00131", L"李美玲", L"台北市", L"02-2717-0021", L"初診", 35 },
-    { L"A00207", L"陳志豪", L"台北市", L"02-2363-9090", L"糖尿病 追蹤", 58 },
-    { L"B01002", L"林怡君", L"新竹市", L"03-571-2121", L"", 29 },
-    { L"B01017", L"黃建國", L"新竹市", L"03-532-8800", L"術後 換藥", 67 },
-    { L"C02210", L"張淑芬", L"台中市", L"04-2258-1234", L"過敏", 51 },
-    { L"C02245", L"吳俊傑", L"台中市", L"04-2328-7766", L"預防注射", 8 },
-    { L"E03301", L"蔡雅婷", L"高雄市", L"07-281-5566", L"", 44 },
-    { L"E03388", L"鄭文雄", L"高雄市", L"07-556-3030", L"慢性病 處方", 73 },
+    {L"A00125", L"王小明", L"台北市", L"02-2511-3344", L"高血壓 複診", 42},
+    {L"A00131", L"李美玲", L"台北市", L"02-2717-0021", L"初診", 35},
+    {L"A00207", L"陳志豪", L"台北市", L"02-2363-9090", L"糖尿病 追蹤", 58},
+    {L"B01002", L"林怡君", L"新竹市", L"03-571-2121", L"", 29},
+    {L"B01017", L"黃建國", L"新竹市", L"03-532-8800", L"術後 換藥", 67},
+    {L"C02210", L"張淑芬", L"台中市", L"04-2258-1234", L"過敏", 51},
+    {L"C02245", L"吳俊傑", L"台中市", L"04-2328-7766", L"預防注射", 8},
+    {L"E03301", L"蔡雅婷", L"高雄市", L"07-281-5566", L"", 44},
+    {L"E03388", L"鄭文雄", L"高雄市", L"07-556-3030", L"慢性病 處方", 73},
 };
 const long kSampleCount = static_cast<long>(std::size(kPatients));
 // The list repeats the sample patients to fill two pages.
@@ -61,15 +62,15 @@ const int kChildAge = 12, kSeniorAge = 64;
 // The address caption stands over the city (a group caption: its heading value
 // is its width); the note prints in two lines of a half-height font.
 CfField g_listFields[] = {
-    { 10, L"病歷號", offsetof(PrintedPatient, chartNo), FIELD_TEXT, 0, 0, 0 },
-    { 8, L"姓名", offsetof(PrintedPatient, name), FIELD_TEXT, 0, 0, 0 },
-    { 8, L"地址", -1, FIELD_TEXT, 0, 0, 8 },
-    { 8, L"縣市", offsetof(PrintedPatient, city), FIELD_TEXT, 0, 0, 1 },
-    { 14, L"電話", offsetof(PrintedPatient, phone), FIELD_TEXT, 0, 0, 0 },
-    { 10, L"備註", offsetof(PrintedPatient, note), FIELD_TEXT, kTwoLineText, 0, 0 },
-    { 6, L"年齡", offsetof(PrintedPatient, age), FIELD_INT, 0, 0, 0 },
-    { 8, L"掛號費", offsetof(PrintedPatient, fee), FIELD_DOUBLE, kNoDecimals, 0, 0 },
-    { 6, L"健保", offsetof(PrintedPatient, insured), FIELD_YESNO, 0, 0, 0 },
+    {10, L"病歷號", offsetof(PrintedPatient, chartNo), FIELD_TEXT, 0, 0, 0},
+    {8, L"姓名", offsetof(PrintedPatient, name), FIELD_TEXT, 0, 0, 0},
+    {8, L"地址", -1, FIELD_TEXT, 0, 0, 8},
+    {8, L"縣市", offsetof(PrintedPatient, city), FIELD_TEXT, 0, 0, 1},
+    {14, L"電話", offsetof(PrintedPatient, phone), FIELD_TEXT, 0, 0, 0},
+    {10, L"備註", offsetof(PrintedPatient, note), FIELD_TEXT, kTwoLineText, 0, 0},
+    {6, L"年齡", offsetof(PrintedPatient, age), FIELD_INT, 0, 0, 0},
+    {8, L"掛號費", offsetof(PrintedPatient, fee), FIELD_DOUBLE, kNoDecimals, 0, 0},
+    {6, L"健保", offsetof(PrintedPatient, insured), FIELD_YESNO, 0, 0, 0},
 };
 const int kListFields = static_cast<int>(std::size(g_listFields));
 
@@ -77,16 +78,34 @@ CString PatientItemText(long nRow, int nField)
 {
     const PatientText& p = kPatients[nRow % kSampleCount];
     CString text;
-    switch (nField) {
-    case 0: text.Format(L"%s%02ld", p.chartNo, nRow / kSampleCount); break;
-    case 1: text = p.name; break;
-    case 3: text = p.city; break;
-    case 4: text = p.phone; break;
-    case 5: text = p.note; break;
-    case 6: text.Format(L"%d", p.age); break;
-    case 7: text.Format(L"%d", p.age < kChildAge || p.age > kSeniorAge ? kFeeChild : kFeeAdult); break;
-    case 8: text = nRow % 3 ? L"是" : L"否"; break;
-    default: break;
+    switch (nField)
+    {
+    case 0:
+        text.Format(L"%s%02ld", p.chartNo, nRow / kSampleCount);
+        break;
+    case 1:
+        text = p.name;
+        break;
+    case 3:
+        text = p.city;
+        break;
+    case 4:
+        text = p.phone;
+        break;
+    case 5:
+        text = p.note;
+        break;
+    case 6:
+        text.Format(L"%d", p.age);
+        break;
+    case 7:
+        text.Format(L"%d", p.age < kChildAge || p.age > kSeniorAge ? kFeeChild : kFeeAdult);
+        break;
+    case 8:
+        text = nRow % 3 ? L"是" : L"否";
+        break;
+    default:
+        break;
     }
     return text;
 }
@@ -154,13 +173,15 @@ const wchar_t kListFrameTitle[] = L"病患清單 - 預覽列印";
 CPatientListView* CreateListFrame(BOOL bDirect, LPCTSTR lpszDocName, DWORD dwStyle)
 {
     auto* pFrame = new CFrameWnd;
-    if (!pFrame->Create(nullptr, kListFrameTitle, dwStyle, CRect(60, 40, 900, 760))) {
+    if (!pFrame->Create(nullptr, kListFrameTitle, dwStyle, CRect(60, 40, 900, 760)))
+    {
         if (pFrame->m_hWnd == nullptr)
             delete pFrame;
         return nullptr;
     }
     auto* pView = new CPatientListView(bDirect, lpszDocName);
-    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, AFX_IDW_PANE_FIRST)) {
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, AFX_IDW_PANE_FIRST))
+    {
         if (pView->m_hWnd == nullptr)
             delete pView;
         pFrame->DestroyWindow();
@@ -186,7 +207,8 @@ protected:
     // The job's font, chosen when the page model is set up.
     afx_msg LRESULT OnBeginPrinting(WPARAM wParam, LPARAM lParam)
     {
-        if (auto* pDC = reinterpret_cast<CDC*>(wParam)) {
+        if (auto* pDC = reinterpret_cast<CDC*>(wParam))
+        {
             CListPrint sizes;
             SelectBodyFont(pDC, m_font, sizes.GetRealFontHeight(pDC, kBodyFontSize));
         }
@@ -215,7 +237,7 @@ void SavePreviewAndClose(const wchar_t* pszTitle, const wchar_t* pszScreenshot)
 
 const int kPagePngDpi = 60;
 
-}  // namespace
+}   // namespace
 
 void PrintPatientList(BOOL bDirect, LPCTSTR lpszDocName)
 {
@@ -243,11 +265,19 @@ void ShowDayReport(CWnd* pParent)
 
 void RunPrintCommand(CWnd* pParent, UINT nID)
 {
-    switch (nID) {
-    case ID_FILE_PRINT: PrintPatientList(FALSE, L"QVDemo_patients"); break;
-    case ID_FILE_PRINT_PREVIEW: PreviewPatientList(); break;
-    case ID_FILE_DAY_REPORT: ShowDayReport(pParent); break;
-    default: break;
+    switch (nID)
+    {
+    case ID_FILE_PRINT:
+        PrintPatientList(FALSE, L"QVDemo_patients");
+        break;
+    case ID_FILE_PRINT_PREVIEW:
+        PreviewPatientList();
+        break;
+    case ID_FILE_DAY_REPORT:
+        ShowDayReport(pParent);
+        break;
+    default:
+        break;
     }
 }
 
@@ -256,7 +286,8 @@ bool RunPrintTour()
     const std::wstring jobName = qvtest::UniqueJobName(L"QVDemo_patients");
     PrintPatientList(TRUE, jobName.c_str());
     const std::wstring pdf = qvtest::WaitForPrintedPdf(jobName);
-    if (!pdf.empty()) {
+    if (!pdf.empty())
+    {
         ::CopyFileW(pdf.c_str(), (qvtest::OutputDir() + L"\\demo-patients.pdf").c_str(), FALSE);
         qvtest::PdfPageToPng(pdf, 1, kPagePngDpi, qvtest::OutputSubdir(L"screens") + L"\\demo-print-page1.png");
     }
@@ -266,7 +297,8 @@ bool RunPrintTour()
 
     // The day report's preview, as the dialog's preview button opens it.
     CDayReportDlg dialog(AfxGetMainWnd());
-    if (dialog.Create(IDD_DAY_REPORT, AfxGetMainWnd())) {
+    if (dialog.Create(IDD_DAY_REPORT, AfxGetMainWnd()))
+    {
         dialog.SendMessage(WM_COMMAND, IDC_DAY_REPORT_PREVIEW);
         SavePreviewAndClose(L"Curve Print Preview", L"demo-dayreport-preview");
         dialog.DestroyWindow();

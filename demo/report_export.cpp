@@ -44,8 +44,7 @@ const int kPictureWidth = 800;
 const int kPictureHeight = 600;
 const wchar_t kReportPicture[] = L"report";
 
-template <size_t N>
-void CopyText(wchar_t (&target)[N], const CString& strText)
+template <size_t N> void CopyText(wchar_t (&target)[N], const CString& strText)
 {
     wcsncpy(target, strText, N - 1);
     target[N - 1] = 0;
@@ -141,9 +140,9 @@ CString ExportPatientReport(CWnd* pPatientList)
     CString strTemplate = WriteTemplateFile();
     ReportRecord record = MakeRecord(row);
     CFillHtml filler;
-    CString strExported = strTemplate.IsEmpty()
-        ? CString()
-        : filler.FillInformation(strTemplate, g_reportFields, kReportFieldCount, reinterpret_cast<char*>(&record));
+    CString strExported = strTemplate.IsEmpty() ? CString()
+                                                : filler.FillInformation(strTemplate, g_reportFields, kReportFieldCount,
+                                                                         reinterpret_cast<char*>(&record));
     CString strReport = OutputFile(kReportName);
     if (strExported.IsEmpty() || !::CopyFileW(strExported, strReport, FALSE))
     {
@@ -163,8 +162,8 @@ bool RenderReportPicture(const CString& strReport, const wchar_t* pszName)
     CString strOptions;
     strOptions.Format(L"--headless --disable-gpu --hide-scrollbars --window-size=%d,%d --screenshot=", kPictureWidth,
                       kPictureHeight);
-    return StartChromium(strOptions + strUnixPicture, strReport, true)
-        && ::GetFileAttributesW(strPicture) != INVALID_FILE_ATTRIBUTES;
+    return StartChromium(strOptions + strUnixPicture, strReport, true) &&
+           ::GetFileAttributesW(strPicture) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool ShowReportInChromium(const CString& strReport)
@@ -194,8 +193,8 @@ bool ExportPatientText(CWnd* pPatientList)
         file.PutString(L"病歷號\t姓名\t縣市\t街道\t電話\t年齡\r\n");
         PatientRowTexts row;
         for (int nRow = 0; GetPatientRow(pPatientList, nRow, row); ++nRow)
-            file.PutString(row.strChartNo + L"\t" + row.strName + L"\t" + row.strCity + L"\t" + row.strStreet
-                           + L"\t" + row.strPhone + L"\t" + row.strAge + L"\r\n");
+            file.PutString(row.strChartNo + L"\t" + row.strName + L"\t" + row.strCity + L"\t" + row.strStreet + L"\t" +
+                           row.strPhone + L"\t" + row.strAge + L"\r\n");
         file.Close();
     }
     return true;

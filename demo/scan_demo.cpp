@@ -2,13 +2,14 @@
 #include "button_tools.h"
 #include "button_tools_ids.h"
 
-namespace {
+namespace
+{
 
 // What a card reader sends for one card: the number, a carriage return and a line feed.
 const char* const kSampleCards[] = {"A123456789\r\n", "F226543210\r\n", "B120034567\r\n"};
 const int kSampleCount = static_cast<int>(sizeof(kSampleCards) / sizeof(kSampleCards[0]));
 
-}  // namespace
+}   // namespace
 
 BEGIN_MESSAGE_MAP(CScanDemoDlg, CDialog)
     ON_MESSAGE(WM_SCANCODE_NOTIFY, OnScanArrived)

@@ -2,7 +2,8 @@
 #include "button_tools.h"
 #include "button_tools_ids.h"
 
-namespace {
+namespace
+{
 
 class CStartMenuPage : public CWnd
 {
@@ -46,7 +47,8 @@ void CStartMenuPage::OnPaint()
     GetClientRect(&client);
     dc.FillSolidRect(&client, RGB(250, 250, 245));
     m_menu.DrawMenu(&dc);
-    if (!m_strFolder.IsEmpty()) {
+    if (!m_strFolder.IsEmpty())
+    {
         dc.SetBkMode(TRANSPARENT);
         dc.TextOut(100, client.bottom - 60, L"匯出資料夾：" + m_strFolder);
     }
@@ -80,8 +82,10 @@ void CStartMenuPage::ChooseExportFolder()
 
 BOOL CStartMenuPage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    switch (LOWORD(wParam)) {
-    case ID_TOOLS_SCAN: {
+    switch (LOWORD(wParam))
+    {
+    case ID_TOOLS_SCAN:
+    {
         CScanDemoDlg dialog(this);
         dialog.DoModal();
         return TRUE;
@@ -91,19 +95,21 @@ BOOL CStartMenuPage::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     // View and patient commands belong to the main window; it may replace this page.
-    if (lParam == 0 && GetParent() != nullptr) {
+    if (lParam == 0 && GetParent() != nullptr)
+    {
         GetParent()->PostMessage(WM_COMMAND, wParam, 0);
         return TRUE;
     }
     return CWnd::OnCommand(wParam, lParam);
 }
 
-}  // namespace
+}   // namespace
 
 CWnd* CreateStartMenuPage(CWnd* pParent, const RECT& rect, UINT nID)
 {
     auto* pPage = new CStartMenuPage;
-    if (!pPage->CreatePage(pParent, rect, nID)) {
+    if (!pPage->CreatePage(pParent, rect, nID))
+    {
         delete pPage;
         return nullptr;
     }

@@ -21,8 +21,7 @@ inline double Now()
 }
 
 // The seconds that work takes.
-template <typename Work>
-double Seconds(Work&& work)
+template <typename Work> double Seconds(Work&& work)
 {
     const double start = Now();
     work();

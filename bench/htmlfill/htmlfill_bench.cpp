@@ -36,9 +36,8 @@ CfField g_fields[] = {
 const int kFieldCount = int(sizeof g_fields / sizeof g_fields[0]);
 
 // One table row of the template: five markers and the text around them.
-const wchar_t kRow[] =
-    L"<tr><td class=\"code\">[Code]</td><td class=\"name\">[姓名]</td><td>[Visit]</td>"
-    L"<td align=\"right\">[Fee]</td><td>[年齡]</td></tr>\r\n";
+const wchar_t kRow[] = L"<tr><td class=\"code\">[Code]</td><td class=\"name\">[姓名]</td><td>[Visit]</td>"
+                       L"<td align=\"right\">[Fee]</td><td>[年齡]</td></tr>\r\n";
 const int kMarkersPerRow = 5;
 const wchar_t kMarkerStart = L'[';
 const wchar_t kMarkerEnd = L']';
@@ -135,8 +134,8 @@ bool RunOnce(int nBytes, int nMarkers)
     const double floor = bench::Seconds([&] { nReplaced = FloorFill(text, out); });
     if (nReplaced != nMarkers)
         return false;
-    std::printf("html fill bytes=%zu ours=%.4f floor=%.4f vs-floor=%.1f\n", text.size() * sizeof(wchar_t), ours,
-                floor, floor > 0 ? ours / floor : 0.0);
+    std::printf("html fill bytes=%zu ours=%.4f floor=%.4f vs-floor=%.1f\n", text.size() * sizeof(wchar_t), ours, floor,
+                floor > 0 ? ours / floor : 0.0);
     std::fflush(stdout);
     return true;
 }

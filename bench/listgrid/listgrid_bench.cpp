@@ -19,7 +19,8 @@
 #include "qvctrl.h"
 #include "common/listctrl.h"
 
-namespace {
+namespace
+{
 
 const int kColumns = 8;
 const int kPaintRepeats = 10;   // one paint is too short to time alone
@@ -63,8 +64,7 @@ long long PrivateBytes()
 {
     long long total = 0;
     MEMORY_BASIC_INFORMATION info{};
-    for (const char* address = nullptr;
-         ::VirtualQuery(address, &info, sizeof(info)) == sizeof(info);
+    for (const char* address = nullptr; ::VirtualQuery(address, &info, sizeof(info)) == sizeof(info);
          address = static_cast<const char*>(info.BaseAddress) + info.RegionSize)
     {
         if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
@@ -81,14 +81,14 @@ long long PrivateBytes()
 struct Subject
 {
     std::function<void(int)> build;
-    std::function<size_t(int, int)> readCell;  // the length of one cell's text, read as a copy
+    std::function<size_t(int, int)> readCell;   // the length of one cell's text, read as a copy
     std::function<void(int)> sortColumn;
     std::function<void(int)> scrollAndPaint;
     std::function<void()> deleteAll;
-    std::function<void()> keysDown;          // kDownKeys Down keys from row 0
-    std::function<int()> pageToEnd;          // Page Down until the last row; answers the keys
-    std::function<void()> headerSort;        // a header double click on column 2
-    std::function<int(int)> findLast;        // the row of the last row's key, searched from row 0
+    std::function<void()> keysDown;     // kDownKeys Down keys from row 0
+    std::function<int()> pageToEnd;     // Page Down until the last row; answers the keys
+    std::function<void()> headerSort;   // a header double click on column 2
+    std::function<int(int)> findLast;   // the row of the last row's key, searched from row 0
 };
 
 // Posts a key to the window with the focus and runs the loop as a program's
@@ -165,7 +165,8 @@ public:
     Subject Steps()
     {
         Subject s;
-        s.build = [this](int rows) {
+        s.build = [this](int rows)
+        {
             m_grid.AppendBlank(rows);
             wchar_t text[32];
             for (int r = 0; r < rows; ++r)
@@ -177,12 +178,14 @@ public:
         };
         s.readCell = [this](int r, int c) { return size_t(m_grid.GetItemText(r, c).GetLength()); };
         s.sortColumn = [this](int column) { m_grid.Sort(column, false); };
-        s.scrollAndPaint = [this](int rows) {
+        s.scrollAndPaint = [this](int rows)
+        {
             m_grid.EnsureVisible(rows / 2, FALSE);
             PaintClient(m_grid.GetSafeHwnd());
         };
         s.deleteAll = [this] { m_grid.DeleteAllItems(); };
-        s.keysDown = [this] {
+        s.keysDown = [this]
+        {
             m_grid.ModifyStyle(0, LVS_EDITLABELS);
             m_grid.EditLabel(0, 1);
             for (int i = 0; i < kDownKeys; ++i)
@@ -190,7 +193,8 @@ public:
             m_grid.ModifyStyle(LVS_EDITLABELS, 0);
             m_grid.HideEditWnd();
         };
-        s.pageToEnd = [this] {
+        s.pageToEnd = [this]
+        {
             m_grid.EnsureVisible(0, FALSE);
             m_grid.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
             m_grid.SetFocus();
@@ -202,11 +206,13 @@ public:
             }
             return keys;
         };
-        s.headerSort = [this] {
+        s.headerSort = [this]
+        {
             HWND header = m_grid.GetHeadWnd()->GetSafeHwnd();
             ::SendMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2 * 100 + 50, 5));
         };
-        s.findLast = [this](int rows) {
+        s.findLast = [this](int rows)
+        {
             long start = 0;
             return int(FindItem(m_grid, 0, m_grid.GetItemText(rows - 1, 0), start, 0));
         };
@@ -217,11 +223,13 @@ public:
     double PageAt(int firstRow)
     {
         CClientDC dc(&m_grid);
-        return Seconds([&] {
-            for (int i = 0; i < kPaintRepeats; ++i)
-                for (int r = firstRow; r < firstRow + 30; ++r)
-                    m_grid.OnDrawRow(&dc, r);
-        });
+        return Seconds(
+            [&]
+            {
+                for (int i = 0; i < kPaintRepeats; ++i)
+                    for (int r = firstRow; r < firstRow + 30; ++r)
+                        m_grid.OnDrawRow(&dc, r);
+            });
     }
 
 private:
@@ -250,7 +258,8 @@ public:
     Subject Steps()
     {
         Subject s;
-        s.build = [this](int rows) {
+        s.build = [this](int rows)
+        {
             wchar_t text[32];
             for (int r = 0; r < rows; ++r)
             {
@@ -268,22 +277,26 @@ public:
             }
         };
         s.readCell = [this](int r, int c) { return Read(r, c).size(); };
-        s.sortColumn = [this](int column) {
+        s.sortColumn = [this](int column)
+        {
             m_sortColumn = column;
             ListView_SortItemsEx(m_hWnd, &ListViewSubject::Compare, reinterpret_cast<LPARAM>(this));
         };
-        s.scrollAndPaint = [this](int rows) {
+        s.scrollAndPaint = [this](int rows)
+        {
             ListView_EnsureVisible(m_hWnd, rows / 2, FALSE);
             PaintClient(m_hWnd);
         };
         s.deleteAll = [this] { ListView_DeleteAllItems(m_hWnd); };
-        s.keysDown = [this] {
+        s.keysDown = [this]
+        {
             ListView_SetItemState(m_hWnd, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
             ::SetFocus(m_hWnd);
             for (int i = 0; i < kDownKeys; ++i)
                 PressKey(m_hWnd, VK_DOWN);
         };
-        s.pageToEnd = [this] {
+        s.pageToEnd = [this]
+        {
             ListView_SetItemState(m_hWnd, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
             ListView_EnsureVisible(m_hWnd, 0, FALSE);
             ::SetFocus(m_hWnd);
@@ -297,11 +310,13 @@ public:
             return keys;
         };
         // The list view leaves sorting on a header click to the program.
-        s.headerSort = [this] {
+        s.headerSort = [this]
+        {
             m_sortColumn = 2;
             ListView_SortItemsEx(m_hWnd, &ListViewSubject::Compare, reinterpret_cast<LPARAM>(this));
         };
-        s.findLast = [this](int rows) {
+        s.findLast = [this](int rows)
+        {
             const std::wstring key = Read(rows - 1, 0);
             LVFINDINFOW find{};
             find.flags = LVFI_STRING;
@@ -338,7 +353,8 @@ public:
     Subject Steps()
     {
         Subject s;
-        s.build = [this](int rows) {
+        s.build = [this](int rows)
+        {
             wchar_t text[32];
             m_rows.reserve(size_t(rows));
             for (int r = 0; r < rows; ++r)
@@ -353,15 +369,18 @@ public:
                 m_rows.push_back(std::move(row));
             }
         };
-        s.readCell = [this](int r, int c) {
+        s.readCell = [this](int r, int c)
+        {
             const std::wstring copy = m_rows[size_t(r)][size_t(c)];
             return copy.size();
         };
-        s.sortColumn = [this](int column) {
+        s.sortColumn = [this](int column)
+        {
             std::sort(m_rows.begin(), m_rows.end(),
                       [column](const auto& a, const auto& b) { return a[size_t(column)] < b[size_t(column)]; });
         };
-        s.deleteAll = [this] {
+        s.deleteAll = [this]
+        {
             m_rows.clear();
             m_rows.shrink_to_fit();
         };
@@ -510,7 +529,7 @@ void RunSize(int rows, bool withListView, Memory& memory, HWND parent)
         printf("grid no texts were read\n");
 }
 
-}  // namespace
+}   // namespace
 
 int main()
 {

@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const unsigned kPdfTimeoutMs = 600000;
 const int kFields = 8;
@@ -34,30 +35,48 @@ struct BenchRecord
 #pragma pack(pop)
 
 CfField g_fields[kFields] = {
-    { 10, L"姓名", offsetof(BenchRecord, name), FIELD_TEXT, 0, 0, 0 },
-    { 11, L"身分證", offsetof(BenchRecord, idCard), FIELD_TEXT, 0, 0, 0 },
-    { 11, L"電話", offsetof(BenchRecord, phone), FIELD_TEXT, 0, 0, 0 },
-    { 7, L"縣市", offsetof(BenchRecord, city), FIELD_TEXT, 0, 0, 0 },
-    { 10, L"生日", offsetof(BenchRecord, birth), FIELD_DATE_SLASH, 0, 0, 0 },
-    { 9, L"費用", offsetof(BenchRecord, fee), FIELD_DOUBLE, 2, 0, 0 },
-    { 5, L"次數", offsetof(BenchRecord, visits), FIELD_INT, 0, 0, 0 },
-    { 5, L"健保", offsetof(BenchRecord, insured), FIELD_YESNO, 0, 0, 0 },
+    {10, L"姓名", offsetof(BenchRecord, name), FIELD_TEXT, 0, 0, 0},
+    {11, L"身分證", offsetof(BenchRecord, idCard), FIELD_TEXT, 0, 0, 0},
+    {11, L"電話", offsetof(BenchRecord, phone), FIELD_TEXT, 0, 0, 0},
+    {7, L"縣市", offsetof(BenchRecord, city), FIELD_TEXT, 0, 0, 0},
+    {10, L"生日", offsetof(BenchRecord, birth), FIELD_DATE_SLASH, 0, 0, 0},
+    {9, L"費用", offsetof(BenchRecord, fee), FIELD_DOUBLE, 2, 0, 0},
+    {5, L"次數", offsetof(BenchRecord, visits), FIELD_INT, 0, 0, 0},
+    {5, L"健保", offsetof(BenchRecord, insured), FIELD_YESNO, 0, 0, 0},
 };
 
 CString ItemText(long nRow, int nField)
 {
-    static const wchar_t* const cities[] = { L"台北市", L"新北市", L"台中市", L"高雄市" };
+    static const wchar_t* const cities[] = {L"台北市", L"新北市", L"台中市", L"高雄市"};
     CString text;
-    switch (nField) {
-    case 0: text.Format(L"病患%05ld", nRow + 1); break;
-    case 1: text.Format(L"A1%08ld", nRow + 1); break;
-    case 2: text.Format(L"02-2%07ld", nRow); break;
-    case 3: text = cities[nRow % 4]; break;
-    case kDateField: text.Format(L"%04ld/%02ld/15", 1971 + nRow % 50, 1 + nRow % 12); break;
-    case 5: text.Format(L"%ld.50", 100 + nRow % 900); break;
-    case 6: text.Format(L"%ld", 1 + nRow % 9); break;
-    case 7: text = nRow % 2 ? L"是" : L"否"; break;
-    default: break;
+    switch (nField)
+    {
+    case 0:
+        text.Format(L"病患%05ld", nRow + 1);
+        break;
+    case 1:
+        text.Format(L"A1%08ld", nRow + 1);
+        break;
+    case 2:
+        text.Format(L"02-2%07ld", nRow);
+        break;
+    case 3:
+        text = cities[nRow % 4];
+        break;
+    case kDateField:
+        text.Format(L"%04ld/%02ld/15", 1971 + nRow % 50, 1 + nRow % 12);
+        break;
+    case 5:
+        text.Format(L"%ld.50", 100 + nRow % 900);
+        break;
+    case 6:
+        text.Format(L"%ld", 1 + nRow % 9);
+        break;
+    case 7:
+        text = nRow % 2 ? L"是" : L"否";
+        break;
+    default:
+        break;
     }
     return text;
 }
@@ -96,8 +115,7 @@ struct JobResult
 };
 
 // One job on the PDF printer: pagePrinter(dc, info) draws each page.
-template <class Begin, class Page>
-JobResult RunJob(const std::wstring& jobName, Begin begin, Page page)
+template <class Begin, class Page> JobResult RunJob(const std::wstring& jobName, Begin begin, Page page)
 {
     JobResult result;
     const double start = bench::Now();
@@ -112,9 +130,10 @@ JobResult RunJob(const std::wstring& jobName, Begin begin, Page page)
     CPrintInfo info;
     begin(dc, info);
     result.pages = info.GetMaxPage();
-    DOCINFOW doc = { sizeof doc, jobName.c_str() };
+    DOCINFOW doc = {sizeof doc, jobName.c_str()};
     dc.StartDoc(&doc);
-    for (UINT p = 1; p <= result.pages; ++p) {
+    for (UINT p = 1; p <= result.pages; ++p)
+    {
         info.m_nCurPage = p;
         dc.StartPage();
         page(dc, info);
@@ -130,7 +149,7 @@ JobResult RunJob(const std::wstring& jobName, Begin begin, Page page)
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -138,14 +157,14 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         counts.push_back(atol(argv[i]));
     if (counts.empty())
-        counts = { 1000, 10000 };
-    for (long n : counts) {
+        counts = {1000, 10000};
+    for (long n : counts)
+    {
         const std::wstring stamp = std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(n) + L"_" +
                                    std::to_wstring(GetTickCount64() % 1000000);
         CBenchPrint print(n);
         const JobResult ours = RunJob(
-            L"qvbench_listprint_ours_" + stamp,
-            [&](CDC& dc, CPrintInfo& info) { print.OnBeginPrinting(&dc, &info); },
+            L"qvbench_listprint_ours_" + stamp, [&](CDC& dc, CPrintInfo& info) { print.OnBeginPrinting(&dc, &info); },
             [&](CDC& dc, CPrintInfo& info) { print.OnPrint(&dc, &info); });
 
         // The floor: every cell's text at its cell's place, nothing else.
@@ -153,14 +172,16 @@ int main(int argc, char** argv)
         int W = 0, firstY = 0;
         const JobResult floor = RunJob(
             L"qvbench_listprint_floor_" + stamp,
-            [&](CDC& dc, CPrintInfo& info) {
+            [&](CDC& dc, CPrintInfo& info)
+            {
                 layout.OnBeginPrinting(&dc, &info);
                 TEXTMETRIC tm;
                 dc.GetTextMetrics(&tm);
                 W = tm.tmAveCharWidth;
                 firstY = 6 * layout.m_nLineHeight;
             },
-            [&](CDC& dc, CPrintInfo& info) {
+            [&](CDC& dc, CPrintInfo& info)
+            {
                 const long first = static_cast<long>(info.m_nCurPage - 1) * layout.m_nRowsPerPage;
                 int y = firstY;
                 for (long r = first; r < first + layout.m_nRowsPerPage && r < n; ++r, y += layout.m_nLineHeight)

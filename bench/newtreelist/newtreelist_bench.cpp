@@ -54,11 +54,11 @@ class PlainTree : public Subject
 public:
     PlainTree(HWND hFrame, const RECT& place)
     {
-        m_hTree = CreateWindowExW(0, WC_TREEVIEWW, L"",
-                                  WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                                      TVS_SHOWSELALWAYS,
-                                  place.left, place.top, place.right - place.left, place.bottom - place.top, hFrame,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+        m_hTree =
+            CreateWindowExW(0, WC_TREEVIEWW, L"",
+                            WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                            place.left, place.top, place.right - place.left, place.bottom - place.top, hFrame, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
     }
     ~PlainTree() override { DestroyWindow(m_hTree); }
     HWND Window() const override { return m_hTree; }

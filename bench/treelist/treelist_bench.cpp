@@ -14,7 +14,8 @@
 #include "bench_clock.h"
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
 using bench::Now;
 using bench::Pump;
@@ -25,9 +26,11 @@ CTreeCtrl* MakeTree(HWND parent, bool ours)
 {
     CTreeCtrl* tree = ours ? new CTreeListCtrl : new CTreeCtrl;
     const DWORD style = WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES;
-    const BOOL made = ours ? static_cast<CTreeListCtrl*>(tree)->Create(style, CRect(0, 0, 400, 300), CWnd::FromHandle(parent), 1)
-                           : tree->Create(style, CRect(0, 0, 400, 300), CWnd::FromHandle(parent), 1);
-    if (!made) {
+    const BOOL made =
+        ours ? static_cast<CTreeListCtrl*>(tree)->Create(style, CRect(0, 0, 400, 300), CWnd::FromHandle(parent), 1)
+             : tree->Create(style, CRect(0, 0, 400, 300), CWnd::FromHandle(parent), 1);
+    if (!made)
+    {
         std::fprintf(stderr, "cannot create a %s\n", ours ? "tree list" : "tree view");
         std::exit(1);
     }
@@ -37,7 +40,8 @@ CTreeCtrl* MakeTree(HWND parent, bool ours)
 // The steps; each returns its time in seconds on a fresh tree of one kind.
 constexpr int kTreeViewCap = 5000;
 
-struct Steps {
+struct Steps
+{
     HWND frame;
     int n;
     bool withTreeView;
@@ -59,7 +63,7 @@ struct Steps {
 };
 
 std::vector<HTREEITEM> g_parents;
-std::vector<HTREEITEM> g_items;  // every item of the last InsertCollapsed
+std::vector<HTREEITEM> g_items;   // every item of the last InsertCollapsed
 
 void Nothing(CTreeCtrl&, int) {}
 
@@ -69,12 +73,14 @@ void InsertCollapsed(CTreeCtrl& tree, int n)
     g_items.clear();
     const int parents = n / 100;
     wchar_t text[32];
-    for (int p = 0; p < parents; ++p) {
+    for (int p = 0; p < parents; ++p)
+    {
         swprintf(text, 32, L"parent %d", p);
         HTREEITEM parent = tree.InsertItem(text);
         g_parents.push_back(parent);
         g_items.push_back(parent);
-        for (int c = 0; c < 99; ++c) {
+        for (int c = 0; c < 99; ++c)
+        {
             swprintf(text, 32, L"child %d.%d", p, c);
             g_items.push_back(tree.InsertItem(text, parent));
         }
@@ -83,13 +89,15 @@ void InsertCollapsed(CTreeCtrl& tree, int n)
 
 void ExpandAll(CTreeCtrl& tree, int)
 {
-    for (HTREEITEM parent : g_parents) tree.Expand(parent, TVE_EXPAND);
+    for (HTREEITEM parent : g_parents)
+        tree.Expand(parent, TVE_EXPAND);
 }
 
 void AppendRoots(CTreeCtrl& tree, int n)
 {
     wchar_t text[32];
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         swprintf(text, 32, L"root %d", i);
         tree.InsertItem(text);
     }
@@ -99,7 +107,8 @@ void ReadTexts(CTreeCtrl& tree, int)
 {
     wchar_t buffer[64];
     long long total = 0;
-    for (HTREEITEM item : g_items) {
+    for (HTREEITEM item : g_items)
+    {
         TVITEMW query = {};
         query.mask = TVIF_TEXT;
         query.hItem = item;
@@ -108,7 +117,8 @@ void ReadTexts(CTreeCtrl& tree, int)
         tree.GetItem(&query);
         total += buffer[0];
     }
-    if (total == 42) std::puts("");
+    if (total == 42)
+        std::puts("");
 }
 
 constexpr int kKeySteps = 3000;
@@ -122,7 +132,8 @@ void SelectFirst(CTreeCtrl& tree, int n)
 
 void KeyDown(CTreeCtrl& tree, int)
 {
-    for (int i = 0; i < kKeySteps; ++i) tree.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    for (int i = 0; i < kKeySteps; ++i)
+        tree.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
 }
 
 HTREEITEM g_sortParent;
@@ -132,15 +143,22 @@ void FillSortParent(CTreeCtrl& tree, int)
     g_sortParent = tree.InsertItem(L"parent");
     wchar_t text[32];
     srand(7);
-    for (int i = 0; i < 10000; ++i) {
+    for (int i = 0; i < 10000; ++i)
+    {
         swprintf(text, 32, L"item %05d", rand() % 100000);
         tree.InsertItem(text, g_sortParent);
     }
 }
 
-void SortParent(CTreeCtrl& tree, int) { tree.SortChildren(g_sortParent); }
+void SortParent(CTreeCtrl& tree, int)
+{
+    tree.SortChildren(g_sortParent);
+}
 
-void DeleteAll(CTreeCtrl& tree, int) { tree.DeleteAllItems(); }
+void DeleteAll(CTreeCtrl& tree, int)
+{
+    tree.DeleteAllItems();
+}
 
 void Report(const char* step, int n, double ours, double theirs)
 {
@@ -159,25 +177,32 @@ void Run(const Steps& s, const char* step, int n, bool capped, void (*prepare)(C
     Report(step, n, ours, theirs);
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    if (!TreeListRegister()) return 1;
-    HWND frame = CreateWindowExW(0, L"STATIC", L"tree bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 340,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!TreeListRegister())
+        return 1;
+    HWND frame = CreateWindowExW(0, L"STATIC", L"tree bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 340, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     std::vector<int> sizes;
     bool withTreeView = true;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--ours") withTreeView = false;
-        else sizes.push_back(std::atoi(argv[i]));
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::string(argv[i]) == "--ours")
+            withTreeView = false;
+        else
+            sizes.push_back(std::atoi(argv[i]));
     }
-    if (sizes.empty()) sizes = {100000, 200000};
+    if (sizes.empty())
+        sizes = {100000, 200000};
     std::printf("# tree view: expand_all, append_roots and select_keys above n=%d are its time at n=%d "
-                "scaled by n/%d\n", kTreeViewCap, kTreeViewCap, kTreeViewCap);
-    for (int n : sizes) {
+                "scaled by n/%d\n",
+                kTreeViewCap, kTreeViewCap, kTreeViewCap);
+    for (int n : sizes)
+    {
         const Steps s = {frame, n, withTreeView};
         Run(s, "insert_collapsed", n, false, Nothing, InsertCollapsed);
         Run(s, "expand_all", n, true, InsertCollapsed, ExpandAll);

@@ -165,7 +165,8 @@ void Run(int markers)
         return;
     }
     bool floorOk = false;
-    const double floor = bench::Seconds([&] { floorOk = FloorFill(templatePath, floorPath, reinterpret_cast<char*>(&record)); });
+    const double floor =
+        bench::Seconds([&] { floorOk = FloorFill(templatePath, floorPath, reinterpret_cast<char*>(&record)); });
     // Both must have written the same document, or the floor did other work.
     const std::wstring floorText = SavedText(floorPath);
     if (!floorOk || floorText.empty() || floorText != SavedText(filledPath))

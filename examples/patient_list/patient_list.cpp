@@ -10,7 +10,8 @@
 #include <cstddef>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 struct Patient
 {
@@ -43,8 +44,8 @@ class CPatientWindow : public CWnd
 public:
     BOOL CreateWindowAndGrid()
     {
-        LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
-                                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        LPCTSTR pszClass =
+            AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
         if (!CreateEx(0, pszClass, L"PatientList", WS_OVERLAPPEDWINDOW, CRect(40, 40, 560, 280), nullptr, 0))
             return FALSE;
         CRect rcClient;
@@ -138,4 +139,4 @@ private:
 
 CPatientListApp theApp;
 
-} // namespace
+}   // namespace

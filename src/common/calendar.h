@@ -1,7 +1,8 @@
 // Calendar arithmetic shared by the date checks, time stamps and ages.
 #pragma once
 
-namespace qvcal {
+namespace qvcal
+{
 
 // Gregorian rule: every 4th year, except centuries not divisible by 400.
 inline bool IsLeapYear(int year)
@@ -13,7 +14,7 @@ inline bool IsLeapYear(int year)
 // outside 1 to 12, so a bad month never indexes past the table.
 inline int DaysInMonth(int year, int month)
 {
-    static const int kDays[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12)
         return 0;
     if (month == 2 && IsLeapYear(year))
@@ -33,7 +34,7 @@ inline bool IsGoodDate(int year, int month, int day)
 inline long long DayNumber(long long year, long long month, long long day)
 {
     long long m0 = month - 1;
-    long long carry = m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);  // floor(m0 / 12)
+    long long carry = m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);   // floor(m0 / 12)
     year += carry;
     month = m0 - 12 * carry + 1;
     // Count from March so that the leap day ends the year.
@@ -45,4 +46,4 @@ inline long long DayNumber(long long year, long long month, long long day)
     return era * 146097 + doe - 719468 + (day - 1);
 }
 
-}  // namespace qvcal
+}   // namespace qvcal

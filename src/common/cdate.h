@@ -8,7 +8,7 @@
 #pragma once
 
 #include <windows.h>
-#include <sqltypes.h>  // TIMESTAMP_STRUCT
+#include <sqltypes.h>   // TIMESTAMP_STRUCT
 #include "afxstr.h"
 #include "afxtime.h"
 #include "afxdisp.h"
@@ -20,19 +20,19 @@ class QVCTRL_API CDate
 {
 public:
     // ---- text forms --------------------------------------------------------
-    static CString Today();                               // "%4d%02d%02d"
+    static CString Today();   // "%4d%02d%02d"
     static int ThisYear();
-    static CString GetYearString(CTime t);                // "%04d"
-    static CString GetMonthString(CTime t);               // "%04d%02d"
-    static CString ToDate(CTime t);                       // "%04d%02d%02d"
-    static CString ToDateString(CTime t);                 // "%04d/%02d/%02d"
-    static CString ToChineseString(CTime t);              // "%04d年%02d月%02d日"
+    static CString GetYearString(CTime t);     // "%04d"
+    static CString GetMonthString(CTime t);    // "%04d%02d"
+    static CString ToDate(CTime t);            // "%04d%02d%02d"
+    static CString ToDateString(CTime t);      // "%04d/%02d/%02d"
+    static CString ToChineseString(CTime t);   // "%04d年%02d月%02d日"
     static CString ToChineseString(const COleDateTime& t);
-    static CString ToChineseYear2HourString(CTime t);     // "%04d年%02d月%02d日%02d時"
-    static CString ToEnglishString(const CTime& t);       // "Mar 5 2021"
-    static CString ToBirthdayString(long nBirth);         // yyyymmdd -> "%04d/%02d/%02d", else empty
-    static CString TS2DateString(const TIMESTAMP_STRUCT* pStamp);  // "%4d/%d/%d"
-    static CString DayBefore(CTime t);                    // always empty
+    static CString ToChineseYear2HourString(CTime t);               // "%04d年%02d月%02d日%02d時"
+    static CString ToEnglishString(const CTime& t);                 // "Mar 5 2021"
+    static CString ToBirthdayString(long nBirth);                   // yyyymmdd -> "%04d/%02d/%02d", else empty
+    static CString TS2DateString(const TIMESTAMP_STRUCT* pStamp);   // "%4d/%d/%d"
+    static CString DayBefore(CTime t);                              // always empty
 
     // ---- building and moving times -----------------------------------------
     static CTime ZeroHour(CTime t);   // 00:00 of the day; zero stays zero
@@ -40,9 +40,9 @@ public:
     static CTime NoonHour(__int64 t);
     static CTime EightHour(CTime t);
     static CTime SevenHour(CTime t);
-    static CTime GetDate(CTime t);    // 00:00 of the day
-    static CTime NextMonth(CTime t);  // first of the next month, 00:00
-    static CTime LastMonth(CTime t);  // first of the previous month, 00:00; before 1970: message, t
+    static CTime GetDate(CTime t);     // 00:00 of the day
+    static CTime NextMonth(CTime t);   // first of the next month, 00:00
+    static CTime LastMonth(CTime t);   // first of the previous month, 00:00; before 1970: message, t
     static CTime ToCTime(const COleDateTime& t);
     static CTime ToCTimeDay(const COleDateTime& t);
     static void TimeToTimeStamp(const CTime& t, TIMESTAMP_STRUCT* pStamp);
@@ -53,8 +53,8 @@ public:
     static CTime ToTime(wchar_t* text);
     static int IsSameDay(__int64 t1, __int64 t2);
     static int IsToday(__int64 t);
-    static int CheckDate(long nDate);                     // yyyymmdd names a real date
-    static int CheckDay(int year, int month, int day);    // day within the month's length
+    static int CheckDate(long nDate);                    // yyyymmdd names a real date
+    static int CheckDay(int year, int month, int day);   // day within the month's length
     // Items id, id + 1, id + 2 as year, month, day -> "%04d%02d%02d" into
     // pBuffer, which holds nine characters with the terminator.
     static void GetDlgDate(CDialog* pDlg, UINT nID, wchar_t* pBuffer);

@@ -6,7 +6,8 @@
 #include "common/datescan.h"
 #include "qvmessage.h"
 
-namespace {
+namespace
+{
 
 // Shows the warning and gives the failure code, so that each failing branch
 // is one line that cannot forget either half.
@@ -17,8 +18,7 @@ int Warn(const wchar_t* text)
 }
 
 // Lengths 7 ("1991/01") and 10 ("1991/01/01") share one shape test.
-int CheckSlashedShape(const char* text, bool bMonthForm, const wchar_t* lengthMessage,
-                      const wchar_t* shapeMessage)
+int CheckSlashedShape(const char* text, bool bMonthForm, const wchar_t* lengthMessage, const wchar_t* shapeMessage)
 {
     if (!text || text[0] == '\0')
         return 1;
@@ -30,7 +30,7 @@ int CheckSlashedShape(const char* text, bool bMonthForm, const wchar_t* lengthMe
     return 1;
 }
 
-}  // namespace
+}   // namespace
 
 int CDate::AdjustDate(CTime& result, int year, int month, int day, int nCarry)
 {
@@ -42,9 +42,11 @@ int CDate::AdjustDate(CTime& result, int year, int month, int day, int nCarry)
         return Warn(L"日期錯誤(1-31)");
     int code = 1;
     int length = qvcal::DaysInMonth(year, month);
-    if (day > length) {
+    if (day > length)
+    {
         day -= length;
-        if (++month > 12) {
+        if (++month > 12)
+        {
             month = 1;
             ++year;
         }

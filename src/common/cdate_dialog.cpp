@@ -11,10 +11,11 @@ void CDate::GetDlgDate(CDialog* pDlg, UINT nID, wchar_t* pBuffer)
     ASSERT(pDlg && pBuffer);
     if (!pDlg || !pBuffer)
         return;
-    int parts[3] = { 0, 0, 0 };  // year, month, day
-    for (int i = 0; i < 3; ++i) {
+    int parts[3] = {0, 0, 0};   // year, month, day
+    for (int i = 0; i < 3; ++i)
+    {
         CWnd* pItem = pDlg->GetDlgItem(int(nID) + i);
-        ASSERT(pItem);  // all three boxes must exist
+        ASSERT(pItem);   // all three boxes must exist
         CString text;
         if (pItem)
             pItem->GetWindowText(text);

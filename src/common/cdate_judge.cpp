@@ -6,7 +6,8 @@
 #include "common/calendar.h"
 #include "common/datescan.h"
 
-namespace {
+namespace
+{
 
 const wchar_t kFormatMessage[] = L"日期格式錯誤,yyyy/mm/dd";
 
@@ -31,7 +32,8 @@ SeparatedDate ReadSeparatedDate(const wchar_t* s, int nSearchFrom)
     date.year = qvscan::NumberAt(s);
     date.month = qvscan::NumberAt(s, 5);
     int at = qvscan::FindChar(s, separator, nSearchFrom);
-    if (at >= 0) {
+    if (at >= 0)
+    {
         date.day = qvscan::NumberAt(s, at + 1);
         date.bDayFound = true;
     }
@@ -46,7 +48,8 @@ int JudgeText(const wchar_t* text, int* pParts[3])
     if (qvscan::BoundedLength(text, 11) != 10)
         return Tell(kFormatMessage);
     SeparatedDate date = ReadSeparatedDate(text, 6);
-    if (pParts) {
+    if (pParts)
+    {
         *pParts[0] = date.year;
         *pParts[1] = date.month;
         *pParts[2] = date.bDayFound ? date.day : 1;
@@ -60,7 +63,7 @@ int JudgeText(const wchar_t* text, int* pParts[3])
     return 1;
 }
 
-}  // namespace
+}   // namespace
 
 int CDate::JudgeDate(const wchar_t* text)
 {
@@ -69,7 +72,7 @@ int CDate::JudgeDate(const wchar_t* text)
 
 int CDate::JudgeAndGetDate(wchar_t* text, int& year, int& month, int& day)
 {
-    int* parts[3] = { &year, &month, &day };
+    int* parts[3] = {&year, &month, &day};
     return JudgeText(text, parts);
 }
 

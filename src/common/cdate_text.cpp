@@ -1,12 +1,13 @@
 // CDate: the fixed text forms of a date.
 #include "common/cdate.h"
 
-namespace {
+namespace
+{
 
 const wchar_t* EnglishMonth(int month)
 {
-    static const wchar_t* const kMonths[12] = { L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
-                                                L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec" };
+    static const wchar_t* const kMonths[12] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
+                                               L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
     return month >= 1 && month <= 12 ? kMonths[month - 1] : L"";
 }
 
@@ -17,7 +18,7 @@ CString FormatYmd(const wchar_t* format, int year, int month, int day)
     return text;
 }
 
-}  // namespace
+}   // namespace
 
 CString CDate::Today()
 {

@@ -7,7 +7,8 @@
 #include "common/calendar.h"
 #include "common/datescan.h"
 
-namespace {
+namespace
+{
 
 CTime AtHour(CTime t, int hour)
 {
@@ -20,23 +21,39 @@ bool IsBuilt(CTime t)
     return t.GetTime() >= 0;
 }
 
-}  // namespace
+}   // namespace
 
 CTime CDate::ZeroHour(CTime t)
 {
     return t.GetTime() == 0 ? t : AtHour(t, 0);
 }
 
-CTime CDate::NoonHour(CTime t) { return AtHour(t, 12); }
-CTime CDate::NoonHour(__int64 t) { return AtHour(CTime(t), 12); }
-CTime CDate::EightHour(CTime t) { return AtHour(t, 8); }
-CTime CDate::SevenHour(CTime t) { return AtHour(t, 7); }
-CTime CDate::GetDate(CTime t) { return AtHour(t, 0); }
+CTime CDate::NoonHour(CTime t)
+{
+    return AtHour(t, 12);
+}
+CTime CDate::NoonHour(__int64 t)
+{
+    return AtHour(CTime(t), 12);
+}
+CTime CDate::EightHour(CTime t)
+{
+    return AtHour(t, 8);
+}
+CTime CDate::SevenHour(CTime t)
+{
+    return AtHour(t, 7);
+}
+CTime CDate::GetDate(CTime t)
+{
+    return AtHour(t, 0);
+}
 
 CTime CDate::NextMonth(CTime t)
 {
     int year = t.GetYear(), month = t.GetMonth() + 1;
-    if (month > 12) {
+    if (month > 12)
+    {
         month = 1;
         ++year;
     }
@@ -46,13 +63,15 @@ CTime CDate::NextMonth(CTime t)
 CTime CDate::LastMonth(CTime t)
 {
     int year = t.GetYear(), month = t.GetMonth() - 1;
-    if (month < 1) {
+    if (month < 1)
+    {
         month = 12;
         --year;
     }
     CTime first = year >= 1970 ? CTime(year, month, 1, 0, 0, 0) : CTime(-1);
     // 1 January 1970 at 00:00 local lies before the epoch east of Greenwich.
-    if (!IsBuilt(first)) {
+    if (!IsBuilt(first))
+    {
         AfxMessageBox(L"月份設定錯誤", MB_OK, 0);
         return t;
     }
@@ -114,11 +133,13 @@ void CDate::ToTime(wchar_t* text, CTime& result)
     int day = qvscan::NumberAt(text, 6, 2);
     if (year < 1900)
         year = 1990;
-    if (month < 1 || month > 12) {
+    if (month < 1 || month > 12)
+    {
         AfxMessageBox(L"月份設定錯誤", MB_OK, 0);
         month = 1;
     }
-    if (day < 1) {
+    if (day < 1)
+    {
         AfxMessageBox(L"日期設定錯誤", MB_OK, 0);
         day = 1;
     }

@@ -37,10 +37,10 @@ public:
     // Reads "LeftMargin" and "Scale" of section "Function<nFunction>".
     void InitScale(int nFunction);
 
-    CFont m_font;               // the replacement font
-    double m_dScale = 1.0;      // applied to ChangeFont's size
-    int m_nHorzRes = 0;         // filled by GetMetrics
-    int m_nLeftMargin = 5;      // 0 when the settings switch "LeftMargin" is on
+    CFont m_font;            // the replacement font
+    double m_dScale = 1.0;   // applied to ChangeFont's size
+    int m_nHorzRes = 0;      // filled by GetMetrics
+    int m_nLeftMargin = 5;   // 0 when the settings switch "LeftMargin" is on
 
 protected:
     // Records the current font as the previous one and reads its description.
@@ -49,5 +49,5 @@ protected:
     int SelectChanged(CDC* pDC, const LOGFONT& lf);
     static void SetFace(LOGFONT& lf, LPCTSTR lpszFaceName);
 
-    HFONT m_hPreviousFont = nullptr;  // non-null while a change is outstanding
+    HFONT m_hPreviousFont = nullptr;   // non-null while a change is outstanding
 };

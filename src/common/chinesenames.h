@@ -2,7 +2,8 @@
 // Each lookup outside its table gives an empty text instead of reading past it.
 #pragma once
 
-namespace qvnames {
+namespace qvnames
+{
 
 // Weekday by CTime::GetDayOfWeek (1 = Sunday): "日", "一", ... "六".
 const wchar_t* WeekName(int nDayOfWeek);
@@ -11,4 +12,4 @@ const wchar_t* MonthName(int nMonth);
 // Digit 0 to 9: "零" ... "九".
 const wchar_t* DigitName(int nDigit);
 
-}  // namespace qvnames
+}   // namespace qvnames

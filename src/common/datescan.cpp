@@ -3,7 +3,8 @@
 
 #include <cwctype>
 
-namespace qvscan {
+namespace qvscan
+{
 
 int BoundedLength(const wchar_t* text, int nMax)
 {
@@ -14,9 +15,13 @@ int BoundedLength(const wchar_t* text, int nMax)
     return n;
 }
 
-namespace {
+namespace
+{
 
-bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
+bool IsDigit(wchar_t ch)
+{
+    return ch >= L'0' && ch <= L'9';
+}
 
 // Reads a number of at most nChars characters (leading white space included)
 // from p, moving p past what was read. Returns false when no digit was found
@@ -25,12 +30,14 @@ bool ReadNumber(const wchar_t*& p, int nChars, int& value)
 {
     const wchar_t* q = p;
     int used = 0;
-    while (used < nChars && *q != L'\0' && iswspace(*q)) {
+    while (used < nChars && *q != L'\0' && iswspace(*q))
+    {
         ++q;
         ++used;
     }
     bool negative = false;
-    if (used < nChars && (*q == L'+' || *q == L'-')) {
+    if (used < nChars && (*q == L'+' || *q == L'-'))
+    {
         negative = *q == L'-';
         ++q;
         ++used;
@@ -38,7 +45,8 @@ bool ReadNumber(const wchar_t*& p, int nChars, int& value)
     if (used >= nChars || !IsDigit(*q))
         return false;
     long long magnitude = 0;
-    while (used < nChars && IsDigit(*q)) {
+    while (used < nChars && IsDigit(*q))
+    {
         if (magnitude <= INT_MAX)
             magnitude = magnitude * 10 + (*q - L'0');
         ++q;
@@ -52,7 +60,7 @@ bool ReadNumber(const wchar_t*& p, int nChars, int& value)
     return true;
 }
 
-}  // namespace
+}   // namespace
 
 int NumberAt(const wchar_t* text, int nStart, int nChars)
 {
@@ -71,14 +79,16 @@ int ScanNumbers(const wchar_t* text, const wchar_t* pattern, int* pValues, int n
         return 0;
     const wchar_t* p = text;
     int nRead = 0;
-    for (const wchar_t* f = pattern; *f != L'\0'; ++f) {
-        if (*f == L'%' && f[1] != L'%') {
+    for (const wchar_t* f = pattern; *f != L'\0'; ++f)
+    {
+        if (*f == L'%' && f[1] != L'%')
+        {
             ++f;
             int width = 0;
             while (IsDigit(*f))
                 width = width * 10 + (*f++ - L'0');
             if (*f != L'd')
-                return nRead;  // only %d is known here
+                return nRead;   // only %d is known here
             // As in scanf, white space before a number does not count in its width.
             while (*p != L'\0' && iswspace(*p))
                 ++p;
@@ -88,12 +98,16 @@ int ScanNumbers(const wchar_t* text, const wchar_t* pattern, int* pValues, int n
             if (nRead < nValues)
                 pValues[nRead] = value;
             ++nRead;
-        } else if (iswspace(*f)) {
+        }
+        else if (iswspace(*f))
+        {
             while (*p != L'\0' && iswspace(*p))
                 ++p;
-        } else {
+        }
+        else
+        {
             if (*f == L'%')
-                ++f;  // "%%" matches one '%'
+                ++f;   // "%%" matches one '%'
             if (*p != *f)
                 return nRead;
             ++p;
@@ -112,4 +126,4 @@ int FindChar(const wchar_t* text, wchar_t ch, int nStart)
     return -1;
 }
 
-}  // namespace qvscan
+}   // namespace qvscan

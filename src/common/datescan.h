@@ -5,7 +5,8 @@
 
 #include <climits>
 
-namespace qvscan {
+namespace qvscan
+{
 
 // Characters before the terminator, counting at most nMax; null counts 0.
 int BoundedLength(const wchar_t* text, int nMax = INT_MAX);
@@ -26,4 +27,4 @@ int ScanNumbers(const wchar_t* text, const wchar_t* pattern, int* pValues, int n
 // Index of the first ch at or after nStart, or -1. A terminator is never found.
 int FindChar(const wchar_t* text, wchar_t ch, int nStart);
 
-}  // namespace qvscan
+}   // namespace qvscan

@@ -7,18 +7,17 @@
 #include "afxcmn.h"
 #include "common/fieldcopy.h"
 
-namespace {
+namespace
+{
 
 int ClampToInt(long long nValue)
 {
     return nValue > INT_MAX ? INT_MAX : (nValue < INT_MIN ? INT_MIN : static_cast<int>(nValue));
 }
 
-}  // namespace
+}   // namespace
 
-CField::CField() : m_pField(nullptr), m_nField(0), m_nRecordLength(0), m_pRecord(nullptr)
-{
-}
+CField::CField() : m_pField(nullptr), m_nField(0), m_nRecordLength(0), m_pRecord(nullptr) {}
 
 CField::CField(const CField& source) : CField()
 {
@@ -27,7 +26,8 @@ CField::CField(const CField& source) : CField()
 
 CField& CField::operator=(const CField& source)
 {
-    if (this != &source) {
+    if (this != &source)
+    {
         FreeField();
         FreeRecord();
         CopyFrom(source);
@@ -57,7 +57,8 @@ CfField* CField::CopyFields(const CfField* pSource, int nCount)
     CfField* pCopy = new (std::nothrow) CfField[nCount]();
     if (pCopy == nullptr)
         return nullptr;
-    for (int i = 0; i < nCount; ++i) {
+    for (int i = 0; i < nCount; ++i)
+    {
         pCopy[i] = pSource[i];
         pCopy[i].pszName = CopyCaption(pSource[i].pszName);
     }
@@ -67,7 +68,8 @@ CfField* CField::CopyFields(const CfField* pSource, int nCount)
 void CField::Adopt(CfField* pField, int nCount)
 {
     FreeField();
-    if (pField == nullptr || nCount <= 0) {
+    if (pField == nullptr || nCount <= 0)
+    {
         delete[] pField;
         return;
     }
@@ -78,7 +80,8 @@ void CField::Adopt(CfField* pField, int nCount)
 void CField::NumberColumns()
 {
     long long nPos = 0;
-    for (int i = 0; i < m_nField; ++i) {
+    for (int i = 0; i < m_nField; ++i)
+    {
         m_pField[i].nPos = ClampToInt(nPos);
         if (m_pField[i].nOffset != -1)
             nPos += m_pField[i].nWidth;
@@ -101,7 +104,8 @@ void CField::SetField(CrField* pField, int nCount)
     CfField* pCopy = nullptr;
     if (pField != nullptr && nCount > 0)
         pCopy = new (std::nothrow) CfField[nCount]();
-    for (int i = 0; pCopy != nullptr && i < nCount; ++i) {
+    for (int i = 0; pCopy != nullptr && i < nCount; ++i)
+    {
         const CrField& source = pField[i];
         CfField& target = pCopy[i];
         target.nWidth = source.nWidth;
@@ -110,7 +114,8 @@ void CField::SetField(CrField* pField, int nCount)
         target.nFormat = source.nFormat;
         target.nPos = source.nPos;
         target.nHead = source.nHead;
-        if (source.nNameID != 0) {
+        if (source.nNameID != 0)
+        {
             CString strCaption;
             strCaption.LoadString(source.nNameID);   // the caller's resources
             target.pszName = CopyCaption(strCaption);
@@ -127,7 +132,8 @@ void CField::SetField(CArray<void*, void*>* pFields)
     // Copy before freeing: the elements may point into this set's own array.
     CfField* pCopy = nCount > 0 ? new (std::nothrow) CfField[nCount]() : nullptr;
     int nCopied = 0;
-    for (int i = 0; pCopy != nullptr && i < nCount; ++i) {
+    for (int i = 0; pCopy != nullptr && i < nCount; ++i)
+    {
         const CfField* pSource = static_cast<const CfField*>(pFields->GetAt(i));
         ASSERT(pSource != nullptr);
         if (pSource == nullptr)
@@ -206,7 +212,8 @@ CString CField::GetFieldName(int nIndex)
 
 int CField::OffsetToPos(long nOffset)
 {
-    for (int i = 0; i < m_nField; ++i) {
+    for (int i = 0; i < m_nField; ++i)
+    {
         if (m_pField[i].nOffset == nOffset)
             return i;
     }
@@ -245,7 +252,8 @@ void CField::SetListHead(CListCtrl* pList)
     ASSERT(pList != nullptr);
     if (pList == nullptr || pList->GetSafeHwnd() == nullptr)
         return;
-    for (int i = 0; i < m_nField; ++i) {
+    for (int i = 0; i < m_nField; ++i)
+    {
         const CfField& field = m_pField[i];
         int nAlign = field.nType == FIELD_DOUBLE ? LVCFMT_RIGHT : LVCFMT_LEFT;
         int nPixels = ClampToInt(static_cast<long long>(field.nWidth) * 10);

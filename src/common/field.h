@@ -25,7 +25,7 @@ struct CfField
 struct CrField
 {
     int nWidth;
-    UINT nNameID;             // string resource identifier; 0: no caption
+    UINT nNameID;   // string resource identifier; 0: no caption
     int nOffset;
     int nType;
     int nFormat;
@@ -36,44 +36,44 @@ struct CrField
 // Data type codes of CfField::nType.
 enum
 {
-    FIELD_TEXT = 0,             // UTF-16 text in place
-    FIELD_BYTE2 = 1,            // unsigned 8-bit, two digits
-    FIELD_FLOAT = 2,            // float, nFormat decimals
-    FIELD_DOUBLE = 3,           // double, nFormat decimals, right-aligned in lists
-    FIELD_TIME = 5,             // time value: time of day
-    FIELD_HOURMINUTE = 6,       // time value: hour and minute
-    FIELD_DURATION = 7,         // signed 64-bit seconds
-    FIELD_DATE = 8,             // time value: compact date
-    FIELD_DATEHOUR = 9,         // time value: date and hour
-    FIELD_MONTHNAME = 10,       // time value: month as a Chinese numeral
-    FIELD_INT = 11,             // signed 32-bit
-    FIELD_LONG = 12,            // signed 32-bit long
-    FIELD_TS_TIME = 13,         // time stamp: time of day
-    FIELD_TS_MONTHDAY = 14,     // time stamp: month and day
-    FIELD_TS_DATE = 15,         // time stamp: date
-    FIELD_TS_DATETIME = 16,     // time stamp: date and time
-    FIELD_DATE_SLASH = 17,      // time value: date with slashes
-    FIELD_TS_DATE_SLASH = 18,   // time stamp: date with slashes
-    FIELD_TS_YEARMONTH = 19,    // time stamp: year and month
-    FIELD_DOUBLE_TRIM = 20,     // double without trailing zeros
-    FIELD_DATE_CHINESE = 21,    // time value: date in Chinese form
-    FIELD_TEXT_YEAR = 22,       // text prefixed with a two-digit year by the HTML and Word fillers
-    FIELD_DATE_WEEKDAY = 23,    // time value: Chinese date with the weekday
-    FIELD_RIGHT = 24,           // a right-aligned column without record data
-    FIELD_YMD_NUMBER = 25,      // signed 32-bit yyyymmdd
-    FIELD_YM01_NUMBER = 26,     // signed 32-bit yyyymm01 (text to record only)
-    FIELD_HHMM_NUMBER = 27,     // signed 32-bit hhmm (text to record only)
-    FIELD_YMD_NUMBER2 = 28,     // signed 32-bit yyyymmdd (text to record only)
-    FIELD_YESNO = 29,           // signed 32-bit flag 0 or 1
-    FIELD_DATE_IN = 30,         // time value: compact date (text to record only)
-    FIELD_BYTE = 31,            // unsigned 8-bit
-    FIELD_TEXT_IN = 32,         // UTF-16 text (text to record only)
-    FIELD_DOUBLE_IN = 33,       // double (text to record only)
-    FIELD_DATE_SLASH_OUT = 34,  // time value: date with slashes (record to text only)
-    FIELD_DATE_VARIABLE = 35,   // time value: year, year and month, or date (hour 4 / 6 / other)
-    FIELD_TS_CHINESE = 36,      // time stamp: date in Chinese numerals
-    FIELD_CSTRING = 39,         // a CString object
-    FIELD_FLAG_BIT = 157,       // one bit (nFormat) of a 32-bit flag word
+    FIELD_TEXT = 0,              // UTF-16 text in place
+    FIELD_BYTE2 = 1,             // unsigned 8-bit, two digits
+    FIELD_FLOAT = 2,             // float, nFormat decimals
+    FIELD_DOUBLE = 3,            // double, nFormat decimals, right-aligned in lists
+    FIELD_TIME = 5,              // time value: time of day
+    FIELD_HOURMINUTE = 6,        // time value: hour and minute
+    FIELD_DURATION = 7,          // signed 64-bit seconds
+    FIELD_DATE = 8,              // time value: compact date
+    FIELD_DATEHOUR = 9,          // time value: date and hour
+    FIELD_MONTHNAME = 10,        // time value: month as a Chinese numeral
+    FIELD_INT = 11,              // signed 32-bit
+    FIELD_LONG = 12,             // signed 32-bit long
+    FIELD_TS_TIME = 13,          // time stamp: time of day
+    FIELD_TS_MONTHDAY = 14,      // time stamp: month and day
+    FIELD_TS_DATE = 15,          // time stamp: date
+    FIELD_TS_DATETIME = 16,      // time stamp: date and time
+    FIELD_DATE_SLASH = 17,       // time value: date with slashes
+    FIELD_TS_DATE_SLASH = 18,    // time stamp: date with slashes
+    FIELD_TS_YEARMONTH = 19,     // time stamp: year and month
+    FIELD_DOUBLE_TRIM = 20,      // double without trailing zeros
+    FIELD_DATE_CHINESE = 21,     // time value: date in Chinese form
+    FIELD_TEXT_YEAR = 22,        // text prefixed with a two-digit year by the HTML and Word fillers
+    FIELD_DATE_WEEKDAY = 23,     // time value: Chinese date with the weekday
+    FIELD_RIGHT = 24,            // a right-aligned column without record data
+    FIELD_YMD_NUMBER = 25,       // signed 32-bit yyyymmdd
+    FIELD_YM01_NUMBER = 26,      // signed 32-bit yyyymm01 (text to record only)
+    FIELD_HHMM_NUMBER = 27,      // signed 32-bit hhmm (text to record only)
+    FIELD_YMD_NUMBER2 = 28,      // signed 32-bit yyyymmdd (text to record only)
+    FIELD_YESNO = 29,            // signed 32-bit flag 0 or 1
+    FIELD_DATE_IN = 30,          // time value: compact date (text to record only)
+    FIELD_BYTE = 31,             // unsigned 8-bit
+    FIELD_TEXT_IN = 32,          // UTF-16 text (text to record only)
+    FIELD_DOUBLE_IN = 33,        // double (text to record only)
+    FIELD_DATE_SLASH_OUT = 34,   // time value: date with slashes (record to text only)
+    FIELD_DATE_VARIABLE = 35,    // time value: year, year and month, or date (hour 4 / 6 / other)
+    FIELD_TS_CHINESE = 36,       // time stamp: date in Chinese numerals
+    FIELD_CSTRING = 39,          // a CString object
+    FIELD_FLAG_BIT = 157,        // one bit (nFormat) of a 32-bit flag word
 };
 // A flag bit of nType read by the field-driven list set-up.
 #define FIELD_TYPE_FLAG 128
@@ -125,10 +125,10 @@ public:
     static CString ToChinese(const TIMESTAMP_STRUCT& stamp);
 
 protected:
-    CfField* m_pField;       // owned descriptors, each pszName owned; null when empty
-    int m_nField;            // number of descriptors
-    long m_nRecordLength;    // bytes in m_pRecord; 0 when there is none
-    char* m_pRecord;         // owned record buffer, or null
+    CfField* m_pField;      // owned descriptors, each pszName owned; null when empty
+    int m_nField;           // number of descriptors
+    long m_nRecordLength;   // bytes in m_pRecord; 0 when there is none
+    char* m_pRecord;        // owned record buffer, or null
 
 private:
     void CopyFrom(const CField& source);

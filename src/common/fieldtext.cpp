@@ -11,7 +11,8 @@
 
 using qvfield::ReadValue;
 
-namespace {
+namespace
+{
 
 const double kDoubleLimit = 1e30;
 
@@ -42,7 +43,8 @@ bool IsShowableDouble(double value)
 
 CString DoubleText(double value, int nDecimals, bool bTrimZeros)
 {
-    if (!IsShowableDouble(value)) {
+    if (!IsShowableDouble(value))
+    {
         if (bTrimZeros)
             AfxMessageBox(L"雙精度浮點數錯誤", MB_OK, 0);
         else
@@ -52,7 +54,8 @@ CString DoubleText(double value, int nDecimals, bool bTrimZeros)
     if (value == 0)
         return CString();
     CString text = Formatted(DecimalFormat(nDecimals, true), value);
-    if (bTrimZeros && nDecimals > 0) {
+    if (bTrimZeros && nDecimals > 0)
+    {
         text.TrimRight(L'0');
         text.TrimRight(L'.');
     }
@@ -79,7 +82,8 @@ bool IsShowableStamp(const TIMESTAMP_STRUCT& s)
 // Code 35: the hour of the stored time tells how much of the date is meant.
 CString VariableDateText(CTime t)
 {
-    switch (t.GetHour()) {
+    switch (t.GetHour())
+    {
     case 4:
         return CDate::GetYearString(t);
     case 6:
@@ -92,7 +96,8 @@ CString VariableDateText(CTime t)
 // Texts of a time value (seconds since 1970) that show nothing for times <= 0.
 CString PositiveTimeText(int nType, CTime t)
 {
-    switch (nType) {
+    switch (nType)
+    {
     case FIELD_TIME:
         return Formatted(L"%02d:%02d:%02d", t.GetHour(), t.GetMinute(), t.GetSecond());
     case FIELD_HOURMINUTE:
@@ -117,7 +122,8 @@ CString PositiveTimeText(int nType, CTime t)
 
 CString StampText(int nType, const TIMESTAMP_STRUCT& s)
 {
-    switch (nType) {
+    switch (nType)
+    {
     case FIELD_TS_TIME:
         return s.year == 0 ? CString() : Formatted(L"%02d:%02d:%02d", s.hour, s.minute, s.second);
     case FIELD_TS_MONTHDAY:
@@ -125,9 +131,9 @@ CString StampText(int nType, const TIMESTAMP_STRUCT& s)
     case FIELD_TS_DATE:
         return s.year > 0 ? Formatted(L"%04d/%02d/%02d", s.year, s.month, s.day) : CString();
     case FIELD_TS_DATETIME:
-        return s.year == 0 ? CString()
-                           : Formatted(L"%04d/%02d/%02d %02d:%02d:%02d", s.year, s.month, s.day, s.hour,
-                                       s.minute, s.second);
+        return s.year == 0
+                   ? CString()
+                   : Formatted(L"%04d/%02d/%02d %02d:%02d:%02d", s.year, s.month, s.day, s.hour, s.minute, s.second);
     case FIELD_TS_DATE_SLASH:
         return IsShowableStamp(s) ? Formatted(L"%04d/%02d/%02d", s.year, s.month, s.day) : CString();
     case FIELD_TS_YEARMONTH:
@@ -138,22 +144,25 @@ CString StampText(int nType, const TIMESTAMP_STRUCT& s)
     return CString();
 }
 
-}  // namespace
+}   // namespace
 
 CString CField::GetFieldString(char* pValue, int nType, int nFormat)
 {
     ASSERT(pValue);
     if (!pValue)
         return CString();
-    switch (nType) {
+    switch (nType)
+    {
     case FIELD_TEXT:
         return CString(reinterpret_cast<const wchar_t*>(pValue));
     case FIELD_BYTE2:
-    case FIELD_BYTE: {
+    case FIELD_BYTE:
+    {
         unsigned value = ReadValue<unsigned char>(pValue);
         return value == 0 ? CString() : Formatted(nType == FIELD_BYTE2 ? L"%02d" : L"%d", value);
     }
-    case FIELD_FLOAT: {
+    case FIELD_FLOAT:
+    {
         float value = ReadValue<float>(pValue);
         return value == 0 ? CString() : Formatted(DecimalFormat(nFormat, false), double(value));
     }
@@ -166,7 +175,8 @@ CString CField::GetFieldString(char* pValue, int nType, int nFormat)
         return qvnames::MonthName(CTime(ReadValue<__time64_t>(pValue)).GetMonth());
     case FIELD_INT:
     case FIELD_LONG:
-    case FIELD_YMD_NUMBER: {
+    case FIELD_YMD_NUMBER:
+    {
         int32_t value = ReadValue<int32_t>(pValue);
         if (value <= 0)
             return CString();
@@ -182,9 +192,11 @@ CString CField::GetFieldString(char* pValue, int nType, int nFormat)
     case FIELD_DATE_CHINESE:
     case FIELD_DATE_WEEKDAY:
     case FIELD_DATE_SLASH_OUT:
-    case FIELD_DATE_VARIABLE: {
+    case FIELD_DATE_VARIABLE:
+    {
         __time64_t t = ReadValue<__time64_t>(pValue);
-        if (t < 0 && (nType == FIELD_DATE_SLASH || nType == FIELD_DATE_SLASH_OUT)) {
+        if (t < 0 && (nType == FIELD_DATE_SLASH || nType == FIELD_DATE_SLASH_OUT))
+        {
             AfxMessageBox(L"時間錯誤", MB_OK, 0);
             return L"--time--";
         }
@@ -202,7 +214,8 @@ CString CField::GetFieldString(char* pValue, int nType, int nFormat)
         return ReadValue<int32_t>(pValue) == 0 ? L"否" : L"是";
     case FIELD_CSTRING:
         return *reinterpret_cast<const CString*>(pValue);
-    case FIELD_FLAG_BIT: {
+    case FIELD_FLAG_BIT:
+    {
         uint32_t word = ReadValue<uint32_t>(pValue);
         // A bit number outside the word names no bit: it reads as clear.
         bool bSet = nFormat >= 0 && nFormat < 32 && (word >> nFormat & 1u);
@@ -225,11 +238,14 @@ CString CField::ToChinese(const TIMESTAMP_STRUCT& stamp)
     text += qvnames::MonthName(stamp.month);
     text += L"月";
     int day = stamp.day;
-    if (day > 19) {
+    if (day > 19)
+    {
         text += qvnames::DigitName(day / 10 % 10);
         text += L"十";
         day %= 10;
-    } else if (day >= 10) {
+    }
+    else if (day >= 10)
+    {
         text += L"十";
         day -= 10;
     }

@@ -22,7 +22,8 @@
 
 using qvfield::WriteValue;
 
-namespace {
+namespace
+{
 
 // Date and time texts are read from a working copy of at most 19 characters.
 const int kWorkLength = 20;
@@ -45,7 +46,7 @@ struct WorkText
 // The numbers of a pattern; numbers that the text does not reach stay 0.
 struct Scanned
 {
-    int n[5] = { 0, 0, 0, 0, 0 };
+    int n[5] = {0, 0, 0, 0, 0};
     Scanned(const wchar_t* text, const wchar_t* pattern) { qvscan::ScanNumbers(text, pattern, n, 5); }
 };
 
@@ -55,8 +56,7 @@ void WriteTime(char* pField, CTime t)
 }
 
 // Writes the "no value" of a field of type T (a time writes four bytes of zero).
-template <class T>
-bool StoreZero(char* pField)
+template <class T> bool StoreZero(char* pField)
 {
     WriteValue<T>(pField, T{});
     return true;
@@ -76,13 +76,16 @@ bool StoreDateOrTime(const CString& text, int nType, char* pField)
 {
     WorkText work(text);
     const wchar_t* s = work.chars;
-    switch (nType) {
-    case FIELD_TIME: {
+    switch (nType)
+    {
+    case FIELD_TIME:
+    {
         Scanned v(s, L"%02d:%02d:%02d");
         WriteTime(pField, CTime(CDate::ThisYear(), 1, 1, v.n[0], v.n[1], v.n[2]));
         return true;
     }
-    case FIELD_HOURMINUTE: {
+    case FIELD_HOURMINUTE:
+    {
         if (work.IsEmpty())
             return StoreZero<uint32_t>(pField);
         Scanned v(s, L"%02d時%02d分");
@@ -92,7 +95,8 @@ bool StoreDateOrTime(const CString& text, int nType, char* pField)
     }
     case FIELD_DATE:
     case FIELD_DATE_IN:
-    case FIELD_DATE_SLASH: {
+    case FIELD_DATE_SLASH:
+    {
         bool bEmpty = nType == FIELD_DATE_SLASH ? work.IsEmpty() : work.IsEmptyOrTotal();
         if (bEmpty)
             return StoreZero<uint32_t>(pField);
@@ -100,28 +104,32 @@ bool StoreDateOrTime(const CString& text, int nType, char* pField)
         WriteTime(pField, CTime(v.n[0], v.n[1], v.n[2], 12, 0, 0));
         return true;
     }
-    case FIELD_DATEHOUR: {
+    case FIELD_DATEHOUR:
+    {
         if (work.IsEmpty())
             return StoreZero<uint32_t>(pField);
         Scanned v(s, L"%02d.%02d.%02d,%02d:%02d");
         WriteTime(pField, CTime(v.n[0] + 2000, v.n[1], v.n[2], v.n[3], v.n[4], 0));
         return true;
     }
-    case FIELD_TS_DATE_SLASH: {
+    case FIELD_TS_DATE_SLASH:
+    {
         if (work.IsEmpty())
             return StoreZero<TIMESTAMP_STRUCT>(pField);
         Scanned v(s, qvscan::FindChar(s, L'/', 0) >= 0 ? L"%04d/%02d/%02d" : L"%04d%02d%02d");
         WriteStamp(pField, v.n[0], v.n[1], v.n[2]);
         return true;
     }
-    case FIELD_TS_YEARMONTH: {
+    case FIELD_TS_YEARMONTH:
+    {
         if (work.IsEmpty())
             return StoreZero<TIMESTAMP_STRUCT>(pField);
         Scanned v(s, L"%04d/%02d");
         WriteStamp(pField, v.n[0], v.n[1], 1);
         return true;
     }
-    case FIELD_HHMM_NUMBER: {
+    case FIELD_HHMM_NUMBER:
+    {
         if (work.IsEmpty())
             return StoreZero<int32_t>(pField);
         Scanned v(s, L"%02d:%02d");
@@ -129,17 +137,23 @@ bool StoreDateOrTime(const CString& text, int nType, char* pField)
         WriteValue<int32_t>(pField, hhmm == 0 ? 2400 : hhmm);
         return true;
     }
-    case FIELD_DATE_VARIABLE: {
+    case FIELD_DATE_VARIABLE:
+    {
         if (work.IsEmptyOrTotal())
             return StoreZero<uint32_t>(pField);
         // The hour marks the precision: 04:00 year only, 06:00 year and month.
-        if (work.length == 4) {
+        if (work.length == 4)
+        {
             Scanned v(s, L"%04d");
             WriteTime(pField, CTime(v.n[0], 1, 1, 4, 0, 0));
-        } else if (work.length == 6) {
+        }
+        else if (work.length == 6)
+        {
             Scanned v(s, L"%04d%02d");
             WriteTime(pField, CTime(v.n[0], v.n[1], 1, 6, 0, 0));
-        } else {
+        }
+        else
+        {
             Scanned v(s, L"%04d%02d%02d");
             WriteTime(pField, CTime(v.n[0], v.n[1], v.n[2], 0, 0, 0));
         }
@@ -157,7 +171,7 @@ int32_t DateNumber(const wchar_t* s, bool bWithDay)
     return year * 10000 + month * 100 + day;
 }
 
-}  // namespace
+}   // namespace
 
 void CField::TextToRecord(CString strText, int nType, int nOffset, void* pRecord)
 {
@@ -167,7 +181,8 @@ void CField::TextToRecord(CString strText, int nType, int nOffset, void* pRecord
         return;
     char* pField = static_cast<char*>(pRecord) + nOffset;
     const wchar_t* s = strText.GetString();
-    switch (nType) {
+    switch (nType)
+    {
     case FIELD_TEXT:
     case FIELD_TEXT_IN:
         memcpy(pField, s, (size_t(strText.GetLength()) + 1) * sizeof(wchar_t));

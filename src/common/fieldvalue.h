@@ -4,20 +4,19 @@
 
 #include <cstring>
 
-namespace qvfield {
+namespace qvfield
+{
 
-template <class T>
-T ReadValue(const void* p)
+template <class T> T ReadValue(const void* p)
 {
     T value;
     memcpy(&value, p, sizeof value);
     return value;
 }
 
-template <class T>
-void WriteValue(void* p, T value)
+template <class T> void WriteValue(void* p, T value)
 {
     memcpy(p, &value, sizeof value);
 }
 
-}  // namespace qvfield
+}   // namespace qvfield

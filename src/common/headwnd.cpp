@@ -18,8 +18,7 @@ BEGIN_MESSAGE_MAP(CHeadWnd, CWnd)
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
 
-CHeadWnd::CHeadWnd()
-    : m_crBack(::GetSysColor(COLOR_BTNFACE)), m_crText(::GetSysColor(COLOR_BTNTEXT))
+CHeadWnd::CHeadWnd() : m_crBack(::GetSysColor(COLOR_BTNFACE)), m_crText(::GetSysColor(COLOR_BTNTEXT))
 {
     // Copies of the system cursors, so that the destructor may destroy them.
     m_hNormalCursor = HCURSOR(::CopyIcon(HICON(::LoadCursorW(nullptr, IDC_ARROW))));

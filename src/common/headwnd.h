@@ -15,11 +15,11 @@
 
 // Format bits of a header item.
 #define HEADFMT_ALIGNMASK 3   // DT_LEFT 0, DT_CENTER 1, DT_RIGHT 2
-#define HEADFMT_DIGIT     4   // a numeric column
+#define HEADFMT_DIGIT 4       // a numeric column
 
 // Level of a header item: 0 full height, 1 lower row, 2 or more a group
 // caption whose value is the group's width in pixels.
-#define HEADLEVEL_FULL  0
+#define HEADLEVEL_FULL 0
 #define HEADLEVEL_LOWER 1
 #define HEADLEVEL_GROUP 2
 
@@ -27,13 +27,13 @@
 struct CxHeadItem
 {
     int nWidth;
-    LPWSTR pszText;         // the header copies it
-    int nFormat;            // HEADFMT_*
-    int nLeft;              // computed by the header
-    int nReserved;          // not used by the header
-    int nMask;              // LVCF_* mask of the column it was made from
-    int nLevel;             // HEADLEVEL_* or a group width
-    COLORREF crColumn;      // column background of the grid's cells, 0 = none
+    LPWSTR pszText;      // the header copies it
+    int nFormat;         // HEADFMT_*
+    int nLeft;           // computed by the header
+    int nReserved;       // not used by the header
+    int nMask;           // LVCF_* mask of the column it was made from
+    int nLevel;          // HEADLEVEL_* or a group width
+    COLORREF crColumn;   // column background of the grid's cells, 0 = none
 };
 
 // A stored item: the description, its links and its index.
@@ -142,7 +142,7 @@ private:
     HCURSOR m_hNormalCursor = nullptr;
     HCURSOR m_hEdgeCursor = nullptr;
     int m_nOwnFont = 0;
-    int m_nDragItem = 0;          // index + 1 of the item whose border is dragged, 0 = none
+    int m_nDragItem = 0;   // index + 1 of the item whose border is dragged, 0 = none
     CImageList* m_pImageList = nullptr;
     COLORREF m_crBack;
     COLORREF m_crText;

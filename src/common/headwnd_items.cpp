@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cwchar>
 
-namespace {
+namespace
+{
 
 wchar_t* CopyCaption(const wchar_t* pszText)
 {
@@ -22,7 +23,7 @@ void FreeNode(CxHeadItemIndex* pNode)
     delete pNode;
 }
 
-}  // namespace
+}   // namespace
 
 CxHeadItemIndex* CHeadWnd::NodeAt(int nIndex) const
 {
@@ -165,9 +166,15 @@ BOOL CHeadWnd::GetItem(int nIndex, HD_ITEM* pItem)
         return FALSE;
     switch (pNode->nFormat & HEADFMT_ALIGNMASK)
     {
-    case DT_CENTER: pItem->fmt = HDF_CENTER; break;
-    case DT_RIGHT: pItem->fmt = HDF_RIGHT; break;
-    default: pItem->fmt = HDF_LEFT; break;
+    case DT_CENTER:
+        pItem->fmt = HDF_CENTER;
+        break;
+    case DT_RIGHT:
+        pItem->fmt = HDF_RIGHT;
+        break;
+    default:
+        pItem->fmt = HDF_LEFT;
+        break;
     }
     pItem->cxy = pNode->nWidth;
     pItem->mask = UINT(pNode->nMask);

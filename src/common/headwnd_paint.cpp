@@ -5,7 +5,8 @@
 
 #include "common/listfont.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
@@ -29,7 +30,7 @@ void DrawBevelStep(CDC* pDC, const CRect& rect, CPen* pLight, CPen* pDark)
     pDC->LineTo(rect.right - 1, rect.top);
 }
 
-}  // namespace
+}   // namespace
 
 void CHeadWnd::OnPaint()
 {

@@ -18,15 +18,15 @@
 #define UM_ENLARGE (WM_USER + 80)
 
 // Bits of LVITEM::mask as the grid reads them (its own meanings, not LVIF_*).
-#define LISTMASK_TEXT  4
+#define LISTMASK_TEXT 4
 #define LISTMASK_STATE 8
 #define LISTMASK_IMAGE 16
 
 // Image-list slots of SetImageList.
 #define LISTIMAGE_NORMAL 0
-#define LISTIMAGE_SMALL  1
-#define LISTIMAGE_STATE  2
-#define LISTIMAGE_BOOL   3
+#define LISTIMAGE_SMALL 1
+#define LISTIMAGE_STATE 2
+#define LISTIMAGE_BOOL 3
 
 // Control id of the grid's header window.
 #define LIST_HEADER_ID 9000
@@ -39,10 +39,10 @@
 #define EDITQUERY_REFUSE 2   // hide the editor and the combo boxes
 // Grid -> parent around moving an existing editor: 0, MAKELONG(column, row).
 #define UM_EDITMOVING (WM_USER + 1001)
-#define UM_EDITMOVED  (WM_USER + 1002)
+#define UM_EDITMOVED (WM_USER + 1002)
 
 // Notification codes of the paging keys while the paging flag is 1.
-#define LISTN_PAGEUP   0
+#define LISTN_PAGEUP 0
 #define LISTN_PAGEDOWN (-99)
 
 // Control id of the grid's own drop-down combo (SetupComboBox).
@@ -91,8 +91,7 @@ public:
 
     // ---- columns (the header's items) ----
     int InsertColumn(int nColumn, const LVCOLUMN* pColumn);
-    int InsertColumn(int nColumn, LPCTSTR lpszHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                     int nSubItem = -1);
+    int InsertColumn(int nColumn, LPCTSTR lpszHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
     BOOL DeleteColumn(int nColumn);
     BOOL DeleteAllColumns();
     BOOL SetColumn(int nColumn, const LVCOLUMN* pColumn);
@@ -311,21 +310,21 @@ protected:
     CImageList* m_pSmallImages = nullptr;
     CImageList* m_pStateImages = nullptr;
     CImageList* m_pBoolImages = nullptr;
-    CImageList* m_pOwnBoolImages = nullptr;    // made by CreateBoolImage
-    HIMAGELIST m_hOwnedStateImages = nullptr;  // loaded by SetImageList(LISTIMAGE_STATE)
+    CImageList* m_pOwnBoolImages = nullptr;     // made by CreateBoolImage
+    HIMAGELIST m_hOwnedStateImages = nullptr;   // loaded by SetImageList(LISTIMAGE_STATE)
     CImageList* m_pOwnStateImages = nullptr;
     int m_nLastLayoutRowCount = 0;
     int m_nInLayout = 0;
     DWORD m_dwStyle = 0;
 
     // Interaction
-    UINT m_nHitFlags = 0;           // flags of the last click's hit test
+    UINT m_nHitFlags = 0;   // flags of the last click's hit test
     int m_nSortColumn = -1;
     bool m_bSortDescending = false;
-    CRect m_rcLastEdit;             // written by ColRowToRect
-    CComboBox m_ownCombo;           // SetupComboBox's box
-    CFont m_cellFont;               // the editor's and the boxes' font
-    int m_nPlacingEditor = 0;       // > 0 while the editor is being placed
+    CRect m_rcLastEdit;         // written by ColRowToRect
+    CComboBox m_ownCombo;       // SetupComboBox's box
+    CFont m_cellFont;           // the editor's and the boxes' font
+    int m_nPlacingEditor = 0;   // > 0 while the editor is being placed
 
 private:
     // Cells

@@ -4,7 +4,8 @@
 
 #include <cwchar>
 
-namespace {
+namespace
+{
 
 // LVCFMT_* alignment to the header's DrawText code; other values pass unchanged.
 int HeaderFormatOf(int nListFormat)
@@ -13,15 +14,22 @@ int HeaderFormatOf(int nListFormat)
     int nFormat = nListFormat & ~HEADFMT_DIGIT;
     switch (nFormat)
     {
-    case LVCFMT_LEFT: nFormat = DT_LEFT; break;
-    case LVCFMT_RIGHT: nFormat = DT_RIGHT; break;
-    case LVCFMT_CENTER: nFormat = DT_CENTER; break;
-    default: break;
+    case LVCFMT_LEFT:
+        nFormat = DT_LEFT;
+        break;
+    case LVCFMT_RIGHT:
+        nFormat = DT_RIGHT;
+        break;
+    case LVCFMT_CENTER:
+        nFormat = DT_CENTER;
+        break;
+    default:
+        break;
     }
     return nFormat | nDigit;
 }
 
-}  // namespace
+}   // namespace
 
 int CNewListCtrl::InsertColumn(int nColumn, const LVCOLUMN* pColumn)
 {
@@ -36,7 +44,7 @@ int CNewListCtrl::InsertColumn(int nColumn, const LVCOLUMN* pColumn)
     // Without LVCF_TEXT the caption pointer is not the caller's to read.
     item.pszText = (pColumn->mask & LVCF_TEXT) ? pColumn->pszText : const_cast<LPWSTR>(L"");
     item.nMask = int(pColumn->mask);
-    item.nLevel = pColumn->iOrder;    // the grid carries the header level in iOrder
+    item.nLevel = pColumn->iOrder;   // the grid carries the header level in iOrder
     item.nFormat = HeaderFormatOf(pColumn->fmt);
     return m_pHeadWnd->InsertItem(nColumn, item);
 }
@@ -112,8 +120,7 @@ BOOL CNewListCtrl::GetColumn(int nColumn, LVCOLUMN* pColumn)
         return FALSE;
     // The caption is copied as far as the caller's buffer says it reaches.
     if (pColumn->pszText && pColumn->cchTextMax > 0)
-        wcsncpy_s(pColumn->pszText, size_t(pColumn->cchTextMax), pNode->pszText ? pNode->pszText : L"",
-                  _TRUNCATE);
+        wcsncpy_s(pColumn->pszText, size_t(pColumn->cchTextMax), pNode->pszText ? pNode->pszText : L"", _TRUNCATE);
     return TRUE;
 }
 

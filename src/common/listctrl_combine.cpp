@@ -3,11 +3,12 @@
 
 #include <cwchar>
 
-namespace {
+namespace
+{
 
 const int kMaxCombineSpan = 9;   // last - first must stay below this
 
-}  // namespace
+}   // namespace
 
 void CNewListCtrl::SetCombine(int nFirstColumn, int nLastColumn)
 {
@@ -30,7 +31,8 @@ void CNewListCtrl::SetCombine(int nFirstColumn, int nLastColumn)
     for (int c = 0; c < nColumns; ++c)
         kept[c] = CellText(FindCell(RowAt(0), nFirstColumn + c));
 
-    auto markRow = [&](int nRow, int nState) {
+    auto markRow = [&](int nRow, int nState)
+    {
         for (int c = 0; c < nColumns; ++c)
             if (CxColumnIndex* pCell = GetColumnIndex(nFirstColumn + c, nRow))
                 pCell->nCombine = nState;
@@ -72,7 +74,8 @@ BOOL CNewListCtrl::GetRowRange(int nColumn, int nRow, int& nFirst, int& nLast)
 {
     if (nRow < 0 || nRow >= m_nRowCount)
         return FALSE;
-    auto combineOf = [&](int r) {
+    auto combineOf = [&](int r)
+    {
         const CxColumnIndex* pCell = FindCell(RowAt(r), nColumn);
         return pCell ? pCell->nCombine : COMBINE_NONE;
     };

@@ -4,12 +4,13 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
-const int kFewEntries = 6;          // boxes with fewer entries drop this many rows less one
-const int kOwnComboDrop = 200;      // SetupComboBox's box reaches this far below the cell
+const int kFewEntries = 6;       // boxes with fewer entries drop this many rows less one
+const int kOwnComboDrop = 200;   // SetupComboBox's box reaches this far below the cell
 
-}  // namespace
+}   // namespace
 
 CMyComboBox* CNewListCtrl::GetSelBox(int nIndex)
 {

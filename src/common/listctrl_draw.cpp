@@ -6,7 +6,8 @@
 
 #include "common/listfont.h"
 
-namespace {
+namespace
+{
 
 const int kBackPatternRows = 20;   // fewer rows than this show bitmap 129 behind them
 const UINT kBackPatternBitmap = 129;
@@ -18,7 +19,7 @@ HBITMAP LoadHostBitmap(UINT nBitmapID)
     return ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nBitmapID));
 }
 
-}  // namespace
+}   // namespace
 
 CNewListCtrl::SavedColours::SavedColours(CDC* pDC)
     : m_pDC(pDC), m_crText(pDC->GetTextColor()), m_crBack(pDC->GetBkColor())
@@ -221,8 +222,7 @@ void CNewListCtrl::OnDrawItem(CDC* pDC, int nColumn, int nRow)
     rcCell.top = y;
     rcCell.bottom = y + m_nRowHeight;
     const SavedColours saved(pDC);
-    CRect rcInner =
-        PaintCellBox(pDC, rcCell, IsHighlighted(nColumn, nRow, nRow), GetBkColor(nRow, nColumn), pCell);
+    CRect rcInner = PaintCellBox(pDC, rcCell, IsHighlighted(nColumn, nRow, nRow), GetBkColor(nRow, nColumn), pCell);
 
     const CxHeadItemIndex* pNode = m_pHeadWnd->GetHeadParam(nColumn);
     const int nFormat = pNode ? pNode->nFormat : 0;
@@ -282,8 +282,7 @@ void CNewListCtrl::DrawCellText(CDC* pDC, const CRect& rcInner, int y, LPCTSTR l
 // A cell with an image shows the state image of its image index, centred.
 void CNewListCtrl::DrawStateOverlay(CDC* pDC, const CxColumnIndex* pCell, const CRect& rcCell)
 {
-    if (!(pCell->nFlags & CELL_HASIMAGE) || !m_pStateImages || !m_pStateImages->GetSafeHandle() ||
-        rcCell.Width() <= 0)
+    if (!(pCell->nFlags & CELL_HASIMAGE) || !m_pStateImages || !m_pStateImages->GetSafeHandle() || rcCell.Width() <= 0)
         return;
     const CPoint ptCentre = rcCell.CenterPoint();
     m_pStateImages->Draw(pDC, pCell->nImage, CPoint(ptCentre.x - 8, ptCentre.y - 8), ILD_TRANSPARENT);

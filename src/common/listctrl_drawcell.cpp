@@ -3,22 +3,26 @@
 
 #include <cwchar>
 
-namespace {
+namespace
+{
 
-const int kImageStep = 20;          // the text moves this far right per image
-const int kLineBuffer = 400;        // OneLineToTwo: the whole text, terminator included
-const int kPartBuffer = 200;        // OneLineToTwo: each part, terminator included
+const int kImageStep = 20;     // the text moves this far right per image
+const int kLineBuffer = 400;   // OneLineToTwo: the whole text, terminator included
+const int kPartBuffer = 200;   // OneLineToTwo: each part, terminator included
 const COLORREF kMaskRed = RGB(255, 0, 0);
 
-}  // namespace
+}   // namespace
 
 int CNewListCtrl::GetDTAlign(int nFormat)
 {
     switch (nFormat & HEADFMT_ALIGNMASK)
     {
-    case 0: return DT_LEFT;
-    case 1: return DT_RIGHT;
-    default: return DT_CENTER;
+    case 0:
+        return DT_LEFT;
+    case 1:
+        return DT_RIGHT;
+    default:
+        return DT_CENTER;
     }
 }
 

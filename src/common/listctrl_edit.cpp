@@ -8,12 +8,13 @@
 
 #include "common/listfont.h"
 
-namespace {
+namespace
+{
 
 const int kStateImageRoom = 20;   // the editor starts right of a row's state image
 const int kPlacingPasses = 3;     // a cell is in view after at most this many scrolls
 
-}  // namespace
+}   // namespace
 
 CEdit* CNewListCtrl::CreateEdit(int)
 {

@@ -6,14 +6,15 @@
 #include "control/ownercheck.h"
 #include "res/resource.h"
 
-namespace {
+namespace
+{
 
 void ReportSetImageList(int nLine)
 {
     ErrorFunctionReport(CString(__DATE__), CString(__FILE__), nLine, CString(L"CNewListCtrl::SetImageList"));
 }
 
-}  // namespace
+}   // namespace
 
 void CNewListCtrl::InitImageList()
 {
@@ -43,11 +44,20 @@ CImageList* CNewListCtrl::SetImageList(CImageList* pImageList, int nSlot)
     QV_CHECK_LIBRARY_IMAGELIST(pImageList);
     switch (nSlot)
     {
-    case LISTIMAGE_NORMAL: m_pNormalImages = pImageList; break;
-    case LISTIMAGE_SMALL: m_pSmallImages = pImageList; break;
-    case LISTIMAGE_STATE: m_pStateImages = pImageList; break;
-    case LISTIMAGE_BOOL: m_pBoolImages = pImageList; break;
-    default: return nullptr;
+    case LISTIMAGE_NORMAL:
+        m_pNormalImages = pImageList;
+        break;
+    case LISTIMAGE_SMALL:
+        m_pSmallImages = pImageList;
+        break;
+    case LISTIMAGE_STATE:
+        m_pStateImages = pImageList;
+        break;
+    case LISTIMAGE_BOOL:
+        m_pBoolImages = pImageList;
+        break;
+    default:
+        return nullptr;
     }
     return pImageList;
 }
@@ -58,9 +68,15 @@ CImageList* CNewListCtrl::SetImageList(int nSlot)
     ReportSetImageList(__LINE__);
     switch (nSlot)
     {
-    case LISTIMAGE_NORMAL: m_pNormalImages = nullptr; break;
-    case LISTIMAGE_SMALL: m_pSmallImages = nullptr; break;
-    case LISTIMAGE_BOOL: m_pBoolImages = nullptr; break;
+    case LISTIMAGE_NORMAL:
+        m_pNormalImages = nullptr;
+        break;
+    case LISTIMAGE_SMALL:
+        m_pSmallImages = nullptr;
+        break;
+    case LISTIMAGE_BOOL:
+        m_pBoolImages = nullptr;
+        break;
     case LISTIMAGE_STATE:
         if (!m_hOwnedStateImages)
         {
@@ -78,7 +94,8 @@ CImageList* CNewListCtrl::SetImageList(int nSlot)
         }
         m_pStateImages = m_pOwnStateImages;
         break;
-    default: break;
+    default:
+        break;
     }
     ReportSetImageList(__LINE__);
     return nSlot == LISTIMAGE_STATE ? m_pStateImages : nullptr;
@@ -88,11 +105,16 @@ CImageList* CNewListCtrl::GetImageList(int nSlot) const
 {
     switch (nSlot)
     {
-    case LISTIMAGE_NORMAL: return m_pNormalImages;
-    case LISTIMAGE_SMALL: return m_pSmallImages;
-    case LISTIMAGE_STATE: return m_pStateImages;
-    case LISTIMAGE_BOOL: return m_pBoolImages;
-    default: return nullptr;
+    case LISTIMAGE_NORMAL:
+        return m_pNormalImages;
+    case LISTIMAGE_SMALL:
+        return m_pSmallImages;
+    case LISTIMAGE_STATE:
+        return m_pStateImages;
+    case LISTIMAGE_BOOL:
+        return m_pBoolImages;
+    default:
+        return nullptr;
     }
 }
 

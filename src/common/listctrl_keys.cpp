@@ -5,11 +5,12 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
-}  // namespace
+}   // namespace
 
 BOOL CNewListCtrl::PreTranslateMessage(MSG* pMsg)
 {
@@ -57,9 +58,7 @@ BOOL CNewListCtrl::PreTranslateMessage(MSG* pMsg)
     return TRUE;
 }
 
-void CNewListCtrl::OnKillFocus(CWnd*)
-{
-}
+void CNewListCtrl::OnKillFocus(CWnd*) {}
 
 UINT CNewListCtrl::OnGetDlgCode()
 {

@@ -2,15 +2,16 @@
 // parent, and with editing on asks it whether the editor may move there.
 #include "common/listctrl.h"
 
-namespace {
+namespace
+{
 
-const int kStateIconWidth = 21;        // clicks left of this hit the state image
-const int kCheckHalfWidth = 8;         // clicks this close to a check-box column's centre hit the box
+const int kStateIconWidth = 21;   // clicks left of this hit the state image
+const int kCheckHalfWidth = 8;    // clicks this close to a check-box column's centre hit the box
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kClickedBlue = RGB(128, 128, 255);
 const COLORREF kQueriedSilver = RGB(192, 192, 192);
 
-}  // namespace
+}   // namespace
 
 int CNewListCtrl::HitTest(CPoint point, UINT* pFlags)
 {

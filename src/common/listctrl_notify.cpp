@@ -5,11 +5,12 @@
 
 #include <cwchar>
 
-namespace {
+namespace
+{
 
 const int kEditTextMax = 512;   // characters, terminator included
 
-}  // namespace
+}   // namespace
 
 LRESULT CNewListCtrl::SendToParent(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -6,11 +6,12 @@
 
 #include "control/ownercheck.h"
 
-namespace {
+namespace
+{
 
 const int kFindBuffer = 100;   // cell texts are compared up to 99 characters
 
-}  // namespace
+}   // namespace
 
 BOOL CNewListCtrl::Replace(CWnd* pPlaceholder)
 {

@@ -238,16 +238,32 @@ void CNewListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     int nDelta = 0;
     switch (nSBCode)
     {
-    case SB_LINEUP: nDelta = -m_nRowHeight; break;
-    case SB_LINEDOWN: nDelta = m_nRowHeight; break;
-    case SB_PAGEUP: nDelta = -VerticalPage(); break;
-    case SB_PAGEDOWN: nDelta = VerticalPage(); break;
+    case SB_LINEUP:
+        nDelta = -m_nRowHeight;
+        break;
+    case SB_LINEDOWN:
+        nDelta = m_nRowHeight;
+        break;
+    case SB_PAGEUP:
+        nDelta = -VerticalPage();
+        break;
+    case SB_PAGEDOWN:
+        nDelta = VerticalPage();
+        break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: nDelta = int(nPos) * m_nVertScale - nCurrent; break;
-    case SB_TOP: nDelta = -int(nPos); break;         // the wheel: pos is in pixels
-    case SB_BOTTOM: nDelta = int(nPos); break;
-    case SB_ENDSCROLL: return;
-    default: break;
+    case SB_THUMBTRACK:
+        nDelta = int(nPos) * m_nVertScale - nCurrent;
+        break;
+    case SB_TOP:
+        nDelta = -int(nPos);
+        break;   // the wheel: pos is in pixels
+    case SB_BOTTOM:
+        nDelta = int(nPos);
+        break;
+    case SB_ENDSCROLL:
+        return;
+    default:
+        break;
     }
     ScrollVertically(nDelta);
 }
@@ -262,14 +278,26 @@ void CNewListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     int nDelta = 0;
     switch (nSBCode)
     {
-    case SB_LINELEFT: nDelta = -m_nRowHeight; break;
-    case SB_LINERIGHT: nDelta = m_nRowHeight; break;
-    case SB_PAGELEFT: nDelta = -nPage; break;
-    case SB_PAGERIGHT: nDelta = nPage; break;
+    case SB_LINELEFT:
+        nDelta = -m_nRowHeight;
+        break;
+    case SB_LINERIGHT:
+        nDelta = m_nRowHeight;
+        break;
+    case SB_PAGELEFT:
+        nDelta = -nPage;
+        break;
+    case SB_PAGERIGHT:
+        nDelta = nPage;
+        break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: nDelta = int(nPos) - GetScrollPos(SB_HORZ); break;
-    case SB_ENDSCROLL: return;
-    default: break;
+    case SB_THUMBTRACK:
+        nDelta = int(nPos) - GetScrollPos(SB_HORZ);
+        break;
+    case SB_ENDSCROLL:
+        return;
+    default:
+        break;
     }
     ScrollHorizontally(nDelta);
 }

@@ -10,7 +10,8 @@
 
 #include "common/listsort.h"
 
-namespace {
+namespace
+{
 
 struct SortKey
 {
@@ -32,7 +33,7 @@ int CompareTexts(const wchar_t* a, const wchar_t* b, bool bDescending, bool bDig
     return bDescending ? -nOrder : nOrder;
 }
 
-}  // namespace
+}   // namespace
 
 // Both rows' cells are walked side by side, one step per column.
 void CNewListCtrl::ExchangeRowTexts(int nRow1, int nRow2)

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
-const int kBaseFontHeight = 16;          // widths are given for this font height
-const int kMaxEnlargedFont = 1000;       // enlarged fonts stop here
-const long long kMaxExtent = 1 << 20;    // no column or group span grows past this many pixels
+const int kBaseFontHeight = 16;         // widths are given for this font height
+const int kMaxEnlargedFont = 1000;      // enlarged fonts stop here
+const long long kMaxExtent = 1 << 20;   // no column or group span grows past this many pixels
 
 // A width or span grown in proportion to the font: computed wide and kept
 // in bounds, so that repeated enlargement never overflows.
@@ -16,7 +17,7 @@ int ScaledToFont(int nPixels, int nFontHeight)
     return int(std::min<long long>((long long)nPixels * nFontHeight / kBaseFontHeight, kMaxExtent));
 }
 
-}  // namespace
+}   // namespace
 
 IMPLEMENT_DYNAMIC(CNewListCtrl, CWnd)
 
@@ -50,8 +51,7 @@ BEGIN_MESSAGE_MAP(CNewListCtrl, CWnd)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFFu, OnToolTipText)
 END_MESSAGE_MAP()
 
-CNewListCtrl::CNewListCtrl()
-    : m_pHeadWnd(new CHeadWnd), m_crList(::GetSysColor(COLOR_WINDOW))
+CNewListCtrl::CNewListCtrl() : m_pHeadWnd(new CHeadWnd), m_crList(::GetSysColor(COLOR_WINDOW))
 {
     InitImageList();
 }
@@ -132,8 +132,8 @@ LRESULT CNewListCtrl::OnHeadSize(WPARAM, LPARAM lParam)
     m_nRowWidth = LOWORD(lParam);
     int nColumn = -1, nRow = -1;
     CString strText;
-    const bool bFollow = IsEditLabels() && HasEditWindow() && m_pEdit->IsWindowVisible() &&
-                         GetEditText(nColumn, nRow, strText);
+    const bool bFollow =
+        IsEditLabels() && HasEditWindow() && m_pEdit->IsWindowVisible() && GetEditText(nColumn, nRow, strText);
     UpdateScrollSizes();
     if (bFollow)
     {

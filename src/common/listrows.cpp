@@ -79,7 +79,7 @@ void CListRowManager::LinkRow(int nRow, CxRowIndex* pRow)
 {
     if (nRow < 0 || nRow > m_nRowCount)
         nRow = m_nRowCount;
-    CxRowIndex* pAfter = RowAt(nRow);         // the row that will follow the new one
+    CxRowIndex* pAfter = RowAt(nRow);   // the row that will follow the new one
     CxRowIndex* pBefore = nRow > 0 ? RowAt(nRow - 1) : nullptr;
     pRow->pPrevious = pBefore;
     pRow->pNext = pAfter;
@@ -163,8 +163,7 @@ CxColumnIndex* CListRowManager::CellAfter(CxRowIndex* pRow, CxColumnIndex* pPrev
     return LinkNewCell(pRow, pPrevious, pNext, nColumn);
 }
 
-CxColumnIndex* CListRowManager::LinkNewCell(CxRowIndex* pRow, CxColumnIndex* pBefore, CxColumnIndex* pCell,
-                                            int nColumn)
+CxColumnIndex* CListRowManager::LinkNewCell(CxRowIndex* pRow, CxColumnIndex* pBefore, CxColumnIndex* pCell, int nColumn)
 {
     CxColumnIndex* pNew = new CxColumnIndex{};
     pNew->nColumn = nColumn;

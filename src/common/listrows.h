@@ -8,28 +8,28 @@
 #include "qvapi.h"
 
 // Cell flag bits.
-#define CELL_HASTEXT   4
-#define CELL_HASIMAGE  16
+#define CELL_HASTEXT 4
+#define CELL_HASIMAGE 16
 
 // Combine states of a cell (SetCombine).
-#define COMBINE_NONE   0
-#define COMBINE_FIRST  1
+#define COMBINE_NONE 0
+#define COMBINE_FIRST 1
 #define COMBINE_INSIDE 2
-#define COMBINE_LAST   3
+#define COMBINE_LAST 3
 
 // One cell of a row.
 struct CxColumnIndex
 {
     CxColumnIndex* pPrevious;
     CxColumnIndex* pNext;
-    int nFlags;             // CELL_HASTEXT, CELL_HASIMAGE
-    wchar_t* pszText;       // owned, or null
+    int nFlags;         // CELL_HASTEXT, CELL_HASIMAGE
+    wchar_t* pszText;   // owned, or null
     int nColumn;
-    int nReserved1;         // not used by the store
+    int nReserved1;   // not used by the store
     int nReserved2;
-    COLORREF crColor;       // 0 = none
+    COLORREF crColor;   // 0 = none
     int nImage;
-    int nCombine;           // COMBINE_*
+    int nCombine;   // COMBINE_*
 };
 
 // One row.
@@ -37,11 +37,11 @@ struct CxRowIndex
 {
     CxRowIndex* pPrevious;
     CxRowIndex* pNext;
-    CxColumnIndex* pCells;  // first cell, null when the row has none
-    int nOrdinal;           // index at the time AppendBlank made it
-    COLORREF crColor;       // row background, 0 = none
+    CxColumnIndex* pCells;   // first cell, null when the row has none
+    int nOrdinal;            // index at the time AppendBlank made it
+    COLORREF crColor;        // row background, 0 = none
     int nDisabled;
-    UINT nState;            // LVIS_* bits
+    UINT nState;   // LVIS_* bits
     int nImage;
     COLORREF crSecond;
 };
@@ -52,7 +52,7 @@ struct QVCTRL_API CListRowManager
 {
     CxRowIndex* m_pHeadRow = nullptr;
     int m_nRowCount = 0;
-    int m_nCachedRow = -1;              // index of m_pCachedRow, -1 = none
+    int m_nCachedRow = -1;   // index of m_pCachedRow, -1 = none
     CxRowIndex* m_pCachedRow = nullptr;
 
     CListRowManager() = default;

@@ -6,15 +6,17 @@
 // cost stays O(n log n) for every input. Equal keys may change their order.
 #pragma once
 
-namespace listsort {
+namespace listsort
+{
 
 // keyAt(i) -> key, exchange(i, j), compare(key, key) -> <0, 0, >0.
-template <class KeyAt, class Exchange, class Compare>
-class RangeSorter
+template <class KeyAt, class Exchange, class Compare> class RangeSorter
 {
 public:
     RangeSorter(KeyAt keyAt, Exchange exchange, Compare compare)
-        : m_keyAt(keyAt), m_exchange(exchange), m_compare(compare) {}
+        : m_keyAt(keyAt), m_exchange(exchange), m_compare(compare)
+    {
+    }
 
     void Sort(int nLow, int nHigh)
     {
@@ -119,4 +121,4 @@ void SortRange(int nLow, int nHigh, KeyAt keyAt, Exchange exchange, Compare comp
     RangeSorter<KeyAt, Exchange, Compare>(keyAt, exchange, compare).Sort(nLow, nHigh);
 }
 
-}  // namespace listsort
+}   // namespace listsort

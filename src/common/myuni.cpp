@@ -2,7 +2,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 // Number of leading one bits of a byte (0 to 8).
 int LeadingOnes(unsigned char byte)
@@ -20,18 +21,23 @@ bool IsContinuation(unsigned char byte)
 
 void AppendCodePoint(std::wstring& text, unsigned long nCodePoint)
 {
-    if (nCodePoint <= 0xFFFF) {
+    if (nCodePoint <= 0xFFFF)
+    {
         text.push_back(static_cast<wchar_t>(nCodePoint));
-    } else if (nCodePoint <= 0x10FFFF) {
+    }
+    else if (nCodePoint <= 0x10FFFF)
+    {
         nCodePoint -= 0x10000;
         text.push_back(static_cast<wchar_t>(0xD800 + (nCodePoint >> 10)));
         text.push_back(static_cast<wchar_t>(0xDC00 + (nCodePoint & 0x3FF)));
-    } else {
+    }
+    else
+    {
         text.push_back(L'\xFFFD');
     }
 }
 
-}  // namespace
+}   // namespace
 
 char* WToMB(const wchar_t* pszText)
 {
@@ -52,15 +58,18 @@ BOOL DecodeUtf8(const unsigned char* pszText, CString& strText)
     std::wstring text;
     BOOL bWellFormed = TRUE;
     const unsigned char* p = pszText;
-    while (p != nullptr && *p != 0) {
+    while (p != nullptr && *p != 0)
+    {
         unsigned char lead = *p;
-        if (lead < 0x80) {
+        if (lead < 0x80)
+        {
             text.push_back(static_cast<wchar_t>(lead));
             ++p;
             continue;
         }
         int nLength = LeadingOnes(lead);
-        if (nLength < 2 || nLength > 6) {
+        if (nLength < 2 || nLength > 6)
+        {
             bWellFormed = FALSE;
             break;
         }
@@ -70,7 +79,8 @@ BOOL DecodeUtf8(const unsigned char* pszText, CString& strText)
         int i = 1;
         for (; i < nLength && IsContinuation(p[i]); ++i)
             nCodePoint = (nCodePoint << 6) | (p[i] & 0x3F);
-        if (i < nLength) {
+        if (i < nLength)
+        {
             bWellFormed = FALSE;
             break;
         }

@@ -1,7 +1,8 @@
 // Fonts of the printing code.
 #include "printfont.h"
 
-namespace qvprint {
+namespace qvprint
+{
 
 const wchar_t kPrintFace[] = L"新細明體";
 const wchar_t kNoFontMessage[] = L"不能讀字模參數";
@@ -9,7 +10,8 @@ const wchar_t kNoFontMessage[] = L"不能讀字模參數";
 BOOL ReadCurrentFont(CDC* pDC, LOGFONT* pLogFont)
 {
     HGDIOBJ hFont = pDC != nullptr ? ::GetCurrentObject(pDC->m_hDC, OBJ_FONT) : nullptr;
-    if (hFont == nullptr || ::GetObjectW(hFont, sizeof(LOGFONT), pLogFont) != sizeof(LOGFONT)) {
+    if (hFont == nullptr || ::GetObjectW(hFont, sizeof(LOGFONT), pLogFont) != sizeof(LOGFONT))
+    {
         AfxMessageBox(kNoFontMessage);
         return FALSE;
     }
@@ -38,4 +40,4 @@ DerivedFont::~DerivedFont()
         m_pDC->SelectObject(CFont::FromHandle(m_hPrevious));
 }
 
-}  // namespace qvprint
+}   // namespace qvprint

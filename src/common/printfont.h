@@ -4,10 +4,11 @@
 
 #include "afxwin.h"
 
-namespace qvprint {
+namespace qvprint
+{
 
-extern const wchar_t kPrintFace[];      // "新細明體"
-extern const wchar_t kNoFontMessage[];  // "不能讀字模參數"
+extern const wchar_t kPrintFace[];       // "新細明體"
+extern const wchar_t kNoFontMessage[];   // "不能讀字模參數"
 
 // The description of the DC's current font; shows kNoFontMessage and returns
 // FALSE when it cannot be read.
@@ -32,4 +33,4 @@ private:
     HFONT m_hPrevious = nullptr;
 };
 
-}  // namespace qvprint
+}   // namespace qvprint

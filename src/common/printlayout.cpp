@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cwchar>
 
-namespace qvprint {
+namespace qvprint
+{
 
-namespace {
+namespace
+{
 
 const int kTextTwoLine = 1;
 const int kSmallFont = 2;
@@ -17,8 +19,8 @@ const UINT kLeft = DT_LEFT;
 
 bool IsSmallFontCell(const CfField& f)
 {
-    return f.nFormat == kSmallFont
-           && (f.nType == FIELD_TEXT || f.nType == FIELD_DATE_IN || f.nType == FIELD_DATE_VARIABLE);
+    return f.nFormat == kSmallFont &&
+           (f.nType == FIELD_TEXT || f.nType == FIELD_DATE_IN || f.nType == FIELD_DATE_VARIABLE);
 }
 
 bool IsTwoLineCell(const CfField& f)
@@ -54,12 +56,13 @@ void DrawTwoLineCell(CDC* pDC, const CRect& cell, const void* pValue, int H, con
     draw(pDC, strText.Mid(nSplit), lower, kLeft);
 }
 
-}  // namespace
+}   // namespace
 
 void NumberPositions(CfField* pField, int nCount, int nFirst, bool bSkipUnstored)
 {
     int nPos = 0;
-    for (int i = std::max(nFirst, 0); i < nCount && pField != nullptr; ++i) {
+    for (int i = std::max(nFirst, 0); i < nCount && pField != nullptr; ++i)
+    {
         pField[i].nPos = nPos;
         if (!bSkipUnstored || pField[i].nOffset != -1)
             nPos += pField[i].nWidth;
@@ -101,7 +104,8 @@ void PrintHeadingBand(CDC* pDC, const CfField* pField, int nCount, int nLeftMarg
     const TEXTMETRIC tm = MetricsOf(pDC);
     const int H = tm.tmHeight, W = tm.tmAveCharWidth;
     int nBottom = y;
-    for (int i = 0; i < nCount; ++i) {
+    for (int i = 0; i < nCount; ++i)
+    {
         const CfField& f = pField[i];
         const int g = f.nHead;
         const int nLines = g == 0 ? 2 : 1;
@@ -109,13 +113,16 @@ void PrintHeadingBand(CDC* pDC, const CfField* pField, int nCount, int nLeftMarg
         nBottom = top + nLines * H;
         const CRect cell(CellLeft(f, W, nLeftMargin), top, CellRight(f, W, nLeftMargin), nBottom);
         draw(pDC, f.pszName, cell, kCentredLine);
-        if (IsGroupCaption(f) && i + 1 < nCount && pField[i + 1].nWidth == f.nWidth) {
+        if (IsGroupCaption(f) && i + 1 < nCount && pField[i + 1].nWidth == f.nWidth)
+        {
             // Open at the bottom: the cell below continues it.
             pDC->MoveTo(cell.left, cell.bottom);
             pDC->LineTo(cell.left, cell.top);
             pDC->LineTo(cell.right, cell.top);
             pDC->LineTo(cell.right, cell.bottom);
-        } else {
+        }
+        else
+        {
             pDC->MoveTo(cell.left, cell.top);
             pDC->LineTo(cell.left, cell.bottom);
             pDC->LineTo(cell.right, cell.bottom);
@@ -133,20 +140,27 @@ void PrintRowCells(CDC* pDC, const CfField* pField, int nCount, int nLeftMargin,
 {
     const TEXTMETRIC tm = MetricsOf(pDC);
     const int H = tm.tmHeight, W = tm.tmAveCharWidth;
-    for (int i = 0; i < nCount; ++i) {
+    for (int i = 0; i < nCount; ++i)
+    {
         const CfField& f = pField[i];
         if (f.nOffset == -1)
             continue;
         const CRect cell(CellLeft(f, W, nLeftMargin), top, CellRight(f, W, nLeftMargin), bottom);
         // A value past the record's end is not read: the cell stays empty.
-        if (f.nOffset >= 0 && f.nOffset < nLength) {
+        if (f.nOffset >= 0 && f.nOffset < nLength)
+        {
             void* pValue = const_cast<char*>(pRecord) + f.nOffset;
-            if (bVariants && IsSmallFontCell(f)) {
+            if (bVariants && IsSmallFontCell(f))
+            {
                 DerivedFont small(pDC, (2 * H) / 3);
                 drawData(pDC, cell, f.nType, pValue, f.nFormat);
-            } else if (bVariants && IsTwoLineCell(f)) {
+            }
+            else if (bVariants && IsTwoLineCell(f))
+            {
                 DrawTwoLineCell(pDC, cell, pValue, H, draw);
-            } else {
+            }
+            else
+            {
                 drawData(pDC, cell, f.nType, pValue, f.nFormat);
             }
         }
@@ -162,4 +176,4 @@ void PrintPageNumber(CDC* pDC, const CfField& last, UINT nPage, int y)
     pDC->TextOut((last.nPos + last.nWidth - strPage.GetLength()) * tm.tmAveCharWidth, y, strPage);
 }
 
-}  // namespace qvprint
+}   // namespace qvprint

@@ -8,7 +8,8 @@
 #include "afxwin.h"
 #include "common/field.h"
 
-namespace qvprint {
+namespace qvprint
+{
 
 using DrawFn = std::function<void(CDC* pDC, const CString& strText, CRect rect, UINT nFormat)>;
 using DrawDataFn = std::function<void(CDC* pDC, CRect rect, int nType, void* pValue, int nFormat)>;
@@ -18,8 +19,14 @@ using DrawDataFn = std::function<void(CDC* pDC, CRect rect, int nType, void* pVa
 void NumberPositions(CfField* pField, int nCount, int nFirst, bool bSkipUnstored);
 
 // Cell edges of field f for average character width W.
-inline int CellLeft(const CfField& f, int W, int nLeftMargin) { return f.nPos * W + nLeftMargin; }
-inline int CellRight(const CfField& f, int W, int nLeftMargin) { return CellLeft(f, W, nLeftMargin) + f.nWidth * W; }
+inline int CellLeft(const CfField& f, int W, int nLeftMargin)
+{
+    return f.nPos * W + nLeftMargin;
+}
+inline int CellRight(const CfField& f, int W, int nLeftMargin)
+{
+    return CellLeft(f, W, nLeftMargin) + f.nWidth * W;
+}
 
 // The closed border path of a cell: down the left, along the bottom, up the right, back along the top.
 void DrawCellBorder(CDC* pDC, const CRect& rect);
@@ -42,4 +49,4 @@ void PrintRowCells(CDC* pDC, const CfField* pField, int nCount, int nLeftMargin,
 // "第n頁" ending at the last field's right edge (no left margin), at y.
 void PrintPageNumber(CDC* pDC, const CfField& last, UINT nPage, int y);
 
-}  // namespace qvprint
+}   // namespace qvprint

@@ -2,14 +2,16 @@
 #include "printpage.h"
 #include <algorithm>
 
-namespace qvprint {
+namespace qvprint
+{
 
-namespace {
+namespace
+{
 
 // Zero bytes kept after every record buffer, so an unterminated text ends.
 const long kRecordGuard = 64;
 
-}  // namespace
+}   // namespace
 
 std::vector<char> FetchRecord(long nLength, const std::function<int(char* pRecord)>& getRecord)
 {
@@ -21,4 +23,4 @@ std::vector<char> FetchRecord(long nLength, const std::function<int(char* pRecor
     return record;
 }
 
-}  // namespace qvprint
+}   // namespace qvprint

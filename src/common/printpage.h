@@ -10,7 +10,8 @@
 #include "common/field.h"
 #include "common/printlayout.h"
 
-namespace qvprint {
+namespace qvprint
+{
 
 // The page pInfo->m_nCurPage of a printer with the list page scheme
 // (m_nRowsPerPage rows a page, m_nCurrentY the top of the next row,
@@ -46,25 +47,22 @@ std::vector<char> FetchRecord(long nLength, const std::function<int(char* pRecor
 // m_nCurrentY, one m_nLineHeight high, after m_nLeftMargin; m_nCurrentY
 // moves below it. The cells are drawn with the printer's DrawData and Draw.
 template <class Printer>
-void PrintRecordCells(Printer& printer, CDC* pDC, const CfField* pField, int nField, const char* pRecord,
-                      long nLength, bool bVariants)
+void PrintRecordCells(Printer& printer, CDC* pDC, const CfField* pField, int nField, const char* pRecord, long nLength,
+                      bool bVariants)
 {
     const int top = printer.m_nCurrentY;
     printer.m_nCurrentY = top + printer.m_nLineHeight;
     PrintRowCells(
         pDC, pField, nField, printer.m_nLeftMargin, pRecord, nLength, top, printer.m_nCurrentY, bVariants,
-        [&printer](CDC* pDrawDC, CRect rect, int nType, void* pValue, int nFormat) {
-            printer.DrawData(pDrawDC, rect, nType, pValue, nFormat);
-        },
-        [&printer](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat) {
-            printer.Draw(pDrawDC, strText, rect, nFormat);
-        });
+        [&printer](CDC* pDrawDC, CRect rect, int nType, void* pValue, int nFormat)
+        { printer.DrawData(pDrawDC, rect, nType, pValue, nFormat); },
+        [&printer](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat)
+        { printer.Draw(pDrawDC, strText, rect, nFormat); });
 }
 
 // Row nRow from the printer's GetRecord (GetRecordLength bytes), printed with
 // the font variants by PrintRecordCells. Nothing without a layout.
-template <class Printer>
-void PrintRecordRow(Printer& printer, CDC* pDC, long nRow, const CfField* pField, int nField)
+template <class Printer> void PrintRecordRow(Printer& printer, CDC* pDC, long nRow, const CfField* pField, int nField)
 {
     ASSERT(pField != nullptr && nField >= 1);
     if (pField == nullptr || nField < 1)
@@ -75,4 +73,4 @@ void PrintRecordRow(Printer& printer, CDC* pDC, long nRow, const CfField* pField
     PrintRecordCells(printer, pDC, pField, nField, record.data(), nLength, true);
 }
 
-}  // namespace qvprint
+}   // namespace qvprint

@@ -7,7 +7,8 @@
 #include "common/datescan.h"
 #include "control/timestamp.h"
 
-namespace {
+namespace
+{
 
 struct BirthDate
 {
@@ -16,7 +17,7 @@ struct BirthDate
 
 BirthDate SplitBirth(long nBirth)
 {
-    return { nBirth / 10000, nBirth % 10000 / 100, nBirth % 100 };
+    return {nBirth / 10000, nBirth % 10000 / 100, nBirth % 100};
 }
 
 CString WholeYearsText(double dAge)
@@ -45,7 +46,7 @@ long long DaysOfMonth(CTime t)
     return (seconds + 12 * 3600) / (24 * 3600);
 }
 
-}  // namespace
+}   // namespace
 
 double CalcAge(int nBirth, CTime tNow)
 {
@@ -76,7 +77,7 @@ CString CDate::GetAgeText(double dAge)
     double exactDays = dAge * 365;
     long long days = (long long)exactDays;
     if (exactDays - double(days) > 0.5)
-        ++days;  // exactly half a day stays down
+        ++days;   // exactly half a day stays down
     if (days <= 30)
         return CountText(L"%ld天", days);
     return CountText(L"%ld個月", days / 30);

@@ -1,6 +1,7 @@
 #include "control/bitmapbutton.h"
 
-namespace {
+namespace
+{
 
 const int kMaxFaceText = 512;
 const COLORREF kPressedText = RGB(255, 0, 0);
@@ -9,7 +10,7 @@ const int kRaisedFaceLevels = 2;
 const int kPressedFrameLevel = -1;
 const int kFocusInset = 4;
 
-}  // namespace
+}   // namespace
 
 BEGIN_MESSAGE_MAP(CMyBitmapButton, CButton)
     ON_WM_DRAWITEM()
@@ -91,7 +92,8 @@ void CMyBitmapButton::SetFlashIconID(int nIconID, int nIconID2)
     CWinApp* pApp = AfxGetApp();
     m_hIcon = pApp != nullptr ? pApp->LoadIcon(static_cast<UINT>(nIconID)) : nullptr;
     m_nFaceType = FACE_FLASH_ICON;
-    if (nIconID2 > 0) {
+    if (nIconID2 > 0)
+    {
         m_hIcon2 = pApp != nullptr ? pApp->LoadIcon(static_cast<UINT>(nIconID2)) : nullptr;
         m_nFaceType = FACE_FLASH_ICONS;
     }
@@ -100,10 +102,13 @@ void CMyBitmapButton::SetFlashIconID(int nIconID, int nIconID2)
 
 void CMyBitmapButton::SetSingleTextType(int nSingle)
 {
-    if (nSingle == 1) {
+    if (nSingle == 1)
+    {
         m_nFaceType = FACE_BITMAP;
         m_nSingleText = 1;
-    } else {
+    }
+    else
+    {
         m_nFaceType = FACE_SINGLE_TEXT;
     }
     if (::IsWindow(m_hWnd))
@@ -153,11 +158,13 @@ void CMyBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         DrawFrame(pDC, rect, kRaisedFaceLevels);
     DrawButtonText(pDC, rect, strText, m_crText, 0);
 
-    if (bFocus) {
+    if (bFocus)
+    {
         if (bBitmapFace)
             pDC->DrawFocusRect(&focusRect);
         DrawButtonText(pDC, rect, strText, m_crText, 0);
-        if (nState & ODS_SELECTED) {
+        if (nState & ODS_SELECTED)
+        {
             if (bBitmapFace)
                 DrawFrame(pDC, rect, kPressedFrameLevel);
             DrawButtonText(pDC, rect, strText, kPressedText, 1);

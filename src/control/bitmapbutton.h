@@ -46,7 +46,7 @@ public:
     void DrawLine(CDC* pDC, CRect rect, COLORREF color);   // from the top-left to the bottom-right corner
     void DrawLine(CDC* pDC, long x1, long y1, long x2, long y2, COLORREF color);
     void DrawFilledRect(CDC* pDC, CRect rect, COLORREF color);
-    void DrawRect(CDC* pDC, CRect rect, COLORREF color);    // a one-pixel outline
+    void DrawRect(CDC* pDC, CRect rect, COLORREF color);   // a one-pixel outline
     void DrawRectangleFrame(CDC* pDC, CRect rect);         // white above and left, black below and right
     void DrawRectangleInvertFrame(CDC* pDC, CRect rect);   // the same shades swapped
     // Chooses the face by face type; nState 1 draws it pressed.
@@ -62,17 +62,17 @@ public:
     int GetNearFontHeight(CDC* pDC, double dMillimetres);
 
     // Members, public as callers set the flags directly.
-    COLORREF m_crText = 0;                      // face text in the normal state
-    CBitmap m_bitmap;                           // face bitmap of FACE_BITMAP
-    int m_nFocus = 0;                           // 1 draws the focused look without the focus
-    int m_nIconID = 0;                          // the first icon's resource identifier
+    COLORREF m_crText = 0;   // face text in the normal state
+    CBitmap m_bitmap;        // face bitmap of FACE_BITMAP
+    int m_nFocus = 0;        // 1 draws the focused look without the focus
+    int m_nIconID = 0;       // the first icon's resource identifier
     HICON m_hIcon = nullptr;
     HICON m_hIcon2 = nullptr;
     int m_nFaceType = FACE_BITMAP;
-    int m_nFlash = 0;                           // 1: the next flashing face shows the second icon first
+    int m_nFlash = 0;   // 1: the next flashing face shows the second icon first
     int m_nSingleText = 0;
-    COLORREF m_crFill = RGB(191, 192, 192);     // the filled face rectangle
-    int m_nRectangle = 1;                       // 1 fills the face rectangle before drawing
+    COLORREF m_crFill = RGB(191, 192, 192);   // the filled face rectangle
+    int m_nRectangle = 1;                     // 1 fills the face rectangle before drawing
     int m_nReserved = 0;
 
     // The bitmap face's picture, kept for ReLoadBmp.

@@ -3,15 +3,16 @@
 
 #include <ctime>
 
-namespace {
+namespace
+{
 
 const UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;   // 0x25
 const UINT kLeftLine = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
 const int kIconSize = 32;
-const int kFaceInset = 3;           // inside the two rings of the raised frame and a gap
+const int kFaceInset = 3;              // inside the two rings of the raised frame and a gap
 const int kFaceTextHeightIndex = 10;   // 3.7 mm, the text of the text faces
 const int kBoldWeight = 700;
-const BYTE kSwissVariable = 0x22;      // VARIABLE_PITCH | FF_SWISS
+const BYTE kSwissVariable = 0x22;   // VARIABLE_PITCH | FF_SWISS
 const int kFlashMilliseconds = 200;
 const COLORREF kFlashBrush = RGB(0, 255, 0);
 const int kRadioMark = 12;
@@ -23,17 +24,19 @@ void HoldFor(int nMilliseconds)
 {
     const clock_t start = clock();
     const clock_t ticks = static_cast<clock_t>(nMilliseconds) * CLOCKS_PER_SEC / 1000;
-    while (clock() - start < ticks) {
+    while (clock() - start < ticks)
+    {
     }
 }
 
-}  // namespace
+}   // namespace
 
 BOOL CMyBitmapButton::MakeFaceFont(CDC* pDC, CFont& font, int nHeight, int nWeight, BYTE nPitchAndFamily)
 {
     LOGFONT lf = {};
     CFont* pCurrent = pDC->GetCurrentFont();
-    if (pCurrent == nullptr || pCurrent->GetLogFont(&lf) == 0) {
+    if (pCurrent == nullptr || pCurrent->GetLogFont(&lf) == 0)
+    {
         AfxMessageBox(L"不能讀字模參數");
         return FALSE;
     }
@@ -74,7 +77,8 @@ void CMyBitmapButton::DrawButtonText(CDC* pDC, CRect rect, const CString& strTex
 {
     if (pDC == nullptr)
         return;
-    switch (m_nFaceType) {
+    switch (m_nFaceType)
+    {
     case FACE_RADIO_TEXT:
         DrawRadioText(pDC, rect, strText, color, nState);
         return;
@@ -86,7 +90,8 @@ void CMyBitmapButton::DrawButtonText(CDC* pDC, CRect rect, const CString& strTex
         DrawIconButton(pDC, rect);
         return;
     case FACE_ICON:
-        if (m_nIconID > 0) {
+        if (m_nIconID > 0)
+        {
             DrawIconButtonText(pDC, rect, strText, color, nState);
             return;
         }
@@ -106,19 +111,24 @@ void CMyBitmapButton::DrawBitmapFace(CDC* pDC, CRect rect, const CString& strTex
     if (bHasBitmap)
         textRect.left = face.left + info.bmWidth;
 
-    if (m_nSingleText == 1) {
+    if (m_nSingleText == 1)
+    {
         // The height in pixels divided by four, read as millimetres.
         const int nMillimetres = rect.Height() / 4;
         if (!DrawFaceText(pDC, textRect, strText, color, kCentredLine, GetNearFontHeight(pDC, nMillimetres),
                           kBoldWeight, kSwissVariable))
             return;
-    } else {
+    }
+    else
+    {
         DrawTextW(pDC, textRect, strText, color, kCentredLine);
     }
 
-    if (bHasBitmap) {
+    if (bHasBitmap)
+    {
         CDC memDC;
-        if (memDC.CreateCompatibleDC(pDC)) {
+        if (memDC.CreateCompatibleDC(pDC))
+        {
             CBitmap* pOld = memDC.SelectObject(&m_bitmap);
             const int nWidth = info.bmWidth < face.Width() ? info.bmWidth : face.Width();
             const int nHeight = info.bmHeight < face.Height() ? info.bmHeight : face.Height();
@@ -137,7 +147,8 @@ void CMyBitmapButton::DrawIconButton(CDC* pDC, CRect rect)
     CBrush* pOldBrush = pDC->SelectObject(&brush);
     const CPoint place(0, (rect.Height() - kIconSize) / 2);
     const CSize size(kIconSize, kIconSize);
-    if (m_nFlash == 1 && m_hIcon2 != nullptr) {
+    if (m_nFlash == 1 && m_hIcon2 != nullptr)
+    {
         pDC->DrawState(place, size, m_hIcon2, DST_ICON, static_cast<HBRUSH>(brush));
         ::GdiFlush();
         HoldFor(kFlashMilliseconds);
@@ -184,7 +195,8 @@ void CMyBitmapButton::DrawRadioText(CDC* pDC, CRect rect, const CString& strText
     CBrush* pOldBrush = pDC->SelectObject(&well);
     pDC->Ellipse(&mark);
     const bool bChosen = m_nFocus == 1 || nState == 1 || (::IsWindow(m_hWnd) && ::GetFocus() == m_hWnd);
-    if (bChosen) {
+    if (bChosen)
+    {
         CBrush dot(color);
         pDC->SelectObject(&dot);
         CRect inner = mark;

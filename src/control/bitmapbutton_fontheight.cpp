@@ -1,11 +1,11 @@
 // Character heights of the button faces, from a table of sizes in millimetres.
 #include "control/bitmapbutton.h"
 
-namespace {
+namespace
+{
 
 const double kCharHeightMillimetres[] = {
-    14.8, 12.7, 9.17, 8.47, 7.76, 6.35, 5.64, 5.29,
-    4.94, 4.23, 3.7, 3.17, 2.65, 2.29, 1.94, 1.76,
+    14.8, 12.7, 9.17, 8.47, 7.76, 6.35, 5.64, 5.29, 4.94, 4.23, 3.7, 3.17, 2.65, 2.29, 1.94, 1.76,
 };
 const int kHeightCount = static_cast<int>(sizeof(kCharHeightMillimetres) / sizeof(kCharHeightMillimetres[0]));
 const double kDefaultMillimetres = 3.7;
@@ -22,7 +22,8 @@ int NearestEntry(double dMillimetres)
 {
     if (dMillimetres >= kCharHeightMillimetres[0])
         return 0;
-    for (int i = 0; i + 1 < kHeightCount; ++i) {
+    for (int i = 0; i + 1 < kHeightCount; ++i)
+    {
         const double dUpper = kCharHeightMillimetres[i];
         const double dLower = kCharHeightMillimetres[i + 1];
         if (dMillimetres == dLower)
@@ -33,7 +34,7 @@ int NearestEntry(double dMillimetres)
     return kHeightCount - 1;
 }
 
-}  // namespace
+}   // namespace
 
 int CMyBitmapButton::GetRealFontHeight(CDC* pDC, int nIndex)
 {

@@ -3,7 +3,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
@@ -13,7 +14,8 @@ const COLORREF kSunkenInnerShadow = RGB(1, 1, 1);
 // The two shades of ring i of a frame of nRings rings.
 void RingShades(int i, int nRings, COLORREF& light, COLORREF& dark)
 {
-    if (nRings == 1) {
+    if (nRings == 1)
+    {
         light = kWhite;
         dark = kSingleRingDark;
         return;
@@ -24,7 +26,7 @@ void RingShades(int i, int nRings, COLORREF& light, COLORREF& dark)
     light = PALETTERGB(nLight, nLight, nLight);
 }
 
-}  // namespace
+}   // namespace
 
 void CMyBitmapButton::DrawLine(CDC* pDC, CRect rect, COLORREF color)
 {
@@ -76,7 +78,8 @@ void CMyBitmapButton::DrawRectangleInvertFrame(CDC* pDC, CRect rect)
 void CMyBitmapButton::DrawFrame(CDC* pDC, CRect rect, int nLevel)
 {
     const int nRings = std::abs(nLevel);
-    for (int i = 0; i < nRings; ++i) {
+    for (int i = 0; i < nRings; ++i)
+    {
         COLORREF light = 0, dark = 0;
         RingShades(i, nRings, light, dark);
         const COLORREF topLeft = nLevel > 0 ? light : dark;
@@ -85,7 +88,8 @@ void CMyBitmapButton::DrawFrame(CDC* pDC, CRect rect, int nLevel)
         DrawLine(pDC, rect.left, rect.top, rect.left, rect.bottom, topLeft);
         DrawLine(pDC, rect.left, rect.bottom - 1, rect.right, rect.bottom - 1, bottomRight);
         DrawLine(pDC, rect.right - 1, rect.top, rect.right - 1, rect.bottom, bottomRight);
-        if (nLevel < -1 && i == nRings - 1) {
+        if (nLevel < -1 && i == nRings - 1)
+        {
             DrawLine(pDC, rect.left + 1, rect.bottom - 2, rect.right - 1, rect.bottom - 2, kSunkenInnerShadow);
             DrawLine(pDC, rect.right - 2, rect.top + 1, rect.right - 2, rect.bottom - 1, kSunkenInnerShadow);
         }

@@ -1,11 +1,11 @@
 #include "control/bmpbutton.h"
 
-namespace {
+namespace
+{
 
 // Child, visible, buddy text set to the position, right of the buddy, arrow
 // keys, no thousands separators: 0x500000A6.
-const DWORD kSpinStyle =
-    WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+const DWORD kSpinStyle = WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
 
 bool IsPushButton(HWND hWnd)
 {
@@ -29,7 +29,7 @@ void GiveImage(HWND hButton, HBITMAP hBitmap)
     ::SendMessageW(hButton, BM_SETIMAGE, IMAGE_BITMAP, image);
 }
 
-}  // namespace
+}   // namespace
 
 CBmpButton::CBmpButton()
 {
@@ -88,7 +88,8 @@ void CBmpButton::AttachBmp(CWnd* pDlg)
     HWND hButtons[MAX_BUTTONS] = {};
     const int nCount = CollectPushButtons(pDlg, hButtons, MAX_BUTTONS);
     int nSlot = 0;
-    for (int i = 0; i < nCount; ++i) {
+    for (int i = 0; i < nCount; ++i)
+    {
         while (nSlot < MAX_BUTTONS && m_button[nSlot].GetSafeHwnd() != nullptr)
             ++nSlot;
         if (nSlot == MAX_BUTTONS)
@@ -117,7 +118,8 @@ void CBmpButton::ReplaceBmp(int nID, int nBitmapID)
 
 void CBmpButton::ReLoadBmp(int nID)
 {
-    for (CMyBitmapButton& button : m_button) {
+    for (CMyBitmapButton& button : m_button)
+    {
         HWND hButton = button.GetSafeHwnd();
         if (hButton == nullptr || ::GetDlgCtrlID(hButton) != nID)
             continue;
@@ -133,7 +135,8 @@ int CBmpButton::Dressup(CWnd* pDlg)
     HWND hButtons[MAX_BUTTONS] = {};
     const int nCount = CollectPushButtons(pDlg, hButtons, MAX_BUTTONS);
     int nSlot = 0;
-    for (int i = 0; i < nCount && nSlot < MAX_BUTTONS; ++i) {
+    for (int i = 0; i < nCount && nSlot < MAX_BUTTONS; ++i)
+    {
         const int nID = ::GetDlgCtrlID(hButtons[i]);
         CBitmap& bitmap = m_bitmap[nSlot];
         bitmap.DeleteObject();
@@ -154,7 +157,8 @@ void CBmpButton::TouchSpin(CWnd* pEdit, int nLower, int nUpper)
     ASSERT(hEdit != nullptr);
     if (hEdit == nullptr)
         return;
-    for (int nSlot = 0; nSlot < MAX_BUTTONS; ++nSlot) {
+    for (int nSlot = 0; nSlot < MAX_BUTTONS; ++nSlot)
+    {
         CSpinButtonCtrl& spin = m_spin[nSlot];
         if (spin.GetSafeHwnd() != nullptr)
             continue;

@@ -8,15 +8,19 @@
 class QVCTRL_API CBmpButton
 {
 public:
-    enum { MAX_BUTTONS = 10, SPIN_ID_BASE = 20000 };
+    enum
+    {
+        MAX_BUTTONS = 10,
+        SPIN_ID_BASE = 20000
+    };
 
     // One row of the replacement table; nID 0 marks a free row.
     struct CdReplaceBmp
     {
-        int nID;                        // control identifier
-        int nBitmapID;                  // the bitmap shown instead of bitmap nID
-        CMyBitmapButton* pButton;       // the button attached to that control, or null
-        CBitmap* pBitmap;               // the image Dressup gave that control, or null
+        int nID;                    // control identifier
+        int nBitmapID;              // the bitmap shown instead of bitmap nID
+        CMyBitmapButton* pButton;   // the button attached to that control, or null
+        CBitmap* pBitmap;           // the image Dressup gave that control, or null
     };
 
     CBmpButton();

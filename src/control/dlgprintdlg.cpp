@@ -13,7 +13,8 @@ BEGIN_MESSAGE_MAP(CDlgPrintDlg, CDialog)
     ON_MESSAGE(WM_DLGPRINT_ENDPRINTING, OnEndPrinting)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 
 const int kDefaultLeftMargin = 50;
 const int kMarginChars = 5;
@@ -21,7 +22,7 @@ const int kReservedLines = 8;
 const int kSpareRows = 1;
 const int kMaxPages = 0xFFFE;
 
-}  // namespace
+}   // namespace
 
 CDlgPrintDlg::CDlgPrintDlg(CWnd* pParentWnd) : CDialog(IDD_DLGPRINTDLG, pParentWnd)
 {
@@ -51,7 +52,8 @@ CPrintFrame* CDlgPrintDlg::OpenFrame()
 {
     auto* pFrame = new CPrintFrame;
     pFrame->m_pOwnerDialog = this;
-    if (!pFrame->Create(nullptr, L"Curve Print Preview", WS_OVERLAPPEDWINDOW, CRect(0, 0, 0, 0))) {
+    if (!pFrame->Create(nullptr, L"Curve Print Preview", WS_OVERLAPPEDWINDOW, CRect(0, 0, 0, 0)))
+    {
         // A frame whose window never existed is not deleted by its window.
         if (pFrame->m_hWnd == nullptr && !::IsWindow(pFrame->GetSafeHwnd()))
             delete pFrame;
@@ -88,13 +90,18 @@ LRESULT CDlgPrintDlg::OnBeginPrinting(WPARAM wParam, LPARAM lParam)
     m_nPrinterResX = pDC->GetDeviceCaps(LOGPIXELSX);
     m_nPrinterResY = pDC->GetDeviceCaps(LOGPIXELSY);
     const long nCount = GetRecordCount();
-    if (m_nRowsPerPage < 1) {
+    if (m_nRowsPerPage < 1)
+    {
         // Not one row fits: as the list printer says, nothing is printed.
         AfxMessageBox(L"Paper is too short!");
         pInfo->SetMaxPage(0);
-    } else if (nCount < 1) {
+    }
+    else if (nCount < 1)
+    {
         pInfo->SetMaxPage(0);
-    } else {
+    }
+    else
+    {
         const long nPages = (nCount - 1 + m_nRowsPerPage) / m_nRowsPerPage;
         pInfo->SetMaxPage(static_cast<UINT>(std::min(nPages, static_cast<long>(kMaxPages))));
         pInfo->m_nCurPage = 1;
@@ -137,9 +144,8 @@ void CDlgPrintDlg::PrintTitle(CDC* pDC, int& y)
 void CDlgPrintDlg::PrintHead(CDC* pDC, int& y)
 {
     qvprint::PrintHeadingBand(pDC, m_pPrintField, m_nPrintField, m_nLeftMargin, y,
-                              [this](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat) {
-                                  Draw(pDrawDC, strText, rect, nFormat);
-                              });
+                              [this](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat)
+                              { Draw(pDrawDC, strText, rect, nFormat); });
 }
 
 void CDlgPrintDlg::PrintBody(CDC* pDC, CPrintInfo* pInfo)
@@ -152,15 +158,14 @@ void CDlgPrintDlg::PrintRecord(CDC* pDC, long nRow, int /*nUnused*/)
     qvprint::PrintRecordRow(*this, pDC, nRow, m_pPrintField, m_nPrintField);
 }
 
-void CDlgPrintDlg::PrintTail(CDC* /*pDC*/, int& /*y*/, int /*nUnused*/)
-{
-}
+void CDlgPrintDlg::PrintTail(CDC* /*pDC*/, int& /*y*/, int /*nUnused*/) {}
 
 void CDlgPrintDlg::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int nFormat)
 {
     const CString strText = CField::GetFieldString(static_cast<char*>(pValue), nType, nFormat);
     UINT nAlign = DT_LEFT;
-    switch (nType) {
+    switch (nType)
+    {
     case FIELD_FLOAT:
     case FIELD_DOUBLE:
     case FIELD_INT:
@@ -209,7 +214,8 @@ int CDlgPrintDlg::GetRecord(long nRow, char* pRecord)
     if (nRow < 0 || nRow >= GetRecordCount() || pRecord == nullptr)
         return 0;
     const long nLength = GetRecordLength();
-    for (int i = 0; i < m_nPrintField && m_pPrintField != nullptr; ++i) {
+    for (int i = 0; i < m_nPrintField && m_pPrintField != nullptr; ++i)
+    {
         const CfField& f = m_pPrintField[i];
         // Values that would start outside the record are not stored.
         if (f.nOffset < 0 || f.nOffset >= nLength)

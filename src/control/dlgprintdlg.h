@@ -11,11 +11,11 @@
 #include "qvapi.h"
 
 // The dialog's commands and the view's private messages.
-#define ID_DLGPRINT_PREVIEW 33013     // open the preview frame and start a preview
-#define ID_DLGPRINT_WORKPRINT 32963   // open the frame minimised and print
-#define WM_DLGPRINT_PRINTPAGE 2027    // wParam: CDC*, lParam: CPrintInfo*; print one page
-#define WM_DLGPRINT_BEGINPRINTING 2028  // wParam: CDC*, lParam: CPrintInfo*; set up the page model
-#define WM_DLGPRINT_ENDPRINTING 2029  // the job is over
+#define ID_DLGPRINT_PREVIEW 33013        // open the preview frame and start a preview
+#define ID_DLGPRINT_WORKPRINT 32963      // open the frame minimised and print
+#define WM_DLGPRINT_PRINTPAGE 2027       // wParam: CDC*, lParam: CPrintInfo*; print one page
+#define WM_DLGPRINT_BEGINPRINTING 2028   // wParam: CDC*, lParam: CPrintInfo*; set up the page model
+#define WM_DLGPRINT_ENDPRINTING 2029     // the job is over
 // The application's dialog template of the default constructor.
 #define IDD_DLGPRINTDLG 327
 
@@ -54,7 +54,7 @@ public:
     int m_nPrintField;
     CfField* m_pTailField;
     int m_nTailField;
-    CString m_strTitle;     // empty: the dialog's caption is printed
+    CString m_strTitle;   // empty: the dialog's caption is printed
     int m_nCurrentY;
     int m_nRecordLength;
 

@@ -1,10 +1,11 @@
 // The field-driven list set-up and the grids filled from records.
 #include "control/fieldlistctrl.h"
 
-namespace {
+namespace
+{
 
-const int kUnitPixels = 10;         // column pixels per character of nWidth
-const int kBaseFontHeight = 16;     // enlarged grids widen their units past this font height
+const int kUnitPixels = 10;       // column pixels per character of nWidth
+const int kBaseFontHeight = 16;   // enlarged grids widen their units past this font height
 const UINT kFieldColumnMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
 const UINT kFirstRowState = INDEXTOSTATEIMAGEMASK(1);
 
@@ -15,14 +16,18 @@ int ColumnFormatOf(int nType)
     switch (nType)
     {
     case FIELD_DOUBLE:
-    case FIELD_RIGHT: return LVCFMT_RIGHT;
-    case FIELD_LONG: return LVCFMT_RIGHT | HEADFMT_DIGIT;
-    case FIELD_YM01_NUMBER: return LVCFMT_CENTER;
-    default: return LVCFMT_LEFT;
+    case FIELD_RIGHT:
+        return LVCFMT_RIGHT;
+    case FIELD_LONG:
+        return LVCFMT_RIGHT | HEADFMT_DIGIT;
+    case FIELD_YM01_NUMBER:
+        return LVCFMT_CENTER;
+    default:
+        return LVCFMT_LEFT;
     }
 }
 
-}  // namespace
+}   // namespace
 
 void SetListHead(CNewListCtrl* pList, const CfField* pFields, int nCount, DWORD crText)
 {

@@ -40,8 +40,7 @@ protected:
 };
 
 // The library's growable array, as the field-driven lists take record pointers.
-template <class TYPE>
-class Array : public CArray<TYPE, TYPE>
+template <class TYPE> class Array : public CArray<TYPE, TYPE>
 {
 };
 

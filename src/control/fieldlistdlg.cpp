@@ -7,13 +7,9 @@ BEGIN_MESSAGE_MAP(CFieldListDlg, CDialog)
     ON_NOTIFY(NM_DBLCLK, FIELDLIST_PLACEHOLDER_ID, OnDblclkList)
 END_MESSAGE_MAP()
 
-CFieldListDlg::CFieldListDlg(CWnd* pParent) : CDialog(UINT(0), pParent)
-{
-}
+CFieldListDlg::CFieldListDlg(CWnd* pParent) : CDialog(UINT(0), pParent) {}
 
-CFieldListDlg::CFieldListDlg(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent)
-{
-}
+CFieldListDlg::CFieldListDlg(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
 
 CFieldListDlg::~CFieldListDlg()
 {

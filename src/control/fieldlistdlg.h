@@ -10,7 +10,7 @@
 #include "control/fieldlistctrl.h"
 
 // The library's field chooser template and its placeholder control.
-#define FIELDLIST_TEMPLATE_ID    1232
+#define FIELDLIST_TEMPLATE_ID 1232
 #define FIELDLIST_PLACEHOLDER_ID 1200
 
 class QVCTRL_API CFieldListDlg : public CDialog

@@ -49,8 +49,8 @@ CHTMLWnd::~CHTMLWnd()
 BOOL CHTMLWnd::Create(const RECT& rect, CWnd* pParentWnd)
 {
     HMENU hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kMenuId));
-    if (!CreateEx(0, nullptr, nullptr, kFrameStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu))
+    if (!CreateEx(0, nullptr, nullptr, kFrameStyle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                  pParentWnd->GetSafeHwnd(), hMenu))
     {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);

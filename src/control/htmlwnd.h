@@ -39,10 +39,10 @@ protected:
     // The browser's DocumentComplete: the address becomes the frame's title.
     void OnDocumentComplete(DISPPARAMS* pParams);
 
-    int m_bAutoDelete;                // delete this object after the last message
-    IWebBrowser2* m_pBrowser;         // null when the control could not be made
-    int m_nDocumentComplete;          // documents reported complete so far
-    COleControlWnd m_wndBrowser;      // the browser control's window
+    int m_bAutoDelete;             // delete this object after the last message
+    IWebBrowser2* m_pBrowser;      // null when the control could not be made
+    int m_nDocumentComplete;       // documents reported complete so far
+    COleControlWnd m_wndBrowser;   // the browser control's window
 
     DECLARE_MESSAGE_MAP()
 };

@@ -4,7 +4,8 @@
 #include "common/printpage.h"
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const int kDefaultLeftMargin = 50;
 const int kDefaultTextScale = 10;
@@ -14,14 +15,14 @@ const int kMarginChars = 5;
 // Lines kept free of rows: title, heading band and foot.
 const int kReservedLines = 8;
 const int kSpareRows = 4;
-const int kMaxPages = 0xFFFE;  // the print info counts pages in 16 bits
+const int kMaxPages = 0xFFFE;   // the print info counts pages in 16 bits
 
 // Character heights of the font size numbers, in millimetres.
-const double kSizeMillimetres[] = { 14.8, 12.7, 9.17, 8.47, 7.76, 6.35, 5.64, 5.29,
-                                    4.94, 4.23, 3.7,  3.17, 2.65, 2.29, 1.94, 1.76 };
+const double kSizeMillimetres[] = {14.8, 12.7, 9.17, 8.47, 7.76, 6.35, 5.64, 5.29,
+                                   4.94, 4.23, 3.7,  3.17, 2.65, 2.29, 1.94, 1.76};
 const double kMillimetresPerInch = 25.4;
 
-}  // namespace
+}   // namespace
 
 CListPrint::CListPrint()
     : m_nScreenResX(0), m_nScreenResY(0), m_nPrinterResX(0), m_nPrinterResY(0), m_pTitleField(nullptr),
@@ -83,7 +84,8 @@ void CListPrint::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     m_nRowsPerPage = m_nLineHeight > 0
                          ? (pDC->GetDeviceCaps(VERTRES) - kReservedLines * m_nLineHeight) / m_nLineHeight - kSpareRows
                          : 0;
-    if (m_nRowsPerPage < 1) {
+    if (m_nRowsPerPage < 1)
+    {
         AfxMessageBox(L"Paper is too short!");
         pInfo->SetMaxPage(0);
         return;
@@ -105,14 +107,11 @@ void CListPrint::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 void CListPrint::PrintHead(CDC* pDC, int& y)
 {
     qvprint::PrintHeadingBand(pDC, m_pField, m_nField, m_nLeftMargin, y,
-                              [this](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat) {
-                                  Draw(pDrawDC, strText, rect, nFormat);
-                              });
+                              [this](CDC* pDrawDC, const CString& strText, CRect rect, UINT nFormat)
+                              { Draw(pDrawDC, strText, rect, nFormat); });
 }
 
-void CListPrint::PrintTail(CDC* /*pDC*/, int& /*y*/, int /*nUnused*/)
-{
-}
+void CListPrint::PrintTail(CDC* /*pDC*/, int& /*y*/, int /*nUnused*/) {}
 
 void CListPrint::PrintBody(CDC* pDC, CPrintInfo* pInfo)
 {

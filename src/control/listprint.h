@@ -43,16 +43,16 @@ public:
     // Writes the whole block to "a23.txt" in the current folder; draws nothing.
     void OnUnicodePrint(CDC* pDC, CPrintInfo* pInfo, HGLOBAL hBlock);
 
-    int m_nScreenResX;      // pixels per inch of the screen, set by the application
+    int m_nScreenResX;   // pixels per inch of the screen, set by the application
     int m_nScreenResY;
-    int m_nPrinterResX;     // pixels per inch of the printer, set by OnBeginPrinting
+    int m_nPrinterResX;   // pixels per inch of the printer, set by OnBeginPrinting
     int m_nPrinterResY;
-    CfField* m_pTitleField; // kept for derived classes
+    CfField* m_pTitleField;   // kept for derived classes
     int m_nTitleField;
-    CfField* m_pTailField;  // the closing block's layout
+    CfField* m_pTailField;   // the closing block's layout
     int m_nTailField;
-    int m_nRowsPerPage;     // set by OnBeginPrinting
-    int m_nTextScale;       // text block font height in tenths of the character height
+    int m_nRowsPerPage;   // set by OnBeginPrinting
+    int m_nTextScale;     // text block font height in tenths of the character height
 
 private:
     // Draws one text line at (x, y), in pieces that fit nWidth; y advances.

@@ -5,18 +5,20 @@
 #include <cstdio>
 #include <cwchar>
 
-namespace {
+namespace
+{
 
 // The line buffer, terminator included.
 const int kLineBuffer = 1024;
 const wchar_t kBufferTooSmall[] = L"緩沖區太小";
 
-}  // namespace
+}   // namespace
 
 void CListPrint::PrintTextLine(CDC* pDC, wchar_t* pszLine, int x, int& y, int nWidth, int nStep)
 {
     int nLength = lstrlenW(pszLine);
-    while (nLength > 0 && pDC->GetTextExtent(pszLine, nLength).cx > nWidth) {
+    while (nLength > 0 && pDC->GetTextExtent(pszLine, nLength).cx > nWidth)
+    {
         // At least one character a line, however narrow the page.
         const int nFit = std::max(1, static_cast<int>(FitPageWidth(pDC, pszLine, nWidth)));
         pDC->TextOut(x, y, pszLine, nFit);
@@ -48,13 +50,16 @@ void CListPrint::OnPrint(CDC* pDC, CPrintInfo* /*pInfo*/, HGLOBAL hText)
     wchar_t line[kLineBuffer];
     int y = 0;
     size_t pos = 0;
-    for (;;) {
+    for (;;)
+    {
         int n = 0;
         bool bWarned = false;
-        while (pos < nChars && pText[pos] != 0 && pText[pos] != L'\n') {
+        while (pos < nChars && pText[pos] != 0 && pText[pos] != L'\n')
+        {
             // A full buffer is printed as a line of its own and the rest of
             // the line goes on after it: nothing of the text is lost.
-            if (n == kLineBuffer - 1) {
+            if (n == kLineBuffer - 1)
+            {
                 if (!bWarned)
                     AfxMessageBox(kBufferTooSmall);
                 bWarned = true;
@@ -84,7 +89,8 @@ void CListPrint::OnUnicodePrint(CDC* /*pDC*/, CPrintInfo* /*pInfo*/, HGLOBAL hBl
     if (pFile == nullptr)
         return;
     const void* pData = ::GlobalLock(hBlock);
-    if (pData != nullptr) {
+    if (pData != nullptr)
+    {
         fwrite(pData, 1, ::GlobalSize(hBlock), pFile);
         ::GlobalUnlock(hBlock);
     }

@@ -2,7 +2,8 @@
 
 #include "control/hosticon.h"
 
-namespace {
+namespace
+{
 
 // Buttons show an icon through BM_SETIMAGE, static controls through STM_SETICON.
 void SetItemIcon(HWND hItem, HICON hIcon)
@@ -15,7 +16,7 @@ void SetItemIcon(HWND hItem, HICON hIcon)
         ::SendMessageW(hItem, STM_SETICON, reinterpret_cast<WPARAM>(hIcon), 0);
 }
 
-}  // namespace
+}   // namespace
 
 void CLoadIcon::SetIconMap(CdIconMap* pIconMap, int nCount)
 {
@@ -29,13 +30,15 @@ void CLoadIcon::SetIcons(CWnd* pWnd)
     ASSERT(hWnd != nullptr);
     if (hWnd == nullptr || m_pIconMap == nullptr || m_nCount <= 0)
         return;
-    for (int i = 0; i < m_nCount; ++i) {
+    for (int i = 0; i < m_nCount; ++i)
+    {
         const CdIconMap& entry = m_pIconMap[i];
         HWND hItem = ::GetDlgItem(hWnd, static_cast<int>(entry.nCtrlID));
         if (hItem == nullptr)
             continue;
         HICON hIcon = LoadHostIcon(entry.nIconID);
-        if (hIcon == nullptr) {
+        if (hIcon == nullptr)
+        {
             CString strMessage;
             strMessage.Format(L"Can not load Icon (ID = %d)", static_cast<int>(entry.nIconID));
             AfxMessageBox(strMessage);

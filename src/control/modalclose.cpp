@@ -3,7 +3,8 @@
 #include "control/wndutil.h"
 #include "control/toplevelwalk.h"
 
-namespace {
+namespace
+{
 
 const int kMaxTitle = 50;
 const UINT kCancelCommand = 6;
@@ -20,22 +21,29 @@ bool TakesPart(HWND hWnd)
     return ::GetWindowTextW(hWnd, szTitle, kMaxTitle + 1) > 0;
 }
 
-}  // namespace
+}   // namespace
 
 int CancelModalDialogs(UINT nProcessID)
 {
     DWORD nProcessId = ResolveProcessId(nProcessID);
     CTopLevelWalk walk;
-    while (HWND hWnd = walk.Current()) {
+    while (HWND hWnd = walk.Current())
+    {
         // The window may go away when it is closed: remember where to go on.
         HWND hNext = walk.After(hWnd);
-        if (WindowProcessId(hWnd) == nProcessId && TakesPart(hWnd)) {
-            if (::SendMessageW(hWnd, WM_QV_QUERYCANCELDIALOG, 0, 0) != 0) {
+        if (WindowProcessId(hWnd) == nProcessId && TakesPart(hWnd))
+        {
+            if (::SendMessageW(hWnd, WM_QV_QUERYCANCELDIALOG, 0, 0) != 0)
+            {
                 ::SendMessageW(hWnd, WM_COMMAND, kCancelCommand, 0);
-            } else if (::SendMessageW(hWnd, WM_QV_QUERYCLOSEFRAME, 0, 0) != 0) {
+            }
+            else if (::SendMessageW(hWnd, WM_QV_QUERYCLOSEFRAME, 0, 0) != 0)
+            {
                 ::SendMessageW(hWnd, WM_COMMAND, kCloseFrameCommand, 0);
                 ::SendMessageW(hWnd, WM_CLOSE, 0, 0);
-            } else if (::SendMessageW(hWnd, WM_QV_QUERYSTOPCANCEL, 0, 0) == 1) {
+            }
+            else if (::SendMessageW(hWnd, WM_QV_QUERYSTOPCANCEL, 0, 0) == 1)
+            {
                 return 0;
             }
         }

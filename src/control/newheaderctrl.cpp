@@ -1,12 +1,13 @@
 // CNewHeaderCtrl: the owner-drawn header item.
 #include "control/newheaderctrl.h"
 
-namespace {
+namespace
+{
 
 const UINT kCaptionFlags = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX | DT_END_ELLIPSIS;
 const int kCaptionBuffer = 256;   // 255 characters are read
 
-}  // namespace
+}   // namespace
 
 IMPLEMENT_DYNAMIC(CNewHeaderCtrl, CHeaderCtrl)
 

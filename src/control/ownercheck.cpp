@@ -30,11 +30,13 @@ BOOL CheckStoredImageList(HIMAGELIST hImageList, CImageList* pStored, const char
 
 BOOL CheckMenuHandle(HMENU hMenu)
 {
-    if (hMenu == nullptr) {
+    if (hMenu == nullptr)
+    {
         AfxMessageBox(L"菜單為空");
         return FALSE;
     }
-    if (!::IsMenu(hMenu)) {
+    if (!::IsMenu(hMenu))
+    {
         AfxMessageBox(L"菜單跨越dll");
         return FALSE;
     }

@@ -20,8 +20,7 @@ QVCTRL_API BOOL CheckLibraryImageList(CImageList* pImageList, const char* pszFil
 
 // TRUE when the library's wrapper of hImageList is pStored (or there is no
 // handle); otherwise shows "ImageList outof dll\n %s %d".
-QVCTRL_API BOOL CheckStoredImageList(HIMAGELIST hImageList, CImageList* pStored,
-                                     const char* pszFile, int nLine);
+QVCTRL_API BOOL CheckStoredImageList(HIMAGELIST hImageList, CImageList* pStored, const char* pszFile, int nLine);
 
 // TRUE for a menu of this process; a null handle shows "菜單為空", any other
 // handle that is not a menu shows "菜單跨越dll".
@@ -35,8 +34,6 @@ QVCTRL_API CWnd* GetLibraryWindow(HWND hWnd);
 QVCTRL_API void ReportStateImageFailure(const char* pszFile, int nLine);   // "不能創建狀態ICON %s %d"
 QVCTRL_API void ReportHeaderImageFailure();   // "不能創建ImageList 可能IDB_HEADER找不到或被占用"
 
-#define QV_CHECK_LIBRARY_IMAGELIST(pImageList) \
-    CheckLibraryImageList((pImageList), __FILE__, __LINE__)
-#define QV_CHECK_STORED_IMAGELIST(hImageList, pStored) \
-    CheckStoredImageList((hImageList), (pStored), __FILE__, __LINE__)
+#define QV_CHECK_LIBRARY_IMAGELIST(pImageList) CheckLibraryImageList((pImageList), __FILE__, __LINE__)
+#define QV_CHECK_STORED_IMAGELIST(hImageList, pStored) CheckStoredImageList((hImageList), (pStored), __FILE__, __LINE__)
 #define QV_REPORT_STATE_IMAGE_FAILURE() ReportStateImageFailure(__FILE__, __LINE__)

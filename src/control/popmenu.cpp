@@ -1,7 +1,8 @@
 // Context menus at the mouse position.
 #include "control/wndutil.h"
 
-namespace {
+namespace
+{
 
 CPoint TrackAtCursor(HMENU hPopup, CWnd* pWnd)
 {
@@ -18,7 +19,7 @@ CPoint TrackAtCursor(HMENU hPopup, CWnd* pWnd)
     return point;
 }
 
-}  // namespace
+}   // namespace
 
 CPoint PopMenu(int nMenuID, CWnd* pWnd)
 {

@@ -9,7 +9,8 @@ END_MESSAGE_MAP()
 CPrintFrame::CPrintFrame()
 {
     // The framework's preview wants its frame to be the main window.
-    if (CWinApp* pApp = AfxGetApp()) {
+    if (CWinApp* pApp = AfxGetApp())
+    {
         m_pOldMainWnd = pApp->m_pMainWnd;
         pApp->m_pMainWnd = this;
     }
@@ -31,14 +32,15 @@ CPreviewView* CPrintFrame::GetPreview() const
 {
     CWnd* pPane = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST));
     return pPane != nullptr && pPane->IsKindOf(RUNTIME_CLASS(CPreviewView)) ? static_cast<CPreviewView*>(pPane)
-                                                                           : nullptr;
+                                                                            : nullptr;
 }
 
 BOOL CPrintFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContext)
 {
     m_pView = new CPrintView;
     if (!m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST,
-                         pContext)) {
+                         pContext))
+    {
         if (m_pView->m_hWnd == nullptr)
             delete m_pView;
         m_pView = nullptr;
@@ -51,15 +53,13 @@ BOOL CPrintFrame::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pConte
 void CPrintFrame::OnDestroy()
 {
     if (m_pView != nullptr && ::IsWindow(m_pView->m_hWnd))
-        m_pView->DestroyWindow();  // the view deletes itself
+        m_pView->DestroyWindow();   // the view deletes itself
     m_pView = nullptr;
     CFrameWnd::OnDestroy();
     RestoreMainWindow();
 }
 
-CPrintView::CPrintView() : m_bCloseAfterPrinting(1)
-{
-}
+CPrintView::CPrintView() : m_bCloseAfterPrinting(1) {}
 
 CPrintFrame* CPrintView::Frame() const
 {
@@ -75,7 +75,7 @@ CDlgPrintDlg* CPrintView::OwnerDialog() const
 void CPrintView::DestroyFrame()
 {
     if (CPrintFrame* pFrame = Frame())
-        pFrame->DestroyWindow();  // this view goes with it
+        pFrame->DestroyWindow();   // this view goes with it
 }
 
 void CPrintView::StartPreview()
@@ -92,14 +92,13 @@ void CPrintView::StartPrinting()
     OnFilePrint();
 }
 
-void CPrintView::OnDraw(CDC* /*pDC*/)
-{
-}
+void CPrintView::OnDraw(CDC* /*pDC*/) {}
 
 BOOL CPrintView::OnPreparePrinting(CPrintInfo* pInfo)
 {
     // The job is named after the report.
-    if (CDlgPrintDlg* pDialog = OwnerDialog()) {
+    if (CDlgPrintDlg* pDialog = OwnerDialog())
+    {
         pInfo->m_strDocName = pDialog->m_strTitle;
         if (pInfo->m_strDocName.IsEmpty())
             pDialog->GetWindowText(pInfo->m_strDocName);
@@ -129,7 +128,7 @@ void CPrintView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
     if (CDlgPrintDlg* pDialog = OwnerDialog())
         pDialog->SendMessage(WM_DLGPRINT_ENDPRINTING, 0, 0);
     if (m_bCloseAfterPrinting)
-        DestroyFrame();  // this view is gone afterwards
+        DestroyFrame();   // this view is gone afterwards
 }
 
 void CPrintView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView)

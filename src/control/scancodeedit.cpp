@@ -6,7 +6,8 @@ BEGIN_MESSAGE_MAP(CScancodeEdit, CEdit)
     ON_MESSAGE(WM_SCANCODE, OnScancode)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 
 // The scanner's 8-bit text in the current code page as UTF-16.
 CString ScanText(const char* pszScan)
@@ -21,7 +22,7 @@ CString ScanText(const char* pszScan)
     return strText;
 }
 
-}  // namespace
+}   // namespace
 
 CRuntimeClass* PASCAL CScancodeEdit::GetThisClass()
 {
@@ -57,7 +58,8 @@ LRESULT CScancodeEdit::OnScancode(WPARAM /*wParam*/, LPARAM lParam)
 
 BOOL CScancodeEdit::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg != nullptr && pMsg->message == WM_SCANCODE && pMsg->hwnd == m_hWnd) {
+    if (pMsg != nullptr && pMsg->message == WM_SCANCODE && pMsg->hwnd == m_hWnd)
+    {
         if (OnScancode(pMsg->wParam, pMsg->lParam) != 0)
             return TRUE;
     }

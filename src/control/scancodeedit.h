@@ -8,10 +8,10 @@
 
 // Scanner -> control: lParam is the address of the scanned zero-terminated
 // 8-bit text (current code page); wParam is not used.
-#define WM_SCANCODE         (WM_USER + 133)
+#define WM_SCANCODE (WM_USER + 133)
 // Control -> parent (or the parent's parent): both parameters 0; a non-zero
 // answer means the scan was handled.
-#define WM_SCANCODE_NOTIFY  (WM_USER + 134)
+#define WM_SCANCODE_NOTIFY (WM_USER + 134)
 
 class QVCTRL_API CScancodeEdit : public CEdit
 {

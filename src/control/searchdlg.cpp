@@ -18,7 +18,8 @@ void CSearchDlg::OnOK()
     HWND hFocus = ::GetFocus();
     if (hFocus == nullptr)
         return;
-    if (hFocus != ::GetDlgItem(m_hWnd, IDOK)) {
+    if (hFocus != ::GetDlgItem(m_hWnd, IDOK))
+    {
         NextDlgCtrl();
         return;
     }
@@ -27,8 +28,10 @@ void CSearchDlg::OnOK()
     CString strField;
     GetDlgItemText(IDC_FIELD, strField);
     m_nFieldIndex = -1;
-    for (int i = 0; i < FieldCount(); ++i) {
-        if (m_pField[i].pszName != nullptr && strField == m_pField[i].pszName) {
+    for (int i = 0; i < FieldCount(); ++i)
+    {
+        if (m_pField[i].pszName != nullptr && strField == m_pField[i].pszName)
+        {
             m_nFieldIndex = i;
             break;
         }

@@ -9,7 +9,13 @@
 class QVCTRL_API CSearchDlg : public CDialog, public CBmpButton
 {
 public:
-    enum { IDD = 176, IDC_FIELD = 1002, IDC_TEXT = 1286, MAX_TEXT = 100 };
+    enum
+    {
+        IDD = 176,
+        IDC_FIELD = 1002,
+        IDC_TEXT = 1286,
+        MAX_TEXT = 100
+    };
 
     explicit CSearchDlg(CWnd* pParent = nullptr);
 

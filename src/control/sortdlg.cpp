@@ -1,13 +1,14 @@
 #include "control/sortdlg.h"
 
-namespace {
+namespace
+{
 
 const CRect kFirstBox(10, 10, 150, 30);
 const int kBoxStep = 30;
 const int kCharWidth = 12;
 const int kBoxPadding = 20;
 
-}  // namespace
+}   // namespace
 
 CSortDlg::CSortDlg(CWnd* pParent) : CDialog(static_cast<UINT>(IDD), pParent) {}
 
@@ -54,9 +55,10 @@ void CSortDlg::CreateCheckBoxes()
     CRect client;
     GetClientRect(&client);
     CRect box = kFirstBox;
-    int nColumnFirst = 0;       // the first field of the current column
-    int nLongest = 0;           // the longest caption of the current column, in characters
-    for (int i = 0; i < nCount; ++i) {
+    int nColumnFirst = 0;   // the first field of the current column
+    int nLongest = 0;       // the longest caption of the current column, in characters
+    for (int i = 0; i < nCount; ++i)
+    {
         const CfField& field = m_pField[i];
         if (field.nOffset == -1)
             continue;
@@ -71,7 +73,8 @@ void CSortDlg::CreateCheckBoxes()
             continue;
         // The column is full: its boxes take the width of its longest caption.
         const int nWidth = nLongest * kCharWidth + kBoxPadding;
-        for (int j = nColumnFirst; j <= i; ++j) {
+        for (int j = nColumnFirst; j <= i; ++j)
+        {
             if (m_pCheck[j].GetSafeHwnd() == nullptr)
                 continue;
             CRect rc;
@@ -88,7 +91,8 @@ void CSortDlg::CreateCheckBoxes()
 
 void CSortDlg::TickCurrentSort()
 {
-    for (int k = 0; m_pSortKey != nullptr && k < m_nSortKey; ++k) {
+    for (int k = 0; m_pSortKey != nullptr && k < m_nSortKey; ++k)
+    {
         const wchar_t* pszKey = m_pSortKey[k].pszKey;
         if (pszKey == nullptr || *pszKey == L'\0' || m_strSort.Find(pszKey) < 0)
             continue;
@@ -101,7 +105,8 @@ void CSortDlg::TickCurrentSort()
 void CSortDlg::OnOK()
 {
     CString strList;
-    for (int i = 0; m_pCheck != nullptr && i < FieldCount(); ++i) {
+    for (int i = 0; m_pCheck != nullptr && i < FieldCount(); ++i)
+    {
         if (m_pCheck[i].GetSafeHwnd() == nullptr || m_pCheck[i].GetCheck() != BST_CHECKED)
             continue;
         const CdSortKey* pKey = KeyOfOffset(m_pField[i].nOffset);

@@ -11,14 +11,18 @@
 struct CdSortKey
 {
     const wchar_t* pszKey;
-    int nType;          // the program's own use (the dialog does not read it)
+    int nType;   // the program's own use (the dialog does not read it)
     int nOffset;
 };
 
 class QVCTRL_API CSortDlg : public CDialog, public CBmpButton
 {
 public:
-    enum { IDD = 154, CHECK_ID_BASE = 2000 };
+    enum
+    {
+        IDD = 154,
+        CHECK_ID_BASE = 2000
+    };
 
     explicit CSortDlg(CWnd* pParent = nullptr);
     CSortDlg(UINT nIDTemplate, CWnd* pParent);
@@ -30,7 +34,7 @@ public:
     // Set by the caller before DoModal.
     CfField* m_pField = nullptr;
     int m_nField = 0;
-    CString m_strSort;          // the sort list in force: its keys start ticked
+    CString m_strSort;   // the sort list in force: its keys start ticked
     CdSortKey* m_pSortKey = nullptr;
     int m_nSortKey = 0;
     // Built by OK.

@@ -5,7 +5,8 @@
 
 CTextIconMenu::CTextIconMenu()
 {
-    for (CdMenuItem& item : m_item) {
+    for (CdMenuItem& item : m_item)
+    {
         item.nID = 0;
         item.nEnabled = 1;
     }
@@ -53,11 +54,13 @@ void CTextIconMenu::FillItems(HMENU hSubMenu)
     const int nCount = ::GetMenuItemCount(hSubMenu);
     ASSERT(nCount <= MAX_ITEMS);
     const int nTaken = nCount < 0 ? 0 : (nCount > MAX_ITEMS ? MAX_ITEMS : nCount);
-    for (int i = 0; i < nTaken; ++i) {
+    for (int i = 0; i < nTaken; ++i)
+    {
         CdMenuItem& item = m_item[i];
         const int nLength = ::GetMenuStringW(hSubMenu, i, nullptr, 0, MF_BYPOSITION);
         item.strText.Empty();
-        if (nLength > 0) {
+        if (nLength > 0)
+        {
             wchar_t* pBuffer = item.strText.GetBuffer(nLength + 1);
             ::GetMenuStringW(hSubMenu, i, pBuffer, nLength + 1, MF_BYPOSITION);
             item.strText.ReleaseBuffer();
@@ -83,7 +86,8 @@ int CTextIconMenu::Hit(CPoint point) const
 
 void CTextIconMenu::EnableMenu(int nID, int nEnable)
 {
-    for (int i = 0; i < m_nItem; ++i) {
+    for (int i = 0; i < m_nItem; ++i)
+    {
         if (m_item[i].nID != static_cast<UINT>(nID))
             continue;
         m_item[i].nEnabled = nEnable;

@@ -11,14 +11,17 @@
 class QVCTRL_API CTextIconMenu
 {
 public:
-    enum { MAX_ITEMS = 60 };
+    enum
+    {
+        MAX_ITEMS = 60
+    };
 
     struct CdMenuItem
     {
-        CRect rect;         // the button, laid out by DrawMenu
+        CRect rect;   // the button, laid out by DrawMenu
         CString strText;
-        UINT nID;           // command identifier
-        int nEnabled;       // 0 draws the item grey and ignores clicks on it
+        UINT nID;       // command identifier
+        int nEnabled;   // 0 draws the item grey and ignores clicks on it
     };
 
     CTextIconMenu();
@@ -66,10 +69,10 @@ protected:
     CdMenuItem m_item[MAX_ITEMS];
     CFont m_font;
     CString m_strTitle;
-    HWND m_hOwner = nullptr;    // the window DrawMenu last painted on
+    HWND m_hOwner = nullptr;   // the window DrawMenu last painted on
     int m_nPressed = -1;
     int m_nLastID = 0;
-    int m_nHover = -1;      // the item under the mouse, drawn highlighted
+    int m_nHover = -1;   // the item under the mouse, drawn highlighted
 
 private:
     void CloseColumn(int nFirst, int nLast, int& nPreviousWidth, CRect& running);

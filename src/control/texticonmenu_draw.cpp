@@ -1,7 +1,8 @@
 // CTextIconMenu: the column layout and the drawing of the title and buttons.
 #include "control/texticonmenu.h"
 
-namespace {
+namespace
+{
 
 const int kFaceHeight = 30;
 const int kFirstLeft = 100;
@@ -42,13 +43,14 @@ void Ring(CDC* pDC, const CRect& r, COLORREF topLeft, COLORREF bottomRight)
     Edge(pDC, r.right - 1, r.top, r.right - 1, r.bottom, bottomRight);
 }
 
-}  // namespace
+}   // namespace
 
 void CTextIconMenu::CreateFontW(CDC* pDC, int nHeight)
 {
     LOGFONT lf = {};
     CFont* pCurrent = pDC != nullptr ? pDC->GetCurrentFont() : nullptr;
-    if (pCurrent == nullptr || pCurrent->GetLogFont(&lf) == 0) {
+    if (pCurrent == nullptr || pCurrent->GetLogFont(&lf) == 0)
+    {
         AfxMessageBox(L"can not get font");
         return;
     }
@@ -64,7 +66,8 @@ void CTextIconMenu::CloseColumn(int nFirst, int nLast, int& nPreviousWidth, CRec
     int nRight = GetMaxRight(nLast + 1);
     const int nLeft = m_item[nFirst].rect.left;
     int nWidth = nRight - nLeft;
-    if (nWidth < nPreviousWidth) {
+    if (nWidth < nPreviousWidth)
+    {
         nWidth = nPreviousWidth;
         nRight = nLeft + nWidth;
     }
@@ -92,12 +95,14 @@ void CTextIconMenu::DrawMenu(CDC* pDC)
     CRect running(kFirstLeft, kFirstTop, kFirstLeft + 100, kFirstTop + kButtonHeight);
     int nPreviousWidth = 0;
     int nFirst = 0;
-    for (int i = 0; i < m_nItem; ++i) {
+    for (int i = 0; i < m_nItem; ++i)
+    {
         const CSize extent = pDC->GetTextExtent(m_item[i].strText);
         m_item[i].rect.SetRect(running.left, running.top, running.left + kTextPadding + extent.cx,
                                running.top + kButtonHeight);
         running.OffsetRect(0, kRowStep);
-        if (running.bottom > client.bottom - kBottomMargin) {
+        if (running.bottom > client.bottom - kBottomMargin)
+        {
             CloseColumn(nFirst, i, nPreviousWidth, running);
             nFirst = i + 1;
         }
@@ -131,10 +136,13 @@ void CTextIconMenu::DrawButtonFrame(CDC* pDC, const CRect& rect, int nState)
         return;
     CRect inner = rect;
     inner.DeflateRect(1, 1);
-    if (nState == 1) {
+    if (nState == 1)
+    {
         Ring(pDC, rect, kDarkShadow, kLight);
         Ring(pDC, inner, kShadow, kFace);
-    } else {
+    }
+    else
+    {
         Ring(pDC, rect, kLight, kDarkShadow);
         Ring(pDC, inner, kFace, kShadow);
     }

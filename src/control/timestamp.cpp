@@ -3,7 +3,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 void SetParts(TIMESTAMP_STRUCT& stamp, int year, int month, int day, int hour, int minute, int second)
 {
@@ -15,7 +16,7 @@ void SetParts(TIMESTAMP_STRUCT& stamp, int year, int month, int day, int hour, i
     stamp.second = SQLUSMALLINT(second);
 }
 
-}  // namespace
+}   // namespace
 
 CTimeStamp::CTimeStamp()
 {
@@ -44,8 +45,14 @@ CTimeStamp& CTimeStamp::operator=(const CTimeStamp& other)
 
 CTimeStamp::~CTimeStamp() = default;
 
-void CTimeStamp::GetTime(TIMESTAMP_STRUCT& stamp) const { stamp = m_stamp; }
-void CTimeStamp::SetTime(const TIMESTAMP_STRUCT& stamp) { m_stamp = stamp; }
+void CTimeStamp::GetTime(TIMESTAMP_STRUCT& stamp) const
+{
+    stamp = m_stamp;
+}
+void CTimeStamp::SetTime(const TIMESTAMP_STRUCT& stamp)
+{
+    m_stamp = stamp;
+}
 
 void CTimeStamp::GetTime(CTime& t) const
 {
@@ -66,11 +73,13 @@ int CTimeStamp::GetTime(COleDateTime& t) const
 void CTimeStamp::Now()
 {
     CTime now = CTime::GetCurrentTime();
-    SetParts(m_stamp, now.GetYear(), now.GetMonth(), now.GetDay(), now.GetHour(), now.GetMinute(),
-             now.GetSecond());
+    SetParts(m_stamp, now.GetYear(), now.GetMonth(), now.GetDay(), now.GetHour(), now.GetMinute(), now.GetSecond());
 }
 
-int CTimeStamp::IsNull() const { return m_stamp.year == 0 ? 1 : 0; }
+int CTimeStamp::IsNull() const
+{
+    return m_stamp.year == 0 ? 1 : 0;
+}
 
 void CTimeStamp::Noon()
 {
@@ -79,7 +88,10 @@ void CTimeStamp::Noon()
     m_stamp.second = 0;
 }
 
-void CTimeStamp::MonthFirstDay() { m_stamp.day = 1; }
+void CTimeStamp::MonthFirstDay()
+{
+    m_stamp.day = 1;
+}
 
 void CTimeStamp::NextYear(int n)
 {
@@ -89,16 +101,18 @@ void CTimeStamp::NextYear(int n)
 
 bool CTimeStamp::NextDay()
 {
-    static const int kDays[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     // A month outside 1 to 12 has no length to step within: treated as missing.
     if (m_stamp.year == 0 || m_stamp.month == 0 || m_stamp.day == 0 || m_stamp.month > 12)
         return false;
     int length = kDays[m_stamp.month - 1];
     if (m_stamp.month == 2 && m_stamp.year % 4 == 0)
-        length = 29;  // stamps count every fourth year as a leap year
-    if (++m_stamp.day > length) {
+        length = 29;   // stamps count every fourth year as a leap year
+    if (++m_stamp.day > length)
+    {
         m_stamp.day = 1;
-        if (++m_stamp.month > 12) {
+        if (++m_stamp.month > 12)
+        {
             m_stamp.month = 1;
             ++m_stamp.year;
         }
@@ -119,8 +133,8 @@ int CTimeStamp::operator>(const CTimeStamp& other) const
 {
     const TIMESTAMP_STRUCT& a = m_stamp;
     const TIMESTAMP_STRUCT& b = other.m_stamp;
-    const long long lhs[6] = { a.year, a.month, a.day, a.hour, a.minute, a.second };
-    const long long rhs[6] = { b.year, b.month, b.day, b.hour, b.minute, b.second };
+    const long long lhs[6] = {a.year, a.month, a.day, a.hour, a.minute, a.second};
+    const long long rhs[6] = {b.year, b.month, b.day, b.hour, b.minute, b.second};
     for (int i = 0; i < 6; ++i)
         if (lhs[i] != rhs[i])
             return lhs[i] > rhs[i] ? 1 : 0;

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <windows.h>
-#include <sqltypes.h>  // TIMESTAMP_STRUCT
+#include <sqltypes.h>   // TIMESTAMP_STRUCT
 #include "afxstr.h"
 #include "afxtime.h"
 #include "afxdisp.h"
@@ -14,27 +14,27 @@
 class QVCTRL_API CTimeStamp
 {
 public:
-    CTimeStamp();                                // all sixteen bytes zero
+    CTimeStamp();   // all sixteen bytes zero
     CTimeStamp(const TIMESTAMP_STRUCT& stamp);
-    CTimeStamp(const COleDateTime& t);           // fraction 0
-    CTimeStamp(const CTime& t);                  // fraction 0
+    CTimeStamp(const COleDateTime& t);   // fraction 0
+    CTimeStamp(const CTime& t);          // fraction 0
     CTimeStamp(const CTimeStamp& other);
     CTimeStamp& operator=(const CTimeStamp& other);
     virtual ~CTimeStamp();
 
     void GetTime(TIMESTAMP_STRUCT& stamp) const;
     void SetTime(const TIMESTAMP_STRUCT& stamp);
-    void GetTime(CTime& t) const;                // local time
-    void GetDate(CTime& t) const;                // the day at 00:00
-    int GetTime(COleDateTime& t) const;          // returns 1
+    void GetTime(CTime& t) const;         // local time
+    void GetDate(CTime& t) const;         // the day at 00:00
+    int GetTime(COleDateTime& t) const;   // returns 1
 
-    void Now();                                  // the fraction is kept
-    int IsNull() const;                          // year 0
+    void Now();           // the fraction is kept
+    int IsNull() const;   // year 0
     void Noon();
     void MonthFirstDay();
-    void NextYear(int n);                        // not on a null stamp
-    bool NextDay();                              // false on a missing part
-    long GetAge() const;                         // whole years to now, by month
+    void NextYear(int n);   // not on a null stamp
+    bool NextDay();         // false on a missing part
+    long GetAge() const;    // whole years to now, by month
     int operator>(const CTimeStamp& other) const;
 
 private:

@@ -1,12 +1,13 @@
 #include "control/toplevelwalk.h"
 
-namespace {
+namespace
+{
 
 // Windows can be created and destroyed while the walk goes on, so a changing
 // z-order could keep it going for ever: no desktop has this many windows.
 const int kMaxSteps = 65536;
 
-}  // namespace
+}   // namespace
 
 CTopLevelWalk::CTopLevelWalk()
     : m_hFirst(::GetWindow(::GetDesktopWindow(), GW_CHILD)), m_hCurrent(m_hFirst), m_nSteps(0)

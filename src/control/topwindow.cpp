@@ -2,7 +2,8 @@
 #include "control/wndutil.h"
 #include "control/toplevelwalk.h"
 
-namespace {
+namespace
+{
 
 const int kMaxTitle = 500;
 const int kMaxClass = 200;
@@ -35,12 +36,13 @@ bool IsSystemClass(const CString& strClass)
     return strClass == L"NativeHWNDHost" || StartsWith(strClass, L"Microsoft");
 }
 
-}  // namespace
+}   // namespace
 
 HWND GetProcessTopWindow(UINT nProcessID)
 {
     DWORD nProcessId = ResolveProcessId(nProcessID);
-    for (CTopLevelWalk walk; walk.Current() != nullptr; walk.Next()) {
+    for (CTopLevelWalk walk; walk.Current() != nullptr; walk.Next())
+    {
         HWND hWnd = walk.Current();
         if (WindowProcessId(hWnd) != nProcessId || ::GetParent(hWnd) != nullptr)
             continue;
@@ -54,8 +56,8 @@ HWND GetProcessTopWindow(UINT nProcessID)
             return hWnd;
 
         CString strQuestion;
-        strQuestion.Format(L"發現不合理窗口\n窗口名稱:%s\n窗口類型:%s\n繼續找下一個?",
-                           strTitle.GetString(), strClass.GetString());
+        strQuestion.Format(L"發現不合理窗口\n窗口名稱:%s\n窗口類型:%s\n繼續找下一個?", strTitle.GetString(),
+                           strClass.GetString());
         if (AfxMessageBox(strQuestion, MB_YESNO | MB_DEFBUTTON2) != IDYES)
             return hWnd;
     }
@@ -66,7 +68,8 @@ HWND GetProgramTopWindow()
 {
     CWnd* pMainWnd = AfxGetMainWnd();
     HWND hMainWnd = pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr;
-    if (hMainWnd != nullptr) {
+    if (hMainWnd != nullptr)
+    {
         HWND hTop = ::GetAncestor(hMainWnd, GA_ROOTOWNER);
         if (hTop != nullptr)
             return hTop;

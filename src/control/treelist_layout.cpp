@@ -2,7 +2,8 @@
 // fonts and the geometry of the first column.
 #include "treelist_data.h"
 
-namespace treelist {
+namespace treelist
+{
 
 constexpr COLORREF kNoColour = 0xFFFFFFFF;
 // Style bits whose change only needs a repaint.
@@ -11,13 +12,14 @@ constexpr DWORD kRepaintingStyles =
 static_assert(kRepaintingStyles == 0x347);
 constexpr int kMinAutoRowHeight = 10;
 constexpr int kMaxRowHeight = 256;
-constexpr COLORREF kEighthOfChannels = 0x1F1F1F;  // a colour shifted right by 3, per channel
-constexpr COLORREF kBlueByte = 0xFF0000;          // the hot-tracked text: blue inverted
+constexpr COLORREF kEighthOfChannels = 0x1F1F1F;   // a colour shifted right by 3, per channel
+constexpr COLORREF kBlueByte = 0xFF0000;           // the hot-tracked text: blue inverted
 
 void UpdatePageRows(TreeListData* d)
 {
     int height = d->layout.clientHeight - d->layout.headerHeight;
-    if (height < 0) height = 0;
+    if (height < 0)
+        height = 0;
     d->scroll.pageRows = (UINT)((height + d->layout.rowHeight - 1) / d->layout.rowHeight);
     d->scroll.fullRows = (UINT)(height / d->layout.rowHeight);
 }
@@ -25,21 +27,28 @@ void UpdatePageRows(TreeListData* d)
 static void RowHeightChanged(TreeListData* d, int old)
 {
     UpdatePageRows(d);
-    if (old == d->layout.rowHeight) return;
+    if (old == d->layout.rowHeight)
+        return;
     InvalidateRect(d->hwnd, nullptr, FALSE);
     UpdateScrollBars(d);
 }
 
 void ComputeRowHeight(TreeListData* d)
 {
-    if (d->layout.fixedRowHeight) return;
+    if (d->layout.fixedRowHeight)
+        return;
     const int old = d->layout.rowHeight;
     int height = kMinAutoRowHeight;
-    if (d->stateImages && d->layout.stateHeight + 2 > height) height = d->layout.stateHeight + 2;
-    if (d->normalImages && d->layout.imageWidth + 2 > height) height = d->layout.imageWidth + 2;
-    if (d->layout.fontHeight + 2 > height) height = d->layout.fontHeight + 2;
-    if (d->exStyle & TLX_GRIDLINES) ++height;
-    if ((d->style & TVS_NONEVENHEIGHT) && (height & 1)) ++height;
+    if (d->stateImages && d->layout.stateHeight + 2 > height)
+        height = d->layout.stateHeight + 2;
+    if (d->normalImages && d->layout.imageWidth + 2 > height)
+        height = d->layout.imageWidth + 2;
+    if (d->layout.fontHeight + 2 > height)
+        height = d->layout.fontHeight + 2;
+    if (d->exStyle & TLX_GRIDLINES)
+        ++height;
+    if ((d->style & TVS_NONEVENHEIGHT) && (height & 1))
+        ++height;
     d->layout.rowHeight = height;
     RowHeightChanged(d, old);
 }
@@ -47,14 +56,18 @@ void ComputeRowHeight(TreeListData* d)
 LRESULT SetItemHeight(TreeListData* d, int height)
 {
     const int old = d->layout.rowHeight;
-    if (height == -1) {
+    if (height == -1)
+    {
         d->layout.fixedRowHeight = false;
         ComputeRowHeight(d);
         return old;
     }
-    if ((height & 1) && !(d->exStyle & TLX_ODDHEIGHT)) --height;
-    if (height <= 0) height = 1;
-    if (height > kMaxRowHeight) height = kMaxRowHeight;
+    if ((height & 1) && !(d->exStyle & TLX_ODDHEIGHT))
+        --height;
+    if (height <= 0)
+        height = 1;
+    if (height > kMaxRowHeight)
+        height = kMaxRowHeight;
     d->layout.rowHeight = height;
     d->layout.fixedRowHeight = true;
     RowHeightChanged(d, old);
@@ -71,17 +84,23 @@ COLORREF BlendHighlight(COLORREF base)
 void LoadDefaultColours(TreeListData* d)
 {
     const COLORREF defaults[] = {
-        GetSysColor(COLOR_WINDOW),        GetSysColor(COLOR_INFOBK),     GetSysColor(COLOR_WINDOW),
-        GetSysColor(COLOR_BTNFACE),       GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT),
-        GetSysColor(COLOR_BTNSHADOW),     GetSysColor(COLOR_WINDOWTEXT) ^ kBlueByte,
+        GetSysColor(COLOR_WINDOW),     GetSysColor(COLOR_INFOBK),
+        GetSysColor(COLOR_WINDOW),     GetSysColor(COLOR_BTNFACE),
+        GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT),
+        GetSysColor(COLOR_BTNSHADOW),  GetSysColor(COLOR_WINDOWTEXT) ^ kBlueByte,
     };
-    for (int slot = 0; slot < 8; ++slot) {
-        if (!d->colourSet[slot]) d->colours[slot] = defaults[slot];
+    for (int slot = 0; slot < 8; ++slot)
+    {
+        if (!d->colourSet[slot])
+            d->colours[slot] = defaults[slot];
     }
     // The marked-row colours blend the row colours as they are now.
-    if (!d->colourSet[TLC_MARKODD]) d->colours[TLC_MARKODD] = BlendHighlight(d->colours[TLC_ODD]);
-    if (!d->colourSet[TLC_MARKEVEN]) d->colours[TLC_MARKEVEN] = BlendHighlight(d->colours[TLC_EVEN]);
-    if (!d->colourSet[TLC_INSERTMARK]) d->colours[TLC_INSERTMARK] = GetSysColor(COLOR_INFOBK);
+    if (!d->colourSet[TLC_MARKODD])
+        d->colours[TLC_MARKODD] = BlendHighlight(d->colours[TLC_ODD]);
+    if (!d->colourSet[TLC_MARKEVEN])
+        d->colours[TLC_MARKEVEN] = BlendHighlight(d->colours[TLC_EVEN]);
+    if (!d->colourSet[TLC_INSERTMARK])
+        d->colours[TLC_INSERTMARK] = GetSysColor(COLOR_INFOBK);
 }
 
 LRESULT GetColour(const TreeListData* d, WPARAM slot)
@@ -91,29 +110,35 @@ LRESULT GetColour(const TreeListData* d, WPARAM slot)
 
 LRESULT SetColour(TreeListData* d, WPARAM slot, LPARAM value)
 {
-    if (slot >= TLC_COUNT) return -1;
+    if (slot >= TLC_COUNT)
+        return -1;
     const COLORREF old = d->colours[slot];
     const COLORREF colour = (COLORREF)value;
     d->colourSet[slot] = colour != kNoColour;
-    if (colour != kNoColour) d->colours[slot] = colour;
+    if (colour != kNoColour)
+        d->colours[slot] = colour;
     LoadDefaultColours(d);
-    if (old != d->colours[slot]) InvalidateRect(d->hwnd, nullptr, FALSE);
+    if (old != d->colours[slot])
+        InvalidateRect(d->hwnd, nullptr, FALSE);
     return (LRESULT)old;
 }
 
 LRESULT SetExtendedStyle(TreeListData* d, DWORD mask, DWORD bits)
 {
-    if (mask == 0) mask = kAllBits;
+    if (mask == 0)
+        mask = kAllBits;
     const DWORD old = d->exStyle;
     d->exStyle = (bits & mask) | (old & ~mask);
     const DWORD changed = old ^ d->exStyle;
-    if (changed & TLX_GRIDLINES) {
+    if (changed & TLX_GRIDLINES)
+    {
         ComputeRowHeight(d);
         UpdateScrollBars(d);
     }
     if (changed & (TLX_MULTISELECT | TLX_ALTERNATE | TLX_SUBSELECT | TLX_FULLROWMARK))
         InvalidateRect(d->hwnd, nullptr, FALSE);
-    if (changed & TLX_NOHSCROLL) UpdateScrollBars(d);
+    if (changed & TLX_NOHSCROLL)
+        UpdateScrollBars(d);
     // Addressing the cell-selection bit again brings the selection back to the item.
     if ((old & TLX_SUBSELECT) && (mask & TLX_SUBSELECT) && d->sel.item && d->sel.column != 0)
         SelectItem(d, d->sel.item, 0, kReplaceSelection);
@@ -123,18 +148,23 @@ LRESULT SetExtendedStyle(TreeListData* d, DWORD mask, DWORD bits)
 static void MeasureStateImages(TreeListData* d)
 {
     d->layout.stateWidth = d->layout.stateHeight = 0;
-    if (d->stateImages) ImageList_GetIconSize(d->stateImages, &d->layout.stateWidth, &d->layout.stateHeight);
+    if (d->stateImages)
+        ImageList_GetIconSize(d->stateImages, &d->layout.stateWidth, &d->layout.stateHeight);
 }
 
 static void MeasureNormalImages(TreeListData* d)
 {
     d->layout.imageWidth = d->layout.imageHeight = 0;
-    if (!d->normalImages) return;
+    if (!d->normalImages)
+        return;
     IMAGEINFO info = {};
-    if (ImageList_GetImageInfo(d->normalImages, 0, &info)) {
+    if (ImageList_GetImageInfo(d->normalImages, 0, &info))
+    {
         d->layout.imageWidth = info.rcImage.right - info.rcImage.left;
         d->layout.imageHeight = info.rcImage.bottom - info.rcImage.top;
-    } else {
+    }
+    else
+    {
         ImageList_GetIconSize(d->normalImages, &d->layout.imageWidth, &d->layout.imageHeight);
     }
 }
@@ -157,17 +187,21 @@ static HIMAGELIST MakeCheckBoxImages()
     SelectObject(dc, old);
     DeleteDC(dc);
     HIMAGELIST list = ImageList_Create(16, 16, 0xFF, 3, 14);
-    if (list) ImageList_AddMasked(list, bitmap, key);
+    if (list)
+        ImageList_AddMasked(list, bitmap, key);
     DeleteObject(bitmap);
     return list;
 }
 
 void SetCheckBoxImages(TreeListData* d, bool on)
 {
-    if (on && !d->stateImages) {
+    if (on && !d->stateImages)
+    {
         d->stateImages = MakeCheckBoxImages();
         d->ownStateImages = d->stateImages != nullptr;
-    } else if (!on && d->ownStateImages) {
+    }
+    else if (!on && d->ownStateImages)
+    {
         ImageList_Destroy(d->stateImages);
         d->stateImages = nullptr;
         d->ownStateImages = false;
@@ -178,9 +212,11 @@ void SetCheckBoxImages(TreeListData* d, bool on)
 // Items made before check boxes were turned on get an unchecked box, as new ones do.
 static void GiveCheckBoxes(TreeListData* d)
 {
-    for (UINT h = 1; h <= d->capacity; ++h) {
+    for (UINT h = 1; h <= d->capacity; ++h)
+    {
         TreeListItem* item = d->items[h];
-        if (item && !(item->state & TVIS_STATEIMAGEMASK)) item->state |= INDEXTOSTATEIMAGEMASK(1);
+        if (item && !(item->state & TVIS_STATEIMAGEMASK))
+            item->state |= INDEXTOSTATEIMAGEMASK(1);
     }
     InvalidateRect(d->hwnd, nullptr, FALSE);
 }
@@ -189,42 +225,58 @@ void OnStyleChanged(TreeListData* d, DWORD oldStyle, DWORD newStyle)
 {
     d->style = newStyle;
     const DWORD changed = oldStyle ^ newStyle;
-    if (changed & newStyle & TVS_CHECKBOXES) GiveCheckBoxes(d);
-    if (changed & (TVS_CHECKBOXES | TVS_NONEVENHEIGHT)) {
+    if (changed & newStyle & TVS_CHECKBOXES)
+        GiveCheckBoxes(d);
+    if (changed & (TVS_CHECKBOXES | TVS_NONEVENHEIGHT))
+    {
         SetCheckBoxImages(d, (newStyle & TVS_CHECKBOXES) != 0);
         ComputeRowHeight(d);
         UpdateScrollBars(d);
     }
-    if (changed & kRepaintingStyles) InvalidateRect(d->hwnd, nullptr, FALSE);
-    if (changed & TVS_NOSCROLL) UpdateScrollBars(d);
-    if (changed & TVS_NOTOOLTIPS) {
-        if (newStyle & TVS_NOTOOLTIPS) HideTooltip(d);
-        else CreateTooltip(d);
+    if (changed & kRepaintingStyles)
+        InvalidateRect(d->hwnd, nullptr, FALSE);
+    if (changed & TVS_NOSCROLL)
+        UpdateScrollBars(d);
+    if (changed & TVS_NOTOOLTIPS)
+    {
+        if (newStyle & TVS_NOTOOLTIPS)
+            HideTooltip(d);
+        else
+            CreateTooltip(d);
     }
 }
 
 LRESULT SetImageList(TreeListData* d, WPARAM which, HIMAGELIST list)
 {
     HIMAGELIST old;
-    if (which == TVSIL_NORMAL) {
+    if (which == TVSIL_NORMAL)
+    {
         old = d->normalImages;
         d->normalImages = list;
         MeasureNormalImages(d);
-        if (d->header) SendMessageW(d->header, HDM_SETIMAGELIST, 0, (LPARAM)list);
-    } else if (which == TVSIL_STATE) {
+        if (d->header)
+            SendMessageW(d->header, HDM_SETIMAGELIST, 0, (LPARAM)list);
+    }
+    else if (which == TVSIL_STATE)
+    {
         old = d->stateImages;
-        if (d->ownStateImages && old) {
+        if (d->ownStateImages && old)
+        {
             ImageList_Destroy(old);
             old = nullptr;
         }
         d->ownStateImages = false;
         d->stateImages = list;
         MeasureStateImages(d);
-    } else {
+    }
+    else
+    {
         return 0;
     }
-    if (d->layout.fixedRowHeight) InvalidateRect(d->hwnd, nullptr, FALSE);
-    else ComputeRowHeight(d);
+    if (d->layout.fixedRowHeight)
+        InvalidateRect(d->hwnd, nullptr, FALSE);
+    else
+        ComputeRowHeight(d);
     InvalidateRect(d->hwnd, nullptr, FALSE);
     return (LRESULT)old;
 }
@@ -260,13 +312,16 @@ HFONT ItemFont(const TreeListData* d, UINT state)
 LRESULT GetCellColour(TreeListData* d, UINT handle, int column, bool back)
 {
     const BYTE bit = back ? kFlOwnBack : kFlOwnText;
-    if (column == 0) {
+    if (column == 0)
+    {
         const TreeListItem* item = ItemOf(d, handle);
-        if (!item || !(item->flags & bit)) return (LRESULT)kNoColour;
+        if (!item || !(item->flags & bit))
+            return (LRESULT)kNoColour;
         return (LRESULT)(back ? item->backColour : item->textColour);
     }
     const TreeListSubItem* cell = CellOf(d, handle, column);
-    if (!cell || !(cell->flags & bit)) return (LRESULT)kNoColour;
+    if (!cell || !(cell->flags & bit))
+        return (LRESULT)kNoColour;
     return (LRESULT)(back ? cell->backColour : cell->textColour);
 }
 
@@ -274,27 +329,35 @@ LRESULT SetCellColour(TreeListData* d, WPARAM target, COLORREF colour, bool back
 {
     const UINT handle = (UINT)(target & kItemBits);
     const int column = (int)((target >> kColumnShift) & 0xFF);
-    if (!ItemOf(d, handle) || (column > 0 && column >= d->layout.columnCount)) return (LRESULT)kNoColour;
+    if (!ItemOf(d, handle) || (column > 0 && column >= d->layout.columnCount))
+        return (LRESULT)kNoColour;
     const LRESULT old = GetCellColour(d, handle, column, back);
     BYTE* flags;
     COLORREF* slot;
-    if (column == 0) {
+    if (column == 0)
+    {
         TreeListItem* item = d->items[handle];
         flags = &item->flags;
         slot = back ? &item->backColour : &item->textColour;
-    } else {
+    }
+    else
+    {
         TreeListSubItem* cell = MakeCell(d, handle, column);
-        if (!cell) return (LRESULT)kNoColour;
+        if (!cell)
+            return (LRESULT)kNoColour;
         flags = &cell->flags;
         slot = back ? &cell->backColour : &cell->textColour;
     }
     const BYTE bit = back ? kFlOwnBack : kFlOwnText;
-    if (colour == kNoColour) *flags &= ~bit;
-    else {
+    if (colour == kNoColour)
+        *flags &= ~bit;
+    else
+    {
         *flags |= bit;
         *slot = colour;
     }
-    if ((COLORREF)old != colour) InvalidateItem(d, handle, column);
+    if ((COLORREF)old != colour)
+        InvalidateItem(d, handle, column);
     return old;
 }
 
@@ -307,9 +370,11 @@ int LabelOffset(const TreeListData* d, const TreeListItem* item)
 {
     const int grid = (d->exStyle & TLX_GRIDLINES) ? 1 : 0;
     int x = ItemIndent(d, item) + grid;
-    if (d->stateImages) x += d->layout.stateWidth;
-    if ((item->flags & kFlHasImage) && d->normalImages) x += d->layout.imageWidth + grid;
+    if (d->stateImages)
+        x += d->layout.stateWidth;
+    if ((item->flags & kFlHasImage) && d->normalImages)
+        x += d->layout.imageWidth + grid;
     return x;
 }
 
-}  // namespace treelist
+}   // namespace treelist

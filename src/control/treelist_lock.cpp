@@ -4,25 +4,29 @@
 // around each of them; callers look their items up again afterwards.
 #include "treelist_data.h"
 
-namespace treelist {
+namespace treelist
+{
 
 // The semaphore is only waited on when another thread holds the lock: the counter
 // settles the common case without a call to the kernel.
 void Lock(TreeListData* d)
 {
-    if (InterlockedIncrement(&d->lockUsers) > 1) WaitForSingleObject(d->lock, INFINITE);
+    if (InterlockedIncrement(&d->lockUsers) > 1)
+        WaitForSingleObject(d->lock, INFINITE);
 }
 
 void Unlock(TreeListData* d)
 {
-    if (InterlockedDecrement(&d->lockUsers) > 0) ReleaseSemaphore(d->lock, 1, nullptr);
+    if (InterlockedDecrement(&d->lockUsers) > 0)
+        ReleaseSemaphore(d->lock, 1, nullptr);
 }
 
 LRESULT NotifyParent(TreeListData* d, NMHDR* header, UINT code)
 {
     HWND hwnd = d->hwnd;
     HWND parent = GetParent(hwnd);
-    if (!parent || d->destroyed) return 0;
+    if (!parent || d->destroyed)
+        return 0;
     header->hwndFrom = hwnd;
     header->idFrom = (UINT_PTR)GetDlgCtrlID(hwnd);
     header->code = code;
@@ -32,13 +36,15 @@ LRESULT NotifyParent(TreeListData* d, NMHDR* header, UINT code)
     return result;
 }
 
-LRESULT NotifyTree(TreeListData* d, UINT code, UINT action, const TVITEMW* itemNew,
-                   const TVITEMW* itemOld, POINT ptDrag)
+LRESULT NotifyTree(TreeListData* d, UINT code, UINT action, const TVITEMW* itemNew, const TVITEMW* itemOld,
+                   POINT ptDrag)
 {
     NMTREEVIEWW nm = {};
     nm.action = action;
-    if (itemNew) nm.itemNew = *itemNew;
-    if (itemOld) nm.itemOld = *itemOld;
+    if (itemNew)
+        nm.itemNew = *itemNew;
+    if (itemOld)
+        nm.itemOld = *itemOld;
     nm.ptDrag = ptDrag;
     return NotifyParent(d, &nm.hdr, code);
 }
@@ -47,7 +53,8 @@ void ContextMenuToParent(TreeListData* d, POINT client)
 {
     HWND hwnd = d->hwnd;
     HWND parent = GetParent(hwnd);
-    if (!parent || d->destroying) return;
+    if (!parent || d->destroying)
+        return;
     POINT screen = client;
     ClientToScreen(hwnd, &screen);
     Unlock(d);
@@ -73,4 +80,4 @@ void SetScrollInfoUnlocked(TreeListData* d, int bar, SCROLLINFO* info)
     Lock(d);
 }
 
-}  // namespace treelist
+}   // namespace treelist

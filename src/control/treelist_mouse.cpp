@@ -4,24 +4,34 @@
 
 #include "treelist_data.h"
 
-namespace treelist {
+namespace treelist
+{
 
-namespace {
+namespace
+{
 
-bool IsLeft(UINT msg) { return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK; }
-bool IsDouble(UINT msg) { return msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK; }
+bool IsLeft(UINT msg)
+{
+    return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
+}
+bool IsDouble(UINT msg)
+{
+    return msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK;
+}
 
 UINT ItemZones(const TreeListData* d)
 {
     UINT zones = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON;
-    if (d->style & TVS_FULLROWSELECT) zones |= TVHT_ONITEMRIGHT;
+    if (d->style & TVS_FULLROWSELECT)
+        zones |= TVHT_ONITEMRIGHT;
     return zones;
 }
 
 UINT CellZones(const TreeListData* d)
 {
     UINT zones = TVHT_SUBITEMICON | TVHT_SUBITEMLABEL;
-    if (d->style & TVS_FULLROWSELECT) zones |= TVHT_SUBITEMRIGHT;
+    if (d->style & TVS_FULLROWSELECT)
+        zones |= TVHT_SUBITEMRIGHT;
     return zones;
 }
 
@@ -29,12 +39,16 @@ UINT CellZones(const TreeListData* d)
 void ToggleOrUnpartial(TreeListData* d, UINT h)
 {
     TreeListItem* item = ItemOf(d, h);
-    if (!item) return;
+    if (!item)
+        return;
     const UINT both = TVIS_EXPANDED | TVIS_EXPANDPARTIAL;
-    if ((item->state & both) == both) {
+    if ((item->state & both) == both)
+    {
         item->state &= ~TVIS_EXPANDPARTIAL;
         InvalidateItem(d, h, 0);
-    } else {
+    }
+    else
+    {
         ToggleExpand(d, h, false);
     }
 }
@@ -42,15 +56,18 @@ void ToggleOrUnpartial(TreeListData* d, UINT h)
 void CtrlToggle(TreeListData* d, UINT h, int column)
 {
     SelectItem(d, 0, 0, 1);
-    if (!ItemOf(d, h)) return;
+    if (!ItemOf(d, h))
+        return;
     ToggleSelection(d, h, 1);
     ToggleHiddenSelection(d, h, 1);
     ClearFocusMarks(d);
-    if (TreeListItem* item = ItemOf(d, h)) {
+    if (TreeListItem* item = ItemOf(d, h))
+    {
         d->sel.focusItem = h;
         d->sel.focusColumn = column;
         item->flags |= kFlFocusMark;
-        if (TreeListSubItem* cell = CellOf(d, h, column)) cell->flags |= kFlFocusMark;
+        if (TreeListSubItem* cell = CellOf(d, h, column))
+            cell->flags |= kFlFocusMark;
         InvalidateItem(d, h, -1);
     }
 }
@@ -58,43 +75,56 @@ void CtrlToggle(TreeListData* d, UINT h, int column)
 void ClickItem(TreeListData* d, UINT msg, WPARAM keys, UINT h, UINT flags)
 {
     const int column = (flags & ItemZones(d)) ? 0 : ((d->exStyle & TLX_SUBSELECT) ? TVHT_COLUMN(flags) : 0);
-    if (!(d->style & TVS_DISABLEDRAGDROP) && !IsDouble(msg)) {
+    if (!(d->style & TVS_DISABLEDRAGDROP) && !IsDouble(msg))
+    {
         d->drag.flags |= IsLeft(msg) ? 1 : 2;
         d->drag.item = h;
         d->drag.column = column;
     }
     const bool ctrl = (keys & MK_CONTROL) != 0;
-    if (ctrl && IsLeft(msg) && (d->exStyle & TLX_MULTISELECT) && (d->items[h]->state & TVIS_SELECTED)) {
+    if (ctrl && IsLeft(msg) && (d->exStyle & TLX_MULTISELECT) && (d->items[h]->state & TVIS_SELECTED))
+    {
         CtrlToggle(d, h, column);
         return;
     }
     ClearFocusMarks(d);
-    if (!SelectItem(d, h, column, 1 | (ctrl ? 0 : kReplaceSelection))) return;
-    if (!ItemOf(d, h)) return;
+    if (!SelectItem(d, h, column, 1 | (ctrl ? 0 : kReplaceSelection)))
+        return;
+    if (!ItemOf(d, h))
+        return;
     ScrollRowIntoView(d, RowOf(d, h));
     ScrollColumnIntoView(d, column);
-    if (msg == WM_LBUTTONDBLCLK) {
-        if (flags & ItemZones(d)) ToggleOrUnpartial(d, h);
-        else ToggleExpand(d, h, false);
+    if (msg == WM_LBUTTONDBLCLK)
+    {
+        if (flags & ItemZones(d))
+            ToggleOrUnpartial(d, h);
+        else
+            ToggleExpand(d, h, false);
     }
 }
 
 UINT ClickCode(UINT msg)
 {
-    switch (msg) {
-    case WM_LBUTTONDOWN: return NM_CLICK;
-    case WM_LBUTTONDBLCLK: return NM_DBLCLK;
-    case WM_RBUTTONDOWN: return NM_RCLICK;
-    default: return NM_RDBLCLK;
+    switch (msg)
+    {
+    case WM_LBUTTONDOWN:
+        return NM_CLICK;
+    case WM_LBUTTONDBLCLK:
+        return NM_DBLCLK;
+    case WM_RBUTTONDOWN:
+        return NM_RCLICK;
+    default:
+        return NM_RDBLCLK;
     }
 }
 
-}  // namespace
+}   // namespace
 
 void ToggleCheckState(TreeListData* d, UINT h)
 {
     const TreeListItem* item = ItemOf(d, h);
-    if (!item) return;
+    if (!item)
+        return;
     TVITEMW change = {};
     change.mask = TVIF_HANDLE | TVIF_STATE;
     change.hItem = (HTREEITEM)(ULONG_PTR)h;
@@ -105,16 +135,23 @@ void ToggleCheckState(TreeListData* d, UINT h)
 
 LRESULT OnMouseButton(TreeListData* d, UINT msg, WPARAM keys, LPARAM lp)
 {
-    if (!d->enabled) return 0;
-    if (GetFocus() != d->hwnd) SetFocusUnlocked(d, d->hwnd);
+    if (!d->enabled)
+        return 0;
+    if (GetFocus() != d->hwnd)
+        SetFocusUnlocked(d, d->hwnd);
     const POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     UINT flags;
     const UINT h = HitTest(d, pt, &flags);
-    if (h && IsLeft(msg) && (flags & TVHT_ONITEMBUTTON)) {
+    if (h && IsLeft(msg) && (flags & TVHT_ONITEMBUTTON))
+    {
         ToggleOrUnpartial(d, h);
-    } else if (h && IsLeft(msg) && (flags & TVHT_ONITEMSTATEICON) && (d->style & TVS_CHECKBOXES)) {
+    }
+    else if (h && IsLeft(msg) && (flags & TVHT_ONITEMSTATEICON) && (d->style & TVS_CHECKBOXES))
+    {
         ToggleCheckState(d, h);
-    } else if (h && (flags & (ItemZones(d) | CellZones(d)))) {
+    }
+    else if (h && (flags & (ItemZones(d) | CellZones(d))))
+    {
         ClickItem(d, msg, keys, h, flags);
     }
     TVITEMW item;
@@ -122,7 +159,8 @@ LRESULT OnMouseButton(TreeListData* d, UINT msg, WPARAM keys, LPARAM lp)
     const LRESULT handled = NotifyTree(d, ClickCode(msg), 0, &item, nullptr, pt);
     // A parent written for the platform's tree gets its context menu: unless it took
     // the right click, it hears WM_CONTEXTMENU at the point in screen coordinates.
-    if (msg == WM_RBUTTONDOWN && !handled) ContextMenuToParent(d, pt);
+    if (msg == WM_RBUTTONDOWN && !handled)
+        ContextMenuToParent(d, pt);
     return 0;
 }
 
@@ -132,4 +170,4 @@ LRESULT OnButtonUp(TreeListData* d, UINT msg)
     return 0;
 }
 
-}  // namespace treelist
+}   // namespace treelist

@@ -4,21 +4,26 @@
 // The row count itself is kept exact at every change for the scroll bars.
 #include "treelist_data.h"
 
-namespace treelist {
+namespace treelist
+{
 
 bool IsShown(const TreeListData* d, UINT handle)
 {
     const TreeListItem* item = ItemOf(d, handle);
-    if (!item) return false;
-    for (UINT p = item->parent; p; p = d->items[p]->parent) {
-        if (!(d->items[p]->state & TVIS_EXPANDED)) return false;
+    if (!item)
+        return false;
+    for (UINT p = item->parent; p; p = d->items[p]->parent)
+    {
+        if (!(d->items[p]->state & TVIS_EXPANDED))
+            return false;
     }
     return true;
 }
 
 bool ShowsButton(const TreeListData*, const TreeListItem* item)
 {
-    if (item->flags & kFlByChildren) return item->firstChild != 0;
+    if (item->flags & kFlByChildren)
+        return item->firstChild != 0;
     return (item->flags & kFlButton) != 0;
 }
 
@@ -32,9 +37,12 @@ bool ItemHasChildren(const TreeListData* d, const TreeListItem* item)
 static UINT NextShown(const TreeListData* d, UINT handle, UINT top = 0)
 {
     const TreeListItem* item = d->items[handle];
-    if ((item->state & TVIS_EXPANDED) && item->firstChild) return item->firstChild;
-    for (UINT h = handle; h && h != top; h = d->items[h]->parent) {
-        if (d->items[h]->nextSibling) return d->items[h]->nextSibling;
+    if ((item->state & TVIS_EXPANDED) && item->firstChild)
+        return item->firstChild;
+    for (UINT h = handle; h && h != top; h = d->items[h]->parent)
+    {
+        if (d->items[h]->nextSibling)
+            return d->items[h]->nextSibling;
     }
     return 0;
 }
@@ -42,16 +50,20 @@ static UINT NextShown(const TreeListData* d, UINT handle, UINT top = 0)
 UINT VisibleDescendants(const TreeListData* d, UINT handle)
 {
     const TreeListItem* item = ItemOf(d, handle);
-    if (!item || !(item->state & TVIS_EXPANDED) || !item->firstChild) return 0;
+    if (!item || !(item->state & TVIS_EXPANDED) || !item->firstChild)
+        return 0;
     UINT count = 0;
-    for (UINT h = item->firstChild; h; h = NextShown(d, h, handle)) ++count;
+    for (UINT h = item->firstChild; h; h = NextShown(d, h, handle))
+        ++count;
     return count;
 }
 
 static void MarkStale(TreeListData* d, UINT row)
 {
-    if (row > d->rowsValid) row = d->rowsValid;
-    if (d->rowsStale && row == d->rowsValid) return;
+    if (row > d->rowsValid)
+        row = d->rowsValid;
+    if (d->rowsStale && row == d->rowsValid)
+        return;
     d->rowsValid = row;
     d->rowsStale = true;
     InvalidateFromRow(d, (int)row);
@@ -59,7 +71,8 @@ static void MarkStale(TreeListData* d, UINT row)
 
 void RowsChangedAt(TreeListData* d, UINT handle)
 {
-    if (handle == 0) {
+    if (handle == 0)
+    {
         MarkStale(d, 0);
         return;
     }
@@ -76,17 +89,24 @@ void RowsChangedAfter(TreeListData* d, UINT handle)
         MarkStale(d, item->row);
 }
 
-void ResetRows(TreeListData* d) { MarkStale(d, 0); }
+void ResetRows(TreeListData* d)
+{
+    MarkStale(d, 0);
+}
 
 void EnsureRows(TreeListData* d)
 {
-    if (!d->rowsStale || !d->rows) return;
-    for (UINT i = d->rowsValid; i < d->rowsBuilt; ++i) {
-        if (TreeListItem* item = ItemOf(d, d->rows[i])) item->row = 0;
+    if (!d->rowsStale || !d->rows)
+        return;
+    for (UINT i = d->rowsValid; i < d->rowsBuilt; ++i)
+    {
+        if (TreeListItem* item = ItemOf(d, d->rows[i]))
+            item->row = 0;
     }
     UINT n = d->rowsValid;
     UINT h = n ? NextShown(d, d->rows[n - 1]) : d->firstRoot;
-    while (h && n < d->capacity) {
+    while (h && n < d->capacity)
+    {
         d->rows[n] = h;
         d->items[h]->row = ++n;
         h = NextShown(d, h);
@@ -99,7 +119,8 @@ void EnsureRows(TreeListData* d)
 int RowOf(TreeListData* d, UINT handle)
 {
     const TreeListItem* item = ItemOf(d, handle);
-    if (!item) return -1;
+    if (!item)
+        return -1;
     EnsureRows(d);
     return (int)item->row - 1;
 }
@@ -110,4 +131,4 @@ UINT ItemAtRow(TreeListData* d, UINT row)
     return row < d->rowCount ? d->rows[row] : 0;
 }
 
-}  // namespace treelist
+}   // namespace treelist

@@ -1,21 +1,28 @@
 // CTreeListCtrl: each operation is one message to the "TreeList" window.
 #include "control/treelistctrl.h"
 
-namespace {
+namespace
+{
 
-constexpr int kOfferedText = 256;           // cchTextMax given with a text to store
-constexpr int kColumnShift = 24;            // column in the high byte of wParam
-constexpr UINT kListInsertStates = 0xFF13;  // state bits a new list row may take
+constexpr int kOfferedText = 256;            // cchTextMax given with a text to store
+constexpr int kColumnShift = 24;             // column in the high byte of wParam
+constexpr UINT kListInsertStates = 0xFF13;   // state bits a new list row may take
 constexpr UINT kListSetStates = TVIS_FOCUSED | TVIS_SELECTED | TVIS_BOLD;
 
-HTREEITEM AsItem(LRESULT result) { return reinterpret_cast<HTREEITEM>(result); }
+HTREEITEM AsItem(LRESULT result)
+{
+    return reinterpret_cast<HTREEITEM>(result);
+}
 WPARAM ItemAndColumn(HTREEITEM hItem, int nCol)
 {
     return reinterpret_cast<WPARAM>(hItem) | (static_cast<WPARAM>(static_cast<UINT>(nCol)) << kColumnShift);
 }
-WPARAM EditCode(int nCol, int bWide) { return (static_cast<UINT>(nCol) & TVLE_COLUMNMASK) | (bWide ? TVLE_WIDE : 0u); }
+WPARAM EditCode(int nCol, int bWide)
+{
+    return (static_cast<UINT>(nCol) & TVLE_COLUMNMASK) | (bWide ? TVLE_WIDE : 0u);
+}
 
-}  // namespace
+}   // namespace
 
 IMPLEMENT_DYNAMIC(CTreeListCtrl, CTreeCtrl)
 
@@ -35,7 +42,10 @@ void* CTreeListCtrl::GetUserData(HTREEITEM hItem) const
     return reinterpret_cast<void*>(Send(TVM_GETUSERDATA, 0, reinterpret_cast<LPARAM>(hItem)));
 }
 
-int CTreeListCtrl::GetUserDataSize() const { return static_cast<int>(Send(TVM_GETUSERDATASIZE)); }
+int CTreeListCtrl::GetUserDataSize() const
+{
+    return static_cast<int>(Send(TVM_GETUSERDATASIZE));
+}
 
 BOOL CTreeListCtrl::SetUserDataSize(int nSize)
 {
@@ -60,25 +70,34 @@ int CTreeListCtrl::InsertColumn(int nCol, const LVCOLUMNW* pColumn)
 int CTreeListCtrl::InsertColumn(int nCol, LPCWSTR lpszText, int nFormat, int nWidth)
 {
     LVCOLUMNW column = {};
-    if (lpszText) {
+    if (lpszText)
+    {
         column.mask |= LVCF_TEXT;
         column.pszText = const_cast<LPWSTR>(lpszText);
         column.cchTextMax = kOfferedText;
     }
-    if (nFormat >= 0) {
+    if (nFormat >= 0)
+    {
         column.mask |= LVCF_FMT;
         column.fmt = nFormat;
     }
-    if (nWidth >= 0) {
+    if (nWidth >= 0)
+    {
         column.mask |= LVCF_WIDTH;
         column.cx = nWidth;
     }
     return InsertColumn(nCol, &column);
 }
 
-BOOL CTreeListCtrl::DeleteColumn(int nCol) { return Send(TVM_DELETECOLUMN, nCol) != 0; }
+BOOL CTreeListCtrl::DeleteColumn(int nCol)
+{
+    return Send(TVM_DELETECOLUMN, nCol) != 0;
+}
 
-int CTreeListCtrl::GetColumnWidth(int nCol) const { return static_cast<int>(Send(TVM_GETCOLUMNWIDTH, nCol)); }
+int CTreeListCtrl::GetColumnWidth(int nCol) const
+{
+    return static_cast<int>(Send(TVM_GETCOLUMNWIDTH, nCol));
+}
 
 BOOL CTreeListCtrl::SetColumnWidth(int nCol, int cx)
 {
@@ -103,23 +122,35 @@ BOOL CTreeListCtrl::SortChildrenCB(LPTVSORTCB pSort, int bRecurse)
     return Send(TVM_SORTCHILDRENCB, bRecurse, reinterpret_cast<LPARAM>(pSort)) != 0;
 }
 
-HTREEITEM CTreeListCtrl::GetItemOfRow(int nRow) const { return AsItem(Send(TVM_GETITEMOFROW, 0, nRow)); }
+HTREEITEM CTreeListCtrl::GetItemOfRow(int nRow) const
+{
+    return AsItem(Send(TVM_GETITEMOFROW, 0, nRow));
+}
 
 int CTreeListCtrl::GetRowOfItem(HTREEITEM hItem) const
 {
     return static_cast<int>(Send(TVM_GETROWOFITEM, 0, reinterpret_cast<LPARAM>(hItem)));
 }
 
-DWORD CTreeListCtrl::GetExtendedStyle() const { return static_cast<DWORD>(Send(TVM_GETEXTENDEDSTYLE)); }
+DWORD CTreeListCtrl::GetExtendedStyle() const
+{
+    return static_cast<DWORD>(Send(TVM_GETEXTENDEDSTYLE));
+}
 
-DWORD CTreeListCtrl::SetExtendedStyle(DWORD dwStyle) { return SetExtendedStyle(dwStyle, 0); }
+DWORD CTreeListCtrl::SetExtendedStyle(DWORD dwStyle)
+{
+    return SetExtendedStyle(dwStyle, 0);
+}
 
 DWORD CTreeListCtrl::SetExtendedStyle(DWORD dwStyle, DWORD dwMask)
 {
     return static_cast<DWORD>(Send(TVM_SETEXTENDEDSTYLE, dwMask, dwStyle));
 }
 
-COLORREF CTreeListCtrl::GetColor(int nIndex) const { return static_cast<COLORREF>(Send(TVM_GETBKCOLOR, nIndex)); }
+COLORREF CTreeListCtrl::GetColor(int nIndex) const
+{
+    return static_cast<COLORREF>(Send(TVM_GETBKCOLOR, nIndex));
+}
 
 COLORREF CTreeListCtrl::SetColor(int nIndex, COLORREF clr)
 {
@@ -151,7 +182,10 @@ int CTreeListCtrl::EnsureVisible(HTREEITEM hItem, int nCol)
     return static_cast<int>(Send(TVM_ENSUREVISIBLE, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(hItem)));
 }
 
-int CTreeListCtrl::EnsureVisible(HTREEITEM hItem) { return EnsureVisible(hItem, -1); }
+int CTreeListCtrl::EnsureVisible(HTREEITEM hItem)
+{
+    return EnsureVisible(hItem, -1);
+}
 
 BOOL CTreeListCtrl::SelectDropTarget(HTREEITEM hItem, int nCol)
 {
@@ -165,8 +199,9 @@ BOOL CTreeListCtrl::SelectItem(HTREEITEM hItem, int nCol)
 
 BOOL CTreeListCtrl::GetItemRect(HTREEITEM hItem, int nCol, RECT* pRect, int nCode)
 {
-    if (!pRect) return FALSE;
-    *reinterpret_cast<HTREEITEM*>(pRect) = hItem;  // the window reads the item from the rectangle
+    if (!pRect)
+        return FALSE;
+    *reinterpret_cast<HTREEITEM*>(pRect) = hItem;   // the window reads the item from the rectangle
     const WPARAM code = static_cast<UINT>(nCode) | (static_cast<WPARAM>(static_cast<UINT>(nCol)) << kColumnShift);
     return Send(TVM_GETITEMRECT, code, reinterpret_cast<LPARAM>(pRect)) != 0;
 }
@@ -181,13 +216,25 @@ HTREEITEM CTreeListCtrl::GetNextSelected(HTREEITEM hItem)
     return AsItem(Send(TVM_GETNEXTITEM, TVGN_NEXTSELECTED, reinterpret_cast<LPARAM>(hItem)));
 }
 
-HTREEITEM CTreeListCtrl::GetFocus() { return AsItem(Send(TVM_GETNEXTITEM, TVGN_FOCUS)); }
+HTREEITEM CTreeListCtrl::GetFocus()
+{
+    return AsItem(Send(TVM_GETNEXTITEM, TVGN_FOCUS));
+}
 
-int CTreeListCtrl::GetFocusColumn() { return static_cast<int>(Send(TVM_GETNEXTITEM, TVGN_FOCUSSUB)); }
+int CTreeListCtrl::GetFocusColumn()
+{
+    return static_cast<int>(Send(TVM_GETNEXTITEM, TVGN_FOCUSSUB));
+}
 
-int CTreeListCtrl::GetSelectionColumn() { return static_cast<int>(Send(TVM_GETNEXTITEM, TVGN_CARETSUB)); }
+int CTreeListCtrl::GetSelectionColumn()
+{
+    return static_cast<int>(Send(TVM_GETNEXTITEM, TVGN_CARETSUB));
+}
 
-int CTreeListCtrl::GetDropHilightColumn() { return static_cast<int>(Send(TVM_GETNEXTITEM, TVGN_DROPHILITESUB)); }
+int CTreeListCtrl::GetDropHilightColumn()
+{
+    return static_cast<int>(Send(TVM_GETNEXTITEM, TVGN_DROPHILITESUB));
+}
 
 CEdit* CTreeListCtrl::EditLabel(HTREEITEM hItem, int nCol, int bWide)
 {
@@ -208,7 +255,10 @@ CImageList* CTreeListCtrl::CreateDragImage(HTREEITEM hItem, int nCol)
         reinterpret_cast<HIMAGELIST>(Send(TVM_CREATEDRAGIMAGE, nCol, reinterpret_cast<LPARAM>(hItem))));
 }
 
-BOOL CTreeListCtrl::SetItem(TVITEMW* pItem) { return Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(pItem)) != 0; }
+BOOL CTreeListCtrl::SetItem(TVITEMW* pItem)
+{
+    return Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(pItem)) != 0;
+}
 
 BOOL CTreeListCtrl::SetItem(HTREEITEM hItem, int nCol, UINT nMask, LPCWSTR lpszItem, int nImage, int nSelectedImage,
                             UINT nState, UINT nStateMask, LPARAM lParam)
@@ -243,7 +293,8 @@ const wchar_t* CTreeListCtrl::GetItemText(HTREEITEM hItem, int nCol) const
 
 int CTreeListCtrl::GetItemText(HTREEITEM hItem, wchar_t* pBuffer, int nMax, int nCol) const
 {
-    if (nMax < 1 || !pBuffer) return 0;
+    if (nMax < 1 || !pBuffer)
+        return 0;
     pBuffer[0] = 0;
     TVITEMW item = {};
     item.mask = TVIF_TEXT | TVIF_SUBITEM;
@@ -277,16 +328,19 @@ int CTreeListCtrl::ListInsertItem(int nRow, LPCWSTR lpszItem, int nImage, int nS
     const HTREEITEM hPrevious = hBefore ? GetPrevSiblingItem(hBefore) : nullptr;
     insert.hInsertAfter = !hBefore ? TVI_LAST : (hPrevious ? hPrevious : TVI_FIRST);
     TVITEMW& item = insert.item;
-    if (lpszItem) {
+    if (lpszItem)
+    {
         item.mask |= TVIF_TEXT;
         item.pszText = const_cast<LPWSTR>(lpszItem);
         item.cchTextMax = kOfferedText;
     }
-    if (nImage >= 0) {
+    if (nImage >= 0)
+    {
         item.mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         item.iImage = item.iSelectedImage = nImage;
     }
-    if (nState >= 0) {
+    if (nState >= 0)
+    {
         item.mask |= TVIF_STATE;
         item.state = static_cast<UINT>(nState);
         item.stateMask = static_cast<UINT>(nStateMask) & kListInsertStates;
@@ -298,11 +352,15 @@ int CTreeListCtrl::ListInsertItem(int nRow, LPCWSTR lpszItem, int nImage, int nS
 BOOL CTreeListCtrl::ListSetItem(int nRow, int nCol, LPCWSTR lpszItem, int nImage, int nState, int nStateMask)
 {
     const HTREEITEM hItem = GetItemOfRow(nRow);
-    if (!hItem) return FALSE;
+    if (!hItem)
+        return FALSE;
     UINT nMask = TVIF_HANDLE;
-    if (lpszItem) nMask |= TVIF_TEXT;
-    if (nImage >= 0) nMask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    if (nState >= 0) nMask |= TVIF_STATE;
+    if (lpszItem)
+        nMask |= TVIF_TEXT;
+    if (nImage >= 0)
+        nMask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    if (nState >= 0)
+        nMask |= TVIF_STATE;
     const UINT nMaskBits = static_cast<UINT>(nStateMask) & kListSetStates;
     return SetItem(hItem, nCol, nMask, lpszItem, nImage, nImage, static_cast<UINT>(nState), nMaskBits, 0);
 }
@@ -321,7 +379,8 @@ BOOL CTreeListCtrl::ListDeleteItem(int nRow)
 BOOL CTreeListCtrl::ListSetColor(int nRow, int nCol, COLORREF clrBack, COLORREF clrText)
 {
     const HTREEITEM hItem = GetItemOfRow(nRow);
-    if (!hItem) return FALSE;
+    if (!hItem)
+        return FALSE;
     SetItemBkColor(hItem, nCol, clrBack);
     SetItemTextColor(hItem, nCol, clrText);
     return TRUE;
@@ -330,7 +389,8 @@ BOOL CTreeListCtrl::ListSetColor(int nRow, int nCol, COLORREF clrBack, COLORREF 
 BOOL CTreeListCtrl::ListGetColor(int nRow, int nCol, COLORREF& clrBack, COLORREF& clrText)
 {
     const HTREEITEM hItem = GetItemOfRow(nRow);
-    if (!hItem) {
+    if (!hItem)
+    {
         clrBack = clrText = static_cast<COLORREF>(-1);
         return FALSE;
     }

@@ -42,7 +42,7 @@ public:
     BOOL SortChildren(HTREEITEM hItem, int bRecurse = FALSE);
     BOOL SortChildrenCB(LPTVSORTCB pSort, int bRecurse = FALSE);
     HTREEITEM GetItemOfRow(int nRow) const;
-    int GetRowOfItem(HTREEITEM hItem) const;  // -1 when the item is not shown
+    int GetRowOfItem(HTREEITEM hItem) const;   // -1 when the item is not shown
     DWORD GetExtendedStyle() const;
     DWORD SetExtendedStyle(DWORD dwStyle);
     DWORD SetExtendedStyle(DWORD dwStyle, DWORD dwMask);
@@ -85,8 +85,8 @@ public:
     // ---- items and cells (nCol 0 is the tree column) ----
     using CTreeCtrl::SetItem;
     BOOL SetItem(TVITEMW* pItem);
-    BOOL SetItem(HTREEITEM hItem, int nCol, UINT nMask, LPCWSTR lpszItem, int nImage, int nSelectedImage,
-                 UINT nState, UINT nStateMask, LPARAM lParam);
+    BOOL SetItem(HTREEITEM hItem, int nCol, UINT nMask, LPCWSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                 UINT nStateMask, LPARAM lParam);
     BOOL SetItemText(HTREEITEM hItem, LPCWSTR lpszItem, int nCol = 0);
     using CTreeCtrl::GetItemText;
     // The window's own text, valid until the item changes; null when the request fails.

@@ -8,9 +8,9 @@
 
 // Private messages that the windows of the calling programs answer, so that
 // CancelModalDialogs can close them (both parameters 0).
-#define WM_QV_QUERYCANCELDIALOG  (WM_USER + 70)   // non-zero: a modal dialog that may be cancelled
-#define WM_QV_QUERYCLOSEFRAME    (WM_USER + 71)   // non-zero: a frame that may be closed
-#define WM_QV_QUERYSTOPCANCEL    (WM_USER + 144)  // 1: stop the walk here
+#define WM_QV_QUERYCANCELDIALOG (WM_USER + 70)   // non-zero: a modal dialog that may be cancelled
+#define WM_QV_QUERYCLOSEFRAME (WM_USER + 71)     // non-zero: a frame that may be closed
+#define WM_QV_QUERYSTOPCANCEL (WM_USER + 144)    // 1: stop the walk here
 
 // The main top-level window of a process (0: this process), or null.
 QVCTRL_API HWND GetProcessTopWindow(UINT nProcessID);

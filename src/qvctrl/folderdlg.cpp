@@ -2,7 +2,8 @@
 
 #include <commctrl.h>
 
-namespace {
+namespace
+{
 
 const int kNameColumnWidth = 300;
 
@@ -22,7 +23,7 @@ bool IsDotEntry(const wchar_t* pszName)
     return ::lstrcmpW(pszName, L".") == 0 || ::lstrcmpW(pszName, L"..") == 0;
 }
 
-}  // namespace
+}   // namespace
 
 BEGIN_MESSAGE_MAP(CFolderDlg, CDialog)
     ON_BN_CLICKED(IDC_GO, OnGo)
@@ -54,7 +55,8 @@ void CFolderDlg::FillList()
     if (hFind == INVALID_HANDLE_VALUE)
         return;   // a folder that is gone or unreadable shows an empty list
     int nItem = 0;
-    do {
+    do
+    {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(data.cFileName))
             continue;
         LVITEMW item = {};
@@ -84,7 +86,8 @@ CString CFolderDlg::SelectedName() const
 void CFolderDlg::OnListDblClk(NMHDR* /*pNMHDR*/, LRESULT* pResult)
 {
     const CString strName = SelectedName();
-    if (!strName.IsEmpty()) {
+    if (!strName.IsEmpty())
+    {
         m_strPath = JoinPath(m_strPath, strName);
         FillList();
     }

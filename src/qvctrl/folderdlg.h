@@ -9,7 +9,13 @@
 class QVCTRL_API CFolderDlg : public CDialog
 {
 public:
-    enum { IDD = 4000, IDC_FOLDERS = 1200, IDC_PATH = 4002, IDC_GO = 4004 };
+    enum
+    {
+        IDD = 4000,
+        IDC_FOLDERS = 1200,
+        IDC_PATH = 4002,
+        IDC_GO = 4004
+    };
 
     explicit CFolderDlg(CWnd* pParent = nullptr);
 

@@ -16,7 +16,8 @@ CPrintCommon::CPrintCommon(const CPrintCommon& source) : CFillHtml(source)
 
 CPrintCommon& CPrintCommon::operator=(const CPrintCommon& source)
 {
-    if (this != &source) {
+    if (this != &source)
+    {
         CFillHtml::operator=(source);
         CopyFrom(source);
     }

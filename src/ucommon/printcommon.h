@@ -43,13 +43,13 @@ public:
     // file cannot be opened or there is nothing to write.
     virtual int SaveFile(HGLOBAL hDocument, LPCTSTR lpszPath);
 
-    CfField* m_pField;      // the layout (borrowed); null prints nothing
-    int m_nField;           // entries of m_pField
-    CString m_strTitle;     // printed by PrintTitle
-    int m_nLeftMargin;      // device units before every column
-    int m_nCurrentY;        // top of the next row
-    int m_nLineHeight;      // height of a row
-    int m_bTotalRow;        // an empty date cell (types 8, 17) prints "合計"
+    CfField* m_pField;    // the layout (borrowed); null prints nothing
+    int m_nField;         // entries of m_pField
+    CString m_strTitle;   // printed by PrintTitle
+    int m_nLeftMargin;    // device units before every column
+    int m_nCurrentY;      // top of the next row
+    int m_nLineHeight;    // height of a row
+    int m_bTotalRow;      // an empty date cell (types 8, 17) prints "合計"
 
 protected:
     // pos, or pos - 1 when pos would fall inside a two-unit character.

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // Alignments handed to Draw (DrawText's DT_LEFT, DT_CENTER, DT_RIGHT).
 const UINT kLeft = DT_LEFT;
@@ -26,7 +27,7 @@ struct StampDate
 StampDate ReadStamp(const void* pValue)
 {
     const auto stamp = qvfield::ReadValue<TIMESTAMP_STRUCT>(pValue);
-    return { stamp.year, stamp.month, stamp.day, stamp.hour };
+    return {stamp.year, stamp.month, stamp.day, stamp.hour};
 }
 
 bool IsPrintableStamp(const StampDate& s)
@@ -43,7 +44,7 @@ CString Decimals(double value, int nDecimals, bool bLongFormat)
     return strText;
 }
 
-}  // namespace
+}   // namespace
 
 void CPrintCommon::Draw(CDC* pDC, const CString& strText, CRect rect, UINT nFormat)
 {
@@ -57,7 +58,8 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
     nType &= ~FIELD_TYPE_FLAG;
     CString strText;
     UINT nAlign = kLeft;
-    switch (nType) {
+    switch (nType)
+    {
     case FIELD_TEXT:
         strText = static_cast<const wchar_t*>(pValue);
         break;
@@ -68,14 +70,16 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
     case FIELD_BYTE2:
         strText.Format(L"%02d", qvfield::ReadValue<int8_t>(pValue));
         break;
-    case FIELD_BYTE: {
+    case FIELD_BYTE:
+    {
         const int value = qvfield::ReadValue<int8_t>(pValue);
         if (value >= 1)
             strText.Format(L"%d", value);
         break;
     }
     case FIELD_INT:
-    case FIELD_LONG: {
+    case FIELD_LONG:
+    {
         const int32_t value = qvfield::ReadValue<int32_t>(pValue);
         if (value != 0)
             strText.Format(nType == FIELD_INT ? L"%d" : L"%ld", value);
@@ -89,15 +93,17 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
         strText = Decimals(qvfield::ReadValue<float>(pValue), nFormat, false);
         nAlign = kRight;
         break;
-    case FIELD_DOUBLE: {
+    case FIELD_DOUBLE:
+    {
         const double value = qvfield::ReadValue<double>(pValue);
         if (value == 0)
-            return;  // nothing at all, not even the cell's edge
+            return;   // nothing at all, not even the cell's edge
         strText = Decimals(value, nFormat, true);
         nAlign = kRight;
         break;
     }
-    case FIELD_DOUBLE_TRIM: {
+    case FIELD_DOUBLE_TRIM:
+    {
         const double value = qvfield::ReadValue<double>(pValue);
         if (value == 0)
             return;
@@ -108,9 +114,11 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
         nAlign = kRight;
         break;
     }
-    case FIELD_DOUBLE_IN: {
+    case FIELD_DOUBLE_IN:
+    {
         const double value = qvfield::ReadValue<double>(pValue);
-        if (value >= kSmallestAmount) {
+        if (value >= kSmallestAmount)
+        {
             if (static_cast<long>(value) % 100 == 0)
                 strText.Format(static_cast<long>(value * 10) % 10 == 0 ? L"%.0lf" : L"%.1lf", value);
             else
@@ -119,19 +127,22 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
         nAlign = kRight;
         break;
     }
-    case FIELD_TIME: {
+    case FIELD_TIME:
+    {
         const CTime t(qvfield::ReadValue<__time64_t>(pValue));
         if (t.GetTime() > 0)
             strText.Format(L"%02d:%02d:%02d", t.GetHour(), t.GetMinute(), t.GetSecond());
         break;
     }
-    case FIELD_HOURMINUTE: {
+    case FIELD_HOURMINUTE:
+    {
         const CTime t(qvfield::ReadValue<__time64_t>(pValue));
         if (t.GetTime() > 0)
             strText.Format(L"%02d時%02d分", t.GetHour(), t.GetMinute());
         break;
     }
-    case FIELD_DURATION: {
+    case FIELD_DURATION:
+    {
         const long long s = qvfield::ReadValue<long long>(pValue);
         const long long a = s < 0 ? -s : s;
         if (s > 0)
@@ -142,7 +153,8 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
         break;
     }
     case FIELD_DATE:
-    case FIELD_DATE_SLASH: {
+    case FIELD_DATE_SLASH:
+    {
         const CTime t(qvfield::ReadValue<__time64_t>(pValue));
         if (t.GetTime() != 0)
             strText.Format(L"%04d%02d%02d", t.GetYear(), t.GetMonth(), t.GetDay());
@@ -150,13 +162,15 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
             strText = L"合計";
         break;
     }
-    case FIELD_DATE_IN: {
+    case FIELD_DATE_IN:
+    {
         const CTime t(qvfield::ReadValue<__time64_t>(pValue));
         if (t.GetTime() != 0)
             strText.Format(L"%02d%02d%02d", t.GetYear() % 100, t.GetMonth(), t.GetDay());
         break;
     }
-    case FIELD_DATE_VARIABLE: {
+    case FIELD_DATE_VARIABLE:
+    {
         const CTime t(qvfield::ReadValue<__time64_t>(pValue));
         if (t.GetTime() == 0)
             break;
@@ -168,16 +182,19 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
             strText.Format(L"%02d/%02d/%02d", t.GetYear() % 100, t.GetMonth(), t.GetDay());
         break;
     }
-    case FIELD_DATEHOUR: {
+    case FIELD_DATEHOUR:
+    {
         const CTime t(qvfield::ReadValue<__time64_t>(pValue));
         if (t.GetTime() != 0)
             strText.Format(L"%04d.%02d.%02d,%02d", t.GetYear(), t.GetMonth(), t.GetDay(), t.GetHour());
         break;
     }
     case FIELD_TS_DATE_SLASH:
-    case FIELD_TS_YEARMONTH: {
+    case FIELD_TS_YEARMONTH:
+    {
         const StampDate s = ReadStamp(pValue);
-        if (IsPrintableStamp(s)) {
+        if (IsPrintableStamp(s))
+        {
             if (nType == FIELD_TS_DATE_SLASH)
                 strText.Format(L"%04d/%02d/%02d", s.year, s.month, s.day);
             else
@@ -185,7 +202,8 @@ void CPrintCommon::DrawData(CDC* pDC, CRect rect, int nType, void* pValue, int n
         }
         break;
     }
-    default: {
+    default:
+    {
         CString strMessage;
         strMessage.Format(L"Data Type %d is unknown in file %s", nType, L"ucommon/printcommon");
         AfxMessageBox(strMessage);

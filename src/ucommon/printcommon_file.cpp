@@ -3,14 +3,15 @@
 #include <shellapi.h>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const wchar_t kEditQuestion[] = L"是否使用編輯軟件來編輯打印?\n\n按否則直接打印，按是則進入所設置的編輯軟件!";
 const wchar_t kEditFile[] = L"c:\\tmp.doc";
 // A character with this bit counts as the first of a two-unit character.
 const wchar_t kLeadUnitBit = 0x80;
 
-}  // namespace
+}   // namespace
 
 int CPrintCommon::AdjustPos(LPCTSTR lpszText, int nPos)
 {
@@ -33,9 +34,11 @@ long CPrintCommon::FitPageWidth(CDC* pDC, LPCTSTR lpszText, int nWidth)
         return nLength;
     if (nExtent <= 0)
         return 0;
-    const unsigned nEstimate = static_cast<unsigned>(nLength) * static_cast<unsigned>(nWidth) / static_cast<unsigned>(nExtent);
+    const unsigned nEstimate =
+        static_cast<unsigned>(nLength) * static_cast<unsigned>(nWidth) / static_cast<unsigned>(nExtent);
     long nResult = 0;
-    for (unsigned m = nEstimate * 9 / 10; m < static_cast<unsigned>(nLength); ++m) {
+    for (unsigned m = nEstimate * 9 / 10; m < static_cast<unsigned>(nLength); ++m)
+    {
         const int p = AdjustPos(lpszText, static_cast<int>(m));
         if (pDC->GetTextExtent(lpszText, p).cx >= nWidth)
             break;

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cwchar>
 
-namespace {
+namespace
+{
 
 const wchar_t kTotalText[] = L"合計";
 const wchar_t kYesText[] = L"是";
@@ -36,9 +37,11 @@ bool IsEmptyOrTotal(const CString& strText)
 // length is that of the text).
 long StoredSize(int nType)
 {
-    switch (nType) {
+    switch (nType)
+    {
     case FIELD_BYTE2:
-    case FIELD_BYTE: return 1;
+    case FIELD_BYTE:
+        return 1;
     case FIELD_FLOAT:
     case FIELD_INT:
     case FIELD_LONG:
@@ -53,25 +56,30 @@ long StoredSize(int nType)
     case FIELD_HHMM_NUMBER:
     case FIELD_YMD_NUMBER2:
     case FIELD_YESNO:
-    case FIELD_DATE_VARIABLE: return 4;
+    case FIELD_DATE_VARIABLE:
+        return 4;
     case FIELD_DOUBLE:
     case FIELD_DOUBLE_TRIM:
     case FIELD_DOUBLE_IN:
-    case FIELD_TIME: return 8;
+    case FIELD_TIME:
+        return 8;
     case FIELD_TS_DATE_SLASH:
-    case FIELD_TS_YEARMONTH: return sizeof(TIMESTAMP_STRUCT);
-    default: return 0;
+    case FIELD_TS_YEARMONTH:
+        return sizeof(TIMESTAMP_STRUCT);
+    default:
+        return 0;
     }
 }
 
-}  // namespace
+}   // namespace
 
 int CPrintCommon::GetRecord(long nRow, char* pRecord)
 {
     if (nRow < 0 || nRow >= GetRecordCount() || pRecord == nullptr)
         return 0;
     const long nLength = GetRecordLength();
-    for (int i = 0; i < m_nField && m_pField != nullptr; ++i) {
+    for (int i = 0; i < m_nField && m_pField != nullptr; ++i)
+    {
         const CfField& f = m_pField[i];
         if (f.nOffset == -1)
             continue;
@@ -82,9 +90,11 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
         const CString strText = GetItemText(nRow, i);
         char* pTarget = pRecord + f.nOffset;
         const wchar_t* psz = strText.GetString();
-        switch (nType) {
+        switch (nType)
+        {
         case FIELD_TEXT:
-        case FIELD_TEXT_IN: {
+        case FIELD_TEXT_IN:
+        {
             // With its terminator, cut to the room left in the record.
             const long nRoom = (nLength - f.nOffset) / static_cast<long>(sizeof(wchar_t));
             if (nRoom < 1)
@@ -111,7 +121,8 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
         case FIELD_FLAG_BIT:
             qvfield::WriteValue<int32_t>(pTarget, _wtoi(psz));
             break;
-        case FIELD_TIME: {
+        case FIELD_TIME:
+        {
             int h = 0, m = 0, s = 0;
             __time64_t value = 0;
             if (!strText.IsEmpty() && swscanf(psz, L"%02d:%02d:%02d", &h, &m, &s) == 3)
@@ -119,17 +130,20 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
             qvfield::WriteValue<__time64_t>(pTarget, value);
             break;
         }
-        case FIELD_HOURMINUTE: {
+        case FIELD_HOURMINUTE:
+        {
             int h = 0, m = 0;
             __time64_t value = 0;
-            if (!strText.IsEmpty() && swscanf(psz, L"%02d時%02d分", &h, &m) == 2) {
+            if (!strText.IsEmpty() && swscanf(psz, L"%02d時%02d分", &h, &m) == 2)
+            {
                 const CTime now = CTime::GetCurrentTime();
                 value = TimeOf(now.GetYear(), now.GetMonth(), now.GetDay(), h, m, 0);
             }
             StoreLow32(pTarget, value);
             break;
         }
-        case FIELD_DURATION: {
+        case FIELD_DURATION:
+        {
             // "hh:mm", or "-(hh:mm)" for a negative span.
             const bool bNegative = psz[0] == L'-';
             CString strDigits = strText;
@@ -145,17 +159,19 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
         case FIELD_DATE:
         case FIELD_DATE_IN:
         case FIELD_DATE_SLASH:
-        case FIELD_DATE_SLASH_OUT: {
+        case FIELD_DATE_SLASH_OUT:
+        {
             const bool bSlashes = nType == FIELD_DATE_SLASH || nType == FIELD_DATE_SLASH_OUT;
             int y = 0, mo = 0, d = 0;
             __time64_t value = 0;
-            if (!IsEmptyOrTotal(strText)
-                && swscanf(psz, bSlashes ? L"%04d/%02d/%02d" : L"%04d%02d%02d", &y, &mo, &d) == 3)
+            if (!IsEmptyOrTotal(strText) &&
+                swscanf(psz, bSlashes ? L"%04d/%02d/%02d" : L"%04d%02d%02d", &y, &mo, &d) == 3)
                 value = TimeOf(y, mo, d, kNoonHour, 0, 0);
             StoreLow32(pTarget, value);
             break;
         }
-        case FIELD_DATEHOUR: {
+        case FIELD_DATEHOUR:
+        {
             int y = 0, mo = 0, d = 0, h = 0, mi = 0;
             __time64_t value = 0;
             if (!strText.IsEmpty() && swscanf(psz, L"%02d.%02d.%02d,%02d:%02d", &y, &mo, &d, &h, &mi) == 5)
@@ -163,14 +179,15 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
             StoreLow32(pTarget, value);
             break;
         }
-        case FIELD_TS_DATE_SLASH: {
+        case FIELD_TS_DATE_SLASH:
+        {
             // Stored as the time stamp that DrawData reads back; the printed
             // "yyyy/mm/dd" and the compact "yyyymmdd" are both understood.
             TIMESTAMP_STRUCT stamp = {};
             int y = 0, mo = 0, d = 0;
-            if (!strText.IsEmpty()
-                && (swscanf(psz, L"%04d/%02d/%02d", &y, &mo, &d) == 3
-                    || swscanf(psz, L"%04d%02d%02d", &y, &mo, &d) == 3)) {
+            if (!strText.IsEmpty() &&
+                (swscanf(psz, L"%04d/%02d/%02d", &y, &mo, &d) == 3 || swscanf(psz, L"%04d%02d%02d", &y, &mo, &d) == 3))
+            {
                 stamp.year = static_cast<SQLSMALLINT>(y);
                 stamp.month = static_cast<SQLUSMALLINT>(mo);
                 stamp.day = static_cast<SQLUSMALLINT>(d);
@@ -178,10 +195,12 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
             qvfield::WriteValue<TIMESTAMP_STRUCT>(pTarget, stamp);
             break;
         }
-        case FIELD_TS_YEARMONTH: {
+        case FIELD_TS_YEARMONTH:
+        {
             TIMESTAMP_STRUCT stamp = {};
             int y = 0, mo = 0;
-            if (!strText.IsEmpty() && swscanf(psz, L"%04d/%02d", &y, &mo) == 2) {
+            if (!strText.IsEmpty() && swscanf(psz, L"%04d/%02d", &y, &mo) == 2)
+            {
                 stamp.year = static_cast<SQLSMALLINT>(y);
                 stamp.month = static_cast<SQLUSMALLINT>(mo);
                 stamp.day = 1;
@@ -189,14 +208,16 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
             qvfield::WriteValue<TIMESTAMP_STRUCT>(pTarget, stamp);
             break;
         }
-        case FIELD_HHMM_NUMBER: {
+        case FIELD_HHMM_NUMBER:
+        {
             int h = 0, m = 0;
             if (!strText.IsEmpty())
                 swscanf(psz, L"%02d:%02d", &h, &m);
             qvfield::WriteValue<int32_t>(pTarget, h * 100 + m);
             break;
         }
-        case FIELD_YMD_NUMBER2: {
+        case FIELD_YMD_NUMBER2:
+        {
             const int len = strText.GetLength();
             const int y = _wtoi(psz);
             const int mo = len > 5 ? _wtoi(psz + 5) : 0;
@@ -207,7 +228,8 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
         case FIELD_YESNO:
             qvfield::WriteValue<int32_t>(pTarget, strText == kYesText ? 1 : 0);
             break;
-        case FIELD_DATE_VARIABLE: {
+        case FIELD_DATE_VARIABLE:
+        {
             int y = 0, mo = 0, d = 0;
             __time64_t value = 0;
             if (IsEmptyOrTotal(strText))
@@ -221,7 +243,8 @@ int CPrintCommon::GetRecord(long nRow, char* pRecord)
             StoreLow32(pTarget, value);
             break;
         }
-        default: {
+        default:
+        {
             CString strMessage;
             strMessage.Format(L"Unknown data format %d", nType);
             AfxMessageBox(strMessage);

@@ -8,7 +8,8 @@
 #include "afxtempl.h"
 #include "quiet_asserts.h"
 
-namespace {
+namespace
+{
 
 // Counts live objects, so that every construction is matched by one destruction.
 struct Tracked
@@ -25,8 +26,7 @@ struct Tracked
 };
 int Tracked::s_nLive = 0;
 
-template <class Collection>
-CString Joined(const Collection& items)
+template <class Collection> CString Joined(const Collection& items)
 {
     CString result;
     for (INT_PTR i = 0; i < items.GetSize(); i++)
@@ -42,7 +42,7 @@ CString Joined(const CStringList& list)
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 TEST(CArrayTest, GrowInsertRemoveAndArgumentsInsideTheArray)
 {
@@ -51,15 +51,15 @@ TEST(CArrayTest, GrowInsertRemoveAndArgumentsInsideTheArray)
         names.Add(CString(L"病") + wchar_t(L'0' + i));
     names.InsertAt(1, L"插", 2);
     names.RemoveAt(0, 2);
-    names.RemoveAt(4, 50);  // count clamped to the end
-    names.InsertAt(9, L"遠");  // past the end: grows first
+    names.RemoveAt(4, 50);      // count clamped to the end
+    names.InsertAt(9, L"遠");   // past the end: grows first
     EXPECT_STREQ(L"插;病1;病2;病3;;;;;;遠;", Joined(names));
     for (int i = 0; i < 50; i++)
-        names.Add(names[0]);  // reallocation must not lose the argument
+        names.Add(names[0]);   // reallocation must not lose the argument
     names.InsertAt(0, names[59]);
     names.SetAtGrow(1000, names[1]);
     EXPECT_STREQ(L"插", names[1000]);
-    EXPECT_EQ(1001, names.Append(names));  // index of the first appended element
+    EXPECT_EQ(1001, names.Append(names));   // index of the first appended element
     EXPECT_STREQ(L"插", names[2001]);
     names.SetSize(2);
     names.SetAt(1, L"y");
@@ -91,7 +91,7 @@ TEST_F(AssertsSilenced, IndexesOutOfRangeAndEmptyLists)
     names.Add(L"only");
     EXPECT_TRUE(names.GetAt(5).IsEmpty());
     EXPECT_TRUE(names[-1].IsEmpty());
-    names.ElementAt(7) = L"lost";  // goes to a scratch element
+    names.ElementAt(7) = L"lost";   // goes to a scratch element
     names.SetAt(3, L"ignored");
     names.RemoveAt(-1);
     names.InsertAt(-2, L"ignored");
@@ -99,10 +99,10 @@ TEST_F(AssertsSilenced, IndexesOutOfRangeAndEmptyLists)
     EXPECT_STREQ(L"only;", Joined(names));
     EXPECT_EQ(7, Fired());
     CDWordArray huge;
-    huge.SetSize(INT_PTR(1) << 60);  // cannot be allocated: refused, not a crash
+    huge.SetSize(INT_PTR(1) << 60);   // cannot be allocated: refused, not a crash
     EXPECT_EQ(0, huge.GetSize());
     CMapWordToPtr map;
-    map.InitHashTable(UINT_MAX);  // too large: cut to the largest table
+    map.InitHashTable(UINT_MAX);   // too large: cut to the largest table
     EXPECT_EQ(CMapWordToPtr::kMaxHashTableSize, map.GetHashTableSize());
     map[1] = nullptr;
     EXPECT_EQ(1, map.GetCount());
@@ -123,9 +123,9 @@ TEST(CListTest, PositionsSearchesAndSelfAppend)
     ASSERT_NE(nullptr, posB);
     list.InsertAfter(posB, L"b2");
     list.SetAt(posB, L"B");
-    EXPECT_EQ(nullptr, list.Find(L"B", list.Find(L"B")));  // searches after the start
+    EXPECT_EQ(nullptr, list.Find(L"B", list.Find(L"B")));   // searches after the start
     EXPECT_STREQ(L"a", list.RemoveHead());
-    list.AddTail(&list);  // a list appended to itself doubles once
+    list.AddTail(&list);   // a list appended to itself doubles once
     list.AddHead(&list);
     EXPECT_STREQ(L"B;b2;B;b2;B;b2;B;b2;", Joined(list));
 }
@@ -134,9 +134,9 @@ TEST(CMapTest, KeysByContentIterationAndRemoval)
 {
     CMapStringToString names;
     names.SetAt(L"姓名", L"王小明");
-    names.SetAt(L"姓名", L"李大華");  // replaces
+    names.SetAt(L"姓名", L"李大華");   // replaces
     CString value;
-    ASSERT_TRUE(names.Lookup(CString(L"姓") + L"名", value));  // keys compare by content
+    ASSERT_TRUE(names.Lookup(CString(L"姓") + L"名", value));   // keys compare by content
     EXPECT_STREQ(L"李大華", value);
     EXPECT_FALSE(names.Lookup(nullptr, value));
     EXPECT_TRUE(names.RemoveKey(L"姓名") && !names.RemoveKey(L"姓名"));

@@ -7,20 +7,22 @@
 #include "afxdisp.h"
 #include "afxtime.h"
 
-namespace {
+namespace
+{
 
 std::vector<int> Parts(const COleDateTime& date)
 {
-    return {date.GetYear(), date.GetMonth(),  date.GetDay(),       date.GetHour(),
+    return {date.GetYear(),   date.GetMonth(),  date.GetDay(),       date.GetHour(),
             date.GetMinute(), date.GetSecond(), date.GetDayOfWeek(), date.GetDayOfYear()};
 }
 
-}  // namespace
+}   // namespace
 
 TEST(COleDateTimeTest, StatusOfPartsAndValues)
 {
     EXPECT_EQ((std::vector<int>{2024, 2, 29, 13, 45, 30, 5, 60}), Parts(COleDateTime(2024, 2, 29, 13, 45, 30)));
-    const int kBadParts[][6] = {{2023, 2, 29, 0, 0, 0}, {2024, 13, 1, 0, 0, 0}, {2024, 1, 1, 24, 0, 0}, {99, 1, 1, 0, 0, 0}};
+    const int kBadParts[][6] = {
+        {2023, 2, 29, 0, 0, 0}, {2024, 13, 1, 0, 0, 0}, {2024, 1, 1, 24, 0, 0}, {99, 1, 1, 0, 0, 0}};
     for (const auto& parts : kBadParts)
     {
         COleDateTime bad(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]);
@@ -39,7 +41,7 @@ TEST(COleDateTimeTest, StatusOfPartsAndValues)
 TEST(COleDateTimeTest, DateEncodingOnBothSidesOfZero)
 {
     EXPECT_DOUBLE_EQ(45000.5, COleDateTime(2023, 3, 15, 12, 0, 0).m_dt);
-    EXPECT_DOUBLE_EQ(-1.25, COleDateTime(1899, 12, 29, 6, 0, 0).m_dt);  // time stays positive
+    EXPECT_DOUBLE_EQ(-1.25, COleDateTime(1899, 12, 29, 6, 0, 0).m_dt);   // time stays positive
     // Arithmetic runs straight through zero.
     COleDateTime before(-1.25);
     COleDateTime after = before + COleDateTimeSpan(0, 18, 0, 0);
@@ -51,11 +53,11 @@ TEST(COleDateTimeTest, DateEncodingOnBothSidesOfZero)
 
 TEST(COleDateTimeTest, ConversionsFromTimesAndSystemTimes)
 {
-    EXPECT_EQ(9, COleDateTime(CTime(2024, 7, 1, 9, 30, 15).GetTime()).GetHour());  // local, as CTime reads it
+    EXPECT_EQ(9, COleDateTime(CTime(2024, 7, 1, 9, 30, 15).GetTime()).GetHour());   // local, as CTime reads it
     SYSTEMTIME st{2024, 12, 0, 25, 8, 0, 0, 0};
     SYSTEMTIME back{};
     ASSERT_TRUE(COleDateTime(st).GetAsSystemTime(back));
-    EXPECT_EQ(3, back.wDayOfWeek);  // Wednesday
+    EXPECT_EQ(3, back.wDayOfWeek);   // Wednesday
     EXPECT_FALSE(COleDateTime(SYSTEMTIME{2024, 2, 0, 30, 0, 0, 0, 0}).GetAsSystemTime(back));
     // A file time is UTC: it reads as the local time of the same instant.
     FILETIME ft;
@@ -95,8 +97,8 @@ TEST(COleDateTimeTest, ParseDateTime)
 TEST(COleDateTimeTest, FormatAndSpans)
 {
     COleDateTime date(2024, 3, 5, 14, 7, 9);
-    EXPECT_STREQ(L"2024/03/05|14:07:09", COleDateTime(2024, 3, 5, 0, 0, 0).Format() + L"|" +
-                                             COleDateTime(1899, 12, 30, 14, 7, 9).Format());
+    EXPECT_STREQ(L"2024/03/05|14:07:09",
+                 COleDateTime(2024, 3, 5, 0, 0, 0).Format() + L"|" + COleDateTime(1899, 12, 30, 14, 7, 9).Format());
     EXPECT_STREQ(L"2024年03月05日 Tue", date.Format(L"%Y年%m月%d日 %a"));
     COleDateTimeSpan span(1, 2, 3, 4);
     EXPECT_EQ(COleDateTime(2024, 3, 4, 12, 4, 5), date - span);

@@ -6,10 +6,10 @@
 
 TEST(CRectTypes, ArithmeticNullPointersAndNormalizing)
 {
-    EXPECT_TRUE(CPoint(MAKELPARAM(-5, 7)) == CPoint(-5, 7));  // signed words of a mouse lParam
+    EXPECT_TRUE(CPoint(MAKELPARAM(-5, 7)) == CPoint(-5, 7));   // signed words of a mouse lParam
     EXPECT_TRUE(CPoint(10, 20) + CRect(0, 0, 5, 5) == CRect(10, 20, 15, 25));
     CRect rect(10, 20, 110, 70);
-    rect.TopLeft() = CPoint(0, 0);  // a reference into the rectangle
+    rect.TopLeft() = CPoint(0, 0);   // a reference into the rectangle
     rect.BottomRight().x = 5;
     EXPECT_TRUE(rect == CRect(0, 0, 5, 70));
     rect.InflateRect(1, 2, 3, 4);

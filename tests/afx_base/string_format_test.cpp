@@ -9,7 +9,8 @@
 
 #include "afxstr.h"
 
-namespace {
+namespace
+{
 
 CString Formatted(const wchar_t* pszFormat, ...)
 {
@@ -21,7 +22,7 @@ CString Formatted(const wchar_t* pszFormat, ...)
     return result;
 }
 
-}  // namespace
+}   // namespace
 
 TEST(CStringFormat, ConversionsFlagsAndOddFormatsFollowMsvc)
 {
@@ -34,12 +35,12 @@ TEST(CStringFormat, ConversionsFlagsAndOddFormatsFollowMsvc)
         {L"[3.141590] 1E-05 3.", Formatted(L"[%.*f] %G %#.0f", -1, 3.14159, 0.00001, 3.0)},
         {L"wide narrow A (null) (nu", Formatted(L"%s %S %C %s %.3s", L"wide", "narrow", 'A', pszNull, pszNull)},
         {L"100% [    00000000000000AB]", Formatted(L"%d%% [%20p]", 100, reinterpret_cast<void*>(0xAB))},
-        {L"a %y b end %", Formatted(L"a %y b end %")},  // unknown and cut-off conversions stay text
+        {L"a %y b end %", Formatted(L"a %y b end %")},   // unknown and cut-off conversions stay text
         {L"xy", Formatted(L"x%ny", &nCount)},
     };
     for (const auto& [pszExpected, actual] : kCases)
         EXPECT_STREQ(pszExpected, actual);
-    EXPECT_EQ(7, nCount);  // %n writes nothing
+    EXPECT_EQ(7, nCount);   // %n writes nothing
 }
 
 TEST(CStringFormat, SelfReferenceAndCStringArguments)
@@ -52,7 +53,7 @@ TEST(CStringFormat, SelfReferenceAndCStringArguments)
     CString text;
     text.Format(L"%s (%s) %d", name, CString(L"A123"), 3);
     text.AppendFormat(L" %-4s|", CString(L"x"));
-    text.Format(L"%s%s", text, name);  // the target itself as an argument
+    text.Format(L"%s%s", text, name);   // the target itself as an argument
     EXPECT_STREQ(L"王小明 (A123) 3 x   |王小明", text);
 }
 
@@ -65,5 +66,5 @@ TEST(CStringFormat, HugeResultsGrowWithoutTruncation)
     EXPECT_EQ(L'字', text[500000]);
     EXPECT_EQ(L']', text[1000001]);
     EXPECT_EQ(100000, Formatted(L"%100000d", 5).GetLength());
-    EXPECT_EQ(316, Formatted(L"%f", 1e308).GetLength());  // 309 digits, the point and 6 decimals
+    EXPECT_EQ(316, Formatted(L"%f", 1e308).GetLength());   // 309 digits, the point and 6 decimals
 }

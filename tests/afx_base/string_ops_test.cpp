@@ -34,7 +34,10 @@ TEST(CStringBasics, SearchAndExtractionClampPositions)
         EXPECT_EQ(kFinds[i].first, kFinds[i].second) << "search " << i;
     CString digits(L"0123456789");
     const std::pair<const wchar_t*, CString> kParts[] = {
-        {L"89", digits.Mid(8, 100)}, {L"", digits.Mid(50, 2)}, {L"01", digits.Mid(-3, 2)}, {L"", digits.Right(-2)},
+        {L"89", digits.Mid(8, 100)},
+        {L"", digits.Mid(50, 2)},
+        {L"01", digits.Mid(-3, 2)},
+        {L"", digits.Right(-2)},
         {L"", CString(L"abc").SpanIncluding(nullptr)},
     };
     for (const auto& [pszExpected, actual] : kParts)
@@ -42,7 +45,8 @@ TEST(CStringBasics, SearchAndExtractionClampPositions)
     CString list(L",,a,bb;;c,");
     int nPos = 0;
     CString tokens;
-    for (CString token = list.Tokenize(L",;", nPos); nPos >= 0 && tokens.GetLength() < 100; token = list.Tokenize(L",;", nPos))
+    for (CString token = list.Tokenize(L",;", nPos); nPos >= 0 && tokens.GetLength() < 100;
+         token = list.Tokenize(L",;", nPos))
         tokens += token + L"|";
     EXPECT_STREQ(L"a|bb|c|", tokens);
     nPos = 100;
@@ -55,15 +59,17 @@ TEST(CStringBasics, SearchAndExtractionClampPositions)
 TEST(CStringBasics, ChangesInPlace)
 {
     EXPECT_STREQ(L"病歷", CString(L"  \t 病歷 \r\n").Trim());
-    CString pair(L"a\xD83D\xDE00z");  // a surrogate pair stays in order
-    EXPECT_STREQ(L"z\xD83D\xDE00" L"a", pair.MakeReverse());
+    CString pair(L"a\xD83D\xDE00z");   // a surrogate pair stays in order
+    EXPECT_STREQ(L"z\xD83D\xDE00"
+                 L"a",
+                 pair.MakeReverse());
     CString replaced(L"a.b.c");
     EXPECT_EQ(2, replaced.Replace(L".", L".."));
     EXPECT_EQ(0, replaced.Replace(nullptr, L"x"));
     EXPECT_EQ(1, replaced.Replace(L"b", nullptr));
     EXPECT_STREQ(L"a....c", replaced);
     CString self(L"xyx");
-    EXPECT_EQ(2, self.Replace(L"x", self.GetString()));  // the new text is this string
+    EXPECT_EQ(2, self.Replace(L"x", self.GetString()));   // the new text is this string
     EXPECT_STREQ(L"xyxyxyx", self);
     CString edited(L"ac");
     EXPECT_EQ(3, edited.Insert(1, L'b'));
@@ -87,10 +93,10 @@ TEST_F(AssertsSilenced, StringIndexOutOfRangeTouchesNothing)
 TEST(CStringBasics, GetBufferThenReleaseBuffer)
 {
     CString text;
-    wcscpy(text.GetBuffer(10), L"病歷12");  // as Win32 fills a buffer
+    wcscpy(text.GetBuffer(10), L"病歷12");   // as Win32 fills a buffer
     text.ReleaseBuffer();
     EXPECT_EQ(4, text.GetLength());
-    wchar_t* pBuffer = text.GetBuffer(2);  // never smaller than the text
+    wchar_t* pBuffer = text.GetBuffer(2);   // never smaller than the text
     pBuffer[4] = L'3';
     text.ReleaseBuffer(5);
     EXPECT_STREQ(L"病歷123", text);
@@ -106,7 +112,7 @@ TEST(CStringResources, LoadStringFromTheModuleStringTable)
     HINSTANCE hModule = GetModuleHandleW(nullptr);
     CString longText;
     ASSERT_TRUE(longText.LoadString(hModule, IDS_LONG_TEXT));
-    EXPECT_EQ(303, longText.GetLength());  // no 255-character limit
+    EXPECT_EQ(303, longText.GetLength());   // no 255-character limit
     CString kept(L"kept");
     EXPECT_FALSE(kept.LoadString(hModule, IDS_MISSING));
     EXPECT_STREQ(L"kept", kept);

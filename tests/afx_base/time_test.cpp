@@ -9,9 +9,15 @@
 #include "afxtime.h"
 #include "afxtime_parts.h"
 
-namespace {
+namespace
+{
 
-enum class Zone { Taipei, NewYork, Other };
+enum class Zone
+{
+    Taipei,
+    NewYork,
+    Other
+};
 
 Zone CurrentZone()
 {
@@ -76,7 +82,7 @@ const NewYorkCase kNewYorkCases[] = {
     {11, 3, 2, 30, 0, -1, 1730619000},
 };
 
-}  // namespace
+}   // namespace
 
 TEST(CTimeTest, SpansArithmeticAndInstantsIndependentOfZone)
 {
@@ -84,7 +90,7 @@ TEST(CTimeTest, SpansArithmeticAndInstantsIndependentOfZone)
     EXPECT_EQ(76 * 60 + 5, span.GetTotalMinutes());
     EXPECT_STREQ(L"3 天 04:05:06 %", span.Format(L"%D 天 %H:%M:%S %%"));
     EXPECT_EQ(-1, CTimeSpan(0, 0, 0, -90).GetMinutes());
-    EXPECT_EQ(100000, CTimeSpan(100000, 0, 0, 0).GetDays());  // 64-bit seconds
+    EXPECT_EQ(100000, CTimeSpan(100000, 0, 0, 0).GetDays());   // 64-bit seconds
     CTime epoch(0);
     EXPECT_STREQ(L"1970-01-01 00:00:00 Thursday", epoch.FormatGmt(L"%Y-%m-%d %H:%M:%S %A"));
     EXPECT_EQ(93784, (epoch + CTimeSpan(1, 2, 3, 4) - epoch).GetTotalSeconds());
@@ -159,7 +165,7 @@ TEST(CTimeZone, TaipeiHasAFixedOffset)
                                       CTime(2024, 3, 10, 2, 30, 0).GetTime(), CTime(3001, 1, 1, 7, 59, 59).GetTime(),
                                       CTime(3001, 1, 1, 8, 0, 0).GetTime()}));
     struct tm local;
-    ASSERT_NE(nullptr, CTime(1719849600).GetLocalTm(&local));  // 2024-07-01 16:00 UTC
+    ASSERT_NE(nullptr, CTime(1719849600).GetLocalTm(&local));   // 2024-07-01 16:00 UTC
     EXPECT_EQ((std::vector<int>{0, 2, 0}), (std::vector<int>{local.tm_isdst, local.tm_mday, local.tm_hour}));
 }
 
@@ -171,14 +177,14 @@ TEST(CTimeZone, NewYorkAroundDaylightSavingChanges)
         EXPECT_EQ(c.nUtc, CTime(2024, c.nMonth, c.nDay, c.nHour, c.nMin, c.nSec, c.nDST).GetTime())
             << c.nMonth << "-" << c.nDay << " " << c.nHour << ":" << c.nMin << " dst " << c.nDST;
     EXPECT_EQ((std::vector<int>{2024, 3, 10, 3, 30, 0}), LocalParts(CTime(2024, 3, 10, 2, 30, 0)));
-    EXPECT_EQ((std::vector<int>{2024, 11, 3, 1, 30, 0}), LocalParts(CTime(1730615400)));  // the second 01:30
+    EXPECT_EQ((std::vector<int>{2024, 11, 3, 1, 30, 0}), LocalParts(CTime(1730615400)));   // the second 01:30
     EXPECT_EQ(23 * 3600, (CTime(2024, 3, 11, 0, 0, 0) - CTime(2024, 3, 10, 0, 0, 0)).GetTotalSeconds());
     EXPECT_EQ(25 * 3600, (CTime(2024, 11, 4, 0, 0, 0) - CTime(2024, 11, 3, 0, 0, 0)).GetTotalSeconds());
     struct tm summer;
     ASSERT_NE(nullptr, CTime(2024, 7, 1, 12, 0, 0).GetLocalTm(&summer));
     EXPECT_EQ(1, summer.tm_isdst);
-    EXPECT_EQ(12, CTime(1719849600).GetHour());  // 16:00 UTC is 12:00 EDT
-    EXPECT_EQ(12, CTime(2024, 3, 9, 12, 0, 0).GetHour());  // the day before the change has its own offset
+    EXPECT_EQ(12, CTime(1719849600).GetHour());             // 16:00 UTC is 12:00 EDT
+    EXPECT_EQ(12, CTime(2024, 3, 9, 12, 0, 0).GetHour());   // the day before the change has its own offset
 }
 
 TEST(CTimeZone, ExplicitNewYorkZoneDaylightSavingLogic)

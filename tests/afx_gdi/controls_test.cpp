@@ -5,7 +5,8 @@
 #include "afxdtctl.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const CRect kBox(10, 10, 300, 200);
 
@@ -34,7 +35,7 @@ TEST_F(ControlsTest, EditLinesAreTerminatedAndCutToTheBuffer)
     EXPECT_EQ(edit.GetLine(0, nullptr, 10), 0);
     EXPECT_EQ(edit.GetLine(0, buffer, 0), 0);
     EXPECT_EQ(edit.GetLine(0, nullptr), 0);
-    buffer[0] = 4;  // the size-in-first-character form
+    buffer[0] = 4;   // the size-in-first-character form
     EXPECT_EQ(edit.GetLine(0, buffer), 3);
     EXPECT_STREQ(buffer, L"第一行");
 }
@@ -122,4 +123,4 @@ TEST_F(ControlsTest, DateTimePickerNoDateStateAndUnsetRangeLimits)
     EXPECT_EQ(highTime, visit);
 }
 
-}  // namespace
+}   // namespace

@@ -3,7 +3,8 @@
 #include "afxwin.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
@@ -31,11 +32,11 @@ TEST_F(CanvasTest, FillSolidRectAndDraw3dRectPaintExactlyTheirPixels)
     EXPECT_EQ(canvas.countColor(CRect(5, 6, 15, 14), kRed), 10 * 8);
     EXPECT_EQ(canvas.countColor(kRed), 10 * 8);
     EXPECT_EQ(dc.GetBkColor(), kGreen) << "the fill colour must not stay behind";
-    dc.FillSolidRect(nullptr, kBlue);  // nothing to fill, nothing to crash
+    dc.FillSolidRect(nullptr, kBlue);   // nothing to fill, nothing to crash
     EXPECT_TRUE(dc.BitBlt(20, 0, 5, 5, nullptr, 0, 0, BLACKNESS)) << "this operation reads no source";
     EXPECT_EQ(canvas.countColor(kBlack), 25);
     canvas.fill(kWhite);
-    const CRect frame(5, 5, 15, 12);  // 10 wide, 7 high
+    const CRect frame(5, 5, 15, 12);   // 10 wide, 7 high
     dc.Draw3dRect(&frame, kRed, kBlue);
     // Top and left in the first colour; right, bottom and the two shared corners in the second.
     struct Side
@@ -44,7 +45,8 @@ TEST_F(CanvasTest, FillSolidRectAndDraw3dRectPaintExactlyTheirPixels)
         COLORREF colour;
     };
     for (const Side& side : {Side{CRect(5, 5, 14, 6), kRed}, Side{CRect(5, 5, 6, 11), kRed},
-                             Side{CRect(14, 5, 15, 12), kBlue}, Side{CRect(5, 11, 15, 12), kBlue}}) {
+                             Side{CRect(14, 5, 15, 12), kBlue}, Side{CRect(5, 11, 15, 12), kBlue}})
+    {
         SCOPED_TRACE(testing::Message() << "side " << side.line.left << "," << side.line.top);
         EXPECT_EQ(canvas.countColor(side.line, side.colour), side.line.Width() * side.line.Height());
     }
@@ -127,7 +129,8 @@ TEST(CDCAttributes, SettersReachBothDCsQueriesAndRestoreKeepThemApart)
     dc.SetAttribDC(attributes.dc());
     dc.SetTextColor(kRed);
     dc.SetBkMode(TRANSPARENT);
-    for (HDC hDC : {output.dc(), attributes.dc()}) {
+    for (HDC hDC : {output.dc(), attributes.dc()})
+    {
         EXPECT_EQ(::GetTextColor(hDC), kRed);
         EXPECT_EQ(::GetBkMode(hDC), TRANSPARENT);
     }
@@ -143,4 +146,4 @@ TEST(CDCAttributes, SettersReachBothDCsQueriesAndRestoreKeepThemApart)
     dc.ReleaseOutputDC();
 }
 
-}  // namespace
+}   // namespace

@@ -4,7 +4,8 @@
 #include "afxwin.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
@@ -53,12 +54,13 @@ TEST(CFontPointSize, PointFontsScaleWithTheDeviceAndItsMappingMode)
         int mapMode;
         int deciPoints;
         LONG height;
-        int tolerance;  // the mapping mode's scale is rounded from the screen's size
+        int tolerance;   // the mapping mode's scale is rounded from the screen's size
     };
     // In MM_LOENGLISH 36 points, half an inch, is 50 hundredths of an inch.
     for (const Case& c : {Case{"device", dc, MM_TEXT, 120, -MulDiv(120, dpi, 720), 0},
                           Case{"0.01 inch units", dc, MM_LOENGLISH, 360, -50, 1},
-                          Case{"screen", nullptr, MM_TEXT, 90, -MulDiv(90, screenDpi, 720), 0}}) {
+                          Case{"screen", nullptr, MM_TEXT, 90, -MulDiv(90, screenDpi, 720), 0}})
+    {
         SCOPED_TRACE(c.name);
         dc->SetMapMode(c.mapMode);
         CFont font;
@@ -74,4 +76,4 @@ TEST(CFontPointSize, PointFontsScaleWithTheDeviceAndItsMappingMode)
     CDC::DeleteTempMap();
 }
 
-}  // namespace
+}   // namespace

@@ -6,7 +6,8 @@
 #include "probe/probe_dll.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 // Walks one handle through a temporary wrapper, an owner that detaches and
 // attaches again, and the owner's end. `alive` is null where a destroyed
@@ -20,7 +21,8 @@ void CheckOwnership(const char* kind, Handle handle, bool (*alive)(std::type_ide
     EXPECT_EQ(Wrapper::FromHandle(handle), temporary) << "the same temporary until the sweep";
     EXPECT_EQ(Wrapper::FromHandlePermanent(handle), nullptr);
     Wrapper::DeleteTempMap();
-    if (alive != nullptr) {
+    if (alive != nullptr)
+    {
         EXPECT_TRUE(alive(handle)) << "a temporary wrapper destroyed what it borrowed";
     }
     {
@@ -32,16 +34,26 @@ void CheckOwnership(const char* kind, Handle handle, bool (*alive)(std::type_ide
         ASSERT_TRUE(owner.Attach(handle));
         EXPECT_EQ(Wrapper::FromHandlePermanent(handle), &owner);
     }
-    if (alive != nullptr) {
+    if (alive != nullptr)
+    {
         EXPECT_FALSE(alive(handle)) << "the owner did not destroy its handle";
     }
     EXPECT_EQ(Wrapper::FromHandlePermanent(handle), nullptr);
     EXPECT_EQ(Wrapper::FromHandle(Handle()), nullptr);
 }
 
-bool IsGdiObject(HGDIOBJ handle) { return ::GetObjectType(handle) != 0; }
-bool IsDC(HDC handle) { return ::GetObjectType(handle) != 0; }
-bool IsMenu(HMENU handle) { return ::IsMenu(handle) != FALSE; }
+bool IsGdiObject(HGDIOBJ handle)
+{
+    return ::GetObjectType(handle) != 0;
+}
+bool IsDC(HDC handle)
+{
+    return ::GetObjectType(handle) != 0;
+}
+bool IsMenu(HMENU handle)
+{
+    return ::IsMenu(handle) != FALSE;
+}
 
 TEST(HandleMaps, TemporaryWrappersBorrowAndOwnersDestroy)
 {
@@ -88,4 +100,4 @@ TEST(HandleMaps, EachModuleFindsOnlyItsOwnWrappers)
     EXPECT_FALSE(ProbeHasImageList(hProbe));
 }
 
-}  // namespace
+}   // namespace

@@ -4,7 +4,8 @@
 #include "afxcmn.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kMagenta = RGB(255, 0, 255);
@@ -45,4 +46,4 @@ TEST(CImageList, ResourcesComeFromTheModuleAfxGetResourceHandleNames)
     EXPECT_TRUE(menu.LoadMenu(IDM_TEST_MENU));
 }
 
-}  // namespace
+}   // namespace

@@ -4,7 +4,8 @@
 #include "afxwin.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 TEST(CMenu, MenuStringsWholeOrEmptyAndSubmenusTemporary)
 {
@@ -17,8 +18,8 @@ TEST(CMenu, MenuStringsWholeOrEmptyAndSubmenusTemporary)
         const wchar_t* text;
     };
     for (const Case& c : {Case{0, MF_BYPOSITION, L"檔案(&F)"}, Case{ID_FILE_OPEN, MF_BYCOMMAND, L"開啟舊檔(&O)"},
-                          Case{99, MF_BYPOSITION, L""},
-                          Case{ID_FILE_EXIT + 100, MF_BYCOMMAND, L""}}) {
+                          Case{99, MF_BYPOSITION, L""}, Case{ID_FILE_EXIT + 100, MF_BYCOMMAND, L""}})
+    {
         SCOPED_TRACE(testing::Message() << "item " << c.item);
         CString text = L"stale";
         EXPECT_EQ(menu.GetMenuString(c.item, text, c.flags), static_cast<int>(wcslen(c.text)));
@@ -34,4 +35,4 @@ TEST(CMenu, MenuStringsWholeOrEmptyAndSubmenusTemporary)
     EXPECT_TRUE(::IsMenu(::GetSubMenu(menu.m_hMenu, 0))) << "the sweep destroyed a submenu";
 }
 
-}  // namespace
+}   // namespace

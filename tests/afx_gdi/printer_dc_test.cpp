@@ -5,7 +5,8 @@
 #include "afxwin.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 TEST(CDCPrinter, DocumentStartedByNameOnThePdfQueueAndAborted)
 {
@@ -20,7 +21,7 @@ TEST(CDCPrinter, DocumentStartedByNameOnThePdfQueueAndAborted)
     EXPECT_GT(printer.StartDoc(L"afx_gdi 列印測試"), 0);
     EXPECT_GT(printer.StartPage(), 0);
     EXPECT_TRUE(printer.TextOut(100, 100, CString(L"病歷")));
-    EXPECT_NE(printer.AbortDoc(), SP_ERROR);  // Wine answers 0 where Windows answers 1
+    EXPECT_NE(printer.AbortDoc(), SP_ERROR);   // Wine answers 0 where Windows answers 1
 }
 
-}  // namespace
+}   // namespace

@@ -4,15 +4,15 @@
 #include "afxcmn.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 128, 0);
 
 // Records the items it is asked to draw and fills them: item 1 green, others red.
-template <class Control>
-class RecordingDraw : public Control
+template <class Control> class RecordingDraw : public Control
 {
 public:
     std::vector<UINT> m_drawnItems;
@@ -21,8 +21,8 @@ public:
     {
         m_drawnItems.push_back(lpDrawItemStruct->itemID);
         m_nCtlType = lpDrawItemStruct->CtlType;
-        CDC::FromHandle(lpDrawItemStruct->hDC)->FillSolidRect(&lpDrawItemStruct->rcItem,
-                                                              lpDrawItemStruct->itemID == 1 ? kGreen : kRed);
+        CDC::FromHandle(lpDrawItemStruct->hDC)
+            ->FillSolidRect(&lpDrawItemStruct->rcItem, lpDrawItemStruct->itemID == 1 ? kGreen : kRed);
     }
 };
 
@@ -101,4 +101,4 @@ TEST_F(ReflectionTest, PaintDCEndsThePaintAndClientDCsAreMapped)
     EXPECT_EQ(client.GetPixel(10, 10), kRed);
 }
 
-}  // namespace
+}   // namespace

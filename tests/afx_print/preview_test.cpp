@@ -7,7 +7,8 @@
 #include "print_view.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 using Steps = std::vector<std::wstring>;
 
@@ -15,7 +16,7 @@ CPreviewView* PreviewOf(HWND hFrame)
 {
     CWnd* pPane = CWnd::FromHandlePermanent(::GetDlgItem(hFrame, AFX_IDW_PANE_FIRST));
     return pPane != nullptr && pPane->IsKindOf(RUNTIME_CLASS(CPreviewView)) ? static_cast<CPreviewView*>(pPane)
-                                                                           : nullptr;
+                                                                            : nullptr;
 }
 
 std::vector<std::wstring> PageTexts(const CPreviewView* pPreview)
@@ -42,14 +43,14 @@ TEST(PrintPreview, ShowsStepsZoomsAndClosesBackToTheView)
     PagesFrame host(&log, L"QV preview test");
     qvtest::PrintDialogAnswer dialog(IDCANCEL);
     ::SendMessageW(host.hFrame, WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
-    EXPECT_EQ(dialog.shown(), 0);  // a preview asks for no printer
+    EXPECT_EQ(dialog.shown(), 0);   // a preview asks for no printer
     CPreviewView* pPreview = PreviewOf(host.hFrame);
     ASSERT_NE(pPreview, nullptr);
     const HWND hPreview = pPreview->m_hWnd;
     EXPECT_FALSE(::IsWindowVisible(host.hView));
     EXPECT_EQ(pPreview->GetPageCount(), 3u);
     EXPECT_EQ(pPreview->GetCurrentPage(), 1u);
-    EXPECT_EQ(PageTexts(pPreview), (Steps{ L"頁面 Page 1 of 3" }));
+    EXPECT_EQ(PageTexts(pPreview), (Steps{L"頁面 Page 1 of 3"}));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hPreview, AFX_ID_PREVIEW_PREV)));
 
     // The whole page fits, in the printer's proportions (A4).
@@ -69,7 +70,7 @@ TEST(PrintPreview, ShowsStepsZoomsAndClosesBackToTheView)
 
     Click(hPreview, AFX_ID_PREVIEW_NEXT);
     EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
-    EXPECT_EQ(PageTexts(pPreview), (Steps{ L"頁面 Page 2 of 3" }));
+    EXPECT_EQ(PageTexts(pPreview), (Steps{L"頁面 Page 2 of 3"}));
     ::PostMessageW(hPreview, WM_KEYDOWN, VK_NEXT, 0);
     qvtest::PumpMessages(50);
     EXPECT_EQ(pPreview->GetCurrentPage(), 3u);
@@ -90,8 +91,7 @@ TEST(PrintPreview, ShowsStepsZoomsAndClosesBackToTheView)
     EXPECT_FALSE(::IsWindow(hPreview));
     EXPECT_EQ(::GetDlgItem(host.hFrame, AFX_IDW_PANE_FIRST), host.hView);
     EXPECT_TRUE(::IsWindowVisible(host.hView));
-    EXPECT_EQ(log.steps, (Steps{ L"prepare", L"begin", L"print 1", L"print 2", L"print 3", L"print 2",
-                                 L"end preview" }));
+    EXPECT_EQ(log.steps, (Steps{L"prepare", L"begin", L"print 1", L"print 2", L"print 3", L"print 2", L"end preview"}));
 }
 
 TEST(PrintPreview, EscapeAndClosingTheFrameEndTheJobOnce)
@@ -106,7 +106,7 @@ TEST(PrintPreview, EscapeAndClosingTheFrameEndTheJobOnce)
     EXPECT_EQ(pPreview->GetPageMetafile(), nullptr);
     ::SendMessageW(pPreview->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(PreviewOf(host.hFrame), nullptr);
-    EXPECT_EQ(log.steps, (Steps{ L"prepare", L"begin", L"end preview" }));
+    EXPECT_EQ(log.steps, (Steps{L"prepare", L"begin", L"end preview"}));
 
     // Closing the frame during a preview closes the preview first.
     log.pages = 1;
@@ -119,4 +119,4 @@ TEST(PrintPreview, EscapeAndClosingTheFrameEndTheJobOnce)
     EXPECT_EQ(std::count(log.steps.begin(), log.steps.end(), L"end preview"), 2);
 }
 
-}  // namespace
+}   // namespace

@@ -5,7 +5,8 @@
 #include "print_view.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 class CPrintTestApp : public CWinApp
 {
@@ -24,10 +25,10 @@ TEST(PrintCycle, DialogOkPrintsEveryPageInOrderOnThePdfQueue)
     PagesFrame host(&log);
     ASSERT_TRUE(::IsWindow(host.hView));
     qvtest::PrintDialogAnswer dialog(IDOK);
-    ::SendMessageW(host.hFrame, WM_COMMAND, ID_FILE_PRINT, 0);  // routed to the active view
+    ::SendMessageW(host.hFrame, WM_COMMAND, ID_FILE_PRINT, 0);   // routed to the active view
     EXPECT_EQ(dialog.shown(), 1);
-    EXPECT_EQ(log.steps, (Steps{ L"prepare", L"begin", L"print 1", L"print 2", L"print 3", L"end" }));
-    EXPECT_EQ(log.printerVertRes, 3508);  // A4 at 300 dpi
+    EXPECT_EQ(log.steps, (Steps{L"prepare", L"begin", L"print 1", L"print 2", L"print 3", L"end"}));
+    EXPECT_EQ(log.printerVertRes, 3508);   // A4 at 300 dpi
 
     const qvtest::PrintedJob job = qvtest::ReadPrintedJob(log.docName);
     ASSERT_FALSE(job.pdf.empty()) << "no PDF for " << qvtest::Utf8(log.docName);
@@ -47,7 +48,7 @@ TEST(PrintCycle, DirectPrintingUsesTheDefaultPrinterWithoutTheDialog)
     qvtest::PrintDialogAnswer dialog(IDCANCEL);
     ::SendMessageW(host.hFrame, WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
     EXPECT_EQ(dialog.shown(), 0);
-    EXPECT_EQ(log.steps, (Steps{ L"prepare", L"begin", L"print 1", L"end" }));
+    EXPECT_EQ(log.steps, (Steps{L"prepare", L"begin", L"print 1", L"end"}));
     const qvtest::PrintedJob job = qvtest::ReadPrintedJob(log.docName);
     ASSERT_FALSE(job.pdf.empty());
     EXPECT_EQ(job.pages.size(), 1u);
@@ -79,9 +80,9 @@ TEST(PrintCycle, CancelledRefusedAndEmptyJobsPrintNothing)
         PagesFrame host(&empty);
         ::SendMessageW(host.hView, WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
     }
-    EXPECT_EQ(cancelled.steps, (Steps{ L"prepare" }));
-    EXPECT_EQ(refused.steps, (Steps{ L"prepare" }));
-    EXPECT_EQ(empty.steps, (Steps{ L"prepare", L"begin", L"end" }));
+    EXPECT_EQ(cancelled.steps, (Steps{L"prepare"}));
+    EXPECT_EQ(refused.steps, (Steps{L"prepare"}));
+    EXPECT_EQ(empty.steps, (Steps{L"prepare", L"begin", L"end"}));
     EXPECT_MESSAGE_BOXES(boxes);
 
     PrintLog marker;
@@ -108,7 +109,7 @@ TEST(PrintCycle, AMissingPrinterIsReportedAndNothingStarts)
         // The view is back in its place: no preview was left in the frame.
         EXPECT_EQ(::GetDlgItem(host.hFrame, AFX_IDW_PANE_FIRST), host.hView);
     }
-    EXPECT_EQ(log.steps, (Steps{ L"prepare", L"prepare" }));
+    EXPECT_EQ(log.steps, (Steps{L"prepare", L"prepare"}));
     EXPECT_MESSAGE_BOXES(boxes, L"The printer could not be opened.", L"The printer could not be opened.");
 }
 
@@ -125,10 +126,10 @@ TEST(PrintCycle, FrameRoutesCommandsToItsViewAndBothDeleteThemselves)
     EXPECT_EQ(pane.right - pane.left, client.right);
     EXPECT_EQ(pane.bottom - pane.top, client.bottom);
     ::SendMessageW(host.hFrame, WM_COMMAND, ID_FILE_PRINT, 0);
-    EXPECT_EQ(log.steps, (Steps{ L"prepare" }));
+    EXPECT_EQ(log.steps, (Steps{L"prepare"}));
     ::SendMessageW(host.hFrame, WM_CLOSE, 0, 0);
     EXPECT_FALSE(::IsWindow(host.hFrame));
     EXPECT_EQ(CWnd::FromHandlePermanent(host.hView), nullptr);
 }
 
-}  // namespace
+}   // namespace

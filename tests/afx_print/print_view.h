@@ -10,11 +10,11 @@
 // What the view did; outlives the view, which deletes itself with its window.
 struct PrintLog
 {
-    std::vector<std::wstring> steps;  // "prepare", "begin", "print 1", ..., "end"
-    UINT pages = 2;                   // page count the view announces
-    bool prepare = true;              // OnPreparePrinting's answer
-    std::wstring docName;             // the spooler's document name
-    int printerVertRes = 0;           // VERTRES seen in OnBeginPrinting
+    std::vector<std::wstring> steps;   // "prepare", "begin", "print 1", ..., "end"
+    UINT pages = 2;                    // page count the view announces
+    bool prepare = true;               // OnPreparePrinting's answer
+    std::wstring docName;              // the spooler's document name
+    int printerVertRes = 0;            // VERTRES seen in OnBeginPrinting
     bool endedByPreview = false;
 };
 

@@ -5,7 +5,8 @@
 #include "probe/probe.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 // The program's application object, as an MFC program has one.
 class CTestApp : public CWinApp
@@ -56,17 +57,23 @@ struct Counted
     HWND h = nullptr;
     bool temporary = false;
     ~Counted() { Alive() -= temporary; }
-    static int& Alive() { static int alive = 0; return alive; }
+    static int& Alive()
+    {
+        static int alive = 0;
+        return alive;
+    }
 };
 
 CHandleMap<HWND, Counted>& CountedMap()
 {
-    static CHandleMap<HWND, Counted> map(&Counted::h, [](HWND) {
-        ++Counted::Alive();
-        auto* p = new Counted;
-        p->temporary = true;
-        return p;
-    });
+    static CHandleMap<HWND, Counted> map(&Counted::h,
+                                         [](HWND)
+                                         {
+                                             ++Counted::Alive();
+                                             auto* p = new Counted;
+                                             p->temporary = true;
+                                             return p;
+                                         });
     return map;
 }
 
@@ -81,10 +88,12 @@ TEST(WinApp, RunIdlesSweepingTemporaryWrappersUntilTheMainWindowCloses)
     ASSERT_TRUE(main.CreateEx(0, nullptr, L"main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr));
     theTestApp.m_pMainWnd = &main;
     // Closed from a timer, after the loop went idle, as a user closes it.
-    main.SetTimer(1, 30, [](HWND hWnd, UINT, UINT_PTR nID, DWORD) {
-        ::KillTimer(hWnd, nID);
-        ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
-    });
+    main.SetTimer(1, 30,
+                  [](HWND hWnd, UINT, UINT_PTR nID, DWORD)
+                  {
+                      ::KillTimer(hWnd, nID);
+                      ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
+                  });
     EXPECT_EQ(theTestApp.Run(), 0);
     EXPECT_EQ(theTestApp.m_pMainWnd, nullptr);
     EXPECT_EQ(Counted::Alive(), 0) << "idle time did not sweep the temporary wrappers";
@@ -95,7 +104,8 @@ TEST(WinApp, ProfileInIniFileAndRegistry)
     const CString ini = TempPath(L"afx_win_profile.ini");
     ::DeleteFileW(ini);
     LPCTSTR savedProfile = theTestApp.m_pszProfileName;
-    for (bool registry : {false, true}) {
+    for (bool registry : {false, true})
+    {
         SCOPED_TRACE(registry ? "registry" : "ini file");
         if (registry)
             theTestApp.SetRegistryKey(L"QVCtrlTests");
@@ -106,7 +116,7 @@ TEST(WinApp, ProfileInIniFileAndRegistry)
         EXPECT_STREQ(theTestApp.GetProfileString(L"Window", L"Title"), L"記錄");
         EXPECT_EQ(static_cast<int>(theTestApp.GetProfileInt(L"Window", L"Width", 0)), -320);
         EXPECT_STREQ(theTestApp.GetProfileString(L"Window", L"Missing", L"fallback"), L"fallback");
-            EXPECT_TRUE(theTestApp.WriteProfileString(L"Window", L"Title", nullptr));
+        EXPECT_TRUE(theTestApp.WriteProfileString(L"Window", L"Title", nullptr));
         EXPECT_STREQ(theTestApp.GetProfileString(L"Window", L"Title", L"gone"), L"gone");
     }
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QVCtrlTests");
@@ -115,4 +125,4 @@ TEST(WinApp, ProfileInIniFileAndRegistry)
     ::DeleteFileW(ini);
 }
 
-}  // namespace
+}   // namespace

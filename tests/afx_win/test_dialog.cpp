@@ -5,14 +5,15 @@
 #include "afx_win_res.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 // Once running, a timer types a name and presses OK.
 class CTimedDialog : public CDialog
 {
 public:
     explicit CTimedDialog(UINT nIDTemplate, CWnd* pParent = nullptr) : CDialog(nIDTemplate, pParent) {}
-    std::vector<BOOL> exchanges;  // m_bSaveAndValidate of each DoDataExchange
+    std::vector<BOOL> exchanges;   // m_bSaveAndValidate of each DoDataExchange
     CString name = L"initial name";
     BOOL ownerEnabledDuringRun = TRUE;
 
@@ -48,13 +49,13 @@ END_MESSAGE_MAP()
 TEST(Dialog, ModalRunsDisableTheOwnerAndExchangeDataOnInitAndOk)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                               nullptr));
+    ASSERT_TRUE(
+        owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
     HRSRC hResource = ::FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_AFXTEST), RT_DIALOG);
     ASSERT_NE(hResource, nullptr);
     CTimedDialog fromMemory(0);
-    ASSERT_TRUE(fromMemory.InitModalIndirect(static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(nullptr, hResource))),
-                                             &owner));
+    ASSERT_TRUE(fromMemory.InitModalIndirect(
+        static_cast<LPCDLGTEMPLATE>(::LockResource(::LoadResource(nullptr, hResource))), &owner));
     EXPECT_EQ(fromMemory.DoModal(), IDOK);
     EXPECT_EQ(fromMemory.exchanges, (std::vector<BOOL>{FALSE, TRUE})) << "filled on init, read back on OK";
     EXPECT_FALSE(fromMemory.ownerEnabledDuringRun);
@@ -78,7 +79,7 @@ protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     {
         seen.AppendChar(static_cast<wchar_t>(nChar));
-        CWnd::OnChar(nChar, nRepCnt, nFlags);  // the edit control still types it
+        CWnd::OnChar(nChar, nRepCnt, nFlags);   // the edit control still types it
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -122,4 +123,4 @@ TEST(Dialog, ModelessDialogWithASubclassedItem)
     EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
 }
 
-}  // namespace
+}   // namespace

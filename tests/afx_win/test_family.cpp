@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 #include "afxwin.h"
 
-namespace {
+namespace
+{
 
 TEST(WindowFamily, ParentsAndOwners)
 {
@@ -18,11 +19,11 @@ TEST(WindowFamily, ParentsAndOwners)
     EXPECT_EQ(grandchild.GetParentOwner(), &top);
     EXPECT_EQ(top.GetParentOwner(), &top);
     EXPECT_EQ(grandchild.GetTopLevelParent(), &top);
-    EXPECT_EQ(popup.GetTopLevelParent(), &top);  // through the owner
+    EXPECT_EQ(popup.GetTopLevelParent(), &top);   // through the owner
     EXPECT_EQ(top.GetDescendantWindow(20), &grandchild);
     popup.DestroyWindow();
     top.DestroyWindow();
     EXPECT_EQ(grandchild.m_hWnd, nullptr);
 }
 
-}  // namespace
+}   // namespace

@@ -6,7 +6,8 @@
 #include "probe/probe.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 HINSTANCE Program()
 {
@@ -84,7 +85,8 @@ TEST(ModuleState, ResourcesComeFromTheHostUnlessTheDllSwitches)
         CString text;
     } seen;
     ProbeCallManaged(
-        [](void* context) {
+        [](void* context)
+        {
             auto* s = static_cast<Seen*>(context);
             s->resource = AfxGetResourceHandle();
             s->text.LoadString(PROBE_IDS_NAME);
@@ -101,7 +103,8 @@ TEST(ModuleState, ManageStateRestoresOnEveryWayOut)
     other.m_hCurrentResourceHandle = reinterpret_cast<HINSTANCE>(0x7000);
     AFX_MODULE_STATE inner = other;
     inner.m_hCurrentResourceHandle = reinterpret_cast<HINSTANCE>(0x8000);
-    auto nested = [&]() {
+    auto nested = [&]()
+    {
         AFX_MANAGE_STATE(&other);
         {
             AFX_MANAGE_STATE(&inner);
@@ -113,10 +116,13 @@ TEST(ModuleState, ManageStateRestoresOnEveryWayOut)
     EXPECT_EQ(nested(), other.m_hCurrentResourceHandle) << "the nested scope did not give the state back";
     EXPECT_EQ(AfxGetResourceHandle(), Program());
     EXPECT_EQ(inner.m_hCurrentResourceHandle, reinterpret_cast<HINSTANCE>(0x9000));
-    try {
+    try
+    {
         AFX_MANAGE_STATE(&other);
         throw std::runtime_error("leave by exception");
-    } catch (const std::runtime_error&) {
+    }
+    catch (const std::runtime_error&)
+    {
     }
     EXPECT_EQ(AfxGetResourceHandle(), Program());
 }
@@ -149,4 +155,4 @@ TEST(AssertHook, SeesAssertionsOfEveryModule)
     AfxSetAssertHook(previous);
 }
 
-}  // namespace
+}   // namespace

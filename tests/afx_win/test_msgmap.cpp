@@ -9,12 +9,12 @@
 #include "afxwin.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 std::vector<std::string> g_calls;
 
-template <class... Args>
-void Log(const Args&... args)
+template <class... Args> void Log(const Args&... args)
 {
     std::ostringstream line;
     ((line << ' ' << args), ...);
@@ -37,16 +37,36 @@ public:
 protected:
     // A window argument by its control id, or "self".
     std::string Who(CWnd* pWnd) { return pWnd == this ? "self" : std::to_string(pWnd->GetDlgCtrlID()); }
-    int OnCreate(LPCREATESTRUCT cs) { Log("create", cs->cx); return CWnd::OnCreate(cs); }
-    void OnDestroy() { Log("destroy"); CWnd::OnDestroy(); }
+    int OnCreate(LPCREATESTRUCT cs)
+    {
+        Log("create", cs->cx);
+        return CWnd::OnCreate(cs);
+    }
+    void OnDestroy()
+    {
+        Log("destroy");
+        CWnd::OnDestroy();
+    }
     void PostNcDestroy() override { Log("postncdestroy"); }
     void OnSize(UINT nType, int cx, int cy) { Log("size", nType, cx, cy); }
     void OnLButtonDown(UINT nFlags, CPoint point) { Log("lbuttondown", nFlags, point.x, point.y); }
-    void OnTimer(UINT_PTR nIDEvent) { Log("timer", nIDEvent); KillTimer(nIDEvent); }
-    BOOL OnEraseBkgnd(CDC* pDC) { Log("erase", pDC->GetSafeHdc() == eraseDC); return TRUE; }
+    void OnTimer(UINT_PTR nIDEvent)
+    {
+        Log("timer", nIDEvent);
+        KillTimer(nIDEvent);
+    }
+    BOOL OnEraseBkgnd(CDC* pDC)
+    {
+        Log("erase", pDC->GetSafeHdc() == eraseDC);
+        return TRUE;
+    }
     void OnContextMenu(CWnd* pWnd, CPoint pos) { Log("contextmenu", Who(pWnd), pos.x, pos.y); }
     void OnSettingChange(UINT, LPCTSTR lpszSection) { Log("settingchange", qvtest::Utf8(lpszSection)); }
-    LRESULT OnPing(WPARAM wParam, LPARAM lParam) { Log("ping", wParam, lParam); return 1234; }
+    LRESULT OnPing(WPARAM wParam, LPARAM lParam)
+    {
+        Log("ping", wParam, lParam);
+        return 1234;
+    }
     // The ones a control may take through reflection.
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     {
@@ -70,8 +90,16 @@ protected:
     void OnChildButton() { Log("clicked"); }
     void OnChildClick(NMHDR*, LRESULT*) { Log("click"); }
     void OnChildDoubleClick(NMHDR*, LRESULT*) { Log("dblclk"); }
-    BOOL OnExClick(UINT id, NMHDR*, LRESULT*) { Log("ex", id); return FALSE; }
-    void OnRangeClick(UINT id, NMHDR*, LRESULT* pResult) { Log("range", id); *pResult = 3; }
+    BOOL OnExClick(UINT id, NMHDR*, LRESULT*)
+    {
+        Log("ex", id);
+        return FALSE;
+    }
+    void OnRangeClick(UINT id, NMHDR*, LRESULT* pResult)
+    {
+        Log("range", id);
+        *pResult = 3;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -106,10 +134,22 @@ public:
     HBRUSH brush = nullptr;
 
 protected:
-    void OnClickReflect(NMHDR* pNMHDR, LRESULT* pResult) { Log("child click", pNMHDR->hwndFrom == m_hWnd); *pResult = 11; }
-    BOOL OnDoubleClickReflect(NMHDR*, LRESULT*) { Log("child dblclk"); return !passOn; }
+    void OnClickReflect(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        Log("child click", pNMHDR->hwndFrom == m_hWnd);
+        *pResult = 11;
+    }
+    BOOL OnDoubleClickReflect(NMHDR*, LRESULT*)
+    {
+        Log("child dblclk");
+        return !passOn;
+    }
     void OnClickedReflect() { Log("child clicked"); }
-    HBRUSH CtlColor(CDC*, UINT nCtlColor) { Log("child ctlcolor", nCtlColor); return brush; }
+    HBRUSH CtlColor(CDC*, UINT nCtlColor)
+    {
+        Log("child ctlcolor", nCtlColor);
+        return brush;
+    }
     void HScroll(UINT nSBCode, UINT) { Log("child hscroll", nSBCode); }
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { Log("child draw", lpDrawItemStruct->CtlID); }
     DECLARE_MESSAGE_MAP()
@@ -132,7 +172,7 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
     CReflectChild child;
     ASSERT_TRUE(child.Create(nullptr, L"child", WS_VISIBLE, CRect(0, 0, 40, 40), &wnd, IDC_CHILD));
 
-    CWnd plain;  // a real button without reflection entries
+    CWnd plain;   // a real button without reflection entries
     ASSERT_TRUE(plain.Create(L"BUTTON", L"OK", WS_VISIBLE | BS_PUSHBUTTON, CRect(50, 0, 90, 40), &wnd, IDC_PLAIN));
     HWND bar = ::CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | SBS_HORZ, 0, 50, 100, 16, wnd.m_hWnd,
                                  reinterpret_cast<HMENU>(12), nullptr, nullptr);
@@ -142,7 +182,8 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
     DRAWITEMSTRUCT drawChild = {ODT_BUTTON, IDC_CHILD, 0, 0, 0, child.m_hWnd};
     auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) { return wnd.SendMessage(message, wParam, lParam); };
     auto from = [](const void* pointer) { return reinterpret_cast<LPARAM>(pointer); };
-    auto notify = [&](CWnd& control, UINT code) {
+    auto notify = [&](CWnd& control, UINT code)
+    {
         NMHDR header = {control.m_hWnd, static_cast<UINT_PTR>(control.GetDlgCtrlID()), code};
         return send(WM_NOTIFY, header.idFrom, from(&header));
     };
@@ -157,7 +198,9 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
     };
     const Case cases[] = {
         {"size", [&] { return send(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(640, 480)); }, 0, {"size 2 640 480"}},
-        {"mouse", [&] { return send(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(12, -34)); }, 0,
+        {"mouse",
+         [&] { return send(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(12, -34)); },
+         0,
          {"lbuttondown 5 12 -34"}},
         {"erase", [&] { return send(WM_ERASEBKGND, dc, 0); }, TRUE, {"erase 1"}},
         {"context menu", [&] { return send(WM_CONTEXTMENU, self, MAKELPARAM(5, 6)); }, 0, {"contextmenu self 5 6"}},
@@ -167,20 +210,41 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
         {"command range", [&] { return send(WM_COMMAND, ID_COLOR_FIRST + 3, 0); }, 0, {"color 40013"}},
         {"outside the range", [&] { return send(WM_COMMAND, ID_COLOR_LAST + 1, 0); }, 0, {}},
         {"real button", [&] { return plain.SendMessage(BM_CLICK); }, 0, {"clicked"}},
-        {"reflected command", [&] { return send(WM_COMMAND, MAKEWPARAM(IDC_CHILD, BN_CLICKED), from(child.m_hWnd)); },
-         0, {"child clicked"}},
+        {"reflected command",
+         [&] { return send(WM_COMMAND, MAKEWPARAM(IDC_CHILD, BN_CLICKED), from(child.m_hWnd)); },
+         0,
+         {"child clicked"}},
         {"reflected notify", [&] { return notify(child, NM_CLICK); }, 11, {"child click 1"}},
-        {"_EX passed on", [&] { child.passOn = TRUE; return notify(child, NM_DBLCLK); }, 0, {"child dblclk", "dblclk"}},
+        {"_EX passed on",
+         [&]
+         {
+             child.passOn = TRUE;
+             return notify(child, NM_DBLCLK);
+         },
+         0,
+         {"child dblclk", "dblclk"}},
         {"parent's range", [&] { return notify(plain, NM_RCLICK); }, 3, {"range 705"}},
         {"parent's _EX", [&] { return notify(child, NM_RCLICK); }, 0, {"ex 601"}},
-        {"reflected brush", [&] { child.brush = black; return send(WM_CTLCOLORSTATIC, dc, from(child.m_hWnd)); },
-         reinterpret_cast<LRESULT>(black), {"ctlcolor 601 6", "child ctlcolor 6"}},
-        {"scroll bar", [&] { return send(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), from(bar)); }, 0, {"hscroll 5 42 12"}},
-        {"reflected scroll", [&] { return send(WM_HSCROLL, SB_LINERIGHT, from(child.m_hWnd)); }, 0,
+        {"reflected brush",
+         [&]
+         {
+             child.brush = black;
+             return send(WM_CTLCOLORSTATIC, dc, from(child.m_hWnd));
+         },
+         reinterpret_cast<LRESULT>(black),
+         {"ctlcolor 601 6", "child ctlcolor 6"}},
+        {"scroll bar",
+         [&] { return send(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), from(bar)); },
+         0,
+         {"hscroll 5 42 12"}},
+        {"reflected scroll",
+         [&] { return send(WM_HSCROLL, SB_LINERIGHT, from(child.m_hWnd)); },
+         0,
          {"hscroll 1 0 601", "child hscroll 1"}},
         {"draw", [&] { return send(WM_DRAWITEM, IDC_CHILD, from(&drawChild)); }, TRUE, {"draw 601", "child draw 601"}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         g_calls.clear();
         EXPECT_EQ(c.run(), c.result);
@@ -194,7 +258,7 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
     wnd.saveEnabled = FALSE;
     EXPECT_TRUE(state.DoUpdate(&wnd));
     EXPECT_FALSE(plain.IsWindowEnabled());
-    state.m_nID = ID_COLOR_FIRST;  // no update handler
+    state.m_nID = ID_COLOR_FIRST;   // no update handler
     EXPECT_FALSE(state.DoUpdate(&wnd));
     wnd.SetTimer(77, 10);
     EXPECT_TRUE(qvtest::PumpUntil([] { return std::count(g_calls.begin(), g_calls.end(), "timer 77") == 1; }, 3000));
@@ -205,4 +269,4 @@ TEST(MessageMap, MessagesCommandsAndNotificationsReachTheirEntries)
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
 }
 
-}  // namespace
+}   // namespace

@@ -10,7 +10,8 @@
 #include "qvctrl.h"
 #include "window_capture.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -112,7 +113,7 @@ TEST_F(BitmapButtonTest, PressedShowsASunkenFrameAndRedTextDisabledShowsGreyText
     ASSERT_EQ(hPressed, ::GetFocus());
     qvtest::PixelImage face = Shot(IDC_PUSH_FIRST + 1);
     ExpectRing(RingAt(face, 0), kGrey, kWhite);
-    ExpectRing(RingAt(face, 1), Grey(223), Grey(85));  // the inner raised ring stays
+    ExpectRing(RingAt(face, 1), Grey(223), Grey(85));   // the inner raised ring stays
     EXPECT_GT(Count(face, Inside(face), kRed), 10);
     EXPECT_EQ(0, Count(face, Inside(face), kBlack));
     qvtest::SaveWindowPng(hPressed, L"buttons-pressed-bitmap-button");
@@ -219,7 +220,7 @@ TEST(BitmapButtonDrawing, FramesOfOneTwoAndThreeLevels)
 TEST(BitmapButtonDrawing, CharacterHeightsFollowTheTableAndTheDeviceResolution)
 {
     const double table[] = {14.8, 12.7, 9.17, 8.47, 7.76, 6.35, 5.64, 5.29,
-                            4.94, 4.23, 3.7, 3.17, 2.65, 2.29, 1.94, 1.76};
+                            4.94, 4.23, 3.7,  3.17, 2.65, 2.29, 1.94, 1.76};
     CMyBitmapButton button;
     qvtest::MemoryCanvas canvas(4, 4);
     CDC* pDC = CDC::FromHandle(canvas.dc());
@@ -230,12 +231,16 @@ TEST(BitmapButtonDrawing, CharacterHeightsFollowTheTableAndTheDeviceResolution)
     EXPECT_EQ(pixels(3.7), button.GetRealFontHeight(pDC, 16));
     EXPECT_EQ(pixels(3.7), button.GetRealFontHeight(pDC, -1));
 
-    const struct { double mm; double entry; } nearest[] = {
-        {4.0, 4.23}, {3.9, 3.7}, {20, 14.8}, {1, 1.76}, {14.8, 14.8}, {1.76, 1.76},
+    const struct
+    {
+        double mm;
+        double entry;
+    } nearest[] = {
+        {4.0, 4.23},  {3.9, 3.7},   {20, 14.8},   {1, 1.76}, {14.8, 14.8}, {1.76, 1.76},
         {9.17, 9.17}, {13.0, 12.7}, {13.9, 14.8}, {0, 1.76}, {-5, 1.76},
     };
     for (const auto& row : nearest)
         EXPECT_EQ(pixels(row.entry), button.GetNearFontHeight(pDC, row.mm)) << row.mm;
 }
 
-}  // namespace
+}   // namespace

@@ -8,7 +8,8 @@
 #include "qvctrl.h"
 #include "window_capture.h"
 
-namespace {
+namespace
+{
 
 // Opens the protected spin-button helper to the test.
 class SpinDresser : public CBmpButton
@@ -79,13 +80,17 @@ TEST(BmpButton, ReplaceBmpKeepsTenEntries)
     CBmpButton set;
     for (int i = 0; i < CBmpButton::MAX_BUTTONS; ++i)
         set.ReplaceBmp(500 + i, 900 + i);
-    set.ReplaceBmp(503, 1903);           // an update of an existing entry
-    set.ReplaceBmp(510, 1910);           // an eleventh control: no room
-    const struct { int id, bitmap; } expected[] = {
+    set.ReplaceBmp(503, 1903);   // an update of an existing entry
+    set.ReplaceBmp(510, 1910);   // an eleventh control: no room
+    const struct
+    {
+        int id, bitmap;
+    } expected[] = {
         {500, 900}, {501, 901}, {502, 902}, {503, 1903}, {504, 904},
-        {505, 905}, {506, 906}, {507, 907}, {508, 908}, {509, 909},
+        {505, 905}, {506, 906}, {507, 907}, {508, 908},  {509, 909},
     };
-    for (int i = 0; i < CBmpButton::MAX_BUTTONS; ++i) {
+    for (int i = 0; i < CBmpButton::MAX_BUTTONS; ++i)
+    {
         EXPECT_EQ(expected[i].id, set.GetReplaceEntry(i).nID) << i;
         EXPECT_EQ(expected[i].bitmap, set.GetReplaceEntry(i).nBitmapID) << i;
     }
@@ -108,8 +113,8 @@ TEST(BmpButton, DressupGivesOrdinaryButtonsTheirBitmapsAsImages)
         reinterpret_cast<HBITMAP>(::SendMessageW(dialog.item(IDC_PUSH_FIRST + 1), BM_GETIMAGE, IMAGE_BITMAP, 0));
     ASSERT_NE(nullptr, set.GetReplaceEntry(0).pBitmap);
     EXPECT_EQ(hReplaced, set.GetReplaceEntry(0).pBitmap->GetSafeHandle());
-    EXPECT_EQ(nullptr, reinterpret_cast<HBITMAP>(
-                           ::SendMessageW(dialog.item(IDC_PUSH_FIRST), BM_GETIMAGE, IMAGE_BITMAP, 0)));
+    EXPECT_EQ(nullptr,
+              reinterpret_cast<HBITMAP>(::SendMessageW(dialog.item(IDC_PUSH_FIRST), BM_GETIMAGE, IMAGE_BITMAP, 0)));
 }
 
 TEST(BmpButton, TouchSpinFillsTenSlotsBesideTheEditBox)
@@ -120,7 +125,8 @@ TEST(BmpButton, TouchSpinFillsTenSlotsBesideTheEditBox)
     ASSERT_NE(nullptr, pEdit);
     for (int i = 0; i < 11; ++i)
         set.TouchSpin(pEdit, 1, 250 + i);
-    for (int i = 0; i < CBmpButton::MAX_BUTTONS; ++i) {
+    for (int i = 0; i < CBmpButton::MAX_BUTTONS; ++i)
+    {
         HWND hSpin = ::GetDlgItem(dialog.m_hWnd, CBmpButton::SPIN_ID_BASE + i);
         ASSERT_NE(nullptr, hSpin) << i;
         EXPECT_EQ(0x500000A6u, static_cast<DWORD>(::GetWindowLongW(hSpin, GWL_STYLE)) & 0xFFFF00FFu) << i;
@@ -136,4 +142,4 @@ TEST(BmpButton, TouchSpinFillsTenSlotsBesideTheEditBox)
     EXPECT_STREQ(L"42", text);
 }
 
-}  // namespace
+}   // namespace

@@ -16,4 +16,3 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
 };
-

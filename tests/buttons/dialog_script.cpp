@@ -1,9 +1,10 @@
 #include "dialog_script.h"
 
-namespace {
+namespace
+{
 DialogScript* g_active = nullptr;   // one script at a time on the test thread
 const UINT kStepMs = 40;
-}  // namespace
+}   // namespace
 
 DialogScript::DialogScript(std::wstring caption, std::vector<Step> steps)
     : m_caption(std::move(caption)), m_steps(std::move(steps))
@@ -22,7 +23,8 @@ DialogScript::~DialogScript()
 
 LRESULT CALLBACK DialogScript::CbtProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE && g_active != nullptr && g_active->m_dialog == nullptr) {
+    if (code == HCBT_ACTIVATE && g_active != nullptr && g_active->m_dialog == nullptr)
+    {
         HWND hwnd = reinterpret_cast<HWND>(wParam);
         wchar_t cls[16] = L"", title[128] = L"";
         ::GetClassNameW(hwnd, cls, 16);

@@ -31,6 +31,6 @@ private:
 };
 
 // Helpers for steps.
-void ClickButton(HWND dialog, int id);     // a press and release at the button's centre
-void PressEnter(HWND dialog);               // a key press to the focused control
+void ClickButton(HWND dialog, int id);   // a press and release at the button's centre
+void PressEnter(HWND dialog);            // a key press to the focused control
 std::wstring ItemText(HWND dialog, int id);

@@ -7,7 +7,8 @@
 #include "message_pump.h"
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
 std::wstring TextOf(HWND hwnd)
 {
@@ -48,13 +49,18 @@ TEST(ScancodeEdit, AScanLineBecomesTheTextAndTheParentIsTold)
     EXPECT_EQ(0, host.page.messagesOf(WM_SCANCODE_NOTIFY)[0].lParam);
     EXPECT_EQ(0u, host.sheet.countMessage(WM_SCANCODE_NOTIFY)) << "the parent answered";
 
-    const struct { const char* scan; const wchar_t* text; } cuts[] = {
+    const struct
+    {
+        const char* scan;
+        const wchar_t* text;
+    } cuts[] = {
         {"A0012\r\nrest", L"A0012"},
-        {"9\n", L""},            // the character before the line feed goes with it
-        {"\nX", L"\nX"},         // a line feed at the start cuts nothing
+        {"9\n", L""},      // the character before the line feed goes with it
+        {"\nX", L"\nX"},   // a line feed at the start cuts nothing
         {"880101", L"880101"},
     };
-    for (const auto& row : cuts) {
+    for (const auto& row : cuts)
+    {
         EXPECT_EQ(7, Scan(host.edit, row.scan)) << row.scan;
         EXPECT_EQ(row.text, TextOf(host.edit.m_hWnd)) << row.scan;
     }
@@ -113,4 +119,4 @@ TEST(ScancodeEdit, APostedScanIsHandledBeforeDispatching)
     EXPECT_TRUE(host.edit.IsKindOf(RUNTIME_CLASS(CEdit)));
 }
 
-}  // namespace
+}   // namespace

@@ -10,7 +10,8 @@
 #include "qvctrl.h"
 #include "window_capture.h"
 
-namespace {
+namespace
+{
 
 struct Patient
 {
@@ -59,20 +60,23 @@ TEST(SortDialog, TicksTheSortInForceAndReturnsTheTickedKeysInFieldOrder)
     dialog.m_strSort = L"city,name";
     bool startTicks[5] = {}, unstoredHasBox = true, okIsBitmapButton = false;
     std::wstring caption;
-    DialogScript script(L"排序條件設定", {
-        [&](HWND dlg) {
-            for (int i = 0; i < 5; ++i)
-                startTicks[i] = Checked(dlg, 2000 + i);
-            unstoredHasBox = ::GetDlgItem(dlg, 2002) != nullptr;
-            caption = ItemText(dlg, 2003);
-            okIsBitmapButton = (::GetWindowLongW(::GetDlgItem(dlg, IDOK), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
-            qvtest::SaveWindowPng(dlg, L"buttons-sort-dialog");
-        },
-        [](HWND dlg) { ClickButton(dlg, 2004); },   // city off
-        [](HWND dlg) { ClickButton(dlg, 2003); },   // birth on
-        [](HWND dlg) { ClickButton(dlg, 2000); },   // pid on
-        [](HWND dlg) { ClickButton(dlg, IDOK); },
-    });
+    DialogScript script(L"排序條件設定",
+                        {
+                            [&](HWND dlg)
+                            {
+                                for (int i = 0; i < 5; ++i)
+                                    startTicks[i] = Checked(dlg, 2000 + i);
+                                unstoredHasBox = ::GetDlgItem(dlg, 2002) != nullptr;
+                                caption = ItemText(dlg, 2003);
+                                okIsBitmapButton = (::GetWindowLongW(::GetDlgItem(dlg, IDOK), GWL_STYLE) &
+                                                    BS_TYPEMASK) == BS_OWNERDRAW;
+                                qvtest::SaveWindowPng(dlg, L"buttons-sort-dialog");
+                            },
+                            [](HWND dlg) { ClickButton(dlg, 2004); },   // city off
+                            [](HWND dlg) { ClickButton(dlg, 2003); },   // birth on
+                            [](HWND dlg) { ClickButton(dlg, 2000); },   // pid on
+                            [](HWND dlg) { ClickButton(dlg, IDOK); },
+                        });
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(5u, script.ran());
     EXPECT_FALSE(startTicks[0]);
@@ -105,10 +109,11 @@ TEST(SortDialog, NothingTickedOrNoFieldsGiveAnEmptyList)
     empty.m_nSortKey = 4;
     HWND firstChild = nullptr;
     {
-        DialogScript script(L"排序條件設定", {
-            [&](HWND dlg) { firstChild = ::GetDlgItem(dlg, 2000); },
-            [](HWND dlg) { ClickButton(dlg, IDOK); },
-        });
+        DialogScript script(L"排序條件設定",
+                            {
+                                [&](HWND dlg) { firstChild = ::GetDlgItem(dlg, 2000); },
+                                [](HWND dlg) { ClickButton(dlg, IDOK); },
+                            });
         EXPECT_EQ(IDOK, empty.DoModal());
     }
     EXPECT_EQ(nullptr, firstChild);
@@ -126,9 +131,9 @@ TEST(SortDialog, NothingTickedOrNoFieldsGiveAnEmptyList)
 
 TEST(SortDialog, ManyFieldsWrapIntoColumnsAsWideAsTheirLongestCaption)
 {
-    static const wchar_t* names[] = {L"一", L"二二", L"三", L"四四四四", L"五", L"六", L"七", L"八",
-                                     L"九", L"十", L"十一", L"十二", L"十三", L"十四", L"十五", L"十六",
-                                     L"十七", L"十八", L"十九", L"二十", L"廿一", L"廿二", L"廿三", L"廿四"};
+    static const wchar_t* names[] = {L"一",   L"二二", L"三",   L"四四四四", L"五",   L"六",   L"七",   L"八",
+                                     L"九",   L"十",   L"十一", L"十二",     L"十三", L"十四", L"十五", L"十六",
+                                     L"十七", L"十八", L"十九", L"二十",     L"廿一", L"廿二", L"廿三", L"廿四"};
     std::vector<CfField> fields;
     for (int i = 0; i < 24; ++i)
         fields.push_back(CfField{4, names[i], i * 4, FIELD_INT, 0, 0, 0});
@@ -137,15 +142,17 @@ TEST(SortDialog, ManyFieldsWrapIntoColumnsAsWideAsTheirLongestCaption)
     dialog.m_nField = 24;
     std::vector<RECT> boxes(24);
     RECT client{};
-    DialogScript script(L"排序條件設定", {
-        [&](HWND dlg) {
-            ::GetClientRect(dlg, &client);
-            for (int i = 0; i < 24; ++i)
-                boxes[i] = ClientRectOf(dlg, 2000 + i);
-            qvtest::SaveWindowPng(dlg, L"buttons-sort-dialog-columns");
-        },
-        [](HWND dlg) { ClickButton(dlg, IDCANCEL); },
-    });
+    DialogScript script(L"排序條件設定",
+                        {
+                            [&](HWND dlg)
+                            {
+                                ::GetClientRect(dlg, &client);
+                                for (int i = 0; i < 24; ++i)
+                                    boxes[i] = ClientRectOf(dlg, 2000 + i);
+                                qvtest::SaveWindowPng(dlg, L"buttons-sort-dialog-columns");
+                            },
+                            [](HWND dlg) { ClickButton(dlg, IDCANCEL); },
+                        });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     // Rows 30 pixels apart from (10, 10); a column ends with the first box whose
     // next row would pass the client bottom.
@@ -158,7 +165,8 @@ TEST(SortDialog, ManyFieldsWrapIntoColumnsAsWideAsTheirLongestCaption)
     for (int i = 0; i < perColumn; ++i)
         longest = std::max(longest, static_cast<int>(wcslen(names[i])));
     const int firstWidth = longest * 12 + 20;
-    for (int i = 0; i < perColumn; ++i) {
+    for (int i = 0; i < perColumn; ++i)
+    {
         EXPECT_EQ(10, boxes[i].left) << i;
         EXPECT_EQ(10 + 30 * i, boxes[i].top) << i;
         EXPECT_EQ(firstWidth, boxes[i].right - boxes[i].left) << i;
@@ -176,27 +184,31 @@ TEST(SearchDialog, EnterStepsThroughTheControlsAndOkReturnsFieldAndText)
     std::vector<std::wstring> items;
     int focusAfterEnter = -1;
     bool openAfterEnter = false;
-    DialogScript script(L"查找", {
-        [&](HWND dlg) {
-            HWND combo = ::GetDlgItem(dlg, IDC_SEARCH_FIELD);
-            const int n = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
-            for (int i = 0; i < n; ++i) {
-                wchar_t text[64] = L"";
-                ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-                items.push_back(text);
-            }
-            ::SendMessageW(combo, CB_SETCURSEL, 3, 0);   // 縣市
-            ::SetDlgItemTextW(dlg, IDC_SEARCH_VALUE, L"臺北市");
-            ::SetFocus(::GetDlgItem(dlg, IDC_SEARCH_VALUE));
-            PressEnter(dlg);
-        },
-        [&](HWND dlg) {
-            focusAfterEnter = ::GetDlgCtrlID(::GetFocus());
-            openAfterEnter = ::IsWindowVisible(dlg) != FALSE;
-            qvtest::SaveWindowPng(dlg, L"buttons-search-dialog");
-            PressEnter(dlg);   // now on OK
-        },
-    });
+    DialogScript script(L"查找",
+                        {
+                            [&](HWND dlg)
+                            {
+                                HWND combo = ::GetDlgItem(dlg, IDC_SEARCH_FIELD);
+                                const int n = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+                                for (int i = 0; i < n; ++i)
+                                {
+                                    wchar_t text[64] = L"";
+                                    ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+                                    items.push_back(text);
+                                }
+                                ::SendMessageW(combo, CB_SETCURSEL, 3, 0);   // 縣市
+                                ::SetDlgItemTextW(dlg, IDC_SEARCH_VALUE, L"臺北市");
+                                ::SetFocus(::GetDlgItem(dlg, IDC_SEARCH_VALUE));
+                                PressEnter(dlg);
+                            },
+                            [&](HWND dlg)
+                            {
+                                focusAfterEnter = ::GetDlgCtrlID(::GetFocus());
+                                openAfterEnter = ::IsWindowVisible(dlg) != FALSE;
+                                qvtest::SaveWindowPng(dlg, L"buttons-search-dialog");
+                                PressEnter(dlg);   // now on OK
+                            },
+                        });
     EXPECT_EQ(IDOK, dialog.DoModal());
     const std::vector<std::wstring> expected = {L"病歷號", L"姓名", L"出生日期", L"縣市"};
     EXPECT_EQ(expected, items) << "unstored fields are not offered";
@@ -212,13 +224,15 @@ TEST(SearchDialog, AnUnknownCaptionGivesMinusOneAndLongTextIsCut)
     dialog.m_pField = g_fields;
     dialog.m_nField = 5;
     const std::wstring longText(150, L'查');
-    DialogScript script(L"查找", {
-        [&](HWND dlg) {
-            ::SetDlgItemTextW(dlg, IDC_SEARCH_FIELD, L"電話");
-            ::SetDlgItemTextW(dlg, IDC_SEARCH_VALUE, longText.c_str());
-        },
-        [](HWND dlg) { ClickButton(dlg, IDOK); },
-    });
+    DialogScript script(L"查找",
+                        {
+                            [&](HWND dlg)
+                            {
+                                ::SetDlgItemTextW(dlg, IDC_SEARCH_FIELD, L"電話");
+                                ::SetDlgItemTextW(dlg, IDC_SEARCH_VALUE, longText.c_str());
+                            },
+                            [](HWND dlg) { ClickButton(dlg, IDOK); },
+                        });
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_EQ(-1, dialog.m_nFieldIndex);
     EXPECT_EQ(std::wstring(99, L'查'), std::wstring(dialog.m_szText));
@@ -230,4 +244,4 @@ TEST(SearchDialog, AnUnknownCaptionGivesMinusOneAndLongTextIsCut)
     EXPECT_STREQ(L"", none.m_szText);
 }
 
-}  // namespace
+}   // namespace

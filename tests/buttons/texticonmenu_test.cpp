@@ -10,7 +10,8 @@
 #include "qvctrl.h"
 #include "window_capture.h"
 
-namespace {
+namespace
+{
 
 const int kClientWidth = 640;
 const int kClientHeight = 480;
@@ -64,8 +65,10 @@ private:
         if (self == nullptr)
             return ::DefWindowProcW(hwnd, message, wParam, lParam);
         const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        switch (message) {
-        case WM_PAINT: {
+        switch (message)
+        {
+        case WM_PAINT:
+        {
             PAINTSTRUCT ps;
             HDC hdc = ::BeginPaint(hwnd, &ps);
             self->m_menu.DrawMenu(CDC::FromHandle(hdc));
@@ -131,13 +134,15 @@ TEST(TextIconMenu, LaysOutEqualWidthColumnsBelowTheTitle)
     // 380, so three buttons (tops 200, 255, 310) make a column.
     const wchar_t* texts[] = {L"掛號", L"門診病歷", L"檢驗報告", L"收費結帳", L"藥品庫存", L"病患清單", L"系統設定"};
     int left = 100, previousWidth = 0;
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < 3; ++column)
+    {
         const int first = column * 3, last = column == 2 ? 6 : first + 2;
         int width = 0;
         for (int i = first; i <= last; ++i)
             width = std::max(width, 20 + FaceTextWidth(panel.hwnd(), texts[i]));
         width = std::max(width, previousWidth);
-        for (int i = first; i <= last; ++i) {
+        for (int i = first; i <= last; ++i)
+        {
             const CRect& rc = menu.GetItem(i)->rect;
             EXPECT_EQ(CRect(left, 200 + 55 * (i - first), left + width, 245 + 55 * (i - first)), rc) << i;
         }
@@ -274,4 +279,4 @@ TEST(MenuTemplate, LooksCommandsUpInTheCallersTable)
     EXPECT_EQ(-1, map.FindCommand(7101));
 }
 
-}  // namespace
+}   // namespace

@@ -6,7 +6,8 @@
 #include "common/changefont.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 LOGFONT CurrentFont(CDC& dc)
 {
@@ -38,11 +39,18 @@ void SetScaleSettings(int nFunction, const wchar_t* scale, long leftMargin)
 
 TEST(ChangeFont, InitScaleReadsScaleAndMarginPerFunction)
 {
-    struct Row { const wchar_t* scale; long margin; double expectScale; int expectMargin; };
-    const Row rows[] = {
-        { L"1.5", 0, 1.5, 5 }, { L"0", 1, 1.0, 0 }, { L"-1", 0, 1.0, 5 }, { L"", 7, 1.0, 0 }, { L"abc", 0, 1.0, 5 },
+    struct Row
+    {
+        const wchar_t* scale;
+        long margin;
+        double expectScale;
+        int expectMargin;
     };
-    for (const Row& row : rows) {
+    const Row rows[] = {
+        {L"1.5", 0, 1.5, 5}, {L"0", 1, 1.0, 0}, {L"-1", 0, 1.0, 5}, {L"", 7, 1.0, 0}, {L"abc", 0, 1.0, 5},
+    };
+    for (const Row& row : rows)
+    {
         SetScaleSettings(913, row.scale, row.margin);
         CChangeFont font;
         font.m_dScale = 9;
@@ -51,7 +59,7 @@ TEST(ChangeFont, InitScaleReadsScaleAndMarginPerFunction)
         EXPECT_EQ(font.m_nLeftMargin, row.expectMargin) << qvtest::Utf8(row.scale);
     }
     CChangeFont missing;
-    missing.InitScale(914000);  // a section nobody wrote
+    missing.InitScale(914000);   // a section nobody wrote
     EXPECT_DOUBLE_EQ(missing.m_dScale, 1.0);
     EXPECT_EQ(missing.m_nLeftMargin, 5);
 }
@@ -74,7 +82,7 @@ TEST(ChangeFont, EachChangeDerivesFromTheCurrentFontAndResetPutsItBack)
     EXPECT_EQ(::GetCurrentObject(d.dc.m_hDC, OBJ_FONT), hBase);
     EXPECT_EQ(font.m_font.m_hObject, nullptr);
 
-    ASSERT_EQ(font.ChangeFont(&d.dc, 7), 1);  // 10.5 is cut to 10
+    ASSERT_EQ(font.ChangeFont(&d.dc, 7), 1);   // 10.5 is cut to 10
     EXPECT_EQ(CurrentFont(d.dc).lfHeight, 10);
     font.ResetFont(&d.dc);
 
@@ -95,7 +103,7 @@ TEST(ChangeFont, EachChangeDerivesFromTheCurrentFontAndResetPutsItBack)
     ASSERT_EQ(font.ChangeFontByRatio(&d.dc, 0.55), 1);
     lf = CurrentFont(d.dc);
     EXPECT_EQ(lf.lfHeight, -11);
-    EXPECT_EQ(lf.lfWeight, FW_BOLD);  // kept
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);   // kept
     EXPECT_STREQ(lf.lfFaceName, L"新細明體");
     font.ResetFont(&d.dc);
     EXPECT_EQ(::GetCurrentObject(d.dc.m_hDC, OBJ_FONT), hBase);
@@ -125,9 +133,9 @@ TEST(ChangeFont, MetricsAndFailures)
     {
         CChangeFont forgotten;
         ASSERT_EQ(forgotten.ChangeFont(&d.dc, 12), 1);
-        d.dc.SelectObject(&d.base);  // the DC lets go of the font before it is destroyed
+        d.dc.SelectObject(&d.base);   // the DC lets go of the font before it is destroyed
     }
     EXPECT_MESSAGE_BOXES(boxes, L"沒有正確釋放字模");
 }
 
-}  // namespace
+}   // namespace

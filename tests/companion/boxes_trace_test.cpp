@@ -11,7 +11,8 @@
 #include "qvctrl.h"
 #include "wide_text.h"
 
-namespace {
+namespace
+{
 
 TEST(CompanionBoxes, WarningBoxShowsTheTextOnce)
 {
@@ -37,8 +38,8 @@ TEST(CompanionBoxes, QVMessageBoxShowsTheMessageOfItsCode)
 std::wstring ReadTraceLog()
 {
     std::wstring path = ProgramFolder() + L"\\QVTrace.log";
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return L"";
     std::string bytes(::GetFileSize(file, nullptr), '\0');
@@ -58,7 +59,8 @@ TEST(CompanionTrace, EachReportAppendsALineWithDateSourceLineAndFunction)
     size_t firstEnd = log.find(L"\r\n");
     ASSERT_NE(std::wstring::npos, firstEnd);
     std::wstring first = log.substr(0, firstEnd);
-    EXPECT_NE(std::wstring::npos, first.find(L"\tbuild Jan 20 2020\td:\\src\\listctrl.cpp(812)\tCNewListCtrl::SetImageList"))
+    EXPECT_NE(std::wstring::npos,
+              first.find(L"\tbuild Jan 20 2020\td:\\src\\listctrl.cpp(812)\tCNewListCtrl::SetImageList"))
         << qvtest::Utf8(first);
     // The line starts with the local time of the report: yyyy-mm-dd hh:mm:ss.mmm
     SYSTEMTIME now;
@@ -74,4 +76,4 @@ TEST(CompanionTrace, EachReportAppendsALineWithDateSourceLineAndFunction)
     EXPECT_EQ(2u, std::count(log.begin(), log.end(), L'\n'));
 }
 
-}  // namespace
+}   // namespace

@@ -9,7 +9,8 @@
 #include "qvctrl.h"
 #include "../module/cstring_print.h"
 
-namespace {
+namespace
+{
 
 bool CreateFileAt(const std::wstring& path)
 {
@@ -65,4 +66,4 @@ TEST(Folders, ExportFilesLieInTheExportFolderBesideTheProgram)
     EXPECT_EQ(CString((folder + L"\\病患清單.txt").c_str()), GetLocalPath()->GetExportFileName(L"病患清單.txt"));
 }
 
-}  // namespace
+}   // namespace

@@ -10,7 +10,8 @@
 #include "qvctrl.h"
 #include "../module/cstring_print.h"
 
-namespace {
+namespace
+{
 
 class Settings : public ::testing::Test
 {
@@ -72,4 +73,4 @@ TEST_F(Settings, UpdateSerialNoWritesChargeSerialNo)
     EXPECT_EQ(8, GetLocalPath()->GetIniLong(L"CHARGE", L"SerialNo"));
 }
 
-}  // namespace
+}   // namespace

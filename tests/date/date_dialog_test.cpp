@@ -14,13 +14,19 @@ TEST(DateDialog, GetDlgDateWritesAtMostNineCharacters)
                         GetModuleHandleW(nullptr), nullptr);
     CDialog dialog;
     dialog.Attach(host);
-    struct Case { std::wstring year, month, day; const wchar_t* text; } cases[] = {
-        { L"2021", L"3", L"5", L"20210305" },     { L"abc", L"x", L"y", L"00000000" },
-        { L"-5", L"1", L"1", L"-0050101" },
-        { L"99999", L"12", L"31", L"99999123" },  // five-digit year: cut at the buffer's end
-        { std::wstring(300, L'9'), L"1", L"1", L"21474836" },
+    struct Case
+    {
+        std::wstring year, month, day;
+        const wchar_t* text;
+    } cases[] = {
+        {L"2021", L"3", L"5", L"20210305"},
+        {L"abc", L"x", L"y", L"00000000"},
+        {L"-5", L"1", L"1", L"-0050101"},
+        {L"99999", L"12", L"31", L"99999123"},   // five-digit year: cut at the buffer's end
+        {std::wstring(300, L'9'), L"1", L"1", L"21474836"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "year text of " << c.year.size() << " characters, expecting "
                                         << testing::PrintToString(std::wstring(c.text)));
         SetDlgItemTextW(host, 300, c.year.c_str());
@@ -30,7 +36,7 @@ TEST(DateDialog, GetDlgDateWritesAtMostNineCharacters)
         std::fill(buffer, buffer + 12, L'#');
         CDate::GetDlgDate(&dialog, 300, buffer);
         EXPECT_STREQ(c.text, buffer);
-        EXPECT_EQ(std::wstring(3, L'#'), std::wstring(buffer + 9, 3));  // nothing past the ninth character
+        EXPECT_EQ(std::wstring(3, L'#'), std::wstring(buffer + 9, 3));   // nothing past the ninth character
     }
     dialog.Detach();
 }

@@ -9,11 +9,15 @@
 
 using namespace datetest;
 
-namespace {
+namespace
+{
 
-class DateMoves : public qvtest::MessageBoxTest {};
+class DateMoves : public qvtest::MessageBoxTest
+{
+};
 
-struct LocalMoment {
+struct LocalMoment
+{
     int year, month, day, hour, minute;
     long long time() const { return LocalToTime(year, month, day, hour, minute); }
 };
@@ -24,7 +28,7 @@ long long MonthStart(int yyyymm)
     return LocalToTime(yyyymm / 100, yyyymm % 100, 1, 0);
 }
 
-}  // namespace
+}   // namespace
 
 TEST(DateZone, TheRunIsInTheZoneItWasStartedIn)
 {
@@ -39,11 +43,13 @@ TEST(DateZone, TheRunIsInTheZoneItWasStartedIn)
 TEST_F(DateMoves, FixedHoursLandOnTheWallClockHourOfTheSameDay)
 {
     const LocalMoment moments[] = {
-        { 2026, 3, 8, 1, 30 }, { 2026, 3, 8, 3, 30 },  { 2026, 3, 8, 23, 59 }, { 2026, 11, 1, 0, 0 },
-        { 2026, 11, 1, 1, 30 }, { 2026, 11, 1, 23, 0 }, { 1970, 1, 2, 0, 0 },   { 2037, 6, 15, 10, 0 },
+        {2026, 3, 8, 1, 30},  {2026, 3, 8, 3, 30},  {2026, 3, 8, 23, 59}, {2026, 11, 1, 0, 0},
+        {2026, 11, 1, 1, 30}, {2026, 11, 1, 23, 0}, {1970, 1, 2, 0, 0},   {2037, 6, 15, 10, 0},
     };
-    for (const LocalMoment& m : moments) {
-        SCOPED_TRACE(testing::Message() << m.year << "-" << m.month << "-" << m.day << " " << m.hour << ":" << m.minute);
+    for (const LocalMoment& m : moments)
+    {
+        SCOPED_TRACE(testing::Message() << m.year << "-" << m.month << "-" << m.day << " " << m.hour << ":"
+                                        << m.minute);
         CTime t(m.time());
         EXPECT_EQ(BuiltTime(m.year, m.month, m.day, 0), CDate::ZeroHour(t).GetTime());
         EXPECT_EQ(BuiltTime(m.year, m.month, m.day, 0), CDate::GetDate(t).GetTime());
@@ -56,17 +62,23 @@ TEST_F(DateMoves, FixedHoursLandOnTheWallClockHourOfTheSameDay)
     CTime spring(LocalToTime(2026, 3, 8, 15));
     EXPECT_EQ(ZoneHasDaylightSaving() ? 11 * 3600 : 12 * 3600,
               CDate::NoonHour(spring).GetTime() - CDate::ZeroHour(spring).GetTime());
-    EXPECT_EQ(0, CDate::ZeroHour(CTime(0)).GetTime());  // a zero time stays zero
+    EXPECT_EQ(0, CDate::ZeroHour(CTime(0)).GetTime());   // a zero time stays zero
 }
 
 TEST_F(DateMoves, NextMonthAndLastMonthGoToTheFirstAtMidnight)
 {
-    struct Case { LocalMoment from; int next, last; } cases[] = {  // next and last as yyyymm
-        { { 2026, 3, 8, 12, 0 }, 202604, 202602 },    { { 2026, 11, 1, 1, 30 }, 202612, 202610 },
-        { { 2026, 12, 31, 23, 59 }, 202701, 202611 }, { { 2027, 1, 1, 0, 0 }, 202702, 202612 },
-        { { 2036, 12, 5, 0, 0 }, 203701, 203611 },
+    struct Case
+    {
+        LocalMoment from;
+        int next, last;
+    } cases[] = {
+        // next and last as yyyymm
+        {{2026, 3, 8, 12, 0}, 202604, 202602},    {{2026, 11, 1, 1, 30}, 202612, 202610},
+        {{2026, 12, 31, 23, 59}, 202701, 202611}, {{2027, 1, 1, 0, 0}, 202702, 202612},
+        {{2036, 12, 5, 0, 0}, 203701, 203611},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "from " << c.from.year << "-" << c.from.month << "-" << c.from.day);
         CTime t(c.from.time());
         EXPECT_EQ(MonthStart(c.next), CDate::NextMonth(t).GetTime());
@@ -89,11 +101,18 @@ TEST_F(DateMoves, LastMonthRefusesToGoBefore1970)
 
 TEST_F(DateMoves, SameDayComparesLocalCalendarDays)
 {
-    struct Case { LocalMoment a, b; int same; } cases[] = {
-        { { 2026, 3, 8, 0, 0 }, { 2026, 3, 8, 23, 59 }, 1 },   { { 2026, 3, 7, 23, 59 }, { 2026, 3, 8, 0, 0 }, 0 },
-        { { 2026, 11, 1, 0, 0 }, { 2026, 11, 1, 23, 59 }, 1 }, { { 2026, 11, 1, 23, 59 }, { 2026, 11, 2, 0, 0 }, 0 },
+    struct Case
+    {
+        LocalMoment a, b;
+        int same;
+    } cases[] = {
+        {{2026, 3, 8, 0, 0}, {2026, 3, 8, 23, 59}, 1},
+        {{2026, 3, 7, 23, 59}, {2026, 3, 8, 0, 0}, 0},
+        {{2026, 11, 1, 0, 0}, {2026, 11, 1, 23, 59}, 1},
+        {{2026, 11, 1, 23, 59}, {2026, 11, 2, 0, 0}, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << c.a.month << "-" << c.a.day << " and " << c.b.month << "-" << c.b.day);
         EXPECT_EQ(c.same, CDate::IsSameDay(c.a.time(), c.b.time()));
         EXPECT_EQ(c.same, CDate::IsSameDay(c.b.time(), c.a.time()));
@@ -129,11 +148,19 @@ TEST_F(DateMoves, ConversionsBetweenCTimeOleAndStamps)
 
 TEST_F(DateMoves, String2TSReadsBetweenTheSlashes)
 {
-    struct Case { std::wstring text; int year, month, day; } cases[] = {  // day -1: not compared
-        { L"2021/3/5", 2021, 3, 5 }, { L"2021/03", 2021, 3, 0 }, { L"abc/de/f", 0, 0, 0 },
-        { L"2021/03/" + std::wstring(500, L'7'), 2021, 3, -1 },  // a huge day is cut to 16 bits, nothing overruns
+    struct Case
+    {
+        std::wstring text;
+        int year, month, day;
+    } cases[] = {
+        // day -1: not compared
+        {L"2021/3/5", 2021, 3, 5},
+        {L"2021/03", 2021, 3, 0},
+        {L"abc/de/f", 0, 0, 0},
+        {L"2021/03/" + std::wstring(500, L'7'), 2021, 3, -1},   // a huge day is cut to 16 bits, nothing overruns
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "text " << testing::PrintToString(c.text.substr(0, 20)));
         TIMESTAMP_STRUCT stamp = Stamp(9, 9, 9, 9, 9, 9, 9);
         EXPECT_EQ(1, CDate::String2TS(c.text.c_str(), &stamp));
@@ -144,15 +171,24 @@ TEST_F(DateMoves, String2TSReadsBetweenTheSlashes)
 TEST_F(DateMoves, ToTimeReadsEightDigitsAndRepairsWhatItCan)
 {
     const std::wstring month = L"月份設定錯誤", day = L"日期設定錯誤";
-    struct Case { std::wstring text; int year, month, day; std::vector<std::wstring> messages; } cases[] = {
-        { L"20260308", 2026, 3, 8, {} },     { L"18991231", 1990, 12, 31, {} },  // 1990, not 1900
-        { L"19000101", 1900, 1, 1, {} },     // kept: 1900 is not below 1900
-        { L"20210332", 2021, 4, 1, {} },     // day 32 is not below 1: 1 April
-        { std::wstring(400, L'1'), 1990, 11, 11, {} },  // reads 1111-11-11
-        { L"20211305", 2021, 1, 5, { month } }, { L"20210300", 2021, 3, 1, { day } },
-        { L"2021", 2021, 1, 1, { month, day } }, { L"", 1990, 1, 1, { month, day } },
+    struct Case
+    {
+        std::wstring text;
+        int year, month, day;
+        std::vector<std::wstring> messages;
+    } cases[] = {
+        {L"20260308", 2026, 3, 8, {}},
+        {L"18991231", 1990, 12, 31, {}},               // 1990, not 1900
+        {L"19000101", 1900, 1, 1, {}},                 // kept: 1900 is not below 1900
+        {L"20210332", 2021, 4, 1, {}},                 // day 32 is not below 1: 1 April
+        {std::wstring(400, L'1'), 1990, 11, 11, {}},   // reads 1111-11-11
+        {L"20211305", 2021, 1, 5, {month}},
+        {L"20210300", 2021, 3, 1, {day}},
+        {L"2021", 2021, 1, 1, {month, day}},
+        {L"", 1990, 1, 1, {month, day}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "text " << testing::PrintToString(c.text.substr(0, 20)));
         std::wstring copy = c.text;
         CTime t;
@@ -170,15 +206,22 @@ TEST_F(DateMoves, ToTimeReadsEightDigitsAndRepairsWhatItCan)
 
 TEST_F(DateMoves, CheckDateAndCheckDay)
 {
-    struct DateCase { long number; int good; } dates[] = {
-        { 20210229, 0 }, { 20200229, 1 }, { 20210431, 0 }, { 20210132, 0 }, { 20211301, 0 },
-        { 19700101, 1 }, { 19691231, 0 }, { 20371231, 1 }, { 99991231, 0 }, { -20210101, 0 }, { 2147483647, 0 },
+    struct DateCase
+    {
+        long number;
+        int good;
+    } dates[] = {
+        {20210229, 0}, {20200229, 1}, {20210431, 0}, {20210132, 0},  {20211301, 0},   {19700101, 1},
+        {19691231, 0}, {20371231, 1}, {99991231, 0}, {-20210101, 0}, {2147483647, 0},
     };
     for (const DateCase& c : dates)
         EXPECT_EQ(c.good, CDate::CheckDate(c.number)) << c.number;
-    struct DayCase { int year, month, day, good; } days[] = {
-        { 2021, 2, 29, 0 }, { 1900, 2, 29, 0 }, { 2000, 2, 29, 1 }, { 2021, 4, 31, 0 },
-        { 2021, 1, 32, 0 }, { 2021, 13, 1, 0 }, { 2021, 0, 1, 0 },  { 0, 2, 29, 1 },
+    struct DayCase
+    {
+        int year, month, day, good;
+    } days[] = {
+        {2021, 2, 29, 0}, {1900, 2, 29, 0}, {2000, 2, 29, 1}, {2021, 4, 31, 0},
+        {2021, 1, 32, 0}, {2021, 13, 1, 0}, {2021, 0, 1, 0},  {0, 2, 29, 1},
     };
     for (const DayCase& c : days)
         EXPECT_EQ(c.good, CDate::CheckDay(c.year, c.month, c.day)) << c.year << "-" << c.month << "-" << c.day;

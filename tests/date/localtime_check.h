@@ -5,7 +5,8 @@
 #include <cstring>
 #include <sqltypes.h>
 
-namespace datetest {
+namespace datetest
+{
 
 const long long kEpochInFileTimeSeconds = 11644473600LL;
 
@@ -14,12 +15,12 @@ const long long kEpochInFileTimeSeconds = 11644473600LL;
 // (spring) it reads it with the offset in force before the change.
 inline long long LocalToTime(int year, int month, int day, int hour, int minute = 0, int second = 0)
 {
-    SYSTEMTIME local = { WORD(year), WORD(month), 0, WORD(day), WORD(hour), WORD(minute), WORD(second), 0 };
+    SYSTEMTIME local = {WORD(year), WORD(month), 0, WORD(day), WORD(hour), WORD(minute), WORD(second), 0};
     SYSTEMTIME utc = {};
     TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
     FILETIME ft = {};
     SystemTimeToFileTime(&utc, &ft);
-    ULARGE_INTEGER ticks = { { ft.dwLowDateTime, ft.dwHighDateTime } };
+    ULARGE_INTEGER ticks = {{ft.dwLowDateTime, ft.dwHighDateTime}};
     return (long long)(ticks.QuadPart / 10000000ULL) - kEpochInFileTimeSeconds;
 }
 
@@ -36,7 +37,7 @@ inline SYSTEMTIME TimeToLocal(long long t)
 {
     ULARGE_INTEGER ticks;
     ticks.QuadPart = (unsigned long long)(t + kEpochInFileTimeSeconds) * 10000000ULL;
-    FILETIME ft = { ticks.LowPart, ticks.HighPart };
+    FILETIME ft = {ticks.LowPart, ticks.HighPart};
     SYSTEMTIME utc = {}, local = {};
     FileTimeToSystemTime(&ft, &utc);
     SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
@@ -52,8 +53,8 @@ inline bool ZoneHasDaylightSaving()
 
 inline TIMESTAMP_STRUCT Stamp(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, unsigned fraction = 0)
 {
-    return { SQLSMALLINT(y), SQLUSMALLINT(mo), SQLUSMALLINT(d), SQLUSMALLINT(h), SQLUSMALLINT(mi),
-             SQLUSMALLINT(s), fraction };
+    return {SQLSMALLINT(y),   SQLUSMALLINT(mo), SQLUSMALLINT(d), SQLUSMALLINT(h),
+            SQLUSMALLINT(mi), SQLUSMALLINT(s),  fraction};
 }
 
 inline bool SameStamp(const TIMESTAMP_STRUCT& a, const TIMESTAMP_STRUCT& b)
@@ -61,4 +62,4 @@ inline bool SameStamp(const TIMESTAMP_STRUCT& a, const TIMESTAMP_STRUCT& b)
     return memcmp(&a, &b, sizeof a) == 0;
 }
 
-}  // namespace datetest
+}   // namespace datetest

@@ -5,7 +5,8 @@
 
 using namespace datetest;
 
-namespace {
+namespace
+{
 
 TIMESTAMP_STRUCT Out(const CTimeStamp& ts)
 {
@@ -14,7 +15,7 @@ TIMESTAMP_STRUCT Out(const CTimeStamp& ts)
     return s;
 }
 
-}  // namespace
+}   // namespace
 
 TEST(TimeStamp, ConstructionAndCopiesKeepAllSixteenBytes)
 {
@@ -29,8 +30,9 @@ TEST(TimeStamp, ConstructionAndCopiesKeepAllSixteenBytes)
 
 TEST(TimeStamp, ConversionsToCTimeAndOle)
 {
-    const TIMESTAMP_STRUCT cases[] = { Stamp(2026, 3, 8, 12), Stamp(2026, 11, 1, 23, 59, 59) };
-    for (const TIMESTAMP_STRUCT& s : cases) {
+    const TIMESTAMP_STRUCT cases[] = {Stamp(2026, 3, 8, 12), Stamp(2026, 11, 1, 23, 59, 59)};
+    for (const TIMESTAMP_STRUCT& s : cases)
+    {
         SCOPED_TRACE(testing::Message() << s.year << "-" << s.month << "-" << s.day << " " << s.hour);
         CTimeStamp ts(s);
         CTime t, day;
@@ -44,7 +46,7 @@ TEST(TimeStamp, ConversionsToCTimeAndOle)
     }
     CTime none;
     CTimeStamp().GetTime(none);
-    EXPECT_EQ(-1, none.GetTime());  // a null stamp is no time
+    EXPECT_EQ(-1, none.GetTime());   // a null stamp is no time
 }
 
 TEST(TimeStamp, StepsWithinTheCalendar)
@@ -62,13 +64,20 @@ TEST(TimeStamp, StepsWithinTheCalendar)
     null.NextYear(5);
     EXPECT_EQ(1, null.IsNull());
     // NextDay: a stamp that is no date stays as it is and answers false.
-    struct Case { TIMESTAMP_STRUCT from, to; } cases[] = {
-        { Stamp(2020, 2, 28, 7), Stamp(2020, 2, 29, 7) }, { Stamp(2021, 2, 28), Stamp(2021, 3, 1) },
-        { Stamp(2100, 2, 28), Stamp(2100, 2, 29) },  // every fourth year
-        { Stamp(2021, 12, 31), Stamp(2022, 1, 1) },      { Stamp(2021, 1, 45), Stamp(2021, 2, 1) },
-        { Stamp(0, 1, 1), Stamp(0, 1, 1) },              { Stamp(2021, 13, 5), Stamp(2021, 13, 5) },
+    struct Case
+    {
+        TIMESTAMP_STRUCT from, to;
+    } cases[] = {
+        {Stamp(2020, 2, 28, 7), Stamp(2020, 2, 29, 7)},
+        {Stamp(2021, 2, 28), Stamp(2021, 3, 1)},
+        {Stamp(2100, 2, 28), Stamp(2100, 2, 29)},   // every fourth year
+        {Stamp(2021, 12, 31), Stamp(2022, 1, 1)},
+        {Stamp(2021, 1, 45), Stamp(2021, 2, 1)},
+        {Stamp(0, 1, 1), Stamp(0, 1, 1)},
+        {Stamp(2021, 13, 5), Stamp(2021, 13, 5)},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << c.from.year << "-" << c.from.month << "-" << c.from.day);
         CTimeStamp step(c.from);
         EXPECT_EQ(!SameStamp(c.from, c.to), step.NextDay());
@@ -85,11 +94,12 @@ TEST(TimeStamp, NowAndAgeFollowTheClock)
     TIMESTAMP_STRUCT now = Out(ts);
     EXPECT_EQ(before.wYear, now.year);
     EXPECT_EQ(before.wMonth, now.month);
-    EXPECT_EQ(4242u, now.fraction);  // kept
+    EXPECT_EQ(4242u, now.fraction);   // kept
     int year = before.wYear, month = before.wMonth;
     EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month, 28)).GetAge());
-    EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month, 1)).GetAge());  // days do not count
-    if (month < 12) {
+    EXPECT_EQ(10, CTimeStamp(Stamp(year - 10, month, 1)).GetAge());   // days do not count
+    if (month < 12)
+    {
         EXPECT_EQ(9, CTimeStamp(Stamp(year - 10, month + 1, 1)).GetAge());
     }
     EXPECT_EQ(0, CTimeStamp(Stamp(year + 5, 1, 1)).GetAge());
@@ -99,12 +109,13 @@ TEST(TimeStamp, NowAndAgeFollowTheClock)
 TEST(TimeStamp, LaterComparesPartByPart)
 {
     const TIMESTAMP_STRUCT base = Stamp(2026, 3, 8, 12, 30, 30, 5);
-    const TIMESTAMP_STRUCT later[] = { Stamp(2027, 1, 1), Stamp(2026, 3, 9), Stamp(2026, 3, 8, 12, 30, 31) };
-    for (const TIMESTAMP_STRUCT& l : later) {
+    const TIMESTAMP_STRUCT later[] = {Stamp(2027, 1, 1), Stamp(2026, 3, 9), Stamp(2026, 3, 8, 12, 30, 31)};
+    for (const TIMESTAMP_STRUCT& l : later)
+    {
         EXPECT_EQ(1, CTimeStamp(l) > CTimeStamp(base));
         EXPECT_EQ(0, CTimeStamp(base) > CTimeStamp(l));
     }
     EXPECT_EQ(0, CTimeStamp(base) > CTimeStamp(base));
-    EXPECT_EQ(0, CTimeStamp(base) > CTimeStamp(Stamp(2026, 3, 8, 12, 30, 30, 9)));  // fraction ignored
+    EXPECT_EQ(0, CTimeStamp(base) > CTimeStamp(Stamp(2026, 3, 8, 12, 30, 30, 9)));   // fraction ignored
     EXPECT_EQ(1, CTimeStamp(base) > CTimeStamp(Stamp(-5, 12, 31)));
 }

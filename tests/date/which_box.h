@@ -6,9 +6,15 @@
 #include <vector>
 #include "message_box_capture.h"
 
-namespace datetest {
+namespace datetest
+{
 
-enum class Box { None, Warning, Framework };
+enum class Box
+{
+    None,
+    Warning,
+    Framework
+};
 
 inline Box KindOf(const qvtest::CapturedMessageBox& box)
 {
@@ -21,13 +27,20 @@ inline Box KindOf(const qvtest::CapturedMessageBox& box)
 }
 
 // The box a case expects: its kind and its exact text.
-struct Said {
+struct Said
+{
     Box kind;
     const wchar_t* text;
 };
-const Said kNoBox = { Box::None, L"" };
-inline Said WarningBox(const wchar_t* text) { return { Box::Warning, text }; }
-inline Said AfxBox(const wchar_t* text) { return { Box::Framework, text }; }
+const Said kNoBox = {Box::None, L""};
+inline Said WarningBox(const wchar_t* text)
+{
+    return {Box::Warning, text};
+}
+inline Said AfxBox(const wchar_t* text)
+{
+    return {Box::Framework, text};
+}
 
 // Exactly the box expected was shown, once (none at all for kNoBox); the
 // capture is cleared for the next case.
@@ -46,4 +59,4 @@ inline ::testing::AssertionResult Showed(qvtest::MessageBoxCapture& capture, con
     return failure;
 }
 
-}  // namespace datetest
+}   // namespace datetest

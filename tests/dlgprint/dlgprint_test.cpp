@@ -9,7 +9,8 @@
 #include "control/printframe.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 class CDlgPrintTestApp : public CWinApp
 {
@@ -38,20 +39,24 @@ public:
     CString GetItemText(long nRow, int nField) override
     {
         CString text;
-        if (nField == 0) text.Format(L"訪客%03ld", nRow + 1);
-        else text.Format(L"%ld.25", nRow + 10);
+        if (nField == 0)
+            text.Format(L"訪客%03ld", nRow + 1);
+        else
+            text.Format(L"%ld.25", nRow + 10);
         return text;
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message >= WM_DLGPRINT_PRINTPAGE && message <= WM_DLGPRINT_ENDPRINTING) {
+        if (message >= WM_DLGPRINT_PRINTPAGE && message <= WM_DLGPRINT_ENDPRINTING)
+        {
             seen.push_back(message);
-            if (message == WM_DLGPRINT_BEGINPRINTING) {
+            if (message == WM_DLGPRINT_BEGINPRINTING)
+            {
                 // The font the job prints in (Big5: the driver embeds the Ming face).
                 auto* pDC = reinterpret_cast<CDC*>(wParam);
                 font.DeleteObject();
-                font.CreateFont(fontHeight != 0 ? fontHeight : -pDC->GetDeviceCaps(LOGPIXELSY) / 6, 0, 0, 0, FW_NORMAL, 0, 0, 0, CHINESEBIG5_CHARSET,
-                                0, 0, 0, 0, L"新細明體");
+                font.CreateFont(fontHeight != 0 ? fontHeight : -pDC->GetDeviceCaps(LOGPIXELSY) / 6, 0, 0, 0, FW_NORMAL,
+                                0, 0, 0, CHINESEBIG5_CHARSET, 0, 0, 0, 0, L"新細明體");
                 pDC->SelectObject(&font);
             }
         }
@@ -59,14 +64,14 @@ public:
     }
     static CfField s_fields[2];
     long records = 3;
-    int fontHeight = 0;  // 0: a sixth of an inch
+    int fontHeight = 0;   // 0: a sixth of an inch
     std::vector<UINT> seen;
     CFont font;
 };
 CfField CVisitDlg::s_fields[2] = {
     // Wide enough that the title, a unique job name in the title font, is not cut.
-    { 20, L"姓名", offsetof(Visit, name), FIELD_TEXT, 0, 0, 0 },
-    { 16, L"費用", offsetof(Visit, fee), FIELD_DOUBLE, 2, 0, 0 },
+    {20, L"姓名", offsetof(Visit, name), FIELD_TEXT, 0, 0, 0},
+    {16, L"費用", offsetof(Visit, fee), FIELD_DOUBLE, 2, 0, 0},
 };
 
 HWND FindPreviewFrame()
@@ -84,7 +89,8 @@ struct DialogHost
     }
     ~DialogHost()
     {
-        if (HWND frame = FindPreviewFrame()) ::DestroyWindow(frame);
+        if (HWND frame = FindPreviewFrame())
+            ::DestroyWindow(frame);
         dialog.DestroyWindow();
         theDlgPrintTestApp.m_pMainWnd = nullptr;
         main.DestroyWindow();
@@ -116,14 +122,17 @@ TEST(DlgPrint, PreviewFrameBecomesTheMainWindowAndGivesItBackWhenClosed)
     CPreviewView* pPreview = pFrame->GetPreview();
     ASSERT_NE(pPreview, nullptr);
     EXPECT_EQ(pPreview->GetPageCount(), 1u);
-    EXPECT_EQ(host.dialog.seen, (std::vector<UINT>{ WM_DLGPRINT_BEGINPRINTING, WM_DLGPRINT_PRINTPAGE }));
+    EXPECT_EQ(host.dialog.seen, (std::vector<UINT>{WM_DLGPRINT_BEGINPRINTING, WM_DLGPRINT_PRINTPAGE}));
     // The page as the dialog drew it: the caption as title, the rows, no page number.
     std::vector<std::wstring> texts;
-    for (const auto& drawn : qvtest::ReadMetafile(pPreview->GetPageMetafile()).texts) texts.push_back(drawn.text);
+    for (const auto& drawn : qvtest::ReadMetafile(pPreview->GetPageMetafile()).texts)
+        texts.push_back(drawn.text);
     EXPECT_EQ(texts.front(), L"門診日報");
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"訪客003"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"12.25"), texts.end());
-    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const std::wstring& t) { return t.find(L"頁") != std::wstring::npos; }), 0);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const std::wstring& t) { return t.find(L"頁") != std::wstring::npos; }),
+              0);
     qvtest::SaveWindowPng(hFrame, L"dlgprint-preview");
 
     ::PostMessageW(::GetDlgItem(pPreview->m_hWnd, AFX_ID_PREVIEW_CLOSE), BM_CLICK, 0, 0);
@@ -138,14 +147,14 @@ TEST(DlgPrint, DirectPrintingLeavesNoFrameAndPrintsTheCaptionAsTitle)
     DialogHost host;
     const std::wstring caption = qvtest::UniqueJobName(L"qv13dp");
     host.dialog.SetWindowText(caption.c_str());
-    host.dialog.records = 40;  // two pages
+    host.dialog.records = 40;   // two pages
     qvtest::PrintDialogAnswer answer(IDOK);
     host.Click(ID_DLGPRINT_WORKPRINT);
     EXPECT_EQ(answer.shown(), 1);
     EXPECT_EQ(FindPreviewFrame(), nullptr);
     EXPECT_EQ(theDlgPrintTestApp.m_pMainWnd, &host.main);
-    EXPECT_EQ(host.dialog.seen, (std::vector<UINT>{ WM_DLGPRINT_BEGINPRINTING, WM_DLGPRINT_PRINTPAGE,
-                                                    WM_DLGPRINT_PRINTPAGE, WM_DLGPRINT_ENDPRINTING }));
+    EXPECT_EQ(host.dialog.seen, (std::vector<UINT>{WM_DLGPRINT_BEGINPRINTING, WM_DLGPRINT_PRINTPAGE,
+                                                   WM_DLGPRINT_PRINTPAGE, WM_DLGPRINT_ENDPRINTING}));
     const qvtest::PrintedJob job = qvtest::ReadPrintedJob(caption);
     ASSERT_FALSE(job.pdf.empty());
     const auto& pages = job.pages;
@@ -180,9 +189,10 @@ TEST(DlgPrint, CancelledDialogDestroysTheFrameAndPrintsNothing)
     EXPECT_EQ(theDlgPrintTestApp.m_pMainWnd, &host.main);
 }
 
-}  // namespace
+}   // namespace
 
-namespace {
+namespace
+{
 
 TEST(DlgPrint, PreviewStepsToTheSecondPageAndItsNumber)
 {
@@ -196,14 +206,15 @@ TEST(DlgPrint, PreviewStepsToTheSecondPageAndItsNumber)
     const UINT rows = static_cast<UINT>(host.dialog.m_nRowsPerPage);
     ASSERT_LT(rows, 40u);
     EXPECT_EQ(pPreview->GetPageCount(), (40 + rows - 1) / rows);
-    auto pageTexts = [&] {
+    auto pageTexts = [&]
+    {
         std::vector<std::wstring> texts;
-        for (const auto& drawn : qvtest::ReadMetafile(pPreview->GetPageMetafile()).texts) texts.push_back(drawn.text);
+        for (const auto& drawn : qvtest::ReadMetafile(pPreview->GetPageMetafile()).texts)
+            texts.push_back(drawn.text);
         return texts;
     };
-    auto has = [](const std::vector<std::wstring>& texts, const std::wstring& text) {
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
-    };
+    auto has = [](const std::vector<std::wstring>& texts, const std::wstring& text)
+    { return std::find(texts.begin(), texts.end(), text) != texts.end(); };
     const auto first = pageTexts();
     EXPECT_TRUE(has(first, L"第1頁"));
     EXPECT_TRUE(has(first, L"訪客001"));
@@ -214,7 +225,7 @@ TEST(DlgPrint, PreviewStepsToTheSecondPageAndItsNumber)
     EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
     const auto second = pageTexts();
     EXPECT_TRUE(has(second, L"第2頁"));
-    EXPECT_TRUE(has(second, L"門診日報"));  // every page has the title
+    EXPECT_TRUE(has(second, L"門診日報"));   // every page has the title
     wchar_t firstOfPage[16];
     swprintf(firstOfPage, 16, L"訪客%03u", rows + 1);
     EXPECT_TRUE(has(second, firstOfPage));
@@ -244,9 +255,10 @@ TEST(DlgPrint, PaperTooShortForOneRowPrintsNothing)
     ::DeleteDC(dc.Detach());
 }
 
-}  // namespace
+}   // namespace
 
-namespace {
+namespace
+{
 
 TEST(DlgPrint, AMissingPrinterIsToldOnceAndLeavesNoFrame)
 {
@@ -262,4 +274,4 @@ TEST(DlgPrint, AMissingPrinterIsToldOnceAndLeavesNoFrame)
     EXPECT_MESSAGE_BOXES(boxes, L"The printer could not be opened.");
 }
 
-}  // namespace
+}   // namespace

@@ -9,7 +9,8 @@
 #include "../module/cstring_print.h"
 #include "host_window.h"
 
-namespace {
+namespace
+{
 
 CfField kVisitFields[] = {
     {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},
@@ -38,8 +39,9 @@ TEST(FieldCopies, CopiesAreDeepAndOutliveTheirSource)
     assigned.SetRecordLength(8);
     assigned = *source;
     int count = 0;
-    delete source;  // the copies own everything they hold
-    for (RecordProbe* each : {&copy, &assigned}) {
+    delete source;   // the copies own everything they hold
+    for (RecordProbe* each : {&copy, &assigned})
+    {
         EXPECT_EQ(4, each->GetFieldCount());
         EXPECT_EQ(CString(L"掛號費"), each->GetFieldName(1));
         EXPECT_EQ(nullptr, each->GetField(count)[3].pszName);
@@ -68,7 +70,8 @@ void PrintTo(const Column& c, std::ostream* os)
 std::vector<Column> ColumnsOf(CListCtrl& list)
 {
     std::vector<Column> columns;
-    for (int i = 0;; ++i) {
+    for (int i = 0;; ++i)
+    {
         wchar_t text[6000] = L"";
         LVCOLUMNW column{LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM};
         column.pszText = text;
@@ -89,8 +92,10 @@ TEST(FieldListHead, OneColumnPerDescriptorAndListsWithoutWindows)
     fields.SetListHead(&list);
     // Widths are ten pixels a character; only doubles (code 3) are right-aligned,
     // the right-aligned list code 24 is not.
-    EXPECT_EQ((std::vector<Column>{{L"姓名", LVCFMT_LEFT, 100, 0}, {L"掛號費", LVCFMT_RIGHT, 80, 1},
-                                   {L"附註", LVCFMT_LEFT, 60, 2}, {L"", LVCFMT_LEFT, 120, 3}}),
+    EXPECT_EQ((std::vector<Column>{{L"姓名", LVCFMT_LEFT, 100, 0},
+                                   {L"掛號費", LVCFMT_RIGHT, 80, 1},
+                                   {L"附註", LVCFMT_LEFT, 60, 2},
+                                   {L"", LVCFMT_LEFT, 120, 3}}),
               ColumnsOf(list));
     list.DestroyWindow();
     // A caption far longer than a column holds is cut, never overrun.
@@ -99,7 +104,7 @@ TEST(FieldListHead, OneColumnPerDescriptorAndListsWithoutWindows)
     CfField wide = {30, caption.c_str(), 0, FIELD_TEXT, 0, 0, 0};
     fields.SetField(&wide, 1);
     CListCtrl noWindow;
-    fields.SetListHead(&noWindow);  // nothing to do, and no error
+    fields.SetListHead(&noWindow);   // nothing to do, and no error
     EXPECT_EQ(0, asserts.count());
     fields.SetListHead(nullptr);
     EXPECT_EQ(1, asserts.count());
@@ -113,4 +118,4 @@ TEST(FieldListHead, OneColumnPerDescriptorAndListsWithoutWindows)
     narrow.DestroyWindow();
 }
 
-}  // namespace
+}   // namespace

@@ -9,7 +9,8 @@
 #include "qvctrl.h"
 #include "../module/cstring_print.h"
 
-namespace {
+namespace
+{
 
 struct Patient
 {
@@ -65,7 +66,7 @@ TEST(FieldSet, CaptionsAreOwnedCopiesOfAnyLength)
     EXPECT_EQ(CString(L"姓名"), fields.GetFieldName(0));
     EXPECT_EQ(CString(std::wstring(5000, L'欄').c_str()), fields.GetFieldName(2));
     int count = 0;
-    EXPECT_EQ(nullptr, fields.GetField(count)[1].pszName);  // a null caption stays null
+    EXPECT_EQ(nullptr, fields.GetField(count)[1].pszName);   // a null caption stays null
     EXPECT_TRUE(fields.GetFieldName(1).IsEmpty());
 }
 
@@ -92,10 +93,10 @@ TEST(FieldSet, OffsetsAndLineEnds)
         {4, L"甲", 8, FIELD_INT, 0, 0, 0}, {4, L"乙", 12, FIELD_INT, 0, 0, 0}, {4, L"丙", 8, FIELD_LONG, 0, 0, 0}};
     CField fields, empty;
     fields.SetField(shared, 3);
-    EXPECT_EQ((std::vector<int>{0, 1, -1}), (std::vector<int>{fields.OffsetToPos(8), fields.OffsetToPos(12),
-                                                               fields.OffsetToPos(16)}));
-    EXPECT_EQ((std::vector<int>{1, 0, 0}), (std::vector<int>{fields.IsNeedNewLine(3), fields.IsNeedNewLine(2),
-                                                              fields.IsNeedNewLine(-1)}));
+    EXPECT_EQ((std::vector<int>{0, 1, -1}),
+              (std::vector<int>{fields.OffsetToPos(8), fields.OffsetToPos(12), fields.OffsetToPos(16)}));
+    EXPECT_EQ((std::vector<int>{1, 0, 0}),
+              (std::vector<int>{fields.IsNeedNewLine(3), fields.IsNeedNewLine(2), fields.IsNeedNewLine(-1)}));
     EXPECT_EQ(-1, empty.OffsetToPos(0));
     EXPECT_EQ(1, empty.IsNeedNewLine(0));
 }
@@ -148,20 +149,22 @@ TEST(FieldSet, RecordBufferAndValues)
     char* record = fields.SetRecordLength(sizeof(Patient));
     ASSERT_NE(nullptr, record);
     std::memset(record, 0x5A, sizeof(Patient));
-    fields.SetField(kPatientFields, 3);  // setting fields leaves the record alone
+    fields.SetField(kPatientFields, 3);   // setting fields leaves the record alone
     EXPECT_EQ(static_cast<long>(sizeof(Patient)), fields.GetRecordLength());
     EXPECT_EQ(nullptr, fields.SetRecordLength(-8));
     EXPECT_EQ(0, fields.GetRecordLength());
     // GetString converts the field's value where the record holds it.
     Patient patient = {L"王小明", 42, 150.5};
     CfField layout[] = {
-        {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},    {8, L"備註", -1, FIELD_TEXT, 0, 0, 0},
-        {6, L"年齡", 20, FIELD_INT, 0, 0, 0},     {8, L"掛號費", 24, FIELD_DOUBLE, 1, 0, 0},
+        {10, L"姓名", 0, FIELD_TEXT, 0, 0, 0},
+        {8, L"備註", -1, FIELD_TEXT, 0, 0, 0},
+        {6, L"年齡", 20, FIELD_INT, 0, 0, 0},
+        {8, L"掛號費", 24, FIELD_DOUBLE, 1, 0, 0},
     };
     fields.SetField(layout, 4);
     char* bytes = reinterpret_cast<char*>(&patient);
     EXPECT_EQ(CString(L"王小明"), fields.GetString(bytes, 0));
-    EXPECT_TRUE(fields.GetString(bytes, 1).IsEmpty());  // a column without record data has no value
+    EXPECT_TRUE(fields.GetString(bytes, 1).IsEmpty());   // a column without record data has no value
     EXPECT_EQ(CString(L"150.5"), fields.GetString(bytes, 3));
 }
 
@@ -177,7 +180,7 @@ TEST(FieldSet, CallerErrorsAreAssertedAndLeaveAnEmptySet)
     fields.SetField(static_cast<CArray<void*, void*>*>(nullptr));
     EXPECT_EQ(0, fields.GetFieldCount());
     EXPECT_EQ(4, asserts.count());
-    fields.SetField(kPatientFields, 0);  // an empty table is no error
+    fields.SetField(kPatientFields, 0);   // an empty table is no error
     EXPECT_EQ(0, fields.GetFieldCount());
     EXPECT_EQ(4, asserts.count());
     // Indexes outside the set, and null entries of a pointer array.
@@ -194,4 +197,4 @@ TEST(FieldSet, CallerErrorsAreAssertedAndLeaveAnEmptySet)
     EXPECT_EQ(8, asserts.count());
 }
 
-}  // namespace
+}   // namespace

@@ -8,12 +8,12 @@
 #include <vector>
 #include "common/field.h"
 
-namespace fieldtest {
+namespace fieldtest
+{
 
 using Bytes = std::vector<unsigned char>;
 
-template <class T>
-Bytes BytesOf(const T& value)
+template <class T> Bytes BytesOf(const T& value)
 {
     Bytes bytes(sizeof value);
     memcpy(bytes.data(), &value, sizeof value);
@@ -21,12 +21,30 @@ Bytes BytesOf(const T& value)
 }
 
 // The bytes of values of each width the record codes use.
-inline Bytes U8(uint8_t value) { return BytesOf(value); }
-inline Bytes I32(int32_t value) { return BytesOf(value); }
-inline Bytes U32(uint32_t value) { return BytesOf(value); }
-inline Bytes I64(int64_t value) { return BytesOf(value); }
-inline Bytes F32(float value) { return BytesOf(value); }
-inline Bytes F64(double value) { return BytesOf(value); }
+inline Bytes U8(uint8_t value)
+{
+    return BytesOf(value);
+}
+inline Bytes I32(int32_t value)
+{
+    return BytesOf(value);
+}
+inline Bytes U32(uint32_t value)
+{
+    return BytesOf(value);
+}
+inline Bytes I64(int64_t value)
+{
+    return BytesOf(value);
+}
+inline Bytes F32(float value)
+{
+    return BytesOf(value);
+}
+inline Bytes F64(double value)
+{
+    return BytesOf(value);
+}
 
 inline Bytes TextBytes(const std::wstring& text)
 {
@@ -44,8 +62,14 @@ struct GuardedRecord
     static constexpr unsigned char kFill = 0xAB;
     alignas(16) unsigned char bytes[kSize];
     GuardedRecord() { memset(bytes, kFill, sizeof bytes); }
-    explicit GuardedRecord(const Bytes& value) : GuardedRecord() { memcpy(bytes + kOffset, value.data(), value.size()); }
-    CString Show(int type, int format) { return CField::GetFieldString(reinterpret_cast<char*>(bytes + kOffset), type, format); }
+    explicit GuardedRecord(const Bytes& value) : GuardedRecord()
+    {
+        memcpy(bytes + kOffset, value.data(), value.size());
+    }
+    CString Show(int type, int format)
+    {
+        return CField::GetFieldString(reinterpret_cast<char*>(bytes + kOffset), type, format);
+    }
     void Store(const std::wstring& text, int type) { CField::TextToRecord(text.c_str(), type, kOffset, bytes); }
     // Every byte outside the field's first width bytes still holds the fill.
     bool FillOutside(int width) const
@@ -62,4 +86,4 @@ struct GuardedRecord
     }
 };
 
-}  // namespace fieldtest
+}   // namespace fieldtest

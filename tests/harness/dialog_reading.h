@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // The static control of a message box that holds its text.
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-bool IsDialogWindow(HWND window);  // class "#32770"
+bool IsDialogWindow(HWND window);   // class "#32770"
 std::wstring WindowText(HWND window);
 std::wstring DialogItemText(HWND dialog, int id);
 
@@ -26,4 +27,4 @@ std::vector<int> MessageBoxButtons(HWND dialog);
 // had the focus when the box came up) and the icon.
 UINT MessageBoxStyleOf(HWND dialog, HWND focusedChild);
 
-}  // namespace qvtest
+}   // namespace qvtest

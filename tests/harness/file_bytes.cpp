@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-namespace qvtest {
+namespace qvtest
+{
 
 std::wstring ProgramFolder()
 {
@@ -42,8 +43,10 @@ void RemoveTree(const std::wstring& folder)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
+    if (search != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
             std::wstring name = found.cFileName;
             if (name == L"." || name == L"..")
                 continue;
@@ -58,4 +61,4 @@ void RemoveTree(const std::wstring& folder)
     ::RemoveDirectoryW(folder.c_str());
 }
 
-}  // namespace qvtest
+}   // namespace qvtest

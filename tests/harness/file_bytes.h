@@ -3,7 +3,8 @@
 
 #include <string>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // The folder of the running test program, without a trailing backslash.
 std::wstring ProgramFolder();
@@ -18,4 +19,4 @@ bool WriteBytes(const std::wstring& path, const std::string& bytes);
 // Removes a folder and everything under it.
 void RemoveTree(const std::wstring& folder);
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -10,13 +10,15 @@
 #include <string>
 #include <vector>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // One message that reached the host window.
-struct ReceivedMessage {
+struct ReceivedMessage
+{
     UINT message = 0;
     WPARAM wParam = 0;
-    LPARAM lParam = 0;  // for WM_NOTIFY a pointer that is only valid during the call
+    LPARAM lParam = 0;   // for WM_NOTIFY a pointer that is only valid during the call
 
     // WM_NOTIFY: the header, and a copy of the structure (up to 512 bytes) it starts.
     UINT notifyCode = 0;
@@ -29,19 +31,20 @@ struct ReceivedMessage {
     UINT commandCode = 0;
     HWND commandWindow = nullptr;
 
-    LRESULT answer = 0;  // what the host returned
+    LRESULT answer = 0;   // what the host returned
 
     bool isNotify() const { return message == WM_NOTIFY; }
     // A copy of the notification structure as T; bytes past the copied ones are zero.
-    template <class T>
-    T as() const {
+    template <class T> T as() const
+    {
         T value{};
         std::memcpy(&value, data.data(), data.size() < sizeof(T) ? data.size() : sizeof(T));
         return value;
     }
 };
 
-class HostWindow {
+class HostWindow
+{
 public:
     // A handler sees each recorded message while it is being sent (for WM_NOTIFY,
     // lParam still points at the sender's structure); returning a value answers it.
@@ -89,4 +92,4 @@ private:
     Handler handler_;
 };
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -5,9 +5,11 @@
 
 #include <vector>
 
-namespace qvtest {
+namespace qvtest
+{
 
-class ImportPatch {
+class ImportPatch
+{
 public:
     // Every import slot that holds `original` now holds `replacement`. Modules loaded
     // later are not patched.
@@ -27,4 +29,4 @@ private:
     std::vector<void**> slots_;
 };
 
-}  // namespace qvtest
+}   // namespace qvtest

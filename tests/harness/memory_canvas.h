@@ -7,10 +7,12 @@
 
 #include "pixel_image.h"
 
-namespace qvtest {
+namespace qvtest
+{
 
 // A 32-bit top-down DIB section selected into its own memory DC.
-class MemoryCanvas {
+class MemoryCanvas
+{
 public:
     MemoryCanvas(int width, int height, COLORREF background = RGB(255, 255, 255));
     ~MemoryCanvas();
@@ -43,4 +45,4 @@ private:
     uint32_t* bits_ = nullptr;
 };
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -9,19 +9,21 @@
 
 #include <gtest/gtest.h>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // One message box shown on the test thread.
-struct CapturedMessageBox {
+struct CapturedMessageBox
+{
     std::wstring text;
     std::wstring caption;
     // MB_* flags. Exact when seen at the MessageBoxW/ExW/IndirectW call (styleFromCall);
     // otherwise read off the dialog: buttons, default button, help button and icon.
     UINT style = 0;
     bool styleFromCall = false;
-    bool shown = false;  // a dialog appeared (false when, say, there is no display)
-    int answer = 0;      // the button id the capture pressed
-    int result = 0;      // what the call returned; 0 when the call was not seen
+    bool shown = false;   // a dialog appeared (false when, say, there is no display)
+    int answer = 0;       // the button id the capture pressed
+    int result = 0;       // what the call returned; 0 when the call was not seen
 };
 
 void PrintTo(const CapturedMessageBox& box, std::ostream* os);
@@ -33,7 +35,8 @@ void PrintTo(const CapturedMessageBox& box, std::ostream* os);
 // button (what Enter would press).
 // Captures nest: the innermost one records and answers. Outside every capture of a
 // test, a guard capture answers boxes the same way and fails the test for each one.
-class MessageBoxCapture {
+class MessageBoxCapture
+{
 public:
     MessageBoxCapture();
     ~MessageBoxCapture();
@@ -54,10 +57,13 @@ public:
 private:
     friend class MessageBoxWatch;
     friend class UnexpectedBoxGuard;
-    struct GuardTag {};
+    struct GuardTag
+    {
+    };
     explicit MessageBoxCapture(GuardTag);
     void recorded(const CapturedMessageBox& box) const;
-    struct Rule {
+    struct Rule
+    {
         std::wstring textPart;
         int button;
     };
@@ -74,15 +80,16 @@ private:
                                               const std::vector<std::wstring>& expected);
 
 // A fixture whose tests run with a capture (`boxes`) alive.
-class MessageBoxTest : public ::testing::Test {
+class MessageBoxTest : public ::testing::Test
+{
 protected:
     MessageBoxCapture boxes;
 };
 
-}  // namespace qvtest
+}   // namespace qvtest
 
 // EXPECT_MESSAGE_BOXES(boxes, L"first text", L"second text"); EXPECT_MESSAGE_BOXES(boxes) for none.
-#define EXPECT_MESSAGE_BOXES(capture, ...) \
+#define EXPECT_MESSAGE_BOXES(capture, ...)                                                                             \
     EXPECT_TRUE(::qvtest::ShowedMessageBoxes((capture), std::vector<std::wstring>{__VA_ARGS__}))
-#define ASSERT_MESSAGE_BOXES(capture, ...) \
+#define ASSERT_MESSAGE_BOXES(capture, ...)                                                                             \
     ASSERT_TRUE(::qvtest::ShowedMessageBoxes((capture), std::vector<std::wstring>{__VA_ARGS__}))

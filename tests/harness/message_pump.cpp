@@ -2,30 +2,39 @@
 
 #include <windows.h>
 
-namespace qvtest {
-namespace {
+namespace qvtest
+{
+namespace
+{
 
-void DispatchPending() {
+void DispatchPending()
+{
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
 }
 
-}  // namespace
+}   // namespace
 
-void PumpMessages(unsigned ms) {
+void PumpMessages(unsigned ms)
+{
     PumpUntil([] { return false; }, ms);
 }
 
-bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
+bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs)
+{
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
+    for (;;)
+    {
         DispatchPending();
-        if (done()) return true;
+        if (done())
+            return true;
         const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
+        if (now >= deadline)
+            return false;
         // Sleep until a message arrives, but wake up often enough for conditions that
         // change without one.
         DWORD wait = DWORD(deadline - now < 20 ? deadline - now : 20);
@@ -33,4 +42,4 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
     }
 }
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -2,7 +2,8 @@
 #pragma once
 #include <functional>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // Dispatches every message that arrives during `ms` milliseconds.
 void PumpMessages(unsigned ms = 0);
@@ -10,4 +11,4 @@ void PumpMessages(unsigned ms = 0);
 // Dispatches messages until `done()` is true or `timeoutMs` has passed; returns done().
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs = 5000);
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -3,19 +3,29 @@
 
 #include "metafile_records.h"
 
-namespace qvtest {
-namespace {
+namespace qvtest
+{
+namespace
+{
 
 // A pen, brush or font as the metafile created it.
-struct GdiObject {
-    enum Kind { None, Pen, Brush, Font } kind = None;
+struct GdiObject
+{
+    enum Kind
+    {
+        None,
+        Pen,
+        Brush,
+        Font
+    } kind = None;
     COLORREF color = CLR_INVALID;
     UINT style = 0;
     int width = 1;
     LOGFONTW font{};
 };
 
-struct DcState {
+struct DcState
+{
     GdiObject pen;
     GdiObject brush;
     GdiObject font;
@@ -26,7 +36,8 @@ struct DcState {
     POINT position{};
 };
 
-GdiObject PenObject(UINT style, int width, COLORREF color) {
+GdiObject PenObject(UINT style, int width, COLORREF color)
+{
     GdiObject pen;
     pen.kind = GdiObject::Pen;
     pen.style = style;
@@ -35,7 +46,8 @@ GdiObject PenObject(UINT style, int width, COLORREF color) {
     return pen;
 }
 
-GdiObject BrushObject(UINT style, COLORREF color) {
+GdiObject BrushObject(UINT style, COLORREF color)
+{
     GdiObject brush;
     brush.kind = GdiObject::Brush;
     brush.style = style;
@@ -43,7 +55,8 @@ GdiObject BrushObject(UINT style, COLORREF color) {
     return brush;
 }
 
-GdiObject FontObject(const LOGFONTW& logFont) {
+GdiObject FontObject(const LOGFONTW& logFont)
+{
     GdiObject font;
     font.kind = GdiObject::Font;
     font.font = logFont;
@@ -52,7 +65,8 @@ GdiObject FontObject(const LOGFONTW& logFont) {
 
 // Stock objects are selected by index with the high bit set; read them off the
 // platform's own stock objects.
-GdiObject StockObject(DWORD index) {
+GdiObject StockObject(DWORD index)
+{
     HGDIOBJ stock = GetStockObject(int(index & 0x7FFFFFFF));
     const DWORD type = stock ? GetObjectType(stock) : 0;
     LOGPEN pen{};
@@ -60,17 +74,20 @@ GdiObject StockObject(DWORD index) {
     LOGFONTW font{};
     if (type == OBJ_PEN && GetObjectW(stock, sizeof pen, &pen))
         return PenObject(pen.lopnStyle, pen.lopnWidth.x, pen.lopnColor);
-    if (type == OBJ_BRUSH && GetObjectW(stock, sizeof brush, &brush)) return BrushObject(brush.lbStyle, brush.lbColor);
-    if (type == OBJ_FONT && GetObjectW(stock, sizeof font, &font)) return FontObject(font);
+    if (type == OBJ_BRUSH && GetObjectW(stock, sizeof brush, &brush))
+        return BrushObject(brush.lbStyle, brush.lbColor);
+    if (type == OBJ_FONT && GetObjectW(stock, sizeof font, &font))
+        return FontObject(font);
     return GdiObject{};
 }
 
-RECT ToRect(const RECTL& r) {
+RECT ToRect(const RECTL& r)
+{
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-template <class Record>
-RECT DestinationRect(const Record* r) {
+template <class Record> RECT DestinationRect(const Record* r)
+{
     return RECT{r->xDest, r->yDest, r->xDest + r->cxDest, r->yDest + r->cyDest};
 }
 
@@ -82,9 +99,11 @@ RECT DestinationRect(const Record* r) {
 //   TextOut, DrawText                          EXTCREATEFONTINDIRECTW, SELECTOBJECT, EXTTEXTOUTW
 //   LineTo, Polyline, PolylineTo               MOVETOEX + LINETO, POLYLINE16, POLYLINETO16
 //   ImageList_Draw                             BITBLT with SRCAND, then with SRCPAINT
-class Reader {
+class Reader
+{
 public:
-    explicit Reader(MetafileContents& out) : out_(out) {
+    explicit Reader(MetafileContents& out) : out_(out)
+    {
         state_.pen = StockObject(0x80000000 | BLACK_PEN);
         state_.brush = StockObject(0x80000000 | WHITE_BRUSH);
         state_.font = StockObject(0x80000000 | SYSTEM_FONT);
@@ -93,24 +112,25 @@ public:
     void read(const ENHMETARECORD* record);
 
 private:
-    GdiObject object(DWORD index) const {
-        if (index & 0x80000000) return StockObject(index);
+    GdiObject object(DWORD index) const
+    {
+        if (index & 0x80000000)
+            return StockObject(index);
         auto found = objects_.find(index);
         return found == objects_.end() ? GdiObject{} : found->second;
     }
     void select(DWORD index);
     void line(POINT from, POINT to);
-    template <class Point>
-    void polyline(const Point* points, DWORD count, bool fromPosition);
+    template <class Point> void polyline(const Point* points, DWORD count, bool fromPosition);
     void bitBlt(const RECT& dest, DWORD rop, DWORD sourceBytes, DWORD type);
     // A blt that may have no source (then it fills), and a copy that always has one.
-    template <class Record>
-    void blt(const ENHMETARECORD* record) {
+    template <class Record> void blt(const ENHMETARECORD* record)
+    {
         auto r = reinterpret_cast<const Record*>(record);
         bitBlt(DestinationRect(r), r->dwRop, r->cbBmiSrc, record->iType);
     }
-    template <class Record>
-    void copy(const ENHMETARECORD* record) {
+    template <class Record> void copy(const ENHMETARECORD* record)
+    {
         auto r = reinterpret_cast<const Record*>(record);
         out_.bitmaps.push_back(DrawnBitmap{DestinationRect(r), r->dwRop, record->iType});
     }
@@ -123,18 +143,29 @@ private:
     std::vector<DcState> saved_;
 };
 
-void Reader::select(DWORD index) {
+void Reader::select(DWORD index)
+{
     GdiObject selected = object(index);
-    switch (selected.kind) {
-    case GdiObject::Pen: state_.pen = selected; break;
-    case GdiObject::Brush: state_.brush = selected; break;
-    case GdiObject::Font: state_.font = selected; break;
-    case GdiObject::None: break;
+    switch (selected.kind)
+    {
+    case GdiObject::Pen:
+        state_.pen = selected;
+        break;
+    case GdiObject::Brush:
+        state_.brush = selected;
+        break;
+    case GdiObject::Font:
+        state_.font = selected;
+        break;
+    case GdiObject::None:
+        break;
     }
 }
 
-void Reader::line(POINT from, POINT to) {
-    if (state_.pen.style != PS_NULL) {
+void Reader::line(POINT from, POINT to)
+{
+    if (state_.pen.style != PS_NULL)
+    {
         DrawnLine drawn;
         drawn.from = from;
         drawn.to = to;
@@ -146,21 +177,26 @@ void Reader::line(POINT from, POINT to) {
     state_.position = to;
 }
 
-template <class Point>
-void Reader::polyline(const Point* points, DWORD count, bool fromPosition) {
-    if (count == 0) return;
+template <class Point> void Reader::polyline(const Point* points, DWORD count, bool fromPosition)
+{
+    if (count == 0)
+        return;
     POINT previous = fromPosition ? state_.position : POINT{points[0].x, points[0].y};
-    for (DWORD i = fromPosition ? 0 : 1; i < count; ++i) {
+    for (DWORD i = fromPosition ? 0 : 1; i < count; ++i)
+    {
         POINT next{points[i].x, points[i].y};
         line(previous, next);
         previous = next;
     }
     // Polyline leaves the current position alone; PolylineTo moves it.
-    if (fromPosition) state_.position = previous;
+    if (fromPosition)
+        state_.position = previous;
 }
 
-void Reader::bitBlt(const RECT& dest, DWORD rop, DWORD sourceBytes, DWORD type) {
-    if (sourceBytes) {
+void Reader::bitBlt(const RECT& dest, DWORD rop, DWORD sourceBytes, DWORD type)
+{
+    if (sourceBytes)
+    {
         out_.bitmaps.push_back(DrawnBitmap{dest, rop, type});
         return;
     }
@@ -168,14 +204,19 @@ void Reader::bitBlt(const RECT& dest, DWORD rop, DWORD sourceBytes, DWORD type) 
     DrawnFill fill;
     fill.rect = dest;
     fill.source = FillSource::PatternBlt;
-    if (rop == PATCOPY) fill.color = state_.brush.color;
-    else if (rop == BLACKNESS) fill.color = RGB(0, 0, 0);
-    else if (rop == WHITENESS) fill.color = RGB(255, 255, 255);
-    else return;  // PATINVERT, DSTINVERT, …: no colour of their own
+    if (rop == PATCOPY)
+        fill.color = state_.brush.color;
+    else if (rop == BLACKNESS)
+        fill.color = RGB(0, 0, 0);
+    else if (rop == WHITENESS)
+        fill.color = RGB(255, 255, 255);
+    else
+        return;   // PATINVERT, DSTINVERT, …: no colour of their own
     out_.fills.push_back(fill);
 }
 
-void Reader::region(const RGNDATA* data, const GdiObject& brush) {
+void Reader::region(const RGNDATA* data, const GdiObject& brush)
+{
     DrawnFill fill;
     fill.rect = data->rdh.rcBound;
     fill.color = brush.color;
@@ -183,10 +224,12 @@ void Reader::region(const RGNDATA* data, const GdiObject& brush) {
     out_.fills.push_back(fill);
 }
 
-void Reader::text(const EMREXTTEXTOUTW* record) {
+void Reader::text(const EMREXTTEXTOUTW* record)
+{
     const EMRTEXT& emrText = record->emrtext;
     auto base = reinterpret_cast<const BYTE*>(record);
-    if (emrText.nChars > 0) {
+    if (emrText.nChars > 0)
+    {
         DrawnText drawn;
         drawn.text.assign(reinterpret_cast<const wchar_t*>(base + emrText.offString), emrText.nChars);
         drawn.origin = POINT{emrText.ptlReference.x, emrText.ptlReference.y};
@@ -205,8 +248,8 @@ void Reader::text(const EMREXTTEXTOUTW* record) {
     }
     // ETO_OPAQUE paints the rectangle with the background colour, text or not:
     // this is how FillSolidRect reaches the page.
-    if ((emrText.fOptions & ETO_OPAQUE) && emrText.rcl.right > emrText.rcl.left &&
-        emrText.rcl.bottom > emrText.rcl.top) {
+    if ((emrText.fOptions & ETO_OPAQUE) && emrText.rcl.right > emrText.rcl.left && emrText.rcl.bottom > emrText.rcl.top)
+    {
         DrawnFill fill;
         fill.rect = ToRect(emrText.rcl);
         fill.color = state_.bkColor;
@@ -215,30 +258,37 @@ void Reader::text(const EMREXTTEXTOUTW* record) {
     }
 }
 
-void Reader::read(const ENHMETARECORD* record) {
-    switch (record->iType) {
-    case EMR_EXTCREATEFONTINDIRECTW: {
+void Reader::read(const ENHMETARECORD* record)
+{
+    switch (record->iType)
+    {
+    case EMR_EXTCREATEFONTINDIRECTW:
+    {
         auto r = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record);
         objects_[r->ihFont] = FontObject(r->elfw.elfLogFont);
         break;
     }
-    case EMR_CREATEPEN: {
+    case EMR_CREATEPEN:
+    {
         auto r = reinterpret_cast<const EMRCREATEPEN*>(record);
         objects_[r->ihPen] = PenObject(r->lopn.lopnStyle, r->lopn.lopnWidth.x, r->lopn.lopnColor);
         break;
     }
-    case EMR_EXTCREATEPEN: {
+    case EMR_EXTCREATEPEN:
+    {
         auto r = reinterpret_cast<const EMREXTCREATEPEN*>(record);
         objects_[r->ihPen] = PenObject(r->elp.elpPenStyle & PS_STYLE_MASK, int(r->elp.elpWidth), r->elp.elpColor);
         break;
     }
-    case EMR_CREATEBRUSHINDIRECT: {
+    case EMR_CREATEBRUSHINDIRECT:
+    {
         auto r = reinterpret_cast<const EMRCREATEBRUSHINDIRECT*>(record);
         objects_[r->ihBrush] = BrushObject(r->lb.lbStyle, r->lb.lbColor);
         break;
     }
     case EMR_CREATEDIBPATTERNBRUSHPT:
-    case EMR_CREATEMONOBRUSH: {
+    case EMR_CREATEMONOBRUSH:
+    {
         auto r = reinterpret_cast<const EMRCREATEDIBPATTERNBRUSHPT*>(record);
         objects_[r->ihBrush] = BrushObject(BS_DIBPATTERNPT, CLR_INVALID);
         break;
@@ -264,46 +314,55 @@ void Reader::read(const ENHMETARECORD* record) {
     case EMR_SAVEDC:
         saved_.push_back(state_);
         break;
-    case EMR_RESTOREDC: {
+    case EMR_RESTOREDC:
+    {
         // A negative number counts back from the latest save.
         int relative = reinterpret_cast<const EMRRESTOREDC*>(record)->iRelative;
         size_t keep = relative < 0 ? saved_.size() - std::min(saved_.size(), size_t(-relative))
                                    : std::min(saved_.size(), size_t(relative > 0 ? relative - 1 : 0));
-        if (keep < saved_.size()) {
+        if (keep < saved_.size())
+        {
             state_ = saved_[keep];
             saved_.resize(keep);
         }
         break;
     }
-    case EMR_MOVETOEX: {
+    case EMR_MOVETOEX:
+    {
         const POINTL& p = reinterpret_cast<const EMRMOVETOEX*>(record)->ptl;
         state_.position = POINT{p.x, p.y};
         break;
     }
-    case EMR_LINETO: {
+    case EMR_LINETO:
+    {
         const POINTL& p = reinterpret_cast<const EMRLINETO*>(record)->ptl;
         line(state_.position, POINT{p.x, p.y});
         break;
     }
     case EMR_POLYLINE16:
-    case EMR_POLYLINETO16: {
+    case EMR_POLYLINETO16:
+    {
         auto r = reinterpret_cast<const EMRPOLYLINE16*>(record);
         polyline(r->apts, r->cpts, record->iType == EMR_POLYLINETO16);
         break;
     }
     case EMR_POLYLINE:
-    case EMR_POLYLINETO: {
+    case EMR_POLYLINETO:
+    {
         auto r = reinterpret_cast<const EMRPOLYLINE*>(record);
         polyline(r->aptl, r->cptl, record->iType == EMR_POLYLINETO);
         break;
     }
-    case EMR_POLYPOLYLINE16: {
+    case EMR_POLYPOLYLINE16:
+    {
         auto r = reinterpret_cast<const EMRPOLYPOLYLINE16*>(record);
         auto points = reinterpret_cast<const POINTS*>(r->aPolyCounts + r->nPolys);
-        for (DWORD i = 0; i < r->nPolys; points += r->aPolyCounts[i], ++i) polyline(points, r->aPolyCounts[i], false);
+        for (DWORD i = 0; i < r->nPolys; points += r->aPolyCounts[i], ++i)
+            polyline(points, r->aPolyCounts[i], false);
         break;
     }
-    case EMR_RECTANGLE: {
+    case EMR_RECTANGLE:
+    {
         DrawnFill fill;
         fill.rect = ToRect(reinterpret_cast<const EMRRECTANGLE*>(record)->rclBox);
         fill.color = state_.brush.color;
@@ -312,22 +371,35 @@ void Reader::read(const ENHMETARECORD* record) {
         out_.fills.push_back(fill);
         break;
     }
-    case EMR_FILLRGN: {
+    case EMR_FILLRGN:
+    {
         auto r = reinterpret_cast<const EMRFILLRGN*>(record);
         region(reinterpret_cast<const RGNDATA*>(r->RgnData), object(r->ihBrush));
         break;
     }
     case EMR_PAINTRGN:
-        region(reinterpret_cast<const RGNDATA*>(reinterpret_cast<const EMRPAINTRGN*>(record)->RgnData),
-               state_.brush);
+        region(reinterpret_cast<const RGNDATA*>(reinterpret_cast<const EMRPAINTRGN*>(record)->RgnData), state_.brush);
         break;
-    case EMR_BITBLT: blt<EMRBITBLT>(record); break;
-    case EMR_STRETCHBLT: blt<EMRSTRETCHBLT>(record); break;
-    case EMR_MASKBLT: blt<EMRMASKBLT>(record); break;
-    case EMR_STRETCHDIBITS: copy<EMRSTRETCHDIBITS>(record); break;
-    case EMR_ALPHABLEND: copy<EMRALPHABLEND>(record); break;
-    case EMR_TRANSPARENTBLT: copy<EMRTRANSPARENTBLT>(record); break;
-    case EMR_SETDIBITSTODEVICE: {
+    case EMR_BITBLT:
+        blt<EMRBITBLT>(record);
+        break;
+    case EMR_STRETCHBLT:
+        blt<EMRSTRETCHBLT>(record);
+        break;
+    case EMR_MASKBLT:
+        blt<EMRMASKBLT>(record);
+        break;
+    case EMR_STRETCHDIBITS:
+        copy<EMRSTRETCHDIBITS>(record);
+        break;
+    case EMR_ALPHABLEND:
+        copy<EMRALPHABLEND>(record);
+        break;
+    case EMR_TRANSPARENTBLT:
+        copy<EMRTRANSPARENTBLT>(record);
+        break;
+    case EMR_SETDIBITSTODEVICE:
+    {
         auto r = reinterpret_cast<const EMRSETDIBITSTODEVICE*>(record);
         out_.bitmaps.push_back(
             DrawnBitmap{RECT{r->xDest, r->yDest, r->xDest + r->cxSrc, r->yDest + r->cySrc}, SRCCOPY, record->iType});
@@ -341,20 +413,23 @@ void Reader::read(const ENHMETARECORD* record) {
     }
 }
 
-int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM reader) {
+int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM reader)
+{
     reinterpret_cast<Reader*>(reader)->read(record);
     return 1;
 }
 
-}  // namespace
+}   // namespace
 
-MetafileContents ReadMetafile(HENHMETAFILE metafile) {
+MetafileContents ReadMetafile(HENHMETAFILE metafile)
+{
     MetafileContents contents;
-    if (!metafile) return contents;
+    if (!metafile)
+        return contents;
     Reader reader(contents);
     // Without a DC the records are only enumerated, not played.
     EnumEnhMetaFile(nullptr, metafile, ReadRecord, &reader, nullptr);
     return contents;
 }
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -9,9 +9,11 @@
 
 #include "metafile_records.h"
 
-namespace qvtest {
+namespace qvtest
+{
 
-class MetafileRecorder {
+class MetafileRecorder
+{
 public:
     MetafileRecorder() = default;
     ~MetafileRecorder();
@@ -46,4 +48,4 @@ private:
     MetafileContents contents_;
 };
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -2,7 +2,8 @@
 #pragma once
 #include <string>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // The Windows form of the output folder: QV_OUT (a Unix path) seen through
 // Wine's Z: drive, or the current directory when QV_OUT is unset.
@@ -14,4 +15,4 @@ std::wstring OutputSubdir(const std::wstring& sub);
 // Creates every missing folder of a Windows path.
 bool CreateFolders(const std::wstring& path);
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-namespace qvtest {
+namespace qvtest
+{
 
-struct PixelImage {
+struct PixelImage
+{
     int width = 0;
     int height = 0;
     // Top-down rows, one 0x00RRGGBB value per pixel (the layout of a 32-bit DIB).
@@ -28,4 +30,4 @@ PixelImage ReadBitmapPixels(HBITMAP bitmap);
 // The header of a 32-bit top-down DIB, the layout of PixelImage::pixels.
 BITMAPINFO TopDownDibInfo(int width, int height);
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -6,7 +6,8 @@
 
 #include "pixel_image.h"
 
-namespace qvtest {
+namespace qvtest
+{
 
 // Writes an image as a 24-bit PNG file. Returns false (and leaves no file) on failure.
 bool WritePngFile(const std::wstring& path, const PixelImage& image);
@@ -20,4 +21,4 @@ std::wstring ScreenshotPath(const std::wstring& name);
 // Saves a bitmap's pixels as <out>/screens/<name>.png; returns the path written, empty on failure.
 std::wstring SaveBitmapPng(HBITMAP bitmap, const std::wstring& name);
 
-}  // namespace qvtest
+}   // namespace qvtest

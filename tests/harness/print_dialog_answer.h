@@ -4,9 +4,11 @@
 #pragma once
 #include <windows.h>
 
-namespace qvtest {
+namespace qvtest
+{
 
-class PrintDialogAnswer {
+class PrintDialogAnswer
+{
 public:
     explicit PrintDialogAnswer(int button = IDOK);
     ~PrintDialogAnswer();
@@ -26,4 +28,4 @@ private:
     HWND last_ = nullptr;
 };
 
-}  // namespace qvtest
+}   // namespace qvtest

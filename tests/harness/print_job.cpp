@@ -2,15 +2,18 @@
 
 #include "printed_pdf.h"
 
-namespace qvtest {
+namespace qvtest
+{
 
-HGLOBAL PrinterDevNames(const std::wstring& device) {
+HGLOBAL PrinterDevNames(const std::wstring& device)
+{
     const std::wstring driver = L"winspool";
     // Driver, device and an empty port, each with its terminator.
     const size_t chars = driver.size() + device.size() + 3;
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + chars * sizeof(wchar_t));
     auto* names = static_cast<DEVNAMES*>(::GlobalLock(block));
-    if (names == nullptr) return block;
+    if (names == nullptr)
+        return block;
     auto* text = reinterpret_cast<wchar_t*>(names);
     WORD offset = sizeof(DEVNAMES) / sizeof(wchar_t);
     names->wDriverOffset = offset;
@@ -23,11 +26,13 @@ HGLOBAL PrinterDevNames(const std::wstring& device) {
     return block;
 }
 
-PrintedJob ReadPrintedJob(const std::wstring& jobName, unsigned timeoutMs) {
+PrintedJob ReadPrintedJob(const std::wstring& jobName, unsigned timeoutMs)
+{
     PrintedJob job;
     job.pdf = WaitForPrintedPdf(jobName, timeoutMs);
-    if (!job.pdf.empty()) job.pages = PdfPageTexts(job.pdf);
+    if (!job.pdf.empty())
+        job.pages = PdfPageTexts(job.pdf);
     return job;
 }
 
-}  // namespace qvtest
+}   // namespace qvtest

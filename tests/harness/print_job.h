@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // The name of a printer that no spooler has.
 inline constexpr wchar_t kMissingPrinter[] = L"QVNoSuchQueue";
@@ -18,10 +19,13 @@ HGLOBAL PrinterDevNames(const std::wstring& device);
 
 // While alive, the application's print jobs start on kMissingPrinter; then
 // on the system's default printer again.
-template <class App>
-class MissingPrinterSelected {
+template <class App> class MissingPrinterSelected
+{
 public:
-    explicit MissingPrinterSelected(App& app) : app_(app) { app_.SelectPrinter(PrinterDevNames(kMissingPrinter), nullptr); }
+    explicit MissingPrinterSelected(App& app) : app_(app)
+    {
+        app_.SelectPrinter(PrinterDevNames(kMissingPrinter), nullptr);
+    }
     ~MissingPrinterSelected() { app_.SelectPrinter(nullptr, nullptr); }
     MissingPrinterSelected(const MissingPrinterSelected&) = delete;
     MissingPrinterSelected& operator=(const MissingPrinterSelected&) = delete;
@@ -32,10 +36,11 @@ private:
 
 // A finished job read back: the newest complete PDF with the job's name and
 // the text of each of its pages; pdf is empty when none appeared in time.
-struct PrintedJob {
+struct PrintedJob
+{
     std::wstring pdf;
     std::vector<std::wstring> pages;
 };
 PrintedJob ReadPrintedJob(const std::wstring& jobName, unsigned timeoutMs = 60000);
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace qvtest {
+namespace qvtest
+{
 
 // A document name no other job has: "<prefix>_<process id>_<counter>_<ticks>",
 // letters, digits and underscores only, so the queue keeps it as the file name.
@@ -33,4 +34,4 @@ bool RunUnixProgramFor(const std::wstring& commandLine, const std::wstring& outp
 std::wstring UnixToWindowsPath(const std::wstring& unixPath);
 std::wstring WindowsToUnixPath(const std::wstring& windowsPath);
 
-}  // namespace qvtest
+}   // namespace qvtest

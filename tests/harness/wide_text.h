@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-namespace qvtest {
+namespace qvtest
+{
 
 std::string Utf8(const std::wstring& text);
 std::wstring FromUtf8(const std::string& text);
 // ["a", "b"] as one readable line, for failure messages.
 std::string QuotedList(const std::vector<std::wstring>& texts);
 
-}  // namespace qvtest
+}   // namespace qvtest

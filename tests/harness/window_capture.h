@@ -6,7 +6,8 @@
 
 #include "pixel_image.h"
 
-namespace qvtest {
+namespace qvtest
+{
 
 // The pixels of a window (frame, caption and child windows included) after it has
 // painted everything pending. Works for top-level and child windows alike.
@@ -15,4 +16,4 @@ PixelImage CaptureWindow(HWND window);
 // Writes CaptureWindow(window) to <out>/screens/<name>.png; returns the path, empty on failure.
 std::wstring SaveWindowPng(HWND window, const std::wstring& name);
 
-}  // namespace qvtest
+}   // namespace qvtest

@@ -5,17 +5,20 @@
 
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 using qvtest::MemoryCanvas;
 
-TEST(MemoryCanvas, ReadsBackWhatGdiDrewAndSavesItAsPng) {
+TEST(MemoryCanvas, ReadsBackWhatGdiDrewAndSavesItAsPng)
+{
     MemoryCanvas canvas(40, 30, RGB(255, 255, 255));
     HBRUSH red = CreateSolidBrush(RGB(200, 10, 20));
     RECT box{5, 6, 15, 10};
     FillRect(canvas.dc(), &box, red);
     DeleteObject(red);
-    for (int i = 0; i < 30; ++i) SetPixel(canvas.dc(), 20 + i / 3, i, RGB(i * 5, 255 - i * 5, 128));
+    for (int i = 0; i < 30; ++i)
+        SetPixel(canvas.dc(), 20 + i / 3, i, RGB(i * 5, 255 - i * 5, 128));
     EXPECT_EQ(canvas.pixel(14, 9), RGB(200, 10, 20));
     EXPECT_EQ(canvas.pixel(15, 9), RGB(255, 255, 255));
     EXPECT_EQ(canvas.pixel(40, 0), CLR_INVALID);
@@ -24,7 +27,8 @@ TEST(MemoryCanvas, ReadsBackWhatGdiDrewAndSavesItAsPng) {
     EXPECT_TRUE(EqualRect(&bounds, &drawn));
     std::wstring path = canvas.save(L"harness_selftest/png_roundtrip");
     wchar_t unixOut[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"QV_OUT", unixOut, MAX_PATH)) {
+    if (GetEnvironmentVariableW(L"QV_OUT", unixOut, MAX_PATH))
+    {
         std::wstring expected = std::wstring(L"Z:") + unixOut;
         std::replace(expected.begin(), expected.end(), L'/', L'\\');
         EXPECT_EQ(path, expected + L"\\screens\\harness_selftest\\png_roundtrip.png");
@@ -37,8 +41,10 @@ TEST(MemoryCanvas, ReadsBackWhatGdiDrewAndSavesItAsPng) {
 }
 
 // A child window that paints itself in one colour.
-LRESULT CALLBACK SolidProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+LRESULT CALLBACK SolidProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
     HBRUSH brush = CreateSolidBrush(RGB(10, 200, 30));
@@ -48,7 +54,8 @@ LRESULT CALLBACK SolidProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     return 0;
 }
 
-TEST(Screenshot, CapturesTheWindowWithItsFrameCaptionAndChildren) {
+TEST(Screenshot, CapturesTheWindowWithItsFrameCaptionAndChildren)
+{
     WNDCLASSW wc{};
     wc.lpfnWndProc = SolidProc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -77,7 +84,8 @@ TEST(Screenshot, CapturesTheWindowWithItsFrameCaptionAndChildren) {
     ASSERT_GT(captionBottom, 0) << "the window has no caption";
     int black = 0;
     for (int row = 0; row < captionBottom; ++row)
-        for (int column = 0; column < shot.width; ++column) black += shot.pixel(column, row) == RGB(0, 0, 0);
+        for (int column = 0; column < shot.width; ++column)
+            black += shot.pixel(column, row) == RGB(0, 0, 0);
     EXPECT_LT(black, shot.width * captionBottom / 2) << "caption band not painted";
     // A child window can be captured on its own.
     qvtest::PixelImage childShot = qvtest::CaptureWindow(child);
@@ -87,4 +95,4 @@ TEST(Screenshot, CapturesTheWindowWithItsFrameCaptionAndChildren) {
                             [](uint32_t p) { return p == qvtest::ColorrefToDib(RGB(10, 200, 30)); }));
 }
 
-}  // namespace
+}   // namespace

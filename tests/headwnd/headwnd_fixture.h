@@ -11,7 +11,8 @@
 #include "common/headwnd.h"
 #include "qvtest.h"
 
-namespace headtest {
+namespace headtest
+{
 
 // nLeft is set to a value the header must ignore.
 inline CxHeadItem Item(const wchar_t* text, int width, int level = HEADLEVEL_FULL, int format = 0)
@@ -19,7 +20,8 @@ inline CxHeadItem Item(const wchar_t* text, int width, int level = HEADLEVEL_FUL
     return CxHeadItem{width, const_cast<LPWSTR>(text), format, 77, 0, LVCF_TEXT | LVCF_WIDTH, level, 0};
 }
 
-class HeadWndTest : public ::testing::Test {
+class HeadWndTest : public ::testing::Test
+{
 protected:
     static constexpr int kHeaderId = 9000;
 
@@ -73,4 +75,4 @@ protected:
     CHeadWnd head;
 };
 
-}  // namespace headtest
+}   // namespace headtest

@@ -4,9 +4,11 @@
 using headtest::HeadWndTest;
 using headtest::Item;
 
-namespace {
+namespace
+{
 // Items A 0-99, B 100-179, C 180-239.
-class HeadMouseTest : public HeadWndTest {
+class HeadMouseTest : public HeadWndTest
+{
 protected:
     void SetUp() override
     {
@@ -15,13 +17,15 @@ protected:
         host.clear();
     }
 };
-}  // namespace
+}   // namespace
 
 TEST_F(HeadMouseTest, HitTestsAndTheEdgeZoneOfTwoPixelsLeftOfEachBorder)
 {
     // Right of all items XToItem answers the count; a border's own pixel is not an edge.
-    const struct { int x, item, edge; } cases[] = {{-1, -1, 0}, {97, 0, 0},  {98, 0, 1}, {99, 0, 1},
-                                                   {100, 1, 0}, {179, 1, 2}, {240, 3, 0}};
+    const struct
+    {
+        int x, item, edge;
+    } cases[] = {{-1, -1, 0}, {97, 0, 0}, {98, 0, 1}, {99, 0, 1}, {100, 1, 0}, {179, 1, 2}, {240, 3, 0}};
     for (const auto& c : cases)
     {
         EXPECT_EQ(head.XToItem(c.x), c.item) << c.x;
@@ -35,12 +39,18 @@ TEST_F(HeadMouseTest, PressOnAnEdgeStartsADragInsteadOfAClick)
     send(WM_LBUTTONDOWN, 99, 10);
     EXPECT_EQ(host.countNotify(HDN_ITEMCLICKW), 0u);
     EXPECT_EQ(::GetCapture(), head.GetSafeHwnd());
-    const struct { UINT message; int x; WPARAM keys; int width; size_t reports; } steps[] = {
-        {WM_MOUSEMOVE, 120, MK_LBUTTON, 120, 1},
-        {WM_MOUSEMOVE, 90, MK_LBUTTON, 90, 2},   // narrower than at first
-        {WM_MOUSEMOVE, -5, MK_LBUTTON, 90, 2},   // width 0 or less: refused
-        {WM_LBUTTONUP, 90, 0, 90, 2},
-        {WM_MOUSEMOVE, 150, 0, 90, 2}};          // no drag any more
+    const struct
+    {
+        UINT message;
+        int x;
+        WPARAM keys;
+        int width;
+        size_t reports;
+    } steps[] = {{WM_MOUSEMOVE, 120, MK_LBUTTON, 120, 1},
+                 {WM_MOUSEMOVE, 90, MK_LBUTTON, 90, 2},   // narrower than at first
+                 {WM_MOUSEMOVE, -5, MK_LBUTTON, 90, 2},   // width 0 or less: refused
+                 {WM_LBUTTONUP, 90, 0, 90, 2},
+                 {WM_MOUSEMOVE, 150, 0, 90, 2}};   // no drag any more
     for (const auto& step : steps)
     {
         send(step.message, step.x, 10, step.keys);
@@ -56,8 +66,11 @@ TEST_F(HeadMouseTest, PressOnAnEdgeStartsADragInsteadOfAClick)
 TEST_F(HeadWndTest, DraggingALowerRowBorderKeepsTheGroupSpanAboveTwoPixels)
 {
     // The second group is narrower than its items: a drag that would take it below two pixels is refused.
-    const struct { int groupSpan, dragTo, width, span, leftNext; size_t reports; } cases[] = {
-        {150, 190, 90, 170, 190, 1}, {10, 150, 70, 10, 170, 0}};
+    const struct
+    {
+        int groupSpan, dragTo, width, span, leftNext;
+        size_t reports;
+    } cases[] = {{150, 190, 90, 170, 190, 1}, {10, 150, 70, 10, 170, 0}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.groupSpan);

@@ -4,19 +4,25 @@
 using headtest::HeadWndTest;
 using headtest::Item;
 
-namespace {
+namespace
+{
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kLightGrey = RGB(224, 224, 224);
 const COLORREF kDarkGrey = RGB(128, 128, 128);
-struct PixelCase { int x, y; COLORREF colour; const char* what; };
+struct PixelCase
+{
+    int x, y;
+    COLORREF colour;
+    const char* what;
+};
 void ExpectPixels(const qvtest::MemoryCanvas& canvas, std::initializer_list<PixelCase> cases)
 {
     for (const PixelCase& c : cases)
         EXPECT_EQ(canvas.pixel(c.x, c.y), c.colour) << c.what << " at " << c.x << "," << c.y;
 }
-}  // namespace
+}   // namespace
 
 TEST_F(HeadWndTest, ItemsHaveATwoPixelBevelAndTheRestIsBlue)
 {
@@ -27,9 +33,12 @@ TEST_F(HeadWndTest, ItemsHaveATwoPixelBevelAndTheRestIsBlue)
     head.SetBkColor(RGB(10, 200, 30));
     paintInto(canvas);
     canvas.save(L"headwnd_bevel");
-    ExpectPixels(canvas, {{0, 12, kWhite, "outer left"},      {50, 23, kBlack, "outer bottom"},
-                          {50, 1, kLightGrey, "inner top"},   {98, 12, kDarkGrey, "inner right"},
-                          {100, 12, kWhite, "second item"},   {179, 12, kBlack, "second item"}});
+    ExpectPixels(canvas, {{0, 12, kWhite, "outer left"},
+                          {50, 23, kBlack, "outer bottom"},
+                          {50, 1, kLightGrey, "inner top"},
+                          {98, 12, kDarkGrey, "inner right"},
+                          {100, 12, kWhite, "second item"},
+                          {179, 12, kBlack, "second item"}});
     EXPECT_EQ(canvas.countColor(RECT{102, 2, 178, 22}, RGB(10, 200, 30)), 76 * 20) << "the face: background colour";
     EXPECT_EQ(canvas.countColor(RECT{180, 0, 400, 24}, kBlue), 220 * 24);
     ::ShowWindow(host, SW_SHOW);   // WM_PAINT on screen draws what WM_PRINTCLIENT drew

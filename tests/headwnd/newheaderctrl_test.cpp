@@ -8,12 +8,14 @@
 #include "control/newheaderctrl.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGreen = RGB(0, 200, 0);
 // Drawing goes into a memory bitmap and is read back from its pixels: Wine's
 // metafile DCs cannot measure text, which DrawText's ellipsis needs.
-class NewHeaderTest : public ::testing::Test {
+class NewHeaderTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -22,8 +24,14 @@ protected:
     }
     void addItem(const wchar_t* caption, int format, int image = -1)
     {
-        HDITEM item{HDI_TEXT | HDI_FORMAT | HDI_WIDTH | (image >= 0 ? HDI_IMAGE : 0u), 150,
-                    const_cast<LPWSTR>(caption), nullptr, 0, format | HDF_OWNERDRAW, 0, image};
+        HDITEM item{HDI_TEXT | HDI_FORMAT | HDI_WIDTH | (image >= 0 ? HDI_IMAGE : 0u),
+                    150,
+                    const_cast<LPWSTR>(caption),
+                    nullptr,
+                    0,
+                    format | HDF_OWNERDRAW,
+                    0,
+                    image};
         header.InsertItem(header.GetItemCount(), &item);
     }
     int textWidth(const wchar_t* text)
@@ -36,8 +44,8 @@ protected:
     RECT draw(int index, const RECT& rc, UINT state = 0)
     {
         canvas.fill(kWhite);
-        DRAWITEMSTRUCT drawItem{ODT_HEADER, 7, UINT(index), ODA_DRAWENTIRE, state, header.GetSafeHwnd(),
-                                canvas.dc(), rc, 0};
+        DRAWITEMSTRUCT drawItem{ODT_HEADER, 7, UINT(index), ODA_DRAWENTIRE, state, header.GetSafeHwnd(), canvas.dc(),
+                                rc,         0};
         header.DrawItem(&drawItem);
         return canvas.boundsOfNot(kWhite);
     }
@@ -46,7 +54,7 @@ protected:
     qvtest::MemoryCanvas canvas{400, 24, kWhite};
     int margin = 0;
 };
-}  // namespace
+}   // namespace
 
 TEST_F(NewHeaderTest, CaptionsKeepAMarginFollowTheirAlignmentEndInAnEllipsisAndMoveWhenPressed)
 {

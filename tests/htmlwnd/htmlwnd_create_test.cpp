@@ -2,7 +2,6 @@
 // where the program has no menu for it.
 #include <gtest/gtest.h>
 
-
 #include "browser_fixture.h"
 #include "control/htmlwnd.h"
 #include "qvctrl.h"

@@ -95,15 +95,17 @@ TEST_F(BrowserTest, WaitForDocumentEndsWithTheCounterOrTheWindow)
         ASSERT_TRUE(wnd.Create(CRect(100, 50, 600, 400)));
         static CHTMLWnd* s_pWnd;
         s_pWnd = &wnd;
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-            ::KillTimer(nullptr, id);
-            BSTR bstr = ::SysAllocString(L"about:blank");
-            VARIANT address;
-            V_VT(&address) = VT_BSTR;
-            V_BSTR(&address) = bstr;
-            FireDocumentComplete(*s_pWnd, address);
-            ::SysFreeString(bstr);
-        });
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50,
+                                          [](HWND, UINT, UINT_PTR id, DWORD)
+                                          {
+                                              ::KillTimer(nullptr, id);
+                                              BSTR bstr = ::SysAllocString(L"about:blank");
+                                              VARIANT address;
+                                              V_VT(&address) = VT_BSTR;
+                                              V_BSTR(&address) = bstr;
+                                              FireDocumentComplete(*s_pWnd, address);
+                                              ::SysFreeString(bstr);
+                                          });
         ASSERT_NE(0u, timer);
         EXPECT_EQ(1, wnd.WaitForDocument());
         EXPECT_EQ(1, wnd.GetDocumentCompleteCount());

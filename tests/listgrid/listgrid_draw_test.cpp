@@ -6,14 +6,16 @@
 using gridtest::Column;
 using gridtest::GridTest;
 
-namespace {
+namespace
+{
 const COLORREF kGridGrey = RGB(128, 128, 128);
 const COLORREF kBlack = RGB(0, 0, 0);
 bool Contains(const std::vector<std::wstring>& texts, const std::wstring& text)
 {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
-class GridDrawTest : public GridTest {
+class GridDrawTest : public GridTest
+{
 protected:
     int rowTop(int row) { return grid.RowToYPos(row); }
     int rowHeight() { return grid.GetRowHeight(); }
@@ -42,7 +44,7 @@ protected:
     qvtest::MemoryCanvas canvas{kWidth, kHeight};
     qvtest::MetafileRecorder recorder;
 };
-}  // namespace
+}   // namespace
 
 TEST_F(GridDrawTest, OnlyColumnZeroOfTheSelectedRowIsHighlighted)
 {
@@ -93,10 +95,17 @@ TEST_F(GridDrawTest, CellsAreFramedAndFilledWithTheirColours)
 // the frame, centred halfway; unknown alignment bits centre.
 TEST_F(GridDrawTest, TextsAlignAsTheirColumnsSay)
 {
-    struct Case { int fmt; const wchar_t* text; };
+    struct Case
+    {
+        int fmt;
+        const wchar_t* text;
+    };
     const Case cases[] = {
-        {LVCFMT_LEFT, L"甲甲"}, {LVCFMT_CENTER, L"乙乙"}, {LVCFMT_RIGHT, L"丙丙"},   // one width each
-        {LVCFMT_RIGHT | HEADFMT_DIGIT, L"丁丁"}, {3, L"戊戊"},
+        {LVCFMT_LEFT, L"甲甲"},
+        {LVCFMT_CENTER, L"乙乙"},
+        {LVCFMT_RIGHT, L"丙丙"},   // one width each
+        {LVCFMT_RIGHT | HEADFMT_DIGIT, L"丁丁"},
+        {3, L"戊戊"},
     };
     std::vector<std::wstring> row;
     for (size_t i = 0; i < std::size(cases); ++i)
@@ -246,8 +255,11 @@ TEST_F(GridDrawTest, OneLineToTwoWorksInsideItsBuffers)
 {
     const std::wstring huge(100000, L'字');
     // 399 characters are read; each half keeps up to 199.
-    const struct { const wchar_t* text; int split, firstLength, secondLength; } cases[] = {
-        {L"abcdef", 0, 3, 3}, {L"abc", 10, 3, 0}, {nullptr, 3, 0, 0}, {huge.c_str(), 300, 199, 99}};
+    const struct
+    {
+        const wchar_t* text;
+        int split, firstLength, secondLength;
+    } cases[] = {{L"abcdef", 0, 3, 3}, {L"abc", 10, 3, 0}, {nullptr, 3, 0, 0}, {huge.c_str(), 300, 199, 99}};
     for (const auto& c : cases)
     {
         CString first = L"old", second = L"old";
@@ -261,7 +273,8 @@ TEST_F(GridDrawTest, OneLineToTwoWorksInsideItsBuffers)
 TEST_F(GridDrawTest, OwnerDrawStyleAsksTheParentForEachRow)
 {
     static std::vector<DRAWITEMSTRUCT> drawn;
-    auto subclass = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
+    auto subclass = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT
+    {
         if (message != WM_DRAWITEM)
             return ::DefSubclassProc(hwnd, message, wParam, lParam);
         drawn.push_back(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

@@ -11,7 +11,8 @@
 #include "common/listctrl.h"
 #include "qvtest.h"
 
-namespace gridtest {
+namespace gridtest
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
@@ -40,7 +41,8 @@ public:
     using CNewListCtrl::m_pEdit;
 };
 
-class GridTest : public ::testing::Test {
+class GridTest : public ::testing::Test
+{
 protected:
     static constexpr int kWidth = 500;
     static constexpr int kHeight = 300;
@@ -103,4 +105,4 @@ protected:
     TestGrid grid;
 };
 
-}  // namespace gridtest
+}   // namespace gridtest

@@ -7,7 +7,8 @@ using gridtest::Cells;
 using gridtest::GridTest;
 using Texts = std::vector<std::wstring>;
 
-namespace {
+namespace
+{
 // The combine state of each row's cell in a column; 0 for a row without that cell.
 std::vector<int> CombineColumn(CNewListCtrl& grid, int column)
 {
@@ -18,7 +19,7 @@ std::vector<int> CombineColumn(CNewListCtrl& grid, int column)
                 states[size_t(row)] = cell->nCombine;
     return states;
 }
-}  // namespace
+}   // namespace
 
 TEST_F(GridTest, CombineMarksRunsOfEqualRows)
 {
@@ -31,7 +32,10 @@ TEST_F(GridTest, CombineMarksRunsOfEqualRows)
     EXPECT_EQ(CombineColumn(grid, 0), (std::vector<int>{1, 3, 1, 3}));
     EXPECT_EQ(CombineColumn(grid, 1), (std::vector<int>{1, 3, 1, 3}));
     EXPECT_EQ(CombineColumn(grid, 2), (std::vector<int>{0, 0, 0, 0}));
-    const struct { int column, row, first, last; } ranges[] = {{0, 1, 0, 1}, {0, 2, 2, 3}, {2, 2, 2, 2}};
+    const struct
+    {
+        int column, row, first, last;
+    } ranges[] = {{0, 1, 0, 1}, {0, 2, 2, 3}, {2, 2, 2, 2}};
     for (const auto& r : ranges)
     {
         int first = -1, last = -1;
@@ -39,8 +43,11 @@ TEST_F(GridTest, CombineMarksRunsOfEqualRows)
         EXPECT_EQ(std::make_pair(first, last), std::make_pair(r.first, r.last)) << r.column << "," << r.row;
     }
     // A run is only looked for from the first row on: it ends at the first difference.
-    const struct { std::vector<std::wstring> keys; std::vector<int> states; } runs[] = {
-        {{L"A", L"B", L"B"}, {0, 0, 0}}, {{L"A", L"A", L"A", L"C", L"D", L"D"}, {1, 2, 3, 0, 0, 0}}};
+    const struct
+    {
+        std::vector<std::wstring> keys;
+        std::vector<int> states;
+    } runs[] = {{{L"A", L"B", L"B"}, {0, 0, 0}}, {{L"A", L"A", L"A", L"C", L"D", L"D"}, {1, 2, 3, 0, 0, 0}}};
     for (const auto& run : runs)
     {
         grid.DeleteAllItems();

@@ -5,8 +5,10 @@
 
 using gridtest::GridTest;
 
-namespace {
-class GridScrollTest : public GridTest {
+namespace
+{
+class GridScrollTest : public GridTest
+{
 protected:
     // Rows "row<n>" (about fifty of them named) in columns of the given width.
     void fill(int rows, int columns = 3, int width = 80)
@@ -38,7 +40,7 @@ protected:
         return nullptr;
     }
 };
-}  // namespace
+}   // namespace
 
 TEST_F(GridScrollTest, TheBarReachesTheLastViewableRowAndShrinksWithDeletions)
 {
@@ -64,15 +66,30 @@ TEST_F(GridScrollTest, LinePageThumbEndAndWheelSteps)
     fill(1000);
     const int line = down5(rh()), page = down5((clientRect().Height() - hh()) / rh() * rh());
     const int bottom = rangeEnd(SB_VERT);
-    struct Step { UINT message; WPARAM wParam; int expected; };
+    struct Step
+    {
+        UINT message;
+        WPARAM wParam;
+        int expected;
+    };
     auto bar = [](UINT code, int expected, UINT pos = 0) { return Step{WM_VSCROLL, MAKEWPARAM(code, pos), expected}; };
     auto wheel = [](short delta, int expected) { return Step{WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(delta)), expected}; };
     // Positions are multiples of the scale, inside the range; the wheel moves by its delta in pixels.
-    const Step steps[] = {
-        bar(SB_LINEDOWN, line), bar(SB_PAGEDOWN, line + page), bar(SB_LINEUP, page), bar(SB_PAGEUP, 0),
-        wheel(120, 0), wheel(-120, 120), wheel(-7, 125), bar(SB_THUMBTRACK, 5 * 123, 123),
-        bar(SB_THUMBPOSITION, 200, 40), bar(SB_ENDSCROLL, 200, 900), bar(SB_THUMBTRACK, bottom, 32767),
-        wheel(-120, bottom), bar(SB_LINEDOWN, bottom), bar(SB_TOP, bottom - 50, 50), bar(SB_BOTTOM, bottom - 45, 7)};
+    const Step steps[] = {bar(SB_LINEDOWN, line),
+                          bar(SB_PAGEDOWN, line + page),
+                          bar(SB_LINEUP, page),
+                          bar(SB_PAGEUP, 0),
+                          wheel(120, 0),
+                          wheel(-120, 120),
+                          wheel(-7, 125),
+                          bar(SB_THUMBTRACK, 5 * 123, 123),
+                          bar(SB_THUMBPOSITION, 200, 40),
+                          bar(SB_ENDSCROLL, 200, 900),
+                          bar(SB_THUMBTRACK, bottom, 32767),
+                          wheel(-120, bottom),
+                          bar(SB_LINEDOWN, bottom),
+                          bar(SB_TOP, bottom - 50, 50),
+                          bar(SB_BOTTOM, bottom - 45, 7)};
     for (size_t i = 0; i < std::size(steps); ++i)
     {
         grid.SendMessage(steps[i].message, steps[i].wParam, MAKELPARAM(50, 50));
@@ -111,9 +128,14 @@ TEST_F(GridScrollTest, HorizontalStepsAndTheHeaderFollows)
     const int end = rangeEnd(SB_HORZ);
     EXPECT_EQ(end, 1000 - clientRect().Width());
     const int page = clientRect().Height() / rh() * rh();   // the client's height in whole rows
-    const struct { UINT code, pos; int expected; } steps[] = {
-        {SB_THUMBTRACK, 150, 150}, {SB_PAGERIGHT, 0, std::min(150 + page, end)}, {SB_THUMBTRACK, 150, 150},
-        {SB_LINELEFT, 0, 150 - rh()}};
+    const struct
+    {
+        UINT code, pos;
+        int expected;
+    } steps[] = {{SB_THUMBTRACK, 150, 150},
+                 {SB_PAGERIGHT, 0, std::min(150 + page, end)},
+                 {SB_THUMBTRACK, 150, 150},
+                 {SB_LINELEFT, 0, 150 - rh()}};
     for (const auto& step : steps)
     {
         hscroll(step.code, step.pos);

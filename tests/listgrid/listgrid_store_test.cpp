@@ -6,19 +6,20 @@ using gridtest::Column;
 using gridtest::GridTest;
 using Texts = std::vector<std::wstring>;
 
-namespace {
+namespace
+{
 LVITEM Item(UINT mask, int row, int column, const wchar_t* text, UINT state = 0, int image = 0)
 {
     return LVITEM{mask, row, column, state, 0, const_cast<LPWSTR>(text), 0, image};
 }
-}  // namespace
+}   // namespace
 
 TEST_F(GridTest, ColumnsAreHeaderItemsWithLevelFormatAndMask)
 {
     LVCOLUMN name = Column(L"姓名", 90), address = Column(L"住址", 0, LVCFMT_LEFT, 150),   // a group caption
         city = Column(L"縣市", 70, LVCFMT_CENTER, HEADLEVEL_LOWER),
-        street = Column(L"街道", 80, LVCFMT_RIGHT | HEADFMT_DIGIT, HEADLEVEL_LOWER),
-        check = Column(L"到", 30, 0x7000, 0, LVCF_TEXT | LVCF_WIDTH | LVCF_IMAGE);
+             street = Column(L"街道", 80, LVCFMT_RIGHT | HEADFMT_DIGIT, HEADLEVEL_LOWER),
+             check = Column(L"到", 30, 0x7000, 0, LVCF_TEXT | LVCF_WIDTH | LVCF_IMAGE);
     EXPECT_EQ(grid.InsertColumn(-5, &name), 0);
     EXPECT_EQ(grid.InsertColumn(9, &address), 1);
     EXPECT_EQ(grid.InsertColumn(2, &city), 2);
@@ -119,8 +120,11 @@ TEST_F(GridTest, CellsAreMadeOnFirstWriteInColumnOrder)
     grid.AppendBlank(1);
     EXPECT_EQ(grid.GetItemText(0, 3), CString(L""));
     EXPECT_TRUE(Cells(grid, 0).empty()) << "reading does not create cells";
-    const struct { int column; const wchar_t* text; } writes[] = {{3, L"d"}, {1, L"b"}, {4, L"e"},
-                                                                 {2, L"c"}, {3, L"D"}, {0, nullptr}};
+    const struct
+    {
+        int column;
+        const wchar_t* text;
+    } writes[] = {{3, L"d"}, {1, L"b"}, {4, L"e"}, {2, L"c"}, {3, L"D"}, {0, nullptr}};
     for (const auto& write : writes)
         EXPECT_TRUE(grid.SetItemText(0, write.column, write.text)) << write.column;
     EXPECT_EQ(grid.GetItemText(0, 3), CString(L"D"));

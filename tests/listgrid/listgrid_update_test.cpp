@@ -5,9 +5,11 @@
 
 using gridtest::GridTest;
 
-namespace {
+namespace
+{
 
-class GridUpdateTest : public GridTest {
+class GridUpdateTest : public GridTest
+{
 protected:
     void SetUp() override
     {
@@ -28,8 +30,8 @@ protected:
     {
         HRGN region = ::CreateRectRgn(0, 0, 0, 0);
         const int type = ::GetUpdateRgn(grid.GetSafeHwnd(), region, FALSE);
-        const bool pending = type != ERROR && type != NULLREGION &&
-                             ::PtInRegion(region, 40, rowTop(row) + grid.GetRowHeight() / 2);
+        const bool pending =
+            type != ERROR && type != NULLREGION && ::PtInRegion(region, 40, rowTop(row) + grid.GetRowHeight() / 2);
         ::DeleteObject(region);
         return pending;
     }
@@ -37,7 +39,7 @@ protected:
     static constexpr int kRows = 200;
 };
 
-}  // namespace
+}   // namespace
 
 // Where UpdateRow leaves a row: row 0 at the top, a row already showing
 // where it is, a row below the view at the bottom edge, a row above it
@@ -46,7 +48,12 @@ TEST_F(GridUpdateTest, UpdateRowBringsTheRowIntoView)
 {
     const int rh = grid.GetRowHeight(), hh = grid.GetHeadHeight(), ch = clientRect().Height();
     const int middle = grid.RowToYPos(100) - hh;   // row 100 just below the header
-    struct Case { const char* name; int start; int row; };
+    struct Case
+    {
+        const char* name;
+        int start;
+        int row;
+    };
     const Case cases[] = {
         {"row 0 from the middle", middle, 0},
         {"a row in the view", middle, 103},

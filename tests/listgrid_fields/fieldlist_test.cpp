@@ -8,7 +8,8 @@
 #include "qvctrl.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 struct Patient
 {
@@ -34,7 +35,8 @@ Patient kPatients[] = {
     {L"陳大文", 300.0, 7, 1},
 };
 
-class FieldGridTest : public ::testing::Test {
+class FieldGridTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -49,14 +51,18 @@ protected:
     CFieldListCtrl grid;
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(FieldGridTest, ColumnsFollowTheFields)
 {
     CHeadWnd* head = grid.GetHeadWnd();
     ASSERT_EQ(grid.CNewListCtrl::GetFieldCount(), kFieldCount);
     EXPECT_EQ(head->GetTextColor(), RGB(0, 0, 128));
-    struct Expected { int width, level, format, mask; const wchar_t* caption; };
+    struct Expected
+    {
+        int width, level, format, mask;
+        const wchar_t* caption;
+    };
     const int fieldMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     const Expected expected[] = {
         {80, 0, DT_LEFT, fieldMask, L"姓名"},
@@ -98,7 +104,12 @@ TEST_F(FieldGridTest, ColumnsFollowTheFields)
 TEST_F(FieldGridTest, TypesChooseAlignmentAndCheckBoxes)
 {
     const UINT fieldMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    struct Case { int type; int format; UINT mask; };
+    struct Case
+    {
+        int type;
+        int format;
+        UINT mask;
+    };
     const Case cases[] = {
         {FIELD_TEXT, DT_LEFT, fieldMask},
         {FIELD_DOUBLE, DT_RIGHT, fieldMask},
@@ -202,7 +213,8 @@ TEST(ArrayFieldGrid, RowsComeFromAnArrayOfRecordPointers)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-namespace {
+namespace
+{
 
 // A chooser whose list shows the patients; it double-clicks its first row
 // once it is up, as a user would.
@@ -234,7 +246,7 @@ public:
     int columns = 0;
 };
 
-}  // namespace
+}   // namespace
 
 TEST(FieldListDialog, RunsOnTheLibrarysTemplateAndClosesAsOkOnADoubleClick)
 {

@@ -10,7 +10,8 @@
 #include "common/listctrl.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
@@ -34,7 +35,8 @@ int SetImageListTraceLines()
     return count;
 }
 
-class HostBitmapTest : public ::testing::Test {
+class HostBitmapTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -61,7 +63,7 @@ protected:
     CNewListCtrl grid;
 };
 
-}  // namespace
+}   // namespace
 
 TEST_F(HostBitmapTest, StateImagesComeFromTheHostsBitmap200)
 {

@@ -9,14 +9,19 @@ using inputtest::Codes;
 using inputtest::InputTest;
 using inputtest::Pump;
 
-namespace {
+namespace
+{
 
 // The largest height that each window was given, seen as it is created and sized (a
 // combo box then shrinks itself to its edit field and keeps the rest as its drop).
 class SizeWatch
 {
 public:
-    SizeWatch() { s_heights.clear(); m_hook = ::SetWindowsHookExW(WH_CALLWNDPROC, Proc, nullptr, ::GetCurrentThreadId()); }
+    SizeWatch()
+    {
+        s_heights.clear();
+        m_hook = ::SetWindowsHookExW(WH_CALLWNDPROC, Proc, nullptr, ::GetCurrentThreadId());
+    }
     ~SizeWatch() { ::UnhookWindowsHookEx(m_hook); }
     static int largestHeight(HWND window)
     {
@@ -52,7 +57,7 @@ CString WindowText(CWnd* wnd)
     return text;
 }
 
-}  // namespace
+}   // namespace
 
 TEST_F(InputTest, TheEditorHidesWhenItsCellScrollsAwayAndComesBackWithIt)
 {
@@ -217,13 +222,15 @@ TEST_F(InputTest, DeletedRowsTakeTheEditorAlongOrHideIt)
 TEST_F(InputTest, RowsDeletedInsideANotificationLeaveNoStaleEditor)
 {
     create(LVS_EDITLABELS, 4);
-    host.onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.message == UM_EDITQUERY)
-            grid.DeleteItem(int(m.wParam));
-        if (m.message == UM_EDITMOVING)
-            grid.DeleteAllItems();
-        return std::nullopt;
-    });
+    host.onMessage(
+        [&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.message == UM_EDITQUERY)
+                grid.DeleteItem(int(m.wParam));
+            if (m.message == UM_EDITMOVING)
+                grid.DeleteAllItems();
+            return std::nullopt;
+        });
     click(3, 2);   // the clicked last row goes while the parent is asked
     EXPECT_EQ(grid.GetItemCount(), 3);
     ASSERT_TRUE(editorShows());
@@ -242,11 +249,13 @@ TEST_F(InputTest, AParentAnsweringNonsenseCannotBreakTheGrid)
     create(LVS_EDITLABELS, 5);
     // Every notice and private message gets a different odd answer (the
     // framework's registered messages are left alone: they are not the grid's).
-    host.onMessage([](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.message >= 0xC000)
-            return std::nullopt;
-        return LRESULT(0x5A5A5A5A ^ LRESULT(m.message) ^ LRESULT(m.notifyCode));
-    });
+    host.onMessage(
+        [](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.message >= 0xC000)
+                return std::nullopt;
+            return LRESULT(0x5A5A5A5A ^ LRESULT(m.message) ^ LRESULT(m.notifyCode));
+        });
     grid.CreateComboBox(501, 1)->AddString(L"a");
     for (int round = 0; round < 3; ++round)
     {

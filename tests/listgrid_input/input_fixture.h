@@ -11,7 +11,8 @@
 #include "qvctrl.h"
 #include "qvtest.h"
 
-namespace inputtest {
+namespace inputtest
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 using Codes = std::vector<UINT>;
@@ -40,7 +41,8 @@ inline void Pump()
     }
 }
 
-class InputTest : public ::testing::Test {
+class InputTest : public ::testing::Test
+{
 protected:
     static constexpr int kWidth = 420;
     static constexpr int kHeight = 260;
@@ -49,7 +51,8 @@ protected:
     // Four columns of 90 pixels and `rows` rows "r<row>c<column>".
     void create(DWORD style, int rows = 6)
     {
-        ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE | style, CRect(0, 0, kWidth, kHeight), CWnd::FromHandle(host), 100));
+        ASSERT_TRUE(
+            grid.Create(WS_CHILD | WS_VISIBLE | style, CRect(0, 0, kWidth, kHeight), CWnd::FromHandle(host), 100));
         for (int c = 0; c < 4; ++c)
             grid.InsertColumn(c, (L"C" + std::to_wstring(c)).c_str(), LVCFMT_LEFT, kColumnWidth);
         for (int r = 0; r < rows; ++r)
@@ -96,10 +99,7 @@ protected:
         Pump();
     }
 
-    bool editorShows()
-    {
-        return grid.m_pEdit && grid.m_pEdit->GetSafeHwnd() && grid.m_pEdit->IsWindowVisible();
-    }
+    bool editorShows() { return grid.m_pEdit && grid.m_pEdit->GetSafeHwnd() && grid.m_pEdit->IsWindowVisible(); }
     // The editor's rectangle in the grid's client coordinates.
     CRect editorRect()
     {
@@ -137,4 +137,4 @@ protected:
     TestGrid grid;
 };
 
-}  // namespace inputtest
+}   // namespace inputtest

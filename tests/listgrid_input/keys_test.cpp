@@ -1,9 +1,9 @@
 // Keys: arrows, paging and Enter, with the editor following the selection.
 #include "input_fixture.h"
 
+using inputtest::Codes;
 using inputtest::InputTest;
 using inputtest::Pump;
-using inputtest::Codes;
 
 TEST_F(InputTest, DownAndUpMoveTheSelectionAndTheEditorAndTellTheParent)
 {
@@ -57,7 +57,7 @@ TEST_F(InputTest, ArrowsAtTheEndsAndWithoutEditingStayInRange)
     key(VK_DOWN);
     key(VK_RIGHT);
     EXPECT_EQ(grid.GetSelectedItem(), 2);
-    key(VK_LEFT);    // acts as Up
+    key(VK_LEFT);   // acts as Up
     EXPECT_EQ(grid.GetSelectedItem(), 1);
     EXPECT_EQ(host.countMessage(UM_ROWMOVED), 4u);
     EXPECT_FALSE(grid.m_pEdit);
@@ -119,8 +119,8 @@ TEST_F(InputTest, EnterEndsTheEditAndWalksThroughTheCells)
     type(L"!");
     host.clear();
     key(VK_RETURN);
-    EXPECT_EQ(received(), (Codes{LVN_ENDLABELEDITW, NM_RETURN, LVN_ITEMCHANGED, UM_EDITMOVING,
-                                             UM_EDITMOVED, LVN_ITEMCHANGED}));
+    EXPECT_EQ(received(),
+              (Codes{LVN_ENDLABELEDITW, NM_RETURN, LVN_ITEMCHANGED, UM_EDITMOVING, UM_EDITMOVED, LVN_ITEMCHANGED}));
     const auto ended = host.notifications(LVN_ENDLABELEDITW).at(0).as<NMLVDISPINFOW>();
     EXPECT_EQ(ended.item.iItem, 0);
     EXPECT_EQ(ended.item.iSubItem, 3);

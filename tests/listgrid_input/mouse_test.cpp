@@ -2,14 +2,15 @@
 // and the parent's answers steering the editor.
 #include "input_fixture.h"
 
+using inputtest::Codes;
 using inputtest::InputTest;
 using inputtest::Pump;
-using inputtest::Codes;
 
-namespace {
+namespace
+{
 const COLORREF kClickedBlue = RGB(128, 128, 255);
 const COLORREF kSilver = RGB(192, 192, 192);
-}  // namespace
+}   // namespace
 
 TEST_F(InputTest, ClickWithoutEditingSelectsTheCellAndTellsTheParent)
 {
@@ -57,8 +58,7 @@ TEST_F(InputTest, ClickWithEditingEndsTheOldEditAndPutsTheEditorOverTheCell)
 {
     create(LVS_EDITLABELS);
     click(1, 2);
-    EXPECT_EQ(received(), (Codes{NM_CLICK, LVN_ENDLABELEDITW, LVN_BEGINLABELEDITW, UM_EDITQUERY,
-                                             LVN_ITEMCHANGED}));
+    EXPECT_EQ(received(), (Codes{NM_CLICK, LVN_ENDLABELEDITW, LVN_BEGINLABELEDITW, UM_EDITQUERY, LVN_ITEMCHANGED}));
     EXPECT_EQ(host.messagesOf(UM_EDITQUERY).at(0).wParam, WPARAM(1));
     const auto ended = host.notifications(LVN_ENDLABELEDITW).at(0).as<NMLVDISPINFOW>();
     EXPECT_EQ(ended.item.iItem, -1) << "no cell was being edited";
@@ -75,8 +75,8 @@ TEST_F(InputTest, ClickWithEditingEndsTheOldEditAndPutsTheEditorOverTheCell)
     type(L"X");
     host.clear();
     click(3, 0);
-    EXPECT_EQ(received(), (Codes{NM_CLICK, LVN_ENDLABELEDITW, LVN_BEGINLABELEDITW, UM_EDITQUERY,
-                                             UM_EDITMOVING, UM_EDITMOVED, LVN_ITEMCHANGED}));
+    EXPECT_EQ(received(), (Codes{NM_CLICK, LVN_ENDLABELEDITW, LVN_BEGINLABELEDITW, UM_EDITQUERY, UM_EDITMOVING,
+                                 UM_EDITMOVED, LVN_ITEMCHANGED}));
     const auto edited = host.notifications(LVN_ENDLABELEDITW).at(0).as<NMLVDISPINFOW>();
     EXPECT_EQ(edited.item.iItem, 1);
     EXPECT_EQ(edited.item.iSubItem, 2);
@@ -92,15 +92,17 @@ TEST_F(InputTest, EditedTextReachesTheParentWhileItIsTold)
 {
     create(LVS_EDITLABELS);
     std::wstring told;
-    host.onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.isNotify() && m.notifyCode == UINT(LVN_ENDLABELEDITW))
+    host.onMessage(
+        [&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
         {
-            const auto* info = reinterpret_cast<const NMLVDISPINFOW*>(m.lParam);
-            if (info->item.pszText)
-                told = info->item.pszText;
-        }
-        return std::nullopt;
-    });
+            if (m.isNotify() && m.notifyCode == UINT(LVN_ENDLABELEDITW))
+            {
+                const auto* info = reinterpret_cast<const NMLVDISPINFOW*>(m.lParam);
+                if (info->item.pszText)
+                    told = info->item.pszText;
+            }
+            return std::nullopt;
+        });
     click(0, 1);
     type(L"新值");
     click(2, 1);
@@ -153,14 +155,16 @@ TEST_F(InputTest, CheckBoxColumnsAskTheParentToToggle)
     ASSERT_EQ(grid.InsertColumn(4, &check), 4);
     grid.SetItemText(1, 4, L"0");
     grid.SetItemText(2, 4, L"1");
-    host.onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.isNotify() && m.notifyCode == UINT(LVN_ODSTATECHANGED))
+    host.onMessage(
+        [&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
         {
-            const auto* change = reinterpret_cast<const NMLVODSTATECHANGE*>(m.lParam);
-            grid.SetItemText(change->iTo, change->iFrom, change->uNewState ? L"1" : L"0");
-        }
-        return std::nullopt;
-    });
+            if (m.isNotify() && m.notifyCode == UINT(LVN_ODSTATECHANGED))
+            {
+                const auto* change = reinterpret_cast<const NMLVODSTATECHANGE*>(m.lParam);
+                grid.SetItemText(change->iTo, change->iFrom, change->uNewState ? L"1" : L"0");
+            }
+            return std::nullopt;
+        });
     // On the box: the check test and the hit flags each send the notice.
     const CPoint box(4 * kColumnWidth + 30, cellPoint(1, 0).y);
     post(WM_LBUTTONDOWN, box);

@@ -41,7 +41,8 @@ TEST_F(InputTest, ToolTipsAskTheGridForItsText)
                                  nullptr, nullptr);
     ASSERT_TRUE(tip);
     // What a tooltip control sends for a tool whose text is asked for.
-    auto asked = [&](UINT code) {
+    auto asked = [&](UINT code)
+    {
         NMTTDISPINFOW info{};
         info.hdr = {tip, UINT_PTR(grid.GetSafeHwnd()), code};
         info.uFlags = TTF_IDISHWND;
@@ -66,8 +67,9 @@ TEST(GridPlacement, ReplaceTakesThePlaceholdersPlaceStyleAndId)
 {
     qvtest::MessageBoxCapture boxes;
     qvtest::HostWindow host(L"placement", 500, 400);
-    HWND placeholder = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_EDITLABELS,
-                                         30, 40, 300, 200, host, HMENU(1200), nullptr, nullptr);
+    HWND placeholder =
+        ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_EDITLABELS, 30, 40,
+                          300, 200, host, HMENU(1200), nullptr, nullptr);
     ASSERT_TRUE(placeholder);
     CNewListCtrl nothing;
     EXPECT_FALSE(nothing.Replace(nullptr));

@@ -5,7 +5,8 @@
 #include "patient_print.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 
 class CListPrintTestApp : public CWinApp
 {
@@ -23,7 +24,8 @@ struct PrinterDC
 size_t Count(const std::wstring& text, const std::wstring& part)
 {
     size_t n = 0;
-    for (size_t at = text.find(part); at != std::wstring::npos; at = text.find(part, at + 1)) ++n;
+    for (size_t at = text.find(part); at != std::wstring::npos; at = text.find(part, at + 1))
+        ++n;
     return n;
 }
 
@@ -49,10 +51,15 @@ TEST(ListPrintPages, PageModelFollowsThePrintersMetrics)
     EXPECT_EQ(print.m_nLineHeight, 7 * h / 4);
     const int rows = (printer.dc.GetDeviceCaps(VERTRES) - 8 * print.m_nLineHeight) / print.m_nLineHeight - 4;
     EXPECT_EQ(print.m_nRowsPerPage, rows);
-    EXPECT_EQ(info.GetMaxPage(), 0u);  // no records
+    EXPECT_EQ(info.GetMaxPage(), 0u);   // no records
 
-    const struct { long records; UINT pages; } table[] = { { 1, 1 }, { rows, 1 }, { rows + 1, 2 }, { 10 * rows, 10 } };
-    for (const auto& row : table) {
+    const struct
+    {
+        long records;
+        UINT pages;
+    } table[] = {{1, 1}, {rows, 1}, {rows + 1, 2}, {10 * rows, 10}};
+    for (const auto& row : table)
+    {
         print.m_nRecords = row.records;
         CPrintInfo each;
         print.OnBeginPrinting(&printer.dc, &each);
@@ -107,16 +114,16 @@ TEST(ListPrintPages, PrintedPagesCarryRowsAndPageNumbersOnlyWhenThereAreSeveral)
     const qvtest::PrintedJob overJob = qvtest::ReadPrintedJob(overName);
     ASSERT_FALSE(fullJob.pdf.empty());
     ASSERT_FALSE(overJob.pdf.empty());
-    EXPECT_FALSE(qvtest::PrintedPdfExists(noneName));  // printed before the others: no job at all
+    EXPECT_FALSE(qvtest::PrintedPdfExists(noneName));   // printed before the others: no job at all
 
     const auto& fullPages = fullJob.pages;
     ASSERT_EQ(fullPages.size(), 1u);
     const std::wstring& page = fullPages[0];
-    for (const wchar_t* caption : { L"病患清單", L"打印日期：", L"姓名", L"身分證", L"生日", L"費用", L"次數", L"健保" })
+    for (const wchar_t* caption : {L"病患清單", L"打印日期：", L"姓名", L"身分證", L"生日", L"費用", L"次數", L"健保"})
         EXPECT_NE(page.find(caption), std::wstring::npos) << qvtest::Utf8(caption);
     EXPECT_EQ(Count(page, L"病患0"), static_cast<size_t>(rows));
     EXPECT_NE(page.find(L"A100000001"), std::wstring::npos);
-    EXPECT_NE(page.find(L"19710115"), std::wstring::npos);  // type 17 read with slashes, printed compact
+    EXPECT_NE(page.find(L"19710115"), std::wstring::npos);   // type 17 read with slashes, printed compact
     EXPECT_NE(page.find(L"100.50"), std::wstring::npos);
     EXPECT_EQ(page.find(L"第1頁"), std::wstring::npos);
     EXPECT_TRUE(qvtest::PdfPageToPng(fullJob.pdf, 1, 60, qvtest::OutputSubdir(L"screens") + L"\\listprint-page1.png"));
@@ -130,8 +137,8 @@ TEST(ListPrintPages, PrintedPagesCarryRowsAndPageNumbersOnlyWhenThereAreSeveral)
     wchar_t last[16];
     swprintf(last, 16, L"病患%04ld", rows + 1);
     EXPECT_NE(overPages[1].find(last), std::wstring::npos);
-    EXPECT_NE(overPages[1].find(L"病患清單"), std::wstring::npos);  // every page has the title and band
+    EXPECT_NE(overPages[1].find(L"病患清單"), std::wstring::npos);   // every page has the title and band
     EXPECT_NE(overPages[1].find(L"身分證"), std::wstring::npos);
 }
 
-}  // namespace
+}   // namespace

@@ -3,13 +3,13 @@
 #include <cstddef>
 
 CfField CPatientPrint::s_fields[7] = {
-    { 10, L"姓名", offsetof(PatientRecord, name), FIELD_TEXT, 0, 0, 0 },
-    { 12, L"身分證", offsetof(PatientRecord, idCard), FIELD_TEXT, 0, 0, 0 },
-    { 10, L"生日", offsetof(PatientRecord, birth), FIELD_DATE_SLASH, 0, 0, 0 },
-    { 4, L"備註", -1, FIELD_TEXT, 0, 0, 0 },
-    { 10, L"費用", offsetof(PatientRecord, fee), FIELD_DOUBLE, 2, 0, 0 },
-    { 6, L"次數", offsetof(PatientRecord, visits), FIELD_INT, 0, 0, 0 },
-    { 6, L"健保", offsetof(PatientRecord, insured), FIELD_YESNO, 0, 0, 0 },
+    {10, L"姓名", offsetof(PatientRecord, name), FIELD_TEXT, 0, 0, 0},
+    {12, L"身分證", offsetof(PatientRecord, idCard), FIELD_TEXT, 0, 0, 0},
+    {10, L"生日", offsetof(PatientRecord, birth), FIELD_DATE_SLASH, 0, 0, 0},
+    {4, L"備註", -1, FIELD_TEXT, 0, 0, 0},
+    {10, L"費用", offsetof(PatientRecord, fee), FIELD_DOUBLE, 2, 0, 0},
+    {6, L"次數", offsetof(PatientRecord, visits), FIELD_INT, 0, 0, 0},
+    {6, L"健保", offsetof(PatientRecord, insured), FIELD_YESNO, 0, 0, 0},
 };
 
 CPatientPrint::CPatientPrint()
@@ -21,14 +21,28 @@ CPatientPrint::CPatientPrint()
 CString CPatientPrint::GetItemText(long nRow, int nField)
 {
     CString text;
-    switch (nField) {
-    case 0: text.Format(L"病患%04ld", nRow + 1); break;
-    case 1: text.Format(L"A1%08ld", nRow + 1); break;
-    case 2: text.Format(L"%04ld/%02ld/15", 1971 + nRow % 50, 1 + nRow % 12); break;
-    case 4: text.Format(L"%ld.50", 100 + nRow); break;
-    case 5: text.Format(L"%ld", nRow % 7); break;
-    case 6: text = nRow % 2 ? L"是" : L"否"; break;
-    default: break;
+    switch (nField)
+    {
+    case 0:
+        text.Format(L"病患%04ld", nRow + 1);
+        break;
+    case 1:
+        text.Format(L"A1%08ld", nRow + 1);
+        break;
+    case 2:
+        text.Format(L"%04ld/%02ld/15", 1971 + nRow % 50, 1 + nRow % 12);
+        break;
+    case 4:
+        text.Format(L"%ld.50", 100 + nRow);
+        break;
+    case 5:
+        text.Format(L"%ld", nRow % 7);
+        break;
+    case 6:
+        text = nRow % 2 ? L"是" : L"否";
+        break;
+    default:
+        break;
     }
     return text;
 }
@@ -52,7 +66,7 @@ void CPatientPrint::EndJob(CDC* pDC)
 
 BOOL CPatientView::OnPreparePrinting(CPrintInfo* pInfo)
 {
-    pInfo->m_bDirect = TRUE;  // no dialog: the default printer
+    pInfo->m_bDirect = TRUE;   // no dialog: the default printer
     pInfo->m_strDocName = m_docName.c_str();
     return m_pPrint->OnPreparePrinting(pInfo);
 }

@@ -40,7 +40,9 @@ public:
 class CPatientView : public CView
 {
 public:
-    explicit CPatientView(CPatientPrint* pPrint, std::wstring docName) : m_pPrint(pPrint), m_docName(std::move(docName)) {}
+    explicit CPatientView(CPatientPrint* pPrint, std::wstring docName) : m_pPrint(pPrint), m_docName(std::move(docName))
+    {
+    }
     void OnDraw(CDC*) override {}
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override { m_pPrint->OnBeginPrinting(pDC, pInfo); }

@@ -7,7 +7,8 @@
 #include "module_ids.h"
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
 using ImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, decltype(&ImageList_Destroy)>;
 
@@ -49,4 +50,4 @@ TEST(ImageLists, HostBitmapGivesSixteenPixelImagesMaskedByTheTopLeftOrTheGivenCo
     EXPECT_EQ(RGB(0, 0, 255), DrawnPixel(yellowMasked.get(), 0, 8, 8));
 }
 
-}  // namespace
+}   // namespace

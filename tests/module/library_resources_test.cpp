@@ -8,7 +8,8 @@
 #include "pixel_image.h"
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
 HMODULE LibraryModule()
 {
@@ -84,9 +85,14 @@ TEST(LibraryResources, CheckBoxAndSortBitmaps)
     // No black: the header's image list masks black.
     EXPECT_EQ(0, Count(arrows, RECT{0, 0, 32, 15}, RGB(0, 0, 0)));
     // The left arrow points up (its rows widen downwards), the right one down.
-    struct Arrow { int left; bool pointsUp; } kArrows[] = { { 0, true }, { 16, false } };
-    for (const Arrow& a : kArrows) {
-        std::vector<int> rows;  // ink of each row that has some
+    struct Arrow
+    {
+        int left;
+        bool pointsUp;
+    } kArrows[] = {{0, true}, {16, false}};
+    for (const Arrow& a : kArrows)
+    {
+        std::vector<int> rows;   // ink of each row that has some
         for (int y = 0; y < 15; ++y)
             if (int ink = Count(arrows, RECT{a.left, y, a.left + 16, y + 1}, grey, true))
                 rows.push_back(ink);
@@ -98,21 +104,33 @@ TEST(LibraryResources, CheckBoxAndSortBitmaps)
 
 TEST(LibraryResources, DialogTemplates)
 {
-    struct Item { int id; std::wstring className, text; };  // an empty text is not compared
-    struct Case { int id; std::wstring title; std::vector<Item> items; } cases[] = {
-        { 154, L"排序條件設定", { { IDOK, L"Button", L"確定" } } },
-        { 176, L"查找", { { 1002, L"ComboBox", L"" }, { 1286, L"Edit", L"" }, { IDCANCEL, L"Button", L"取消" } } },
-        { 1232, L"列表", { { 1200, L"SysListView32", L"" }, { IDOK, L"Button", L"OK" } } },
-        { 4000, L"選擇目錄", { { 4002, L"Edit", L"" }, { 4004, L"Button", L"...." }, { IDCANCEL, L"Button", L"Cancel" } } },
+    struct Item
+    {
+        int id;
+        std::wstring className, text;
+    };   // an empty text is not compared
+    struct Case
+    {
+        int id;
+        std::wstring title;
+        std::vector<Item> items;
+    } cases[] = {
+        {154, L"排序條件設定", {{IDOK, L"Button", L"確定"}}},
+        {176, L"查找", {{1002, L"ComboBox", L""}, {1286, L"Edit", L""}, {IDCANCEL, L"Button", L"取消"}}},
+        {1232, L"列表", {{1200, L"SysListView32", L""}, {IDOK, L"Button", L"OK"}}},
+        {4000, L"選擇目錄", {{4002, L"Edit", L""}, {4004, L"Button", L"...."}, {IDCANCEL, L"Button", L"Cancel"}}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "dialog " << c.id);
         LibraryDialog dialog(c.id);
         ASSERT_NE(nullptr, dialog.hwnd);
         EXPECT_EQ(c.title, qvtest::WindowText(dialog.hwnd));
-        for (const Item& item : c.items) {
+        for (const Item& item : c.items)
+        {
             EXPECT_EQ(item.className, ClassOf(::GetDlgItem(dialog.hwnd, item.id))) << item.id;
-            if (!item.text.empty()) {
+            if (!item.text.empty())
+            {
                 EXPECT_EQ(item.text, qvtest::DialogItemText(dialog.hwnd, item.id)) << item.id;
             }
         }
@@ -123,7 +141,7 @@ TEST(LibraryResources, DialogTemplates)
     for (HWND child = ::GetWindow(search.hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (::lstrcmpiW(ClassOf(child).c_str(), L"Static") == 0)
             labels.push_back(qvtest::WindowText(child));
-    EXPECT_EQ((std::vector<std::wstring>{ L"名稱", L"數值" }), labels);
+    EXPECT_EQ((std::vector<std::wstring>{L"名稱", L"數值"}), labels);
     LibraryDialog chooser(1232);
     EXPECT_EQ(LVS_REPORT, ::GetWindowLongW(::GetDlgItem(chooser.hwnd, 1200), GWL_STYLE) & LVS_TYPEMASK);
     LibraryDialog sort(154);
@@ -132,4 +150,4 @@ TEST(LibraryResources, DialogTemplates)
     EXPECT_STREQ(L"新細明體", font.lfFaceName);
 }
 
-}  // namespace
+}   // namespace

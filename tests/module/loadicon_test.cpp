@@ -6,7 +6,8 @@
 #include "module_ids.h"
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
 INT_PTR CALLBACK PassiveDialogProc(HWND, UINT message, WPARAM, LPARAM)
 {
@@ -44,8 +45,8 @@ TEST_F(IconMap, SetsMappedIconsSkipsAbsentItemsAndReportsEachMissingIconInOrder)
     HICON before = StaticIcon(IDC_ICON_SECOND);
     CdIconMap map[] = {
         {IDC_ICON_STATIC, IDI_PATIENT},
-        {IDC_ABSENT, IDI_RECORD},        // no such item: skipped without a word
-        {IDC_ICON_SECOND, IDI_MISSING},  // no such icon: reported, the loop goes on
+        {IDC_ABSENT, IDI_RECORD},         // no such item: skipped without a word
+        {IDC_ICON_SECOND, IDI_MISSING},   // no such icon: reported, the loop goes on
         {IDC_ICON_BUTTON, IDI_RECORD},
     };
     CLoadIcon loader;
@@ -81,4 +82,4 @@ TEST_F(IconMap, NoTableNoEntriesAndNoWindowDoNothing)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

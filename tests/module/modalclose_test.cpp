@@ -9,7 +9,8 @@
 #include "qvctrl.h"
 #include "test_window.h"
 
-namespace {
+namespace
+{
 
 using Received = std::vector<std::pair<UINT, WPARAM>>;
 
@@ -25,7 +26,8 @@ TEST(CancelModalDialogs, WindowsThatTakePartAreCancelledClosedOrStopTheWalk)
     TestWindow frame(L"QVTestFrame", L"可關閉的框架", WS_POPUP | WS_VISIBLE, {{kCloseFrame, 1}});
     TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP, {{kCancelModal, 1}});
     TestWindow untitled(L"QVTestDialog", L"", WS_POPUP, {{kCancelModal, 1}});
-    TestWindow shownOverlapped(L"QVTestFrame", L"顯示中的主框架", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {{kCancelModal, 1}});
+    TestWindow shownOverlapped(L"QVTestFrame", L"顯示中的主框架", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               {{kCancelModal, 1}});
     EXPECT_EQ(0, CancelModalDialogs(0));
     // A modal dialog gets command 6 and is not asked further.
     EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), dialog.received());
@@ -44,7 +46,7 @@ TEST(CancelModalDialogs, WindowsThatTakePartAreCancelledClosedOrStopTheWalk)
 TEST(CancelModalDialogs, WithoutAStopperTheWalkEndsWithOne)
 {
     TestWindow dialog(L"QVTestDialog", L"對話框", WS_POPUP, {{kCancelModal, 1}});
-    TestWindow bystander(L"QVTestDialog", L"不參與", WS_POPUP);   // answers 0 to every question
+    TestWindow bystander(L"QVTestDialog", L"不參與", WS_POPUP);                       // answers 0 to every question
     TestWindow notStopping(L"QVTestDialog", L"回答二", WS_POPUP, {{kStopWalk, 2}});   // only 1 stops the walk
     EXPECT_EQ(1, CancelModalDialogs(0));
     EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), dialog.received());
@@ -65,15 +67,17 @@ TEST(CancelModalDialogs, GoesOnWhenTheNextWindowWentAway)
     TestWindow bottom(L"QVTestDialog", L"底下", WS_POPUP, {{kCancelModal, 1}});
     s_closedAlong = new TestWindow(L"QVTestDialog", L"一起關閉", WS_POPUP);
     TestWindow top(L"QVTestDialog", L"上面", WS_POPUP, {{kCancelModal, 1}});
-    WNDPROC closing = [](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_COMMAND && wParam == 6) {
+    WNDPROC closing = [](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT
+    {
+        if (message == WM_COMMAND && wParam == 6)
+        {
             delete s_closedAlong;
             s_closedAlong = nullptr;
         }
         return CallWindowProcW(s_baseProc, hWnd, message, wParam, lParam);
     };
-    s_baseProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(top.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(closing)));
+    s_baseProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(top.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(closing)));
     EXPECT_EQ(1, CancelModalDialogs(0));
     EXPECT_EQ(nullptr, s_closedAlong);
     EXPECT_EQ((Received{{kCancelModal, 0}, {WM_COMMAND, 6}}), top.received());
@@ -83,7 +87,8 @@ TEST(CancelModalDialogs, GoesOnWhenTheNextWindowWentAway)
 // A real modal dialog that answers kCancelModal and ends on command 6.
 INT_PTR CALLBACK CancellableDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_INITDIALOG:
         ::SetTimer(dialog, 1, 50, nullptr);
         return TRUE;
@@ -113,4 +118,4 @@ TEST(CancelModalDialogs, EndsARunningModalDialog)
     EXPECT_EQ(600, result);
 }
 
-}  // namespace
+}   // namespace

@@ -7,9 +7,12 @@
 #include "message_box_capture.h"
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
-class OwnershipChecks : public qvtest::MessageBoxTest {};
+class OwnershipChecks : public qvtest::MessageBoxTest
+{
+};
 
 // The report of a check made at a line of this file.
 std::wstring AtSourceLine(const wchar_t* text, int line, const wchar_t* separator = L"\n ")
@@ -71,4 +74,4 @@ TEST_F(OwnershipChecks, MenusAndWindowsMustBeTheLibrarysOwn)
     programWindow.DestroyWindow();
 }
 
-}  // namespace
+}   // namespace

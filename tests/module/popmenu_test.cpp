@@ -8,7 +8,8 @@
 #include "qvctrl.h"
 #include "test_window.h"
 
-namespace {
+namespace
+{
 
 // A window that owns the menus: it counts the pop-up menus that open over it
 // and closes each soon after, as a user would.
@@ -28,13 +29,16 @@ protected:
     }
     static LRESULT CALLBACK Watch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
     {
-        if (message == WM_INITMENUPOPUP) {
+        if (message == WM_INITMENUPOPUP)
+        {
             ++reinterpret_cast<PopMenuTest*>(self)->opened;
             reinterpret_cast<PopMenuTest*>(self)->itemsShown = ::GetMenuItemCount(reinterpret_cast<HMENU>(wParam));
-            ::SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
-                ::KillTimer(nullptr, id);
-                ::EndMenu();
-            });
+            ::SetTimer(nullptr, 0, 150,
+                       [](HWND, UINT, UINT_PTR id, DWORD)
+                       {
+                           ::KillTimer(nullptr, id);
+                           ::EndMenu();
+                       });
         }
         return ::DefSubclassProc(hwnd, message, wParam, lParam);
     }
@@ -64,16 +68,16 @@ TEST_F(PopMenuTest, MenusAreShownAtTheCursor)
 TEST_F(PopMenuTest, MissingMenusAndOwnersAreCallerErrors)
 {
     AssertCounter asserts;
-    EXPECT_EQ(CPoint(210, 160), PopMenu(9999, &wnd));            // no such menu
-    EXPECT_EQ(CPoint(210, 160), PopMenu(IDR_EMPTY_MENU, &wnd));  // no submenu
+    EXPECT_EQ(CPoint(210, 160), PopMenu(9999, &wnd));             // no such menu
+    EXPECT_EQ(CPoint(210, 160), PopMenu(IDR_EMPTY_MENU, &wnd));   // no submenu
     CMenu empty;
     ASSERT_TRUE(empty.CreatePopupMenu());
-    PopMenu(&empty, &wnd);                                       // no items
+    PopMenu(&empty, &wnd);   // no items
     PopMenu(static_cast<CMenu*>(nullptr), &wnd);
-    PopMenu(IDR_POPUP_MENU, nullptr);                            // no owner
+    PopMenu(IDR_POPUP_MENU, nullptr);   // no owner
     EXPECT_EQ(0, opened);
-    EXPECT_EQ(6, asserts.count());  // 2 for the missing menu, 1 for each other case
+    EXPECT_EQ(6, asserts.count());   // 2 for the missing menu, 1 for each other case
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

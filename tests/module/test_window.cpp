@@ -29,7 +29,8 @@ void TestWindow::BringToTop() const
 
 LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
+    if (message == WM_NCCREATE)
+    {
         auto create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
@@ -38,7 +39,8 @@ LRESULT CALLBACK TestWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         return ::DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_COMMAND || message == WM_CLOSE || message >= WM_USER)
         self->m_received.emplace_back(message, wParam);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY)
+    {
         self->m_hwnd = nullptr;
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }

@@ -5,7 +5,8 @@
 #include "qvctrl.h"
 #include "test_window.h"
 
-namespace {
+namespace
+{
 
 std::wstring Question(const std::wstring& title, const std::wstring& className)
 {
@@ -23,7 +24,7 @@ TEST_F(ProcessTopWindow, AnAfxWindowIsTakenAndUntitledOwnedAndSystemWindowsArePa
 {
     EXPECT_EQ(frame.hwnd(), GetProcessTopWindow(0));
     EXPECT_EQ(frame.hwnd(), GetProgramTopWindow());
-    EXPECT_EQ(nullptr, GetProcessTopWindow(0xFFFFFFF0u));  // a process without windows
+    EXPECT_EQ(nullptr, GetProcessTopWindow(0xFFFFFFF0u));   // a process without windows
     TestWindow untitled(L"QVTestPlain", L"", WS_OVERLAPPEDWINDOW);
     TestWindow owned(L"QVTestPlain", L"屬於主窗口的彈出窗", WS_POPUP, {}, frame.hwnd());
     TestWindow microsoft(L"MicrosoftTestBar", L"工具列", WS_POPUP);
@@ -39,7 +40,7 @@ TEST_F(ProcessTopWindow, TheProgramsMainWindowComesFirst)
     CWinApp* app = AfxGetApp();
     ASSERT_NE(nullptr, app);
     CWnd mainWnd;
-    mainWnd.Attach(child.hwnd());  // even a child as main window leads to its top-level parent
+    mainWnd.Attach(child.hwnd());   // even a child as main window leads to its top-level parent
     app->m_pMainWnd = &mainWnd;
     EXPECT_EQ(mainWindow.hwnd(), GetProgramTopWindow());
     app->m_pMainWnd = nullptr;
@@ -71,4 +72,4 @@ TEST_F(ProcessTopWindow, AnyOtherWindowIsQuestionedAndNoKeepsIt)
     EXPECT_MESSAGE_BOXES(boxes, Question(longTitle.substr(0, 500), longClass.substr(0, 200)));
 }
 
-}  // namespace
+}   // namespace

@@ -6,7 +6,8 @@
 
 #include "qvctrl.h"
 
-namespace {
+namespace
+{
 
 TEST(HostBitmap200, LoadImageListReadsTheHostsBitmap)
 {
@@ -22,4 +23,4 @@ TEST(HostBitmap200, LoadImageListReadsTheHostsBitmap)
     ImageList_Destroy(masked);
 }
 
-}  // namespace
+}   // namespace

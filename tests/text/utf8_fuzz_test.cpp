@@ -14,7 +14,8 @@
 #include "qvctrl.h"
 #include "../module/cstring_print.h"
 
-namespace {
+namespace
+{
 
 class GuardedPage
 {
@@ -59,14 +60,20 @@ std::string RandomUtf8ish(std::mt19937& random)
     std::uniform_int_distribution<int> byte(1, 255);
     std::uniform_int_distribution<int> continuation(0x80, 0xBF);
     std::string text;
-    for (int n = pieces(random); n > 0; --n) {
-        switch (kind(random)) {
-        case 0: {
+    for (int n = pieces(random); n > 0; --n)
+    {
+        switch (kind(random))
+        {
+        case 0:
+        {
             int ascii = byte(random) & 0x7F;
             text += static_cast<char>(ascii != 0 ? ascii : 'a');
             break;
         }
-        case 1: text += static_cast<char>(0xC2 + byte(random) % 30); text += static_cast<char>(continuation(random)); break;
+        case 1:
+            text += static_cast<char>(0xC2 + byte(random) % 30);
+            text += static_cast<char>(continuation(random));
+            break;
         case 2:
             text += static_cast<char>(0xE1 + byte(random) % 12);
             text += static_cast<char>(continuation(random));
@@ -74,17 +81,26 @@ std::string RandomUtf8ish(std::mt19937& random)
             break;
         case 3:
             text += static_cast<char>(0xF0 + byte(random) % 5);
-            for (int i = 0; i < 3; ++i) text += static_cast<char>(continuation(random));
+            for (int i = 0; i < 3; ++i)
+                text += static_cast<char>(continuation(random));
             break;
-        case 4: {   // a lead byte of any length with too few continuation bytes
+        case 4:
+        {   // a lead byte of any length with too few continuation bytes
             int ones = 2 + byte(random) % 7;
             text += static_cast<char>(0xFF << (8 - ones));
-            for (int i = byte(random) % ones; i > 1; --i) text += static_cast<char>(continuation(random));
+            for (int i = byte(random) % ones; i > 1; --i)
+                text += static_cast<char>(continuation(random));
             break;
         }
-        case 5: text += static_cast<char>(continuation(random)); break;
-        case 6: text += static_cast<char>(0xF8 | (byte(random) & 7)); break;
-        default: text += static_cast<char>(byte(random)); break;
+        case 5:
+            text += static_cast<char>(continuation(random));
+            break;
+        case 6:
+            text += static_cast<char>(0xF8 | (byte(random) & 7));
+            break;
+        default:
+            text += static_cast<char>(byte(random));
+            break;
         }
     }
     return text;
@@ -93,12 +109,13 @@ std::string RandomUtf8ish(std::mt19937& random)
 // The platform's strict decoder, when it accepts the bytes.
 bool PlatformDecode(const std::string& bytes, std::wstring& text)
 {
-    if (bytes.empty()) {
+    if (bytes.empty())
+    {
         text.clear();
         return true;
     }
-    int length = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                                       nullptr, 0);
+    int length =
+        ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     if (length <= 0)
         return false;
     text.assign(static_cast<size_t>(length), L'\0');
@@ -113,14 +130,16 @@ TEST(Utf8Fuzz, NeverReadsPastTheTerminatorAndAgreesWithThePlatformOnValidText)
     ASSERT_TRUE(page.ready());
     std::mt19937 random(20260105);
     int wellFormed = 0, malformed = 0, comparedWithPlatform = 0;
-    for (int i = 0; i < 300000; ++i) {
+    for (int i = 0; i < 300000; ++i)
+    {
         std::string bytes = RandomUtf8ish(random);
         CString decoded;
         BOOL ok = DecodeUtf8(page.Place(bytes), decoded);
         ok ? ++wellFormed : ++malformed;
 
         std::wstring expected;
-        if (PlatformDecode(bytes, expected)) {
+        if (PlatformDecode(bytes, expected))
+        {
             ++comparedWithPlatform;
             ASSERT_TRUE(ok) << "string " << i;
             ASSERT_TRUE(decoded == expected.c_str()) << "string " << i;
@@ -139,7 +158,8 @@ TEST(Utf8Fuzz, UTF2UnicodeShowsOneMessageExactlyForTheMalformedStrings)
     ASSERT_TRUE(page.ready());
     std::mt19937 random(7);
     size_t expectedBoxes = 0;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 40; ++i)
+    {
         std::string bytes = RandomUtf8ish(random);
         CString quiet;
         if (!DecodeUtf8(page.Place(bytes), quiet))
@@ -151,4 +171,4 @@ TEST(Utf8Fuzz, UTF2UnicodeShowsOneMessageExactlyForTheMalformedStrings)
     EXPECT_GT(expectedBoxes, 5u);
 }
 
-}  // namespace
+}   // namespace

@@ -10,7 +10,8 @@
 #include "qvctrl.h"
 #include "../module/cstring_print.h"
 
-namespace {
+namespace
+{
 
 const wchar_t kError[] = L"UTF-8 to Unicode error";
 
@@ -64,12 +65,14 @@ TEST(UTF2Unicode, DecodesOneToSixByteSequences)
 TEST(UTF2Unicode, MalformedSequencesStopWithOneMessageAndThePartialText)
 {
     qvtest::MessageBoxCapture boxes;
-    EXPECT_EQ(CString(L"A"), Decode("A\x80" "B"));                 // continuation byte in lead position
-    EXPECT_EQ(CString(L"AB"), Decode("AB\xE6\x97"));               // cut in the middle of a sequence
-    EXPECT_EQ(CString(L"日"), Decode("\xE6\x97\xA5\xE6" "A\xA5"));   // bad continuation byte
-    EXPECT_EQ(CString(L"z"), Decode("z\xFE\x80\x80\x80\x80\x80\x80"));  // seven leading ones
-    EXPECT_EQ(CString(L""), Decode("\xFF"));                         // eight
-    EXPECT_EQ(CString(L"q"), Decode("q\xFC\x80\x80\x80\x80"));       // six-byte sequence one short
+    EXPECT_EQ(CString(L"A"), Decode("A\x80"
+                                    "B"));             // continuation byte in lead position
+    EXPECT_EQ(CString(L"AB"), Decode("AB\xE6\x97"));   // cut in the middle of a sequence
+    EXPECT_EQ(CString(L"日"), Decode("\xE6\x97\xA5\xE6"
+                                     "A\xA5"));                          // bad continuation byte
+    EXPECT_EQ(CString(L"z"), Decode("z\xFE\x80\x80\x80\x80\x80\x80"));   // seven leading ones
+    EXPECT_EQ(CString(L""), Decode("\xFF"));                             // eight
+    EXPECT_EQ(CString(L"q"), Decode("q\xFC\x80\x80\x80\x80"));           // six-byte sequence one short
     EXPECT_MESSAGE_BOXES(boxes, kError, kError, kError, kError, kError, kError);
 }
 
@@ -88,7 +91,8 @@ TEST(UTF2Unicode, LongTextsRoundTrip)
 {
     qvtest::MessageBoxCapture boxes;
     std::wstring text;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 20000; ++i)
+    {
         text += static_cast<wchar_t>(0x4E00 + (i * 37) % 0x5000);
         if (i % 7 == 0)
             text += L"a\u00E9";
@@ -103,4 +107,4 @@ TEST(UTF2Unicode, LongTextsRoundTrip)
     EXPECT_MESSAGE_BOXES(boxes);
 }
 
-}  // namespace
+}   // namespace

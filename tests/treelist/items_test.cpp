@@ -2,8 +2,10 @@
 // expansion and sorting.
 #include "treelist_fixture.h"
 
-namespace treelist_test {
-namespace {
+namespace treelist_test
+{
+namespace
+{
 
 TEST_F(TreeListTest, InsertsByEveryInsertAfterForm)
 {
@@ -11,15 +13,16 @@ TEST_F(TreeListTest, InsertsByEveryInsertAfterForm)
     HTREEITEM b = Insert(TVI_ROOT, L"b");
     Insert(TVI_ROOT, L"a", TVI_FIRST);
     HTREEITEM d = Insert(TVI_ROOT, L"d");
-    Insert(TVI_ROOT, L"c", b);  // after a sibling
+    Insert(TVI_ROOT, L"c", b);   // after a sibling
     Insert(b, L"b1");
     Insert(b, L"b2", d);         // d is not a child of b: appended
-    Insert(b, L"e", TVI_ROOT);  // TVI_ROOT as insert-after makes a root
+    Insert(b, L"e", TVI_ROOT);   // TVI_ROOT as insert-after makes a root
     Expand(b);
     EXPECT_THAT(RowTexts(), ElementsAre(L"a", L"b", L"b1", L"b2", L"c", L"d", L"e"));
     // Sorted insertion compares without regard to case.
     HTREEITEM s = Insert(TVI_ROOT, L"S");
-    for (const wchar_t* text : {L"delta", L"Alpha", L"charlie", L"BRAVO"}) Insert(s, text, TVI_SORT);
+    for (const wchar_t* text : {L"delta", L"Alpha", L"charlie", L"BRAVO"})
+        Insert(s, text, TVI_SORT);
     EXPECT_THAT(Children(s), ElementsAre(L"Alpha", L"BRAVO", L"charlie", L"delta"));
 }
 
@@ -27,18 +30,19 @@ TEST_F(TreeListTest, RefusesBadHandlesAndPointers)
 {
     ASSERT_TRUE(Make(0));
     HTREEITEM a = Insert(TVI_ROOT, L"a");
-    EXPECT_EQ(nullptr, Insert(H(5000), L"x"));           // above the capacity
-    EXPECT_EQ(nullptr, Insert(H(N(a) + 1), L"x"));        // an empty slot
-    for (UINT msg : {TVM_INSERTITEMW, TVM_GETITEMW, TVM_SETITEMW, TVM_HITTEST, TVM_GETITEMRECT, TVM_SORTCHILDRENCB,
-                     TVM_GETCOLUMN})
+    EXPECT_EQ(nullptr, Insert(H(5000), L"x"));       // above the capacity
+    EXPECT_EQ(nullptr, Insert(H(N(a) + 1), L"x"));   // an empty slot
+    for (UINT msg :
+         {TVM_INSERTITEMW, TVM_GETITEMW, TVM_SETITEMW, TVM_HITTEST, TVM_GETITEMRECT, TVM_SORTCHILDRENCB, TVM_GETCOLUMN})
         EXPECT_EQ(0, Send(msg, 0, 0)) << "null pointer to message " << std::hex << msg;
     EXPECT_EQ(-1, Send(TVM_INSERTCOLUMN, 0, 0));
-    EXPECT_EQ(-1, Send(TVM_SETBKCOLOR, TLC_COUNT, RGB(1, 2, 3)));  // no such colour slot
+    EXPECT_EQ(-1, Send(TVM_SETBKCOLOR, TLC_COUNT, RGB(1, 2, 3)));   // no such colour slot
     // TVI_ROOT where an item is expected, and a dead handle.
     EXPECT_EQ(0, Send(TVM_EXPAND, TVE_EXPAND, (LPARAM)TVI_ROOT));
     EXPECT_EQ(-1, RowOf(TVI_ROOT));
     EXPECT_EQ(-1, Send(TVM_ENSUREVISIBLE, 0, (LPARAM)TVI_ROOT));
-    for (UINT msg : {TVM_GETITEMSTATE, TVM_EDITLABELW, TVM_CREATEDRAGIMAGE, TVM_GETUSERDATA}) {
+    for (UINT msg : {TVM_GETITEMSTATE, TVM_EDITLABELW, TVM_CREATEDRAGIMAGE, TVM_GETUSERDATA})
+    {
         EXPECT_EQ(0, Send(msg, 0, (LPARAM)TVI_ROOT)) << "TVI_ROOT to " << std::hex << msg;
         EXPECT_EQ(0, Send(msg, 0, (LPARAM)H(999))) << "dead handle to " << std::hex << msg;
     }
@@ -46,20 +50,23 @@ TEST_F(TreeListTest, RefusesBadHandlesAndPointers)
     // Handles count from 1; a free slot is taken again only once the search wraps.
     ASSERT_EQ(1u, N(a));
     ASSERT_TRUE(Send(TVM_DELETEITEM, 0, (LPARAM)a));
-    for (UINT_PTR i = 2; i <= 64; ++i) ASSERT_EQ(i, N(Insert(TVI_ROOT, L"x")));
-    EXPECT_EQ(1u, N(Insert(TVI_ROOT, L"x")));  // a capacity of 64: wraps instead of growing
+    for (UINT_PTR i = 2; i <= 64; ++i)
+        ASSERT_EQ(i, N(Insert(TVI_ROOT, L"x")));
+    EXPECT_EQ(1u, N(Insert(TVI_ROOT, L"x")));   // a capacity of 64: wraps instead of growing
     EXPECT_EQ(65u, N(Insert(TVI_ROOT, L"x")));
 }
 
 TEST_F(TreeListTest, ReadsAndWritesItemsAndCells)
 {
     ASSERT_TRUE(Make(TVS_CHECKBOXES));
-    for (const wchar_t* caption : {L"name", L"value", L"note"}) AddColumn(caption, 80);
-    HTREEITEM item = InsertWith(TVI_ROOT, TVI_LAST, {TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_CHILDREN, nullptr, 0, 0,
-                                                     const_cast<wchar_t*>(L"item"), 0, 3, 0, 1, 77});
+    for (const wchar_t* caption : {L"name", L"value", L"note"})
+        AddColumn(caption, 80);
+    HTREEITEM item = InsertWith(TVI_ROOT, TVI_LAST,
+                                {TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_CHILDREN, nullptr, 0, 0,
+                                 const_cast<wchar_t*>(L"item"), 0, 3, 0, 1, 77});
     // A check box list gives new items state image 1; TVIS_EXPANDEDONCE is always set.
     EXPECT_EQ((UINT)(INDEXTOSTATEIMAGEMASK(1) | TVIS_EXPANDEDONCE), State(item));
-    const TVITEMW read = Get(item, TVIF_PARAM | TVIF_IMAGE | TVIF_CHILDREN);  // a button, but no child yet
+    const TVITEMW read = Get(item, TVIF_PARAM | TVIF_IMAGE | TVIF_CHILDREN);   // a button, but no child yet
     EXPECT_EQ((std::vector<LPARAM>{77, 3, 0}), (std::vector<LPARAM>{read.lParam, read.iImage, read.cChildren}));
     // A cell without text: the empty string and 0; with text: its length and one.
     const UINT pointer = TVIF_TEXT | TVIF_TEXTPTR | TVIF_IMAGE;
@@ -98,13 +105,19 @@ TEST_F(TreeListTest, NavigatesWithEveryCode)
     const auto roots = FillTwoLevels(3, 2);
     HTREEITEM child = Next(roots[1], TVGN_CHILD);
     EXPECT_EQ(L"1.0", Text(child));
-    const struct { HTREEITEM from; UINT code; HTREEITEM expected; } moves[] = {
-        {nullptr, TVGN_ROOT, roots[0]},         {roots[1], TVGN_NEXT, roots[2]},
-        {roots[1], TVGN_PREVIOUS, roots[0]},    {child, TVGN_PARENT, roots[1]},
-        {nullptr, TVGN_LASTVISIBLE, roots[2]},  {roots[2], TVGN_NEXTVISIBLE, nullptr},
-        {child, TVGN_NEXTVISIBLE, nullptr},     {nullptr, 14, nullptr},
+    const struct
+    {
+        HTREEITEM from;
+        UINT code;
+        HTREEITEM expected;
+    } moves[] = {
+        {nullptr, TVGN_ROOT, roots[0]},        {roots[1], TVGN_NEXT, roots[2]},
+        {roots[1], TVGN_PREVIOUS, roots[0]},   {child, TVGN_PARENT, roots[1]},
+        {nullptr, TVGN_LASTVISIBLE, roots[2]}, {roots[2], TVGN_NEXTVISIBLE, nullptr},
+        {child, TVGN_NEXTVISIBLE, nullptr},    {nullptr, 14, nullptr},
     };
-    for (const auto& m : moves) EXPECT_EQ(m.expected, Next(m.from, m.code)) << "code " << m.code << ", " << N(m.from);
+    for (const auto& m : moves)
+        EXPECT_EQ(m.expected, Next(m.from, m.code)) << "code " << m.code << ", " << N(m.from);
     // The next selected item below a parent.
     Send(TVM_SETEXTENDEDSTYLE, TLX_MULTISELECT, TLX_MULTISELECT);
     ASSERT_TRUE(SetState(child, TVIS_SELECTED, TVIS_SELECTED));
@@ -123,14 +136,15 @@ TEST_F(TreeListTest, DeletesChildrenFirstAndTellsTheParent)
     host->clear();
     ASSERT_EQ(1, Send(TVM_DELETEITEM, 0, (LPARAM)a));
     std::vector<UINT_PTR> order;
-    for (const auto& m : host->notifications(TVN_DELETEITEMW)) order.push_back(N(m.as<NMTREEVIEWW>().itemOld.hItem));
+    for (const auto& m : host->notifications(TVN_DELETEITEMW))
+        order.push_back(N(m.as<NMTREEVIEWW>().itemOld.hItem));
     EXPECT_THAT(order, ElementsAre(N(a21), N(a2), N(a1), N(a)));
-    EXPECT_EQ(nullptr, Selected());  // the deleted selection is cleared
-    EXPECT_EQ(0, Send(TVM_DELETEITEM, 0, (LPARAM)a));  // dead handle
+    EXPECT_EQ(nullptr, Selected());                     // the deleted selection is cleared
+    EXPECT_EQ(0, Send(TVM_DELETEITEM, 0, (LPARAM)a));   // dead handle
     EXPECT_EQ(b, Next(nullptr, TVGN_ROOT));
     Insert(b, L"b1");
     host->clear();
-    ASSERT_EQ(1, Send(TVM_DELETEITEM, 0, 0));  // 0 deletes all, like TVI_ROOT
+    ASSERT_EQ(1, Send(TVM_DELETEITEM, 0, 0));   // 0 deletes all, like TVI_ROOT
     EXPECT_EQ(2u, host->countNotify(TVN_DELETEITEMW));
     EXPECT_EQ(nullptr, ItemAt(0));
 }
@@ -151,7 +165,7 @@ TEST_F(TreeListTest, RowsFollowExpansionInPreorderWithVetoPartialAndReset)
     EXPECT_EQ((UINT)TVE_EXPAND, expanding.action);
     EXPECT_EQ(roots[0], expanding.itemNew.hItem);
     EXPECT_EQ((UINT)(TVIF_HANDLE | TVIF_STATE | TVIF_PARAM), expanding.itemNew.mask);
-    EXPECT_TRUE(expanding.itemNew.state & TVIS_EXPANDED);  // the state after the change
+    EXPECT_TRUE(expanding.itemNew.state & TVIS_EXPANDED);   // the state after the change
     ASSERT_TRUE(Expand(child));
     EXPECT_EQ(2, RowOf(grandChild));
     ASSERT_TRUE(Select(grandChild));
@@ -161,7 +175,7 @@ TEST_F(TreeListTest, RowsFollowExpansionInPreorderWithVetoPartialAndReset)
     EXPECT_EQ((UINT)TVE_COLLAPSE, collapsing.action);
     EXPECT_EQ(0u, collapsing.itemNew.state & (TVIS_EXPANDED | TVIS_EXPANDEDONCE));
     EXPECT_THAT(RowTexts(), ElementsAre(L"0", L"1"));
-    EXPECT_EQ(roots[0], Selected());  // the hidden selection moves to the shown ancestor
+    EXPECT_EQ(roots[0], Selected());   // the hidden selection moves to the shown ancestor
     ASSERT_TRUE(Expand(roots[0], TVE_TOGGLE));
     // The grandchild's branch stayed open; an item inserted into an expanded branch shows at once.
     Insert(roots[1], L"1.x", TVI_FIRST);
@@ -170,7 +184,8 @@ TEST_F(TreeListTest, RowsFollowExpansionInPreorderWithVetoPartialAndReset)
     EXPECT_THAT(RowTexts(), ElementsAre(L"0", L"0.0", L"0.0.0", L"0.1", L"1", L"1.x", L"1.0", L"1.1", L"1.y"));
     // A veto; a partial expansion, whose toggle only clears the partial bit; collapse and reset.
     HTREEITEM root = Insert(TVI_ROOT, L"2");
-    for (const wchar_t* text : {L"2.0", L"2.1"}) Insert(root, text);
+    for (const wchar_t* text : {L"2.0", L"2.1"})
+        Insert(root, text);
     const UINT open = TVIS_EXPANDED | TVIS_EXPANDPARTIAL;
     host->answerNotify(TVN_ITEMEXPANDINGW, 1);
     EXPECT_FALSE(Expand(root));
@@ -185,7 +200,7 @@ TEST_F(TreeListTest, RowsFollowExpansionInPreorderWithVetoPartialAndReset)
     EXPECT_EQ(2u, host->countNotify(TVN_DELETEITEMW));
     EXPECT_EQ(nullptr, Next(root, TVGN_CHILD));
     EXPECT_EQ((UINT)TVIS_EXPANDEDONCE, State(root));
-    EXPECT_FALSE(Send(TVM_EXPAND, 7, (LPARAM)root));  // no such code
+    EXPECT_FALSE(Send(TVM_EXPAND, 7, (LPARAM)root));   // no such code
 }
 
 TEST_F(TreeListTest, SortsByTextRecursivelyAndKeepsRowsInStep)
@@ -194,18 +209,21 @@ TEST_F(TreeListTest, SortsByTextRecursivelyAndKeepsRowsInStep)
     HTREEITEM c = Insert(TVI_ROOT, L"charlie");
     HTREEITEM a = Insert(TVI_ROOT, L"Alpha");
     Insert(TVI_ROOT, L"bravo");
-    for (const wchar_t* text : {L"z", L"Y", L"x"}) Insert(a, text);
-    for (const wchar_t* text : {L"2", L"1"}) Insert(c, text);
+    for (const wchar_t* text : {L"z", L"Y", L"x"})
+        Insert(a, text);
+    for (const wchar_t* text : {L"2", L"1"})
+        Insert(c, text);
     Expand(a);
     ASSERT_EQ(1, Send(TVM_SORTCHILDREN, 0, (LPARAM)TVI_ROOT));
-    EXPECT_THAT(RowTexts(), ElementsAre(L"Alpha", L"z", L"Y", L"x", L"bravo", L"charlie"));  // not recursive
+    EXPECT_THAT(RowTexts(), ElementsAre(L"Alpha", L"z", L"Y", L"x", L"bravo", L"charlie"));   // not recursive
     ASSERT_EQ(1, Send(TVM_SORTCHILDREN, 1, (LPARAM)TVI_ROOT));
     EXPECT_THAT(RowTexts(), ElementsAre(L"Alpha", L"x", L"Y", L"z", L"bravo", L"charlie"));
     EXPECT_THAT(Children(c), ElementsAre(L"1", L"2"));
     EXPECT_EQ(0, Send(TVM_SORTCHILDREN, 0, (LPARAM)H(999)));
 }
 
-struct SortContext {
+struct SortContext
+{
     HWND tree;
     int calls;
     LRESULT inserted, deleted, count;
@@ -214,13 +232,14 @@ struct SortContext {
 int CALLBACK ReverseByParam(LPARAM a, LPARAM b, LPARAM context)
 {
     SortContext* c = (SortContext*)context;
-    if (c->calls++ == 0) {
+    if (c->calls++ == 0)
+    {
         // Messages sent back while the sort runs: reads work, changes of the item set are refused.
         TVINSERTSTRUCTW insert = {TVI_ROOT, TVI_LAST};
         c->inserted = SendMessageW(c->tree, TVM_INSERTITEMW, 0, (LPARAM)&insert);
         c->deleted = SendMessageW(c->tree, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
         c->count = SendMessageW(c->tree, TVM_GETCOUNT, 0, 0);
-        SendMessageW(c->tree, TVM_SORTCHILDREN, 0, (LPARAM)TVI_ROOT);  // no nested sort
+        SendMessageW(c->tree, TVM_SORTCHILDREN, 0, (LPARAM)TVI_ROOT);   // no nested sort
     }
     return (int)(b - a);
 }
@@ -228,7 +247,8 @@ int CALLBACK ReverseByParam(LPARAM a, LPARAM b, LPARAM context)
 TEST_F(TreeListTest, SortsWithTheCallersFunctionAndRefusesChangesMeanwhile)
 {
     ASSERT_TRUE(Make(0));
-    for (int i = 0; i < 5; ++i) Insert(TVI_ROOT, std::to_wstring(i).c_str(), TVI_LAST, i);
+    for (int i = 0; i < 5; ++i)
+        Insert(TVI_ROOT, std::to_wstring(i).c_str(), TVI_LAST, i);
     SortContext context = {tree, 0, -1, -1, -1};
     TVSORTCB sort = {TVI_ROOT, ReverseByParam, (LPARAM)&context};
     ASSERT_EQ(1, Send(TVM_SORTCHILDRENCB, 0, (LPARAM)&sort));
@@ -241,5 +261,5 @@ TEST_F(TreeListTest, SortsWithTheCallersFunctionAndRefusesChangesMeanwhile)
     EXPECT_EQ(0, Send(TVM_SORTCHILDRENCB, 0, (LPARAM)&sort));
 }
 
-}  // namespace
-}  // namespace treelist_test
+}   // namespace
+}   // namespace treelist_test

@@ -5,10 +5,13 @@
 
 #include "treelist_fixture.h"
 
-namespace treelist_test {
-namespace {
+namespace treelist_test
+{
+namespace
+{
 
-class PlatformTest : public TreeListTest {
+class PlatformTest : public TreeListTest
+{
 protected:
     // Root "root" (collapsed) > "mid" > "leaf"; returns {root, mid, leaf}.
     std::vector<HTREEITEM> Chain3()
@@ -23,33 +26,43 @@ protected:
 TEST_F(PlatformTest, EditingAnItemWhoseBranchTheParentReloadsOnExpanding)
 {
     ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_EDITLABELS));
-    for (bool refill : {false, true}) {
+    for (bool refill : {false, true})
+    {
         SCOPED_TRACE(refill ? "children refilled" : "children deleted");
         Send(TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
         HTREEITEM root = Insert(TVI_ROOT, L"root");
         HTREEITEM child = Insert(root, L"child");
-        host->onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-            if (m.notifyCode != TVN_ITEMEXPANDINGW) return std::nullopt;
-            Send(TVM_EXPAND, TVE_COLLAPSE | TVE_COLLAPSERESET, (LPARAM)root);  // the lazy loader's reset
-            Send(TVM_DELETEITEM, 0, (LPARAM)child);
-            if (refill) Insert(root, L"loaded");
-            return 0;
-        });
+        host->onMessage(
+            [&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+            {
+                if (m.notifyCode != TVN_ITEMEXPANDINGW)
+                    return std::nullopt;
+                Send(TVM_EXPAND, TVE_COLLAPSE | TVE_COLLAPSERESET, (LPARAM)root);   // the lazy loader's reset
+                Send(TVM_DELETEITEM, 0, (LPARAM)child);
+                if (refill)
+                    Insert(root, L"loaded");
+                return 0;
+            });
         EXPECT_EQ(0, Send(TVM_EDITLABELW, 0, (LPARAM)child));
         host->onMessage(nullptr);
         HWND editor = (HWND)Send(TVM_GETEDITCONTROL);
         EXPECT_TRUE(!editor || !IsWindowVisible(editor));
-        if (refill) EXPECT_THAT(RowTexts(), ElementsAre(L"root", L"loaded"));
-        else EXPECT_THAT(RowTexts(), ElementsAre(L"root"));
+        if (refill)
+            EXPECT_THAT(RowTexts(), ElementsAre(L"root", L"loaded"));
+        else
+            EXPECT_THAT(RowTexts(), ElementsAre(L"root"));
     }
     // A loader that keeps the item: the editor opens on it, its branch now open.
     Send(TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
     HTREEITEM root = Insert(TVI_ROOT, L"root");
     HTREEITEM child = Insert(root, L"child");
-    host->onMessage([&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.notifyCode == TVN_ITEMEXPANDINGW) Insert(root, L"sibling");
-        return std::nullopt;
-    });
+    host->onMessage(
+        [&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.notifyCode == TVN_ITEMEXPANDINGW)
+                Insert(root, L"sibling");
+            return std::nullopt;
+        });
     HWND editor = (HWND)Send(TVM_EDITLABELW, 0, (LPARAM)child);
     ASSERT_NE(nullptr, editor);
     EXPECT_THAT(RowTexts(), ElementsAre(L"root", L"child", L"sibling"));
@@ -61,11 +74,11 @@ TEST_F(PlatformTest, TheItemAskedForEndsSelectedAndShown)
 {
     ASSERT_TRUE(Make(TVS_HASBUTTONS));
     auto items = Chain3();
-    ASSERT_TRUE(Select(items[2]));  // hidden two levels down
+    ASSERT_TRUE(Select(items[2]));   // hidden two levels down
     EXPECT_EQ(0, Send(TVM_ENSUREVISIBLE, 0, (LPARAM)items[2]));
     EXPECT_EQ(items[2], Selected());
     EXPECT_EQ(2, RowOf(items[2]));
-    EXPECT_EQ(1, Send(TVM_ENSUREVISIBLE, 0, (LPARAM)items[2]));  // shown already
+    EXPECT_EQ(1, Send(TVM_ENSUREVISIBLE, 0, (LPARAM)items[2]));   // shown already
     DestroyWindow(tree);
 
     // Single-expand: the child of a collapsed root, with another branch open.
@@ -86,13 +99,22 @@ TEST_F(PlatformTest, ThumbPositionsSentByAProgramScroll)
     ASSERT_TRUE(Make(0, 300, 200));
     AddColumn(L"a", 400);
     AddColumn(L"b", 400);
-    for (int i = 0; i < 100; ++i) Insert(TVI_ROOT, std::to_wstring(i).c_str());
+    for (int i = 0; i < 100; ++i)
+        Insert(TVI_ROOT, std::to_wstring(i).c_str());
     const int full = (int)Send(TVM_GETVISIBLECOUNT);
-    const struct { WORD code; int position; UINT top; } vertical[] = {
-        {SB_THUMBPOSITION, 10, 10u}, {SB_THUMBTRACK, 40, 40u}, {SB_THUMBPOSITION, 0, 0u},
-        {SB_THUMBTRACK, 5000, (UINT)(100 + 1 - full)},  // clamped as other scrolling is
+    const struct
+    {
+        WORD code;
+        int position;
+        UINT top;
+    } vertical[] = {
+        {SB_THUMBPOSITION, 10, 10u},
+        {SB_THUMBTRACK, 40, 40u},
+        {SB_THUMBPOSITION, 0, 0u},
+        {SB_THUMBTRACK, 5000, (UINT)(100 + 1 - full)},   // clamped as other scrolling is
     };
-    for (const auto& v : vertical) {
+    for (const auto& v : vertical)
+    {
         SCOPED_TRACE(v.position);
         Send(WM_VSCROLL, MAKEWPARAM(v.code, v.position));
         EXPECT_EQ(v.top, FirstVisibleRow());
@@ -105,7 +127,7 @@ TEST_F(PlatformTest, ThumbPositionsSentByAProgramScroll)
     Send(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9000));
     RECT client;
     GetClientRect(tree, &client);
-    const int highest = cell.right - 2 * (client.right / 2);  // content width less two half pages
+    const int highest = cell.right - 2 * (client.right / 2);   // content width less two half pages
     EXPECT_EQ(cell.left - highest, CellRect(first, 1).left);
 }
 
@@ -114,12 +136,16 @@ TEST_F(PlatformTest, SortedInsertionAsksForTheNewItemsCallbackText)
     ASSERT_TRUE(Make(0));
     Insert(TVI_ROOT, L"bravo");
     Insert(TVI_ROOT, L"delta");
-    host->onMessage([](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.notifyCode != TVN_GETDISPINFOW) return std::nullopt;
-        NMTVDISPINFOW* info = (NMTVDISPINFOW*)m.lParam;
-        if (info->item.lParam == 7 && (info->item.mask & TVIF_TEXT)) wcscpy(info->item.pszText, L"Charlie");
-        return 0;
-    });
+    host->onMessage(
+        [](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.notifyCode != TVN_GETDISPINFOW)
+                return std::nullopt;
+            NMTVDISPINFOW* info = (NMTVDISPINFOW*)m.lParam;
+            if (info->item.lParam == 7 && (info->item.mask & TVIF_TEXT))
+                wcscpy(info->item.pszText, L"Charlie");
+            return 0;
+        });
     HTREEITEM made = Insert(TVI_ROOT, LPSTR_TEXTCALLBACKW, TVI_SORT, 7);
     ASSERT_NE(nullptr, made);
     EXPECT_THAT(Chain(Next(nullptr, TVGN_ROOT), TVGN_NEXT), ElementsAre(Next(nullptr, TVGN_ROOT), made, ItemAt(2)));
@@ -129,19 +155,25 @@ TEST_F(PlatformTest, SortedInsertionAsksForTheNewItemsCallbackText)
 TEST_F(PlatformTest, ExpandingAnItemWithoutChildrenChangesNothing)
 {
     ASSERT_TRUE(Make(TVS_HASBUTTONS));
-    HTREEITEM plain = Insert(TVI_ROOT, L"plain");  // decided by its children: none
-    HTREEITEM noButton = InsertWith(TVI_ROOT, TVI_LAST, {TVIF_TEXT | TVIF_CHILDREN, nullptr, 0, 0,
-                                                         const_cast<wchar_t*>(L"none"), 0, 0, 0, 0});
-    HTREEITEM lazy = InsertWith(TVI_ROOT, TVI_LAST, {TVIF_TEXT | TVIF_CHILDREN, nullptr, 0, 0,
-                                                     const_cast<wchar_t*>(L"lazy"), 0, 0, 0, 1});
-    HTREEITEM asked = InsertWith(TVI_ROOT, TVI_LAST, {TVIF_TEXT | TVIF_CHILDREN, nullptr, 0, 0,
-                                                      const_cast<wchar_t*>(L"asked"), 0, 0, 0, I_CHILDRENCALLBACK});
-    host->onMessage([](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.notifyCode == TVN_GETDISPINFOW) ((NMTVDISPINFOW*)m.lParam)->item.cChildren = 0;
-        return std::nullopt;
-    });
-    for (HTREEITEM h : {plain, noButton, asked}) {
-        for (UINT code : {TVE_EXPAND, TVE_TOGGLE, TVE_COLLAPSE}) {
+    HTREEITEM plain = Insert(TVI_ROOT, L"plain");   // decided by its children: none
+    HTREEITEM noButton = InsertWith(
+        TVI_ROOT, TVI_LAST, {TVIF_TEXT | TVIF_CHILDREN, nullptr, 0, 0, const_cast<wchar_t*>(L"none"), 0, 0, 0, 0});
+    HTREEITEM lazy = InsertWith(TVI_ROOT, TVI_LAST,
+                                {TVIF_TEXT | TVIF_CHILDREN, nullptr, 0, 0, const_cast<wchar_t*>(L"lazy"), 0, 0, 0, 1});
+    HTREEITEM asked = InsertWith(
+        TVI_ROOT, TVI_LAST,
+        {TVIF_TEXT | TVIF_CHILDREN, nullptr, 0, 0, const_cast<wchar_t*>(L"asked"), 0, 0, 0, I_CHILDRENCALLBACK});
+    host->onMessage(
+        [](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.notifyCode == TVN_GETDISPINFOW)
+                ((NMTVDISPINFOW*)m.lParam)->item.cChildren = 0;
+            return std::nullopt;
+        });
+    for (HTREEITEM h : {plain, noButton, asked})
+    {
+        for (UINT code : {TVE_EXPAND, TVE_TOGGLE, TVE_COLLAPSE})
+        {
             SCOPED_TRACE(Text(h) + L" " + std::to_wstring(code));
             const UINT before = State(h);
             host->clear();
@@ -152,7 +184,7 @@ TEST_F(PlatformTest, ExpandingAnItemWithoutChildrenChangesNothing)
         }
     }
     host->clear();
-    EXPECT_EQ(1, Send(TVM_EXPAND, TVE_EXPAND, (LPARAM)lazy));  // the button promises children
+    EXPECT_EQ(1, Send(TVM_EXPAND, TVE_EXPAND, (LPARAM)lazy));   // the button promises children
     EXPECT_TRUE(State(lazy) & TVIS_EXPANDED);
     EXPECT_EQ(1u, host->countNotify(TVN_ITEMEXPANDINGW));
     // TVIF_CHILDREN reads whether there are children; a callback count stays one.
@@ -193,7 +225,7 @@ TEST_F(PlatformTest, AnUnhandledRightClickBringsTheParentsContextMenu)
     EXPECT_EQ(screen.x, (short)LOWORD(menus[0].lParam));
     EXPECT_EQ(screen.y, (short)HIWORD(menus[0].lParam));
     host->clear();
-    host->answerNotify(NM_RCLICK, 1);  // the parent showed its own menu
+    host->answerNotify(NM_RCLICK, 1);   // the parent showed its own menu
     Click(at, WM_RBUTTONDOWN);
     EXPECT_EQ(0u, host->countMessage(WM_CONTEXTMENU));
 }
@@ -203,10 +235,13 @@ TEST_F(PlatformTest, EndingAnEditTakesTheTextWhereTheParentPointsIt)
     ASSERT_TRUE(Make(TVS_EDITLABELS));
     HTREEITEM item = Insert(TVI_ROOT, L"old");
     static wchar_t parentsText[] = L"from the parent";
-    host->onMessage([](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT> {
-        if (m.notifyCode == TVN_ENDLABELEDITW) ((NMTVDISPINFOW*)m.lParam)->item.pszText = parentsText;
-        return std::nullopt;
-    });
+    host->onMessage(
+        [](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.notifyCode == TVN_ENDLABELEDITW)
+                ((NMTVDISPINFOW*)m.lParam)->item.pszText = parentsText;
+            return std::nullopt;
+        });
     HWND editor = (HWND)Send(TVM_EDITLABELW, 0, (LPARAM)item);
     ASSERT_NE(nullptr, editor);
     SetWindowTextW(editor, std::wstring(400, L'x').c_str());
@@ -217,11 +252,11 @@ TEST_F(PlatformTest, EndingAnEditTakesTheTextWhereTheParentPointsIt)
 TEST_F(PlatformTest, SmallAnswersAsThePlatformGivesThem)
 {
     ASSERT_TRUE(Make(0));
-    EXPECT_EQ(0, Send(TVM_SORTCHILDREN, 0, (LPARAM)TVI_ROOT));  // empty tree
+    EXPECT_EQ(0, Send(TVM_SORTCHILDREN, 0, (LPARAM)TVI_ROOT));   // empty tree
     HTREEITEM first = Insert(TVI_ROOT, L"b");
     Insert(TVI_ROOT, L"a");
     EXPECT_EQ(first, Next(nullptr, TVGN_CHILD));
-    EXPECT_EQ(0, Send(TVM_SORTCHILDREN, 0, (LPARAM)first));  // no children
+    EXPECT_EQ(0, Send(TVM_SORTCHILDREN, 0, (LPARAM)first));   // no children
     EXPECT_EQ(1, Send(TVM_SORTCHILDREN, 0, (LPARAM)TVI_ROOT));
     EXPECT_THAT(RowTexts(), ElementsAre(L"a", L"b"));
     // Check boxes turned on later: every item gets the unchecked box.
@@ -236,7 +271,8 @@ TEST_F(PlatformTest, SmallAnswersAsThePlatformGivesThem)
     EXPECT_TRUE(GetUpdateRect(tree, &pending, FALSE));
 }
 
-struct SortProbe {
+struct SortProbe
+{
     HWND tree;
     int calls;
     LRESULT markDuringSort;
@@ -246,9 +282,12 @@ struct SortProbe {
 int CALLBACK ProbeCompare(LPARAM a, LPARAM b, LPARAM context)
 {
     SortProbe* probe = (SortProbe*)context;
-    if (probe->calls++ == 0) {
-        if (probe->destroy) DestroyWindow(probe->tree);
-        else probe->markDuringSort = SendMessageW(probe->tree, TVM_SETINSERTMARK, 0, (LPARAM)1);
+    if (probe->calls++ == 0)
+    {
+        if (probe->destroy)
+            DestroyWindow(probe->tree);
+        else
+            probe->markDuringSort = SendMessageW(probe->tree, TVM_SETINSERTMARK, 0, (LPARAM)1);
     }
     return (int)(a - b);
 }
@@ -256,16 +295,17 @@ int CALLBACK ProbeCompare(LPARAM a, LPARAM b, LPARAM context)
 TEST_F(PlatformTest, InsertMarkAndDestructionWhileASortRuns)
 {
     ASSERT_TRUE(Make(TVS_CHECKBOXES));
-    for (int i = 0; i < 6; ++i) Insert(TVI_ROOT, std::to_wstring(i).c_str(), TVI_LAST, 10 - i);
+    for (int i = 0; i < 6; ++i)
+        Insert(TVI_ROOT, std::to_wstring(i).c_str(), TVI_LAST, 10 - i);
     HTREEITEM mark = (HTREEITEM)Send(TVM_SETINSERTMARK, 1, (LPARAM)ItemAt(2));
     ASSERT_NE(nullptr, mark);
-    EXPECT_EQ(INDEXTOSTATEIMAGEMASK(1), State(mark) & TVIS_STATEIMAGEMASK);  // an item as others
+    EXPECT_EQ(INDEXTOSTATEIMAGEMASK(1), State(mark) & TVIS_STATEIMAGEMASK);   // an item as others
     SortProbe probe = {tree, 0, -1, false};
     TVSORTCB sort = {TVI_ROOT, ProbeCompare, (LPARAM)&probe};
     ASSERT_EQ(1, Send(TVM_SORTCHILDRENCB, 0, (LPARAM)&sort));
-    EXPECT_EQ(0, probe.markDuringSort);  // the old row could not go: the mark stays
+    EXPECT_EQ(0, probe.markDuringSort);   // the old row could not go: the mark stays
     EXPECT_EQ(7, Send(TVM_GETCOUNT));
-    EXPECT_EQ(1, Send(TVM_SETINSERTMARK, 0, 0));  // removed now
+    EXPECT_EQ(1, Send(TVM_SETINSERTMARK, 0, 0));   // removed now
     EXPECT_EQ(6, Send(TVM_GETCOUNT));
     EXPECT_EQ(0, Send(TVM_GETITEMSTATE, 0, (LPARAM)mark));
 
@@ -276,8 +316,8 @@ TEST_F(PlatformTest, InsertMarkAndDestructionWhileASortRuns)
     Send(TVM_SORTCHILDRENCB, 0, (LPARAM)&sort);
     EXPECT_FALSE(IsWindow(tree));
     EXPECT_EQ(7u, host->countNotify(TVN_DELETEITEMW));
-    EXPECT_EQ(1, probe.calls);  // not asked again once the window went
+    EXPECT_EQ(1, probe.calls);   // not asked again once the window went
 }
 
-}  // namespace
-}  // namespace treelist_test
+}   // namespace
+}   // namespace treelist_test

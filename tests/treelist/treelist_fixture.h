@@ -10,13 +10,24 @@
 #include "qvctrl.h"
 #include "qvtest.h"
 
-namespace treelist_test {
+namespace treelist_test
+{
 using ::testing::ElementsAre;
-inline HTREEITEM H(UINT_PTR value) { return (HTREEITEM)value; }
-inline UINT_PTR N(HTREEITEM item) { return (UINT_PTR)item; }
-inline POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+inline HTREEITEM H(UINT_PTR value)
+{
+    return (HTREEITEM)value;
+}
+inline UINT_PTR N(HTREEITEM item)
+{
+    return (UINT_PTR)item;
+}
+inline POINT Centre(const RECT& r)
+{
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
-class TreeListTest : public ::testing::Test {
+class TreeListTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -28,10 +39,12 @@ protected:
         SetKeyDown(VK_SHIFT, false);
         SetKeyDown(VK_CONTROL, false);
         // Every message the test sent left the item table sound (checked after each one).
-        if (tree && IsWindow(tree)) {
+        if (tree && IsWindow(tree))
+        {
             EXPECT_EQ(0, TreeListCheck(tree)) << "first broken rule of the item table";
         }
-        if (control.m_hWnd) control.DestroyWindow();
+        if (control.m_hWnd)
+            control.DestroyWindow();
         delete host;
     }
     // Creates the window (a child of the host) with the given tree styles.
@@ -75,7 +88,8 @@ protected:
     {
         wchar_t buffer[300] = L"<unset>";
         TVITEMW query = {TVIF_HANDLE | TVIF_TEXT | TVIF_SUBITEM, item, 0, 0, buffer, 300, 0, 0, column};
-        if (!Send(TVM_GETITEMW, 0, (LPARAM)&query)) return L"<failed>";
+        if (!Send(TVM_GETITEMW, 0, (LPARAM)&query))
+            return L"<failed>";
         return query.pszText == LPSTR_TEXTCALLBACKW ? L"<callback>" : query.pszText;
     }
     UINT State(HTREEITEM item) const { return (UINT)Send(TVM_GETITEMSTATE, 0, (LPARAM)item); }
@@ -97,17 +111,20 @@ protected:
     {
         TVHITTESTINFO info = {{x, y}};
         HTREEITEM hit = (HTREEITEM)Send(TVM_HITTEST, 0, (LPARAM)&info);
-        if (item) *item = hit;
+        if (item)
+            *item = hit;
         return info.flags;
     }
     // Root i ("i") with children "i.j".
     std::vector<HTREEITEM> FillTwoLevels(int roots, int children)
     {
         std::vector<HTREEITEM> rootItems;
-        for (int i = 0; i < roots; ++i) {
+        for (int i = 0; i < roots; ++i)
+        {
             const std::wstring name = std::to_wstring(i);
             rootItems.push_back(Insert(TVI_ROOT, name.c_str()));
-            for (int j = 0; j < children; ++j) Insert(rootItems.back(), (name + L"." + std::to_wstring(j)).c_str());
+            for (int j = 0; j < children; ++j)
+                Insert(rootItems.back(), (name + L"." + std::to_wstring(j)).c_str());
         }
         return rootItems;
     }
@@ -115,20 +132,23 @@ protected:
     std::vector<std::wstring> RowTexts() const
     {
         std::vector<std::wstring> texts;
-        for (int row = 0; HTREEITEM item = ItemAt(row); ++row) texts.push_back(Text(item));
+        for (int row = 0; HTREEITEM item = ItemAt(row); ++row)
+            texts.push_back(Text(item));
         return texts;
     }
     std::vector<std::wstring> Children(HTREEITEM parent) const
     {
         std::vector<std::wstring> texts;
-        for (HTREEITEM h : Chain(Next(parent, TVGN_CHILD), TVGN_NEXT)) texts.push_back(Text(h));
+        for (HTREEITEM h : Chain(Next(parent, TVGN_CHILD), TVGN_NEXT))
+            texts.push_back(Text(h));
         return texts;
     }
     std::vector<HTREEITEM> SelectedItems() const { return Chain(Next(TVI_ROOT, TVGN_NEXTSELECTED), TVGN_NEXTSELECTED); }
     std::vector<HTREEITEM> Chain(HTREEITEM first, UINT code) const
     {
         std::vector<HTREEITEM> items;
-        for (HTREEITEM h = first; h; h = Next(h, code)) items.push_back(h);
+        for (HTREEITEM h = first; h; h = Next(h, code))
+            items.push_back(h);
         return items;
     }
     void Click(POINT p, UINT msg = WM_LBUTTONDOWN, WPARAM keys = 0) const
@@ -148,4 +168,4 @@ protected:
     CTreeListCtrl control;
     HWND tree = nullptr;
 };
-}  // namespace treelist_test
+}   // namespace treelist_test

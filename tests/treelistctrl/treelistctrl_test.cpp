@@ -10,18 +10,22 @@
 #include "qvctrl.h"
 #include "qvtest.h"
 
-namespace {
+namespace
+{
 using ::testing::ElementsAre;
 
-class TreeListCtrlTest : public ::testing::Test {
+class TreeListCtrlTest : public ::testing::Test
+{
 protected:
     void SetUp() override { host = std::make_unique<qvtest::HostWindow>(L"CTreeListCtrl test", 640, 480); }
     void TearDown() override
     {
-        if (tree.m_hWnd) {
+        if (tree.m_hWnd)
+        {
             EXPECT_EQ(0, TreeListCheck(tree.m_hWnd)) << "first broken rule of the item table";
         }
-        if (tree.m_hWnd) tree.DestroyWindow();
+        if (tree.m_hWnd)
+            tree.DestroyWindow();
     }
     void Make(DWORD style = 0)
     {
@@ -30,7 +34,8 @@ protected:
     std::vector<std::wstring> RowTexts(int column = 0)
     {
         std::vector<std::wstring> texts;
-        for (int row = 0; HTREEITEM item = tree.GetItemOfRow(row); ++row) {
+        for (int row = 0; HTREEITEM item = tree.GetItemOfRow(row); ++row)
+        {
             const wchar_t* text = tree.GetItemText(item, column);
             texts.emplace_back(text ? text : L"<failed>");
         }
@@ -50,16 +55,16 @@ TEST_F(TreeListCtrlTest, CreatesATreeListWindowOfItsOwnClass)
     EXPECT_STREQ("CTreeListCtrl", tree.GetRuntimeClass()->m_lpszClassName);
     EXPECT_TRUE(tree.IsKindOf(RUNTIME_CLASS(CTreeCtrl)));
     EXPECT_TRUE(tree.IsKindOf(RUNTIME_CLASS(CTreeListCtrl)));
-    EXPECT_EQ(nullptr, tree.GetHeaderCtrl());  // made with the first column
+    EXPECT_EQ(nullptr, tree.GetHeaderCtrl());   // made with the first column
 }
 
 TEST_F(TreeListCtrlTest, ColumnsIncludingBadIndexesAndTexts)
 {
     Make();
     EXPECT_EQ(0, tree.InsertColumn(0, L"名稱", LVCFMT_LEFT, 150));
-    EXPECT_EQ(1, tree.InsertColumn(1000, L"", LVCFMT_RIGHT, 80));  // far beyond: appended
+    EXPECT_EQ(1, tree.InsertColumn(1000, L"", LVCFMT_RIGHT, 80));   // far beyond: appended
     const std::wstring longText(5000, L'長');
-    EXPECT_EQ(2, tree.InsertColumn(2, longText.c_str(), -1, -1));  // auto width, default format
+    EXPECT_EQ(2, tree.InsertColumn(2, longText.c_str(), -1, -1));   // auto width, default format
     ASSERT_NE(nullptr, tree.GetHeaderCtrl());
     EXPECT_EQ(3, tree.GetHeaderCtrl()->GetItemCount());
     EXPECT_EQ(150, tree.GetColumnWidth(0));
@@ -68,7 +73,7 @@ TEST_F(TreeListCtrlTest, ColumnsIncludingBadIndexesAndTexts)
     wchar_t caption[300] = L"unset";
     LVCOLUMNW read = {LVCF_TEXT | LVCF_FMT | LVCF_WIDTH, 0, 0, caption, 300};
     ASSERT_TRUE(tree.GetColumn(2, &read));
-    EXPECT_EQ(longText.substr(0, wcslen(caption)), caption);  // cut to the buffer, never past it
+    EXPECT_EQ(longText.substr(0, wcslen(caption)), caption);   // cut to the buffer, never past it
     EXPECT_GT(wcslen(caption), 200u);
     read.cchTextMax = 300;
     ASSERT_TRUE(tree.GetColumn(1, &read));
@@ -84,7 +89,8 @@ TEST_F(TreeListCtrlTest, ColumnsIncludingBadIndexesAndTexts)
     EXPECT_EQ(3, (int)tree.SendMessage(TVM_GETCOLUMNCOUNT));
     EXPECT_TRUE(tree.DeleteColumn(1));
     EXPECT_EQ(2, (int)tree.SendMessage(TVM_GETCOLUMNCOUNT));
-    for (int c = 2; c < 32; ++c) EXPECT_EQ(c, tree.InsertColumn(c, L"c", LVCFMT_LEFT, 20));
+    for (int c = 2; c < 32; ++c)
+        EXPECT_EQ(c, tree.InsertColumn(c, L"c", LVCFMT_LEFT, 20));
     EXPECT_EQ(-1, tree.InsertColumn(32, L"33rd", LVCFMT_LEFT, 20));
 }
 
@@ -98,9 +104,9 @@ TEST_F(TreeListCtrlTest, ItemsAndCellsByColumn)
     const wchar_t* stored = tree.GetItemText(item, 1);
     ASSERT_NE(nullptr, stored);
     EXPECT_STREQ(L"cell text", stored);
-    EXPECT_EQ(stored, tree.GetItemText(item, 1));  // the window's own text, not a copy
+    EXPECT_EQ(stored, tree.GetItemText(item, 1));   // the window's own text, not a copy
     EXPECT_EQ(L"item", std::wstring(tree.GetItemText(item, 0)));
-    EXPECT_EQ(CString(L"item"), tree.GetItemText(item));  // the inherited form still works
+    EXPECT_EQ(CString(L"item"), tree.GetItemText(item));   // the inherited form still works
     EXPECT_EQ(nullptr, tree.GetItemText((HTREEITEM)999, 1));
     EXPECT_EQ(nullptr, tree.GetItemText(item, 5));
     wchar_t buffer[8] = L"unset";
@@ -119,7 +125,7 @@ TEST_F(TreeListCtrlTest, ItemsAndCellsByColumn)
     ASSERT_TRUE(tree.GetItem(&read));
     EXPECT_EQ(4, read.iImage);
     EXPECT_EQ(55, read.lParam);
-    EXPECT_FALSE(tree.SetItemText(item, L"x", 9));  // no such column
+    EXPECT_FALSE(tree.SetItemText(item, L"x", 9));   // no such column
 }
 
 TEST_F(TreeListCtrlTest, TheTreeAsAListOfRows)
@@ -128,9 +134,9 @@ TEST_F(TreeListCtrlTest, TheTreeAsAListOfRows)
     tree.InsertColumn(0, L"a", LVCFMT_LEFT, 100);
     tree.InsertColumn(1, L"b", LVCFMT_LEFT, 100);
     EXPECT_EQ(0, tree.ListInsertItem(0, L"b"));
-    EXPECT_EQ(1, tree.ListInsertItem(1, L"d"));  // the row count: appended
-    EXPECT_EQ(0, tree.ListInsertItem(0, L"a"));  // before the first
-    EXPECT_EQ(2, tree.ListInsertItem(2, L"c"));  // between
+    EXPECT_EQ(1, tree.ListInsertItem(1, L"d"));   // the row count: appended
+    EXPECT_EQ(0, tree.ListInsertItem(0, L"a"));   // before the first
+    EXPECT_EQ(2, tree.ListInsertItem(2, L"c"));   // between
     EXPECT_EQ(4, tree.ListInsertItem(99, L"e", -1, TVIS_BOLD, TVIS_BOLD));
     EXPECT_THAT(RowTexts(), ElementsAre(L"a", L"b", L"c", L"d", L"e"));
     EXPECT_TRUE(tree.GetItemState(tree.GetItemOfRow(4), TVIS_BOLD) & TVIS_BOLD);
@@ -145,7 +151,7 @@ TEST_F(TreeListCtrlTest, TheTreeAsAListOfRows)
     EXPECT_EQ(RGB(1, 2, 3), back);
     EXPECT_EQ(RGB(4, 5, 6), text);
     ASSERT_TRUE(tree.ListGetColor(2, 0, back, text));
-    EXPECT_EQ(0xFFFFFFFFu, back);  // no colour of its own
+    EXPECT_EQ(0xFFFFFFFFu, back);   // no colour of its own
     EXPECT_FALSE(tree.ListSetColor(9, 1, 0, 0));
     EXPECT_FALSE(tree.ListGetColor(9, 1, back, text));
     EXPECT_EQ((COLORREF)-1, back);
@@ -187,24 +193,25 @@ TEST_F(TreeListCtrlTest, SelectionFocusAndView)
 {
     Make(TVS_HASBUTTONS);
     tree.SetExtendedStyle(TLX_SUBSELECT | TLX_MULTISELECT);
-    for (int c = 0; c < 3; ++c) tree.InsertColumn(c, L"column", LVCFMT_LEFT, 120);
+    for (int c = 0; c < 3; ++c)
+        tree.InsertColumn(c, L"column", LVCFMT_LEFT, 120);
     HTREEITEM root = tree.InsertItem(L"root");
     HTREEITEM child = tree.InsertItem(L"child", root);
     HTREEITEM other = tree.InsertItem(L"other");
     EXPECT_EQ(-1, tree.GetRowOfItem(child));
-    EXPECT_EQ(0, tree.EnsureVisible(child, 2));  // its parent had to open
+    EXPECT_EQ(0, tree.EnsureVisible(child, 2));   // its parent had to open
     EXPECT_EQ(1, tree.GetRowOfItem(child));
     EXPECT_EQ(1, tree.EnsureVisible(child));
     EXPECT_EQ(-1, tree.EnsureVisible((HTREEITEM)999));
     ASSERT_TRUE(tree.SelectItem(child, 2));
     EXPECT_EQ(child, tree.GetSelectedItem());
     EXPECT_EQ(2, tree.GetSelectionColumn());
-    EXPECT_EQ(child, tree.GetFocus());  // no focus item: the selection
+    EXPECT_EQ(child, tree.GetFocus());   // no focus item: the selection
     EXPECT_EQ(2, tree.GetFocusColumn());
     ASSERT_TRUE(tree.SelectDropTarget(other, 1));
     EXPECT_EQ(other, tree.GetDropHilightItem());
     EXPECT_EQ(1, tree.GetDropHilightColumn());
-    ASSERT_TRUE(tree.SelectItem(other, 0));  // multi-selection through the state bit
+    ASSERT_TRUE(tree.SelectItem(other, 0));   // multi-selection through the state bit
     tree.SetItemState(root, TVIS_SELECTED, TVIS_SELECTED);
     EXPECT_EQ(root, tree.GetNextSelected(TVI_ROOT));
     EXPECT_EQ(nullptr, tree.GetNextSelectedChild(root));
@@ -232,11 +239,11 @@ TEST_F(TreeListCtrlTest, EditorsUserDataAndDragImages)
     const BYTE* data = (const BYTE*)tree.GetUserData(item);
     ASSERT_NE(nullptr, data);
     EXPECT_EQ(std::vector<BYTE>(24, 0), std::vector<BYTE>(data, data + 24));
-    EXPECT_FALSE(tree.SetUserDataSize(8));  // items exist: the size stays
+    EXPECT_FALSE(tree.SetUserDataSize(8));   // items exist: the size stays
     EXPECT_FALSE(tree.SetUserDataSize(-1));
     EXPECT_EQ(24, tree.GetUserDataSize());
     EXPECT_EQ(nullptr, tree.GetUserData((HTREEITEM)999));
-    EXPECT_EQ(nullptr, tree.EditLabel(item, 1, FALSE));  // no TVS_EDITLABELS
+    EXPECT_EQ(nullptr, tree.EditLabel(item, 1, FALSE));   // no TVS_EDITLABELS
     tree.ModifyStyle(0, TVS_EDITLABELS);
     CEdit* edit = tree.EditLabel(item, 1, TRUE);
     ASSERT_NE(nullptr, edit);
@@ -263,15 +270,16 @@ TEST_F(TreeListCtrlTest, SortsWithAndWithoutRecursion)
     Make();
     HTREEITEM b = tree.InsertItem(L"b");
     tree.InsertItem(L"a");
-    for (const wchar_t* text : {L"2", L"1"}) tree.InsertItem(text, b);
+    for (const wchar_t* text : {L"2", L"1"})
+        tree.InsertItem(text, b);
     tree.Expand(b, TVE_EXPAND);
     EXPECT_TRUE(tree.SortChildren(TVI_ROOT));
     EXPECT_THAT(RowTexts(), ElementsAre(L"a", L"b", L"2", L"1"));
     EXPECT_TRUE(tree.SortChildren(TVI_ROOT, TRUE));
     EXPECT_THAT(RowTexts(), ElementsAre(L"a", L"b", L"1", L"2"));
-    EXPECT_FALSE(tree.SortChildren(tree.GetItemOfRow(0)));  // no children
+    EXPECT_FALSE(tree.SortChildren(tree.GetItemOfRow(0)));   // no children
     TVSORTCB sort = {b, [](LPARAM, LPARAM, LPARAM) { return 0; }, 0};
     EXPECT_TRUE(tree.SortChildrenCB(&sort));
 }
 
-}  // namespace
+}   // namespace

@@ -2,7 +2,8 @@
 #include "probe_dll.h"
 #include "afxcmn.h"
 
-namespace {
+namespace
+{
 
 CImageList& OwnImageList()
 {
@@ -10,11 +11,20 @@ CImageList& OwnImageList()
     return imageList;
 }
 
-}  // namespace
+}   // namespace
 
-BOOL ProbeHasImageList(HIMAGELIST hImageList) { return CImageList::FromHandlePermanent(hImageList) != nullptr; }
-BOOL ProbeHasMenu(HMENU hMenu) { return CMenu::FromHandlePermanent(hMenu) != nullptr; }
-BOOL ProbeHasGdiObject(HGDIOBJ hObject) { return CGdiObject::FromHandlePermanent(hObject) != nullptr; }
+BOOL ProbeHasImageList(HIMAGELIST hImageList)
+{
+    return CImageList::FromHandlePermanent(hImageList) != nullptr;
+}
+BOOL ProbeHasMenu(HMENU hMenu)
+{
+    return CMenu::FromHandlePermanent(hMenu) != nullptr;
+}
+BOOL ProbeHasGdiObject(HGDIOBJ hObject)
+{
+    return CGdiObject::FromHandlePermanent(hObject) != nullptr;
+}
 
 HIMAGELIST ProbeMakeImageList()
 {
@@ -23,4 +33,7 @@ HIMAGELIST ProbeMakeImageList()
     return OwnImageList().GetSafeHandle();
 }
 
-void ProbeReleaseImageList() { OwnImageList().DeleteImageList(); }
+void ProbeReleaseImageList()
+{
+    OwnImageList().DeleteImageList();
+}

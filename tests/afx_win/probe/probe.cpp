@@ -2,7 +2,8 @@
 #include "probe.h"
 #include "afxwin.h"
 
-namespace {
+namespace
+{
 
 class CProbeApp : public CWinApp
 {
@@ -40,9 +41,12 @@ END_MESSAGE_MAP()
 
 CReflectingChild* g_pChild = nullptr;
 
-}  // namespace
+}   // namespace
 
-BOOL ProbeHasPermanentWnd(HWND hWnd) { return CWnd::FromHandlePermanent(hWnd) != nullptr; }
+BOOL ProbeHasPermanentWnd(HWND hWnd)
+{
+    return CWnd::FromHandlePermanent(hWnd) != nullptr;
+}
 
 HWND ProbeCreateReflectingChild(HWND hWndParent, int nID)
 {
@@ -54,8 +58,14 @@ HWND ProbeCreateReflectingChild(HWND hWndParent, int nID)
     return g_pChild->m_hWnd;
 }
 
-int ProbeReflectedClicks() { return g_pChild != nullptr ? g_pChild->m_nClicks : -1; }
-int ProbePreTranslatedKeys() { return g_pChild != nullptr ? g_pChild->m_nPreTranslated : -1; }
+int ProbeReflectedClicks()
+{
+    return g_pChild != nullptr ? g_pChild->m_nClicks : -1;
+}
+int ProbePreTranslatedKeys()
+{
+    return g_pChild != nullptr ? g_pChild->m_nPreTranslated : -1;
+}
 
 void ProbeDestroyChild()
 {
@@ -75,7 +85,10 @@ void ProbeCallManaged(void (*callback)(void* context), void* context)
     callback(context);
 }
 
-int ProbeMessageBoxDefault(LPCWSTR text) { return AfxMessageBox(text); }
+int ProbeMessageBoxDefault(LPCWSTR text)
+{
+    return AfxMessageBox(text);
+}
 
 int ProbeMessageBoxManaged(LPCWSTR text)
 {
