@@ -5,17 +5,20 @@
 // two keys, scroll to the middle and paint (not for the floor), delete all
 // rows. Then the grid in use: 3,000 Down keys with the editor open, Page Down
 // to the end, a sort by a header double click, FindItem over every row. Wine's
-// list view needs minutes to fill, so it runs at n = 20,000 only.
+// list view needs minutes to fill, so it runs at n = 20,000 only. First of
+// all, a long random sequence of ordinary calls (random_sequence.cpp).
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "bench_clock.h"
+#include "random_sequence.h"
 #include "qvctrl.h"
 #include "common/listctrl.h"
 
@@ -531,11 +534,15 @@ void RunSize(int rows, bool withListView, Memory& memory, HWND parent)
 
 }   // namespace
 
-int main()
+// With the argument "random-sequence" only the random call sequence runs.
+int main(int argc, char** argv)
 {
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&init);
     Window parent;
+    gridbench::RunRandomSequence();
+    if (argc > 1 && strcmp(argv[1], "random-sequence") == 0)
+        return 0;
     Memory atListViewSize, atLargest;
     for (int rows : {20000, 100000, 200000})
     {

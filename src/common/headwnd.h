@@ -95,6 +95,7 @@ public:
 
     // Painting, also usable on any device context (printing, tests).
     void OnDraw(CDC* pDC);
+    CRect ShownRect(const CRect& rcClient) const;
     void DrawItem(CDC* pDC, int nIndex);
     void DrawShade(CDC* pDC, CRect& rect);
 

@@ -40,8 +40,19 @@ void CHeadWnd::OnPaint()
 
 LRESULT CHeadWnd::OnPrintClient(WPARAM wParam, LPARAM)
 {
-    if (CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam)))
-        OnDraw(pDC);
+    CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+    if (!pDC)
+        return 0;
+    // Its columns can make the header as wide and as tall as the platform
+    // allows (32,767 pixels): painting all of it into a bitmap of that size
+    // takes seconds, while only what the parent shows can be seen (WM_PAINT
+    // is clipped to that already).
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    const int nSavedDC = pDC->SaveDC();
+    pDC->IntersectClipRect(ShownRect(rcClient));
+    OnDraw(pDC);
+    pDC->RestoreDC(nSavedDC);
     return 0;
 }
 
@@ -64,6 +75,22 @@ void CHeadWnd::OnDraw(CDC* pDC)
 
     if (pOldFont)
         pDC->SelectObject(pOldFont);
+}
+
+// The part of rcClient that the parent's client area covers; all of it for a
+// header without a parent.
+CRect CHeadWnd::ShownRect(const CRect& rcClient) const
+{
+    CWnd* pParent = GetSafeHwnd() ? GetParent() : nullptr;
+    if (!pParent)
+        return rcClient;
+    CRect rcParent;
+    pParent->GetClientRect(&rcParent);
+    pParent->ClientToScreen(&rcParent);
+    ScreenToClient(&rcParent);
+    CRect rcShown;
+    rcShown.IntersectRect(&rcClient, &rcParent);
+    return rcShown;
 }
 
 // The rectangle of an item by its row placement.

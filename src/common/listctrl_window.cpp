@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
+#include "common/listfont.h"
+
 namespace
 {
 
 const int kBaseFontHeight = 16;         // widths are given for this font height
-const int kMaxEnlargedFont = 1000;      // enlarged fonts stop here
 const long long kMaxExtent = 1 << 20;   // no column or group span grows past this many pixels
 
 // A width or span grown in proportion to the font: computed wide and kept
@@ -150,7 +151,7 @@ LRESULT CNewListCtrl::OnEnlarge(WPARAM, LPARAM lParam)
     const long long nFontHeight = (long long)lParam * kBaseFontHeight / 10;
     if (nFontHeight <= 0)
         return 0;
-    m_nFontHeight = int(std::min<long long>(nFontHeight, kMaxEnlargedFont));
+    m_nFontHeight = int(std::min<long long>(nFontHeight, kMaxListFontHeight));
     m_nEnlarged = 1;
     m_nLinesPerRow = 2;
     m_nEnlargedFont = 1;
@@ -189,6 +190,8 @@ void CNewListCtrl::SetHeadHeight(int nHeight)
 {
     if (!m_nEnlarged)
         return;
+    // Heights stay within the extents that columns keep, so two rows never overflow.
+    nHeight = std::clamp(nHeight, 0, int(kMaxExtent));
     // A two-row header keeps its two rows at the new row height.
     const bool bTwoRows = m_pHeadWnd->GetHeight() > m_pHeadWnd->GetRowHeight();
     m_pHeadWnd->SetHeight(nHeight);

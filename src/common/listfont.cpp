@@ -1,6 +1,7 @@
 // The Ming-face font of the grid and its header.
 #include "common/listfont.h"
 
+#include <algorithm>
 #include <cwchar>
 
 BOOL CreateListFont(CDC* pDC, CFont& font, int nHeight, int nWeight)
@@ -12,7 +13,7 @@ BOOL CreateListFont(CDC* pDC, CFont& font, int nHeight, int nWeight)
         AfxMessageBox(L"不能讀字模參數");
         return FALSE;
     }
-    logFont.lfHeight = nHeight;
+    logFont.lfHeight = std::clamp(nHeight, -kMaxListFontHeight, kMaxListFontHeight);
     logFont.lfWidth = 0;
     if (nWeight != 0)
         logFont.lfWeight = nWeight;

@@ -109,3 +109,27 @@ TEST_F(HeadWndTest, TallRowsKeepTheDeviceContextsFontUnlessAskedOtherwise)
     EXPECT_EQ(recorder.findText(L"Name")->face, L"新細明體");
     EXPECT_EQ(recorder.findText(L"Name")->height, 22);
 }
+
+// A header made far larger than its parent (as a grid's enlarging does with
+// wide columns) prints only the part its parent shows: the rest of the
+// caller's bitmap stays as it was.
+TEST_F(HeadWndTest, PrintingPaintsOnlyThePartTheParentShows)
+{
+    append({Item(L"病歷號", 300), Item(L"電話", 2700)});
+    head.SetBkColor(RGB(10, 200, 30));
+    head.SetWindowPos(nullptr, 0, 0, 3000, 1500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rcShown;
+    ::GetClientRect(host, &rcShown);
+    ASSERT_LT(rcShown.right, 3000);
+    ASSERT_LT(rcShown.bottom, 1500);
+
+    const COLORREF kUntouched = RGB(1, 2, 3);
+    qvtest::MemoryCanvas canvas(3000, 1500, kUntouched);
+    paintInto(canvas);
+    EXPECT_EQ(canvas.countColor(rcShown, kUntouched), 0);
+    EXPECT_EQ(CRect(canvas.boundsOfNot(kUntouched)), rcShown);
+    ExpectPixels(canvas, {{0, 0, kWhite, "the first item's bevel"},
+                          {300, 0, kWhite, "the second item's bevel"},
+                          {rcShown.right - 1, 5, RGB(10, 200, 30), "the second item's face at the parent's edge"}});
+    EXPECT_MESSAGE_BOXES(boxes);
+}

@@ -2,6 +2,8 @@
 #include "listgrid_fixture.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 using gridtest::Column;
 using gridtest::GridTest;
@@ -94,7 +96,20 @@ TEST_F(GridTest, RepeatedEnlargingStaysInBoundsAndBadSizesChangeNothing)
     EXPECT_LE(pGroup->nLevel, 1 << 20);
     EXPECT_EQ(grid.GetHeadWnd()->GetHeadParam(1)->nLeft, pFirst->nWidth);
     EXPECT_GT(grid.GetRowWidth(), 0);
-    EXPECT_LE(grid.GetFontHeight(), 1000);
+    EXPECT_EQ(grid.GetFontHeight(), 200);
+
+    // Header heights a program passes stay in bounds (two rows never
+    // overflow), and the header's font stays a font that can be drawn.
+    grid.SetHeadHeight(INT_MAX);
+    EXPECT_EQ(grid.GetHeadWnd()->GetRowHeight(), 1 << 20);
+    EXPECT_EQ(grid.GetHeadWnd()->GetHeight(), 2 << 20);
+    qvtest::MetafileRecorder recorder;
+    ASSERT_TRUE(recorder.recordPrintClient(grid.GetHeadWnd()->GetSafeHwnd(), PRF_CLIENT));
+    ASSERT_FALSE(recorder.textOuts().empty());
+    for (const qvtest::DrawnText& text : recorder.textOuts())
+        EXPECT_EQ(std::abs(text.height), 200) << std::wstring(text.text);
+    grid.SetHeadHeight(-40);
+    EXPECT_EQ(grid.GetHeadWnd()->GetRowHeight(), 0);
 
     // Shrinking keeps a group a group.
     for (int i = 0; i < 40; ++i)
