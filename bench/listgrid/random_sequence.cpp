@@ -43,8 +43,9 @@ enum Operation
     kOperationCount
 };
 
-const char* const kOperationNames[kOperationCount] = {"add-column", "delete-column", "set-text", "append-rows",
-                                                      "enlarge",    "head-height",   "scroll",   "paint", "print-client"};
+const char* const kOperationNames[kOperationCount] = {"add-column",  "delete-column", "set-text",
+                                                      "append-rows", "enlarge",       "head-height",
+                                                      "scroll",      "paint",         "print-client"};
 
 // One call drawn from the generator, with everything both subjects need.
 struct Step
@@ -191,9 +192,9 @@ class ListViewCalls
 public:
     explicit ListViewCalls(HWND parent)
     {
-        m_hWnd = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, kSubjectWidth + 10, 0, kSubjectWidth,
-                                   kSubjectHeight, parent,
-                                   nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        m_hWnd =
+            ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, kSubjectWidth + 10, 0,
+                              kSubjectWidth, kSubjectHeight, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     }
     ~ListViewCalls()
     {
@@ -207,8 +208,7 @@ public:
         {
         case kAddColumn:
         {
-            LVCOLUMNW column{LVCF_FMT | LVCF_WIDTH | LVCF_TEXT, LVCFMT_LEFT, step.width,
-                             const_cast<LPWSTR>(L"欄位")};
+            LVCOLUMNW column{LVCF_FMT | LVCF_WIDTH | LVCF_TEXT, LVCFMT_LEFT, step.width, const_cast<LPWSTR>(L"欄位")};
             ListView_InsertColumn(m_hWnd, step.column, &column);
             break;
         }
@@ -295,8 +295,8 @@ void RunOn(HWND parent)
         printf("grid random-sequence worst-%s ours=%.4f (step %d) listview=%.4f (step %d) vs-listview=%.3f\n",
                kOperationNames[k], ours[k].seconds, ours[k].step, listview[k].seconds, listview[k].step,
                ours[k].seconds / std::max(listview[k].seconds, 1e-6));
-    printf("grid random-sequence steps=%d seed=%u ours=%.4f listview=%.4f vs-listview=%.3f\n", kSteps, kSeed,
-           oursTotal, listviewTotal, oursTotal / std::max(listviewTotal, 1e-6));
+    printf("grid random-sequence steps=%d seed=%u ours=%.4f listview=%.4f vs-listview=%.3f\n", kSteps, kSeed, oursTotal,
+           listviewTotal, oursTotal / std::max(listviewTotal, 1e-6));
     fflush(stdout);
 }
 
