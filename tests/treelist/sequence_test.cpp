@@ -1,0 +1,226 @@
+// A long fixed-seed sequence of ordinary messages (items inserted in every
+// place, deleted with their branches, cells written, columns added, branches
+// expanded, collapsed, sorted and selected, scrolling and painting), checked
+// after every step against a plain model of the tree and by the window's own
+// item-table check.
+#include "treelist_fixture.h"
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+using namespace treelist_test;
+
+namespace
+{
+
+const unsigned kSeed = 11;
+const int kSteps = 6000;
+const int kMaxColumns = 8;
+
+struct ModelItem
+{
+    HTREEITEM parent = TVI_ROOT;
+    std::vector<HTREEITEM> children;
+    std::vector<std::wstring> cells;   // column 0 is the label
+};
+
+class Model
+{
+public:
+    std::vector<HTREEITEM>& ChildrenOf(HTREEITEM parent)
+    {
+        return parent == TVI_ROOT ? m_roots : m_items.at(parent).children;
+    }
+    void Add(HTREEITEM item, HTREEITEM parent, size_t position, const std::wstring& label)
+    {
+        std::vector<HTREEITEM>& siblings = ChildrenOf(parent);
+        siblings.insert(siblings.begin() + std::min(position, siblings.size()), item);
+        m_items[item] = ModelItem{parent, {}, {label}};
+    }
+    void Remove(HTREEITEM item)
+    {
+        std::vector<HTREEITEM>& siblings = ChildrenOf(m_items.at(item).parent);
+        siblings.erase(std::find(siblings.begin(), siblings.end(), item));
+        RemoveBranch(item);
+    }
+    std::wstring Cell(HTREEITEM item, int column) const
+    {
+        const std::vector<std::wstring>& cells = m_items.at(item).cells;
+        return size_t(column) < cells.size() ? cells[size_t(column)] : std::wstring();
+    }
+    void SetCell(HTREEITEM item, int column, const std::wstring& text)
+    {
+        std::vector<std::wstring>& cells = m_items.at(item).cells;
+        if (cells.size() <= size_t(column))
+            cells.resize(size_t(column) + 1);
+        cells[size_t(column)] = text;
+    }
+    void Clear()
+    {
+        m_items.clear();
+        m_roots.clear();
+    }
+    size_t Count() const { return m_items.size(); }
+    // As TVGN_PARENT answers: no item for a root.
+    HTREEITEM ParentOf(HTREEITEM item) const
+    {
+        const HTREEITEM parent = m_items.at(item).parent;
+        return parent == TVI_ROOT ? nullptr : parent;
+    }
+    // Any item, or TVI_ROOT when there is none (or by chance).
+    HTREEITEM AnyItem(std::mt19937& engine, bool rootAllowed) const
+    {
+        const size_t choices = m_items.size() + (rootAllowed ? 1 : 0);
+        if (choices == 0)
+            return TVI_ROOT;
+        size_t index = std::uniform_int_distribution<size_t>(0, choices - 1)(engine);
+        if (index == m_items.size())
+            return TVI_ROOT;
+        auto it = m_items.begin();
+        std::advance(it, index);
+        return it->first;
+    }
+
+private:
+    void RemoveBranch(HTREEITEM item)
+    {
+        for (HTREEITEM child : m_items.at(item).children)
+            RemoveBranch(child);
+        m_items.erase(item);
+    }
+    std::map<HTREEITEM, ModelItem> m_items;
+    std::vector<HTREEITEM> m_roots;
+};
+
+}   // namespace
+
+TEST_F(TreeListTest, ALongRandomSequenceOfMessagesKeepsTheTreeAsTheModelSays)
+{
+    ASSERT_TRUE(Make(TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS));
+    std::mt19937 engine(kSeed);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
+    auto text = [&]
+    {
+        std::wstring t(size_t(pick(0, 3) == 0 ? pick(20, 200) : pick(1, 6)), L' ');
+        for (wchar_t& c : t)
+            c = pick(0, 1) ? wchar_t(pick(0x4E00, 0x9FA5)) : wchar_t(pick(L'a', L'z'));
+        return t;
+    };
+    Model model;
+    int columns = 0;
+    AddColumn(L"名稱", 150);
+    ++columns;
+    qvtest::MemoryCanvas canvas(400, 300);
+    size_t largest = 0;
+
+    for (int step = 0; step < kSteps; ++step)
+    {
+        switch (pick(0, 10))
+        {
+        case 0:
+        case 1:
+        case 2:
+        {
+            // Insert first, last or after a sibling.
+            const HTREEITEM parent = model.AnyItem(engine, true);
+            std::vector<HTREEITEM>& siblings = model.ChildrenOf(parent);
+            HTREEITEM after = TVI_LAST;
+            size_t position = siblings.size();
+            const int where = pick(0, 2);
+            if (where == 0)
+                after = TVI_FIRST, position = 0;
+            else if (where == 1 && !siblings.empty())
+            {
+                position = size_t(pick(0, int(siblings.size()) - 1));
+                after = siblings[position++];
+            }
+            const std::wstring label = text();
+            const HTREEITEM item = Insert(parent, label.c_str(), after);
+            ASSERT_NE(item, nullptr) << "step " << step;
+            model.Add(item, parent, position, label);
+            break;
+        }
+        case 3:
+            if (model.Count() > 0 && pick(0, 2) == 0)   // a branch goes with its item: seldom
+            {
+                const HTREEITEM item = model.AnyItem(engine, false);
+                ASSERT_TRUE(Send(TVM_DELETEITEM, 0, (LPARAM)item)) << "step " << step;
+                model.Remove(item);
+            }
+            break;
+        case 4:
+        case 5:
+            if (model.Count() > 0)
+            {
+                const HTREEITEM item = model.AnyItem(engine, false);
+                const int column = pick(0, columns - 1);
+                const std::wstring t = text();
+                ASSERT_TRUE(SetCellText(item, column, t.c_str())) << "step " << step;
+                model.SetCell(item, column, t);
+            }
+            break;
+        case 6:
+            if (columns < kMaxColumns)
+            {
+                ASSERT_EQ(AddColumn(L"欄", pick(-1, 200)), columns) << "step " << step;
+                ++columns;
+            }
+            break;
+        case 7:
+        {
+            const HTREEITEM item = model.AnyItem(engine, false);
+            if (item != TVI_ROOT)
+                Expand(item, pick(0, 2) == 0 ? TVE_COLLAPSE : pick(0, 1) ? TVE_EXPAND : TVE_TOGGLE);
+            break;
+        }
+        case 8:
+        {
+            // Sorting keeps each child and its branch; the model takes the new order.
+            const HTREEITEM parent = model.AnyItem(engine, true);
+            Send(TVM_SORTCHILDREN, FALSE, (LPARAM)parent);
+            std::vector<HTREEITEM>& siblings = model.ChildrenOf(parent);
+            const HTREEITEM first = parent == TVI_ROOT ? Next(nullptr, TVGN_ROOT) : Next(parent, TVGN_CHILD);
+            std::vector<HTREEITEM> sorted = Chain(first, TVGN_NEXT);
+            std::vector<HTREEITEM> a = siblings, b = sorted;
+            std::sort(a.begin(), a.end());
+            std::sort(b.begin(), b.end());
+            ASSERT_EQ(a, b) << "step " << step;
+            siblings = sorted;
+            break;
+        }
+        case 9:
+        {
+            const HTREEITEM item = model.AnyItem(engine, false);
+            if (item != TVI_ROOT)
+            {
+                Select(item);
+                Send(TVM_ENSUREVISIBLE, 0, (LPARAM)item);
+            }
+            break;
+        }
+        default:
+            if (pick(0, 15) == 0)
+                Send(WM_PRINTCLIENT, WPARAM(canvas.dc()), PRF_CLIENT | PRF_ERASEBKGND);
+            else if (pick(0, 60) == 0)
+            {
+                ASSERT_TRUE(Send(TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT));
+                model.Clear();
+            }
+            break;
+        }
+        ASSERT_EQ(0, TreeListCheck(tree)) << "step " << step;
+        ASSERT_EQ(size_t(Send(TVM_GETCOUNT)), model.Count()) << "step " << step;
+        largest = std::max(largest, model.Count());
+        const HTREEITEM parent = model.AnyItem(engine, true);
+        const HTREEITEM first = parent == TVI_ROOT ? Next(nullptr, TVGN_ROOT) : Next(parent, TVGN_CHILD);
+        ASSERT_EQ(Chain(first, TVGN_NEXT), model.ChildrenOf(parent)) << "step " << step;
+        if (parent != TVI_ROOT)
+        {
+            const int column = pick(0, columns - 1);
+            ASSERT_EQ(Text(parent, column), model.Cell(parent, column)) << "step " << step << " column " << column;
+            ASSERT_EQ(Next(parent, TVGN_PARENT), model.ParentOf(parent)) << "step " << step;
+        }
+    }
+    EXPECT_GT(largest, 100u) << "the sequence built a tree worth checking";
+}
