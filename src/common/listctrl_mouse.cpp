@@ -74,7 +74,16 @@ void CNewListCtrl::OnLButtonDown(UINT, CPoint point)
     m_nSelectedRow = nRow;
     const int nColumn = XToCol(point.x + GetScrollPos(SB_HORZ));
     if (nColumn < 0 || nColumn >= GetFieldCount())
+    {
+        // Another row is selected but no cell is: an editor or box left over
+        // the old row would write what is typed into the new one.
+        if (nRow != nPrevious)
+        {
+            HideEditWnd();
+            HideComboBox();
+        }
         return;
+    }
     m_nActiveColumn = nColumn;
 
     if (IsCheckColumn(nColumn))

@@ -130,6 +130,9 @@ void CNewListCtrl::ScrollToDevicePosition(POINT ptDevice)
         rcRows.top += GetHeadHeight();
         ScrollWindow(0, nOldVert - nNewVert, &rcRows, &rcRows);
     }
+    // The rows moved under the editor (a scroll rectangle leaves children where they are).
+    if (nNewHorz != nOldHorz || nNewVert != nOldVert)
+        ScrollEdit();
 }
 
 void CNewListCtrl::UpdateRow(int nRow)

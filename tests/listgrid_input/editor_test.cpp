@@ -84,6 +84,43 @@ TEST_F(InputTest, TheEditorHidesWhenItsCellScrollsAwayAndComesBackWithIt)
     Pump();
     ASSERT_TRUE(editorShows());
     EXPECT_EQ(editorRect(), cellRect(8, 1));
+
+    // The program's own scrolling (EnsureVisible) takes the editor along as well.
+    grid.EnsureVisible(39, FALSE);
+    Pump();
+    EXPECT_FALSE(editorShows()) << "row 8 left the view";
+    grid.EnsureVisible(7, FALSE);   // scrolling up puts row 7 under the header, row 8 below it
+    Pump();
+    ASSERT_TRUE(editorShows());
+    EXPECT_EQ(editorRect(), cellRect(8, 1));
+}
+
+// A click right of the last column selects its row but no cell: the combo
+// box of the old row must not stay open to take what is chosen next (the
+// editor closes anyway, as the grid takes the focus).
+TEST_F(InputTest, AClickPastTheLastColumnClosesTheBoxOfAnotherRow)
+{
+    create(LVS_EDITLABELS);
+    CMyComboBox* box = grid.CreateComboBox(501, 2);
+    ASSERT_NE(box, nullptr);
+    box->AddString(L"甲");
+    click(1, 2);
+    ASSERT_TRUE(box->IsWindowVisible());
+    auto clickPastColumns = [&](int row)
+    {
+        const CPoint point(4 * kColumnWidth + 10, cellPoint(row, 0).y);
+        post(WM_LBUTTONDOWN, point);
+        post(WM_LBUTTONUP, point, 0);
+        Pump();
+    };
+    clickPastColumns(1);
+    EXPECT_TRUE(box->IsWindowVisible()) << "the same row: the box stays over its cell";
+    clickPastColumns(3);
+    EXPECT_EQ(grid.GetSelectedItem(), 3);
+    EXPECT_FALSE(box->IsWindowVisible());
+    EXPECT_FALSE(editorShows());
+    EXPECT_EQ(grid.GetItemText(1, 2), CString(L"r1c2"));
+    EXPECT_EQ(grid.GetItemText(3, 2), CString(L"r3c2"));
 }
 
 TEST_F(InputTest, PlacingTheEditorScrollsItsCellIntoView)
