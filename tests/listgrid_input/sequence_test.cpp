@@ -104,8 +104,7 @@ TEST_F(InputTest, ALongRandomSequenceOfInputLeavesNoStaleEditor)
             // A combo box is as tall as its own edit field: its top, left and width are the cell's.
             CRect rcCell = cellRect(selected, kComboColumn);
             rcCell.bottom = rcCell.top + rc.Height();
-            ASSERT_EQ(Describe(rc), Describe(rcCell))
-                << "step " << step << " after " << trace << " cell " << selected;
+            ASSERT_EQ(Describe(rc), Describe(rcCell)) << "step " << step << " after " << trace << " cell " << selected;
         }
     }
     EXPECT_GT(editorSeen, 50) << "the editor was open often enough to be checked";
