@@ -6,8 +6,9 @@
 #include "treelist_fixture.h"
 
 #include <algorithm>
-#include <map>
 #include <random>
+
+#include "tree_model.h"
 
 using namespace treelist_test;
 
@@ -17,82 +18,6 @@ namespace
 const unsigned kSeed = 11;
 const int kSteps = 6000;
 const int kMaxColumns = 8;
-
-struct ModelItem
-{
-    HTREEITEM parent = TVI_ROOT;
-    std::vector<HTREEITEM> children;
-    std::vector<std::wstring> cells;   // column 0 is the label
-};
-
-class Model
-{
-public:
-    std::vector<HTREEITEM>& ChildrenOf(HTREEITEM parent)
-    {
-        return parent == TVI_ROOT ? m_roots : m_items.at(parent).children;
-    }
-    void Add(HTREEITEM item, HTREEITEM parent, size_t position, const std::wstring& label)
-    {
-        std::vector<HTREEITEM>& siblings = ChildrenOf(parent);
-        siblings.insert(siblings.begin() + std::min(position, siblings.size()), item);
-        m_items[item] = ModelItem{parent, {}, {label}};
-    }
-    void Remove(HTREEITEM item)
-    {
-        std::vector<HTREEITEM>& siblings = ChildrenOf(m_items.at(item).parent);
-        siblings.erase(std::find(siblings.begin(), siblings.end(), item));
-        RemoveBranch(item);
-    }
-    std::wstring Cell(HTREEITEM item, int column) const
-    {
-        const std::vector<std::wstring>& cells = m_items.at(item).cells;
-        return size_t(column) < cells.size() ? cells[size_t(column)] : std::wstring();
-    }
-    void SetCell(HTREEITEM item, int column, const std::wstring& text)
-    {
-        std::vector<std::wstring>& cells = m_items.at(item).cells;
-        if (cells.size() <= size_t(column))
-            cells.resize(size_t(column) + 1);
-        cells[size_t(column)] = text;
-    }
-    void Clear()
-    {
-        m_items.clear();
-        m_roots.clear();
-    }
-    size_t Count() const { return m_items.size(); }
-    bool Contains(HTREEITEM item) const { return m_items.count(item) != 0; }
-    // As TVGN_PARENT answers: no item for a root.
-    HTREEITEM ParentOf(HTREEITEM item) const
-    {
-        const HTREEITEM parent = m_items.at(item).parent;
-        return parent == TVI_ROOT ? nullptr : parent;
-    }
-    // Any item, or TVI_ROOT when there is none (or by chance).
-    HTREEITEM AnyItem(std::mt19937& engine, bool rootAllowed) const
-    {
-        const size_t choices = m_items.size() + (rootAllowed ? 1 : 0);
-        if (choices == 0)
-            return TVI_ROOT;
-        size_t index = std::uniform_int_distribution<size_t>(0, choices - 1)(engine);
-        if (index == m_items.size())
-            return TVI_ROOT;
-        auto it = m_items.begin();
-        std::advance(it, index);
-        return it->first;
-    }
-
-private:
-    void RemoveBranch(HTREEITEM item)
-    {
-        for (HTREEITEM child : m_items.at(item).children)
-            RemoveBranch(child);
-        m_items.erase(item);
-    }
-    std::map<HTREEITEM, ModelItem> m_items;
-    std::vector<HTREEITEM> m_roots;
-};
 
 }   // namespace
 
@@ -108,7 +33,7 @@ TEST_F(TreeListTest, ALongRandomSequenceOfMessagesKeepsTheTreeAsTheModelSays)
             c = pick(0, 1) ? wchar_t(pick(0x4E00, 0x9FA5)) : wchar_t(pick(L'a', L'z'));
         return t;
     };
-    Model model;
+    qvtest::TreeModel model;
     int columns = 0;
     AddColumn(L"名稱", 150);
     ++columns;
@@ -125,17 +50,7 @@ TEST_F(TreeListTest, ALongRandomSequenceOfMessagesKeepsTheTreeAsTheModelSays)
         {
             // Insert first, last or after a sibling.
             const HTREEITEM parent = model.AnyItem(engine, true);
-            std::vector<HTREEITEM>& siblings = model.ChildrenOf(parent);
-            HTREEITEM after = TVI_LAST;
-            size_t position = siblings.size();
-            const int where = pick(0, 2);
-            if (where == 0)
-                after = TVI_FIRST, position = 0;
-            else if (where == 1 && !siblings.empty())
-            {
-                position = size_t(pick(0, int(siblings.size()) - 1));
-                after = siblings[position++];
-            }
+            const auto [after, position] = model.PickPlace(parent, engine);
             const std::wstring label = text();
             const HTREEITEM item = Insert(parent, label.c_str(), after);
             ASSERT_NE(item, nullptr) << "step " << step;
@@ -243,7 +158,7 @@ TEST_F(TreeListTest, ALongRandomSequenceOfInputKeepsTheTreeSound)
     const DWORD extended[] = {0, TLX_SUBSELECT, TLX_MULTISELECT, TLX_SUBSELECT | TLX_FULLROWMARK};
     std::mt19937 engine(kSeed + 1);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
-    Model model;
+    qvtest::TreeModel model;
     auto insert = [&]
     {
         const HTREEITEM parent = model.AnyItem(engine, true);
