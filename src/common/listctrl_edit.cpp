@@ -120,10 +120,13 @@ void CNewListCtrl::MoveEditWindow(int nColumn, int nRow)
     if (nColumn < 0 || nColumn >= GetFieldCount())
         return;
     ++m_nPlacingEditor;
-    // The parent may delete rows while it is told of the move: each pass
-    // takes the row count as it is then.
+    // The parent may delete or insert rows while it is told of the move
+    // (UM_EDITMOVED, LVN_ITEMCHANGED): each pass takes the rows as they are
+    // then, and an editor whose cell moved under it is placed again, or
+    // hidden when no pass is left.
     for (int nPass = 0; nPass < kPlacingPasses; ++nPass)
     {
+        const bool bLastPass = nPass + 1 == kPlacingPasses;
         if (m_nRowCount == 0)
         {
             HideEditWnd();
@@ -139,10 +142,21 @@ void CNewListCtrl::MoveEditWindow(int nColumn, int nRow)
         if (nColumn == 0)
             if (const CxRowIndex* pRow = RowAt(nRow); pRow && pRow->nState)
                 rect.left += kStateImageRoom;
-        if (ShowEditWnd(rect, nColumn) && nPass + 1 < kPlacingPasses)
+        const int nRowsBefore = m_nRowCount;
+        auto rowsMovedUnder = [&] { return m_nRowCount != nRowsBefore || m_nSelectedRow != nRow; };
+        const BOOL bScrolled = ShowEditWnd(rect, nColumn);
+        if (!rowsMovedUnder() && bScrolled && !bLastPass)
             continue;
-        if (SendItemChanged(nRow, nColumn) == 1)
+        if (!rowsMovedUnder() && SendItemChanged(nRow, nColumn) == 1)
             HideEditWnd();
+        if (rowsMovedUnder())
+        {
+            nRow = std::max(m_nSelectedRow, 0);
+            if (!bLastPass)
+                continue;
+            HideEditWnd();
+            break;
+        }
         if (HasEditWindow())
         {
             m_pEdit->SetWindowText(GetItemText(nRow, nColumn));

@@ -124,7 +124,8 @@ TEST(StringSequence, EditsOnSharedCopiesAgreeWithAModel)
         }
         case 9:
             s.MakeUpper();
-            std::transform(m.begin(), m.end(), m.begin(), [](wchar_t c) { return c >= L'a' && c <= L'z' ? c - 32 : c; });
+            std::transform(m.begin(), m.end(), m.begin(),
+                           [](wchar_t c) { return c >= L'a' && c <= L'z' ? c - 32 : c; });
             break;
         case 10:
             s.MakeReverse();

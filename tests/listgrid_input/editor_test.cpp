@@ -281,6 +281,29 @@ TEST_F(InputTest, RowsDeletedInsideANotificationLeaveNoStaleEditor)
     EXPECT_FALSE(editorShows());
 }
 
+// The editor, hidden, is moved to the last row and the parent deletes that
+// row when it hears of the move: the editor ends over the row now selected.
+TEST_F(InputTest, ARowDeletedWhenTheParentHearsOfTheMoveLeavesNoStaleEditor)
+{
+    create(LVS_EDITLABELS, 5);
+    click(1, 1);
+    grid.HideEditWnd();
+    int deletions = 0;
+    host.onMessage(
+        [&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.message == UM_EDITMOVED && deletions++ == 0)
+                grid.DeleteItem(4);
+            return std::nullopt;
+        });
+    grid.MoveEditWindow(1, 4);
+    EXPECT_EQ(grid.GetItemCount(), 4);
+    EXPECT_EQ(grid.GetSelectedItem(), 3);
+    ASSERT_TRUE(editorShows());
+    EXPECT_EQ(editorRect(), cellRect(3, 1));
+    EXPECT_EQ(editorText(), CString(L"r3c1"));
+}
+
 TEST_F(InputTest, AParentAnsweringNonsenseCannotBreakTheGrid)
 {
     create(LVS_EDITLABELS, 5);

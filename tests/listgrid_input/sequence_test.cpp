@@ -1,10 +1,13 @@
 // A long fixed-seed sequence of a person's input (clicks anywhere, keys,
 // typing) mixed with the program's own calls (rows inserted and deleted under
-// the editor, texts written, scrolling): after every step the selection is a
+// the editor, texts written, scrolling), once with a quiet parent and once
+// with a parent that answers edit queries at random and inserts and deletes
+// rows from inside its notifications: after every step the selection is a
 // row of the grid, and a shown editor or combo box sits exactly over the
 // active cell.
 #include "input_fixture.h"
 
+#include <optional>
 #include <random>
 
 using namespace inputtest;
@@ -23,16 +26,49 @@ std::string Describe(const CRect& rc)
 }
 }   // namespace
 
-TEST_F(InputTest, ALongRandomSequenceOfInputLeavesNoStaleEditor)
+class InputSequenceTest : public InputTest
+{
+protected:
+    void run(unsigned seed, bool meddlingParent);
+    // Answers edit queries at random and, now and then, inserts or deletes a
+    // row from inside a notification about the editor (one level deep).
+    template <class Pick> void meddle(Pick& pick)
+    {
+        host.onMessage(
+            [this, &pick](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+            {
+                if (m.message == UM_EDITQUERY)
+                    return LRESULT(pick(0, 2));
+                const bool aboutTheEditor =
+                    m.message == UM_EDITMOVED ||
+                    (m.isNotify() && (m.notifyCode == LVN_ENDLABELEDITW || m.notifyCode == NM_CLICK));
+                if (aboutTheEditor && !m_inside && pick(0, 7) == 0 && grid.GetItemCount() > 1)
+                {
+                    m_inside = true;
+                    if (pick(0, 1))
+                        grid.DeleteItem(pick(0, grid.GetItemCount() - 1));
+                    else
+                        grid.InsertBlankRow(pick(0, grid.GetItemCount()));
+                    m_inside = false;
+                }
+                return std::nullopt;
+            });
+    }
+    bool m_inside = false;
+};
+
+void InputSequenceTest::run(unsigned seed, bool meddlingParent)
 {
     create(LVS_EDITLABELS, 40);
     CMyComboBox* box = grid.CreateComboBox(501, kComboColumn);
     ASSERT_NE(box, nullptr);
     for (const wchar_t* entry : {L"甲", L"乙", L"丙"})
         box->AddString(entry);
-    std::mt19937 engine(kSeed);
+    std::mt19937 engine(seed);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
     int editorSeen = 0, boxSeen = 0;
+    if (meddlingParent)
+        meddle(pick);
 
     for (int step = 0; step < kSteps; ++step)
     {
@@ -107,7 +143,18 @@ TEST_F(InputTest, ALongRandomSequenceOfInputLeavesNoStaleEditor)
             ASSERT_EQ(Describe(rc), Describe(rcCell)) << "step " << step << " after " << trace << " cell " << selected;
         }
     }
+    host.onMessage({});   // the handler draws from this run's generator
     EXPECT_GT(editorSeen, 50) << "the editor was open often enough to be checked";
     EXPECT_GT(boxSeen, 10) << "the combo box was open often enough to be checked";
     EXPECT_MESSAGE_BOXES(boxes);
+}
+
+TEST_F(InputSequenceTest, ALongRandomSequenceOfInputLeavesNoStaleEditor)
+{
+    run(kSeed, false);
+}
+
+TEST_F(InputSequenceTest, AParentThatMeddlesInItsNotificationsLeavesNoStaleEditor)
+{
+    run(kSeed + 1, true);
 }
