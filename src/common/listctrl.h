@@ -336,6 +336,8 @@ private:
     void InvalidateBelowHeader();
     void RedrawRow(int nRow);
     void FollowDeletedRow();
+    void EndEditBeforeRowsMove();
+    void EditTextFromCell();
     void ForgetDeletedColumn(int nColumn);
 
     // Interaction helpers

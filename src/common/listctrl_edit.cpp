@@ -274,6 +274,29 @@ void CNewListCtrl::SetEditFocus()
 }
 
 // After a row was deleted: the editor goes with the selection or hides.
+// Before a sort moves other records under the editor: the edit ends as a
+// click on another cell ends it (the parent hears the text for the cell it
+// was typed in), and the editor and the boxes close.
+void CNewListCtrl::EndEditBeforeRowsMove()
+{
+    if (HasEditWindow() && IsEditLabels() && m_pEdit->IsWindowVisible() && m_nSelectedRow >= 0)
+    {
+        CString strEdited;
+        m_pEdit->GetWindowText(strEdited);
+        HideEditWnd();
+        SendEditNotify(LVN_ENDLABELEDITW, m_nSelectedRow, m_nActiveColumn, &strEdited);
+    }
+    HideComboBox();
+}
+
+// After the rows moved: the closed editor holds the text of the cell now
+// under it, so that Enter reports no change and the keys are not held back.
+void CNewListCtrl::EditTextFromCell()
+{
+    if (HasEditWindow() && m_nSelectedRow >= 0 && m_nSelectedRow < m_nRowCount)
+        m_pEdit->SetWindowText(GetItemText(m_nSelectedRow, m_nActiveColumn));
+}
+
 void CNewListCtrl::FollowDeletedRow()
 {
     if (!IsEditLabels() || !HasEditWindow())

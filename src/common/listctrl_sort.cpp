@@ -86,6 +86,7 @@ int CNewListCtrl::CompareRows(int nRow1, int nRow2, int nColumn, bool bDescendin
 long CNewListCtrl::Sort(int nColumn, bool bDescending)
 {
     const clock_t nStart = clock();
+    EndEditBeforeRowsMove();
     // The keys belong to this sort alone: grids may sort at the same time.
     std::vector<SortKey> keys;
     keys.reserve(size_t(m_nRowCount));
@@ -104,6 +105,7 @@ long CNewListCtrl::Sort(int nColumn, bool bDescending)
     for (size_t i = 0; i < keys.size(); ++i)
         sourceRows[i] = keys[i].nRow;
     ApplySortedOrder(sourceRows.data(), int(sourceRows.size()));
+    EditTextFromCell();
     if (GetSafeHwnd())
         InvalidateBelowHeader();
     return long(clock() - nStart);

@@ -380,3 +380,35 @@ TEST_F(InputTest, SetupComboBoxPutsTheGridsOwnBoxWhereTheEditorWas)
     click(3, 1);
     EXPECT_TRUE(editorShows());
 }
+
+// A header double click sorts other records under the editor: the edit ends
+// first for the cell it was typed in, and the editor closes.
+TEST_F(InputTest, SortingWhileEditingEndsTheEditForItsOwnCell)
+{
+    create(LVS_EDITLABELS);
+    click(1, 2);
+    type(L"X");
+    host.clear();
+    std::wstring told;
+    host.onMessage(
+        [&](const qvtest::ReceivedMessage& m) -> std::optional<LRESULT>
+        {
+            if (m.isNotify() && m.notifyCode == UINT(LVN_ENDLABELEDITW))
+                if (const auto* info = reinterpret_cast<const NMLVDISPINFOW*>(m.lParam); info->item.pszText)
+                    told = info->item.pszText;
+            return std::nullopt;
+        });
+    ::PostMessageW(grid.GetHeadWnd()->GetSafeHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                   MAKELPARAM(2 * kColumnWidth + 10, 5));
+    Pump();
+    const auto ended = host.notifications(LVN_ENDLABELEDITW);
+    ASSERT_EQ(ended.size(), 1u);
+    const auto info = ended.at(0).as<NMLVDISPINFOW>();
+    EXPECT_EQ(info.item.iItem, 1);
+    EXPECT_EQ(info.item.iSubItem, 2);
+    EXPECT_EQ(told, L"X") << "told before the rows moved";
+    EXPECT_EQ(grid.GetItemText(1, 2), CString(L"r4c2")) << "sorted, descending";
+    EXPECT_FALSE(editorShows());
+    key(VK_RETURN);
+    EXPECT_EQ(told, L"r4c2") << "Enter reports the text of the record now in the row, not the old edit";
+}
