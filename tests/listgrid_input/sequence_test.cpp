@@ -1,6 +1,6 @@
 // A long fixed-seed sequence of a person's input (clicks anywhere, keys,
-// typing) mixed with the program's own calls (rows inserted and deleted under
-// the editor, texts written, scrolling), once with a quiet parent and once
+// typing, sorting by the header) mixed with the program's own calls (rows
+// inserted and deleted under the editor, texts written, scrolling), once with a quiet parent and once
 // with a parent that answers edit queries at random and inserts and deletes
 // rows from inside its notifications: after every step the selection is a
 // row of the grid, and a shown editor or combo box sits exactly over the
@@ -74,7 +74,7 @@ void InputSequenceTest::run(unsigned seed, bool meddlingParent)
     {
         const int rows = grid.GetItemCount();
         const int row = pick(-1, rows);
-        const int operation = pick(0, 9);
+        const int operation = pick(0, 10);
         const std::string trace = "operation " + std::to_string(operation) + " row " + std::to_string(row);
         switch (operation)
         {
@@ -105,6 +105,12 @@ void InputSequenceTest::run(unsigned seed, bool meddlingParent)
                 grid.InsertBlankRow(row);
             else
                 grid.SetItemText(row, pick(0, 3), L"新");
+            break;
+        case 10:
+            // A header double click sorts by the column under it.
+            ::PostMessageW(grid.GetHeadWnd()->GetSafeHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                           MAKELPARAM(pick(0, 4 * kColumnWidth - 1), 5));
+            Pump();
             break;
         case 8:
             grid.SendMessage(WM_VSCROLL, MAKEWPARAM(pick(0, 1) ? SB_LINEDOWN : SB_PAGEUP, 0), 0);
