@@ -76,6 +76,18 @@ public:
         }
         return {TVI_LAST, siblings.size()};
     }
+    // Takes the order a sort gave parent's children; false (and nothing
+    // taken) when the order does not hold exactly the same children.
+    bool AdoptOrder(HTREEITEM parent, const std::vector<HTREEITEM>& order)
+    {
+        std::vector<HTREEITEM> had = ChildrenOf(parent), got = order;
+        std::sort(had.begin(), had.end());
+        std::sort(got.begin(), got.end());
+        if (had != got)
+            return false;
+        ChildrenOf(parent) = order;
+        return true;
+    }
     size_t Count() const { return m_items.size(); }
     bool Contains(HTREEITEM item) const { return m_items.count(item) != 0; }
     // As TVGN_PARENT answers: no item for a root.
@@ -108,5 +120,16 @@ private:
     std::map<HTREEITEM, TreeModelItem> m_items;
     std::vector<HTREEITEM> m_roots;
 };
+
+// A label or cell text, now and then long (up to 200 characters, within what
+// the tests read back): Chinese characters mixed with those from first to last.
+inline std::wstring RandomLabel(std::mt19937& engine, wchar_t first, wchar_t last)
+{
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
+    std::wstring text(size_t(pick(0, 4) == 0 ? pick(20, 200) : pick(1, 6)), L' ');
+    for (wchar_t& c : text)
+        c = pick(0, 1) ? wchar_t(pick(0x4E00, 0x9FA5)) : wchar_t(pick(first, last));
+    return text;
+}
 
 }   // namespace qvtest

@@ -143,6 +143,11 @@ protected:
             texts.push_back(Text(h));
         return texts;
     }
+    // A parent's children (TVI_ROOT: the roots), in order.
+    std::vector<HTREEITEM> ChildItems(HTREEITEM parent) const
+    {
+        return Chain(parent == TVI_ROOT ? Next(nullptr, TVGN_ROOT) : Next(parent, TVGN_CHILD), TVGN_NEXT);
+    }
     std::vector<HTREEITEM> SelectedItems() const { return Chain(Next(TVI_ROOT, TVGN_NEXTSELECTED), TVGN_NEXTSELECTED); }
     std::vector<HTREEITEM> Chain(HTREEITEM first, UINT code) const
     {
