@@ -145,11 +145,16 @@ void CNewListCtrl::MoveEditWindow(int nColumn, int nRow)
         const int nRowsBefore = m_nRowCount;
         auto rowsMovedUnder = [&] { return m_nRowCount != nRowsBefore || m_nSelectedRow != nRow; };
         const BOOL bScrolled = ShowEditWnd(rect, nColumn);
-        if (!rowsMovedUnder() && bScrolled && !bLastPass)
-            continue;
-        if (!rowsMovedUnder() && SendItemChanged(nRow, nColumn) == 1)
-            HideEditWnd();
-        if (rowsMovedUnder())
+        bool bMoved = rowsMovedUnder();
+        if (!bMoved)
+        {
+            if (bScrolled && !bLastPass)
+                continue;
+            if (SendItemChanged(nRow, nColumn) == 1)
+                HideEditWnd();
+            bMoved = rowsMovedUnder();
+        }
+        if (bMoved)
         {
             nRow = std::max(m_nSelectedRow, 0);
             if (!bLastPass)
