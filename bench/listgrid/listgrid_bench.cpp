@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "print_client.h"
 #include "random_sequence.h"
 #include "qvctrl.h"
 #include "common/listctrl.h"
@@ -136,23 +137,6 @@ public:
     HWND m_hWnd;
 };
 
-// Paints a window's client area into a memory bitmap as WM_PRINTCLIENT asks.
-void PaintClient(HWND window)
-{
-    RECT rc{};
-    ::GetClientRect(window, &rc);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, rc.right, rc.bottom);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    for (int i = 0; i < kPaintRepeats; ++i)
-        ::SendMessageW(window, WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-}
-
 class GridSubject
 {
 public:
@@ -184,7 +168,7 @@ public:
         s.scrollAndPaint = [this](int rows)
         {
             m_grid.EnsureVisible(rows / 2, FALSE);
-            PaintClient(m_grid.GetSafeHwnd());
+            bench::PrintClient(m_grid.GetSafeHwnd(), kPaintRepeats);
         };
         s.deleteAll = [this] { m_grid.DeleteAllItems(); };
         s.keysDown = [this]
@@ -288,7 +272,7 @@ public:
         s.scrollAndPaint = [this](int rows)
         {
             ListView_EnsureVisible(m_hWnd, rows / 2, FALSE);
-            PaintClient(m_hWnd);
+            bench::PrintClient(m_hWnd, kPaintRepeats);
         };
         s.deleteAll = [this] { ListView_DeleteAllItems(m_hWnd); };
         s.keysDown = [this]

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "bench_clock.h"
+#include "print_client.h"
 #include "qvctrl.h"
 #include "common/listctrl.h"
 
@@ -115,23 +116,6 @@ void PaintNow(HWND window)
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-// Paints a window's whole client area into a bitmap of its size, as
-// WM_PRINTCLIENT asks (printing a window, capturing it for a report).
-void PrintClient(HWND window)
-{
-    RECT rc{};
-    ::GetClientRect(window, &rc);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1));
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::SendMessageW(window, WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-}
-
 class GridCalls
 {
 public:
@@ -175,8 +159,8 @@ public:
             PaintNow(m_grid.GetSafeHwnd());
             break;
         case kPrintClient:
-            PrintClient(m_grid.GetSafeHwnd());
-            PrintClient(m_grid.GetHeadWnd()->GetSafeHwnd());
+            bench::PrintClient(m_grid.GetSafeHwnd());
+            bench::PrintClient(m_grid.GetHeadWnd()->GetSafeHwnd());
             break;
         default:
             break;
@@ -238,8 +222,8 @@ public:
             PaintNow(m_hWnd);
             break;
         case kPrintClient:
-            PrintClient(m_hWnd);
-            PrintClient(ListView_GetHeader(m_hWnd));
+            bench::PrintClient(m_hWnd);
+            bench::PrintClient(ListView_GetHeader(m_hWnd));
             break;
         default:
             break;
